@@ -1,0 +1,1 @@
+#include "BaseDatos.h"
