@@ -60,6 +60,8 @@ public:
     DefTabla definicionTabla(const QString& tabla) const;
     // Fails when the table exists.
     void creaTabla(const DefTabla& def);
+    // Appends a field at the end of an existing table; existing rows hold null in it.
+    void agregaCampo(const QString& tabla, const DefCampo& campo);
     // A table name (every row) or a single-table SELECT with WHERE and ORDER BY.
     ConjuntoRegistros abreConjunto(const QString& tablaOSql);
     void ejecuta(const QString& sql);

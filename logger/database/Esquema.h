@@ -1,0 +1,32 @@
+#pragma once
+#include "BaseDatos.h"
+
+// The working database of the logger, in the programs' folder.
+inline const QString NombreBaseDatos = QStringLiteral("XkLumoConcursos.Mdb");
+// The file the schema builders create in the current folder.
+inline const QString NombreBaseEsquema = QStringLiteral("Concursos.mdb");
+
+// Field lists of the seven tables, in table order (Concursos without Mes).
+DefTabla DefinicionConcursos();
+DefTabla DefinicionResumenCabrillo();
+DefTabla DefinicionFormatoEspecial();
+DefTabla DefinicionIndicativos();
+DefTabla DefinicionControl();
+DefTabla DefinicionContactos();
+DefTabla DefinicionListados();
+
+// Schema builders: each creates its table in "Concursos.mdb"; CreaTablaConcursos creates the file
+// and must run first. They fail (ErrorBD) when the file or the table exists.
+void CreaTablaConcursos();
+void CreaTablaResumenCabrillo();
+void CreaTablaFormatoEspecial();
+void CreaTablaIndicativos();
+void CreaTablaControl();
+void CreaTablaContactos();
+void CreaTablaListados();
+
+// Runs every builder in order (the delivered working database is this file, renamed).
+void CreaTodasLasTablas();
+
+// Startup upgrade of the working database: adds Concursos.Mes (text 12) when missing.
+void AñadeCampoMes();
