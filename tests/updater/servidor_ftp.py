@@ -53,6 +53,7 @@ def main():
 
     Manejador.authorizer = autorizador
     Manejador.permit_foreign_addresses = False
+    Manejador.auth_failed_timeout = 0  # refuse a bad login at once, not after 3 s
     Manejador.abstracted_fs = ListaInversa
     if a.sin_mlsd:
         Manejador.proto_cmds = {k: v for k, v in FTPHandler.proto_cmds.items()
