@@ -5,19 +5,20 @@
 #include <QRandomGenerator>
 
 namespace {
-constexpr int PrimerCodigo = 45;  // "-"
-constexpr int UltimoCodigo = 96;  // grave accent
+constexpr int PrimerCodigo = 45; // "-"
+constexpr int UltimoCodigo = 96; // grave accent
 constexpr int Posiciones = 52;
 constexpr int LargoClave = 8;
 
 // Windows-1252 0x80..0x9F; 0 marks the five codes the page leaves undefined.
-constexpr char16_t Tabla80[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t Tabla80[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-int desplazamientoClave(int k) { return ClaveCifrado[k] - PrimerCodigo; }
+int desplazamientoClave(int k) {
+    return ClaveCifrado[k] - PrimerCodigo;
+}
 
 // Upper case only when the result still exists in the code page, so "µ" is not lost to "?".
 QChar mayuscula(QChar c) {
@@ -37,13 +38,20 @@ int CodigoAnsi(QChar c) {
 
 QChar SustituyeAntes(QChar c) {
     switch (CodigoAnsi(c)) {
-    case ' ': return u'[';
-    case '\'': return u'\\';
-    case '-': return u']';
-    case 0xD1: return u'^';  // Ñ
-    case 0xC7: return u'_';  // Ç
-    case 0xDC: return u'`';  // Ü
-    default: break;
+    case ' ':
+        return u'[';
+    case '\'':
+        return u'\\';
+    case '-':
+        return u']';
+    case 0xD1:
+        return u'^'; // Ñ
+    case 0xC7:
+        return u'_'; // Ç
+    case 0xDC:
+        return u'`'; // Ü
+    default:
+        break;
     }
     const int codigo = CodigoAnsi(c);
     if (codigo < PrimerCodigo || codigo > UltimoCodigo) return u'[';
@@ -52,18 +60,26 @@ QChar SustituyeAntes(QChar c) {
 
 QChar SustituyeDespues(QChar c) {
     switch (c.unicode()) {
-    case u'[': return u' ';
-    case u'\\': return u'\'';
-    case u']': return u'-';
-    case u'^': return QChar(0xD1);
-    case u'_': return QChar(0xC7);
-    case u'`': return QChar(0xDC);
-    default: return c;
+    case u'[':
+        return u' ';
+    case u'\\':
+        return u'\'';
+    case u']':
+        return u'-';
+    case u'^':
+        return QChar(0xD1);
+    case u'_':
+        return QChar(0xC7);
+    case u'`':
+        return QChar(0xDC);
+    default:
+        return c;
     }
 }
 
 void CifrarMsg(QString& mensaje, QString& codificado) {
-    for (QChar& c : mensaje) c = mayuscula(c);
+    for (QChar& c : mensaje)
+        c = mayuscula(c);
     codificado = mensaje;
     int k = 0;
     for (qsizetype p = 0; p < mensaje.size(); ++p) {

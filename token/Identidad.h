@@ -7,8 +7,7 @@
 // plain texts always keep the length of the input.
 
 // The 52 characters with codes 45 ("-") to 96 (grave accent); position 1 is "-".
-inline constexpr char AlfabetoCifrado[] =
-    "-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`";
+inline constexpr char AlfabetoCifrado[] = "-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`";
 inline constexpr char ClaveCifrado[] = "QUMVERLI";
 
 // Windows-1252 code of one character; characters that code page cannot hold give "?" (63),

@@ -26,9 +26,9 @@ struct cDirItem {
     bool Temporary = false;
     bool Compressed = false;
     bool Offline = false;
-    QDateTime CreationTime;  // local time; invalid when the server does not report it
+    QDateTime CreationTime; // local time; invalid when the server does not report it
     QDateTime LastAccessTime;
     QDateTime LastWriteTime;
-    qint32 FileSize = 0;  // low 32 bits of the size in bytes
+    qint32 FileSize = 0; // low 32 bits of the size in bytes
     QString Filename;
 };

@@ -36,7 +36,7 @@ struct Entrada {
     bool carpeta = false;
     bool soloLectura = false;
     qint64 tamano = 0;
-    QDateTime modificado;  // UTC; invalid when unknown
+    QDateTime modificado; // UTC; invalid when unknown
 };
 using Entradas = std::vector<Entrada>;
 
@@ -47,7 +47,9 @@ bool nombreSeguro(const QString& s) {
     return true;
 }
 
-QDateTime FechaLocal(const QDateTime& utc) { return utc.isValid() ? utc.toLocalTime() : QDateTime(); }
+QDateTime FechaLocal(const QDateTime& utc) {
+    return utc.isValid() ? utc.toLocalTime() : QDateTime();
+}
 
 // Machine listing (RFC 3659): "fact=value;fact=value; name" per line, times in UTC.
 Entradas leeMlsd(const QByteArray& datos) {
@@ -64,19 +66,24 @@ Entradas leeMlsd(const QByteArray& datos) {
             if (igual < 0) continue;
             const QByteArray clave = hecho.left(igual).toLower();
             const QByteArray valor = hecho.mid(igual + 1);
-            if (clave == "type") tipo = valor.toLower();
-            else if (clave == "size" || clave == "sizd") e.tamano = valor.toLongLong();
+            if (clave == "type")
+                tipo = valor.toLower();
+            else if (clave == "size" || clave == "sizd")
+                e.tamano = valor.toLongLong();
             else if (clave == "modify")
                 e.modificado = QDateTime::fromString(QString::fromLatin1(valor.left(14)),
                                                      QStringLiteral("yyyyMMddHHmmss"))
                                    .toTimeZone(QTimeZone::utc());
-            else if (clave == "perm") permisos = valor.toLower();
-            else if (clave == "unix.mode") modo = valor;
+            else if (clave == "perm")
+                permisos = valor.toLower();
+            else if (clave == "unix.mode")
+                modo = valor;
         }
         if (tipo == "cdir" || tipo == "pdir" || e.nombre.isEmpty()) continue;
         e.carpeta = tipo == "dir";
         // The mode bits say it best; else the rights the server grants on the entry.
-        if (!modo.isEmpty()) e.soloLectura = !(modo.toUInt(nullptr, 8) & 0200);
+        if (!modo.isEmpty())
+            e.soloLectura = !(modo.toUInt(nullptr, 8) & 0200);
         else if (!permisos.isEmpty())
             e.soloLectura = !permisos.contains(e.carpeta ? 'c' : 'w');
         salida.push_back(std::move(e));
@@ -105,7 +112,9 @@ size_t alAcumular(char* p, size_t tam, size_t n, void* datos) {
     return tam * n;
 }
 
-size_t alDescartar(char*, size_t tam, size_t n, void*) { return tam * n; }
+size_t alDescartar(char*, size_t tam, size_t n, void*) {
+    return tam * n;
+}
 } // namespace
 
 struct cFTP::Sesion {
@@ -224,7 +233,9 @@ struct cFTP::Sesion {
     }
 };
 
-cFTP::cFTP(QObject* parent) : QObject(parent), d(std::make_unique<Sesion>()) { iniciaCurl(); }
+cFTP::cFTP(QObject* parent) : QObject(parent), d(std::make_unique<Sesion>()) {
+    iniciaCurl();
+}
 
 cFTP::~cFTP() = default;
 
@@ -233,15 +244,31 @@ cDirList& cFTP::Directory() {
     return *d->lista;
 }
 
-QString cFTP::GetLastErrorMessage() const { return d->ultimoError; }
-bool cFTP::IsConnected() const { return d->conectado; }
+QString cFTP::GetLastErrorMessage() const {
+    return d->ultimoError;
+}
+bool cFTP::IsConnected() const {
+    return d->conectado;
+}
 
-void cFTP::SetTransferASCII() { d->tipo = TransferASCII; }
-void cFTP::SetTransferBinary() { d->tipo = TransferBinary; }
-void cFTP::SetModeActive() { d->banderas = 0; }
-void cFTP::SetModePassive() { d->banderas = PassiveFlag; }
-qint32 cFTP::TransferType() const { return d->tipo; }
-qint32 cFTP::ConnectionFlags() const { return d->banderas; }
+void cFTP::SetTransferASCII() {
+    d->tipo = TransferASCII;
+}
+void cFTP::SetTransferBinary() {
+    d->tipo = TransferBinary;
+}
+void cFTP::SetModeActive() {
+    d->banderas = 0;
+}
+void cFTP::SetModePassive() {
+    d->banderas = PassiveFlag;
+}
+qint32 cFTP::TransferType() const {
+    return d->tipo;
+}
+qint32 cFTP::ConnectionFlags() const {
+    return d->banderas;
+}
 
 void cFTP::SetTimeouts(int connectSeconds, int idleSeconds) {
     d->segConexion = std::max(1, connectSeconds);
@@ -255,12 +282,15 @@ qint32 cFTP::TamanoBajo32(qint64 tamano) {
 void cFTP::RegistraError(long lError, const QString& sStep, const QString& sTexto) {
     QString texto = sTexto;
     if (texto.isEmpty() && d->curl) {
-        if (d->cancelar) texto = QStringLiteral("transfer cancelled: the connection was closed");
+        if (d->cancelar)
+            texto = QStringLiteral("transfer cancelled: the connection was closed");
         else if (d->codigoRespuesta() >= 400 && !d->ultimaRespuesta.isEmpty())
             texto = QString::fromUtf8(d->ultimaRespuesta);
-        else if (d->bufError[0]) texto = QString::fromUtf8(d->bufError);
+        else if (d->bufError[0])
+            texto = QString::fromUtf8(d->bufError);
     }
-    if (texto.isEmpty() && lError > 0) texto = QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(lError)));
+    if (texto.isEmpty() && lError > 0)
+        texto = QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(lError)));
     d->ultimoError = sStep + QStringLiteral(" error code: ") + QString::number(lError) +
                      QStringLiteral(" Message: ") + texto;
 }
@@ -277,8 +307,7 @@ bool cFTP::preparada(const QString& sStep) {
     return true;
 }
 
-bool cFTP::OpenConnection(const QString& sServer, const QString& sUser, const QString& sPassword,
-                          int nPort) {
+bool cFTP::OpenConnection(const QString& sServer, const QString& sUser, const QString& sPassword, int nPort) {
     const QString paso = QStringLiteral("InternetConnect");
     if (d->ocupado) {
         RegistraError(-1, paso, QStringLiteral("another transfer is running"));
@@ -363,8 +392,8 @@ bool cFTP::comando(const QString& sStep, const QStringList& ordenes) {
 }
 
 bool cFTP::RenameFTPFile(const QString& sExisting, const QString& sNewName) {
-    return comando(QStringLiteral("RenameFTPFile"),
-                   {QStringLiteral("RNFR ") + d->absoluta(sExisting), QStringLiteral("RNTO ") + d->absoluta(sNewName)});
+    return comando(QStringLiteral("RenameFTPFile"), {QStringLiteral("RNFR ") + d->absoluta(sExisting),
+                                                     QStringLiteral("RNTO ") + d->absoluta(sNewName)});
 }
 
 bool cFTP::CreateFTPDirectory(const QString& sDirectory) {
@@ -422,14 +451,14 @@ bool cFTP::listaRemota(const QString& carpeta, void* destino, long& codigo) {
             codigo = rc;
             return false;
         }
-        d->sinMlsd = true;  // a server without MLSD: the library's own LIST parser
+        d->sinMlsd = true; // a server without MLSD: the library's own LIST parser
     }
     CURL* h = d->prepara(d->url(carpeta, true) + '*');
     curl_easy_setopt(h, CURLOPT_WILDCARDMATCH, 1L);
     curl_easy_setopt(h, CURLOPT_CHUNK_BGN_FUNCTION, &alComenzarTrozo);
     curl_easy_setopt(h, CURLOPT_CHUNK_DATA, &entradas);
     const CURLcode rc = curl_easy_perform(h);
-    if (rc == CURLE_OK || rc == CURLE_REMOTE_FILE_NOT_FOUND) return true;  // the latter: empty folder
+    if (rc == CURLE_OK || rc == CURLE_REMOTE_FILE_NOT_FOUND) return true; // the latter: empty folder
     codigo = rc;
     return false;
 }
@@ -466,7 +495,7 @@ qint32 cFTP::GetFTPFileSize(const QString& sFile) {
 
 cDirList* cFTP::GetDirectoryListing(const QString& sFilter) {
     const QString paso = QStringLiteral("FtpFindFirstFile");
-    d->lista.reset();
+    if (!d->ocupado) d->lista.reset(); // a caller mid-transfer may still walk the old list
     if (!preparada(paso)) return nullptr;
     if (!nombreSeguro(sFilter)) {
         RegistraError(-1, paso, QStringLiteral("unsafe name refused"));
@@ -563,8 +592,9 @@ size_t alEnviar(char* p, size_t tam, size_t n, void* datos) {
 } // namespace
 
 bool cFTP::transfiere(bool bajada, bool porBloques, const QString& sLocal, const QString& sRemote) {
-    const QString pasoAbrir = porBloques ? (bajada ? QStringLiteral("FtpOpenFile:GetFile") : QStringLiteral("FtpOpenFile:PutFile"))
-                                         : (bajada ? QStringLiteral("SimpleFtpGetFile") : QStringLiteral("SimpleFtpPutFile"));
+    const QString pasoAbrir =
+        porBloques ? (bajada ? QStringLiteral("FtpOpenFile:GetFile") : QStringLiteral("FtpOpenFile:PutFile"))
+                   : (bajada ? QStringLiteral("SimpleFtpGetFile") : QStringLiteral("SimpleFtpPutFile"));
     const QString local = porBloques ? sLocal.trimmed() : sLocal;
     const QString remoto = porBloques ? sRemote.trimmed() : sRemote;
     if (local.isEmpty() || remoto.isEmpty()) {
@@ -591,10 +621,13 @@ bool cFTP::transfiere(bool bajada, bool porBloques, const QString& sLocal, const
     if (bajada) {
         if (porBloques) {
             t.total = tamanoRemoto(remoto);
-            if (t.total == -1) RegistraError(CURLE_REMOTE_FILE_NOT_FOUND, pasoAbrir, QStringLiteral("no such remote file"));
-            else if (t.total == 0) RegistraError(-1, pasoAbrir, QStringLiteral("the remote file is empty"));
+            if (t.total == -1)
+                RegistraError(CURLE_REMOTE_FILE_NOT_FOUND, pasoAbrir, QStringLiteral("no such remote file"));
+            else if (t.total == 0)
+                RegistraError(-1, pasoAbrir, QStringLiteral("the remote file is empty"));
             // The 32-bit counts would wrap and a wrapped size would cut the file short.
-            else if (t.total > limite) RegistraError(-1, pasoAbrir, QStringLiteral("file too large: %1 bytes").arg(t.total));
+            else if (t.total > limite)
+                RegistraError(-1, pasoAbrir, QStringLiteral("file too large: %1 bytes").arg(t.total));
             if (t.total <= 0 || t.total > limite) return false;
         }
         if (!salida.open(QIODevice::WriteOnly)) {
@@ -632,12 +665,13 @@ bool cFTP::transfiere(bool bajada, bool porBloques, const QString& sLocal, const
     auto pasoFallo = [&] {
         if (!porBloques || t.hechos == 0) return pasoAbrir;
         const bool enBloque = t.hechos < t.bloquesLlenos * BlockSize;
-        if (bajada) return enBloque ? QStringLiteral("InternetReadFile") : QStringLiteral("InternetReadFile2");
+        if (bajada)
+            return enBloque ? QStringLiteral("InternetReadFile") : QStringLiteral("InternetReadFile2");
         return enBloque ? QStringLiteral("InternetWriteFile") : QStringLiteral("InternetWriteFile2");
     };
     if (rc != CURLE_OK) {
         RegistraError(rc, pasoFallo(), t.fallaLocal ? t.archivo->errorString() : QString());
-        return false;  // QSaveFile drops the partial copy; sLocal keeps what it held
+        return false; // QSaveFile drops the partial copy; sLocal keeps what it held
     }
     qint64 hechos = t.hechos;
     if (!bajada) {
@@ -645,8 +679,8 @@ bool cFTP::transfiere(bool bajada, bool porBloques, const QString& sLocal, const
         curl_easy_getinfo(h, CURLINFO_SIZE_UPLOAD_T, &subidos);
         hechos = subidos;
     }
-    // ASCII downloads may grow by line-end conversion; binary ones must match to the byte.
-    const bool exacto = !bajada || (porBloques && d->tipo == TransferBinary);
+    // ASCII transfers change line ends on the way; binary ones must match to the byte.
+    const bool exacto = d->tipo == TransferBinary && (porBloques || !bajada);
     if (exacto && hechos != t.total) {
         RegistraError(CURLE_PARTIAL_FILE, pasoFallo(),
                       QStringLiteral("%1 of %2 bytes transferred").arg(hechos).arg(t.total));
@@ -663,7 +697,15 @@ bool cFTP::transfiere(bool bajada, bool porBloques, const QString& sLocal, const
     return true;
 }
 
-bool cFTP::FTPDownloadFile(const QString& sLocal, const QString& sRemote) { return transfiere(true, true, sLocal, sRemote); }
-bool cFTP::FTPUploadFile(const QString& sLocal, const QString& sRemote) { return transfiere(false, true, sLocal, sRemote); }
-bool cFTP::SimpleFTPGetFile(const QString& sLocal, const QString& sRemote) { return transfiere(true, false, sLocal, sRemote); }
-bool cFTP::SimpleFTPPutFile(const QString& sLocal, const QString& sRemote) { return transfiere(false, false, sLocal, sRemote); }
+bool cFTP::FTPDownloadFile(const QString& sLocal, const QString& sRemote) {
+    return transfiere(true, true, sLocal, sRemote);
+}
+bool cFTP::FTPUploadFile(const QString& sLocal, const QString& sRemote) {
+    return transfiere(false, true, sLocal, sRemote);
+}
+bool cFTP::SimpleFTPGetFile(const QString& sLocal, const QString& sRemote) {
+    return transfiere(true, false, sLocal, sRemote);
+}
+bool cFTP::SimpleFTPPutFile(const QString& sLocal, const QString& sRemote) {
+    return transfiere(false, false, sLocal, sRemote);
+}

@@ -1,9 +1,9 @@
 #pragma once
 #include "cDirList.h"
 
+#include <memory>
 #include <QObject>
 #include <QString>
-#include <memory>
 
 // A thin FTP client for the updater: one connection, block transfers that report progress and
 // let the window process its events, and the text of the last failure.

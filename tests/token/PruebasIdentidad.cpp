@@ -15,13 +15,15 @@ QString descifra(const QString& codigo) {
     DesCifrarMsg(plano, codigo);
     return plano;
 }
-QDateTime momento(int h, int m, int s) { return QDateTime(QDate(2026, 3, 15), QTime(h, m, s)); }
+QDateTime momento(int h, int m, int s) {
+    return QDateTime(QDate(2026, 3, 15), QTime(h, m, s));
+}
 } // namespace
 
 // Hand-worked values: a round trip alone would not see a fault made the same way both ways.
 TEST(Cifrado, ValoresCalculadosAMano) {
-    EXPECT_EQ(cifra("A"), "0");    // 20 + 36 = 56, wraps to position 4
-    EXPECT_EQ(cifra(" -"), "JP");  // "[" with Q, "]" with U
+    EXPECT_EQ(cifra("A"), "0");   // 20 + 36 = 56, wraps to position 4
+    EXPECT_EQ(cifra(" -"), "JP"); // "[" with Q, "]" with U
     EXPECT_EQ(descifra("JP"), " -");
     EXPECT_EQ(cifra(""), "");
     EXPECT_EQ(descifra(""), "");
@@ -30,10 +32,9 @@ TEST(Cifrado, ValoresCalculadosAMano) {
 TEST(Cifrado, TablaDeSustitucion) {
     const struct {
         QChar plano, codigo;
-    } filas[] = {{u' ', u'['},       {u'\'', u'\\'},      {u'-', u']'},
-                 {QChar(0xD1), u'^'}, {QChar(0xC7), u'_'}, {QChar(0xDC), u'`'},
-                 {u'!', u'['},       {u'a', u'['},        {QChar(0x20AC), u'['},
-                 {u'A', u'A'},       {u'7', u'7'},        {u':', u':'}};
+    } filas[] = {{u' ', u'['},          {u'\'', u'\\'},      {u'-', u']'}, {QChar(0xD1), u'^'},
+                 {QChar(0xC7), u'_'},   {QChar(0xDC), u'`'}, {u'!', u'['}, {u'a', u'['},
+                 {QChar(0x20AC), u'['}, {u'A', u'A'},        {u'7', u'7'}, {u':', u':'}};
     for (const auto& f : filas) {
         EXPECT_EQ(SustituyeAntes(f.plano), f.codigo) << int(f.plano.unicode());
         if (f.codigo != u'[' || f.plano == u' ') {
@@ -45,15 +46,16 @@ TEST(Cifrado, TablaDeSustitucion) {
 }
 
 TEST(Cifrado, IdaYVueltaDevuelveLasMayusculas) {
-    for (const QString& texto : {QStringLiteral("hola, ¿qué tal?"), QStringLiteral("EA4XYZ/P 599 ñandú"),
-                                QStringLiteral("12:05:59"), QStringLiteral("L'ESCALA-ÇÜ"),
-                                QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")}) {
+    for (const QString& texto :
+         {QStringLiteral("hola, ¿qué tal?"), QStringLiteral("EA4XYZ/P 599 ñandú"), QStringLiteral("12:05:59"),
+          QStringLiteral("L'ESCALA-ÇÜ"), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")}) {
         QString mensaje = texto;
         QString codigo;
         CifrarMsg(mensaje, codigo);
-        EXPECT_EQ(mensaje, texto.toUpper());  // the caller's text is left in capitals
+        EXPECT_EQ(mensaje, texto.toUpper()); // the caller's text is left in capitals
         ASSERT_EQ(codigo.size(), texto.size());
-        for (QChar c : codigo) EXPECT_TRUE(c >= u'-' && c <= u'`') << qPrintable(codigo);
+        for (QChar c : codigo)
+            EXPECT_TRUE(c >= u'-' && c <= u'`') << qPrintable(codigo);
         QString esperado = mensaje;
         for (QChar& c : esperado)
             if (SustituyeAntes(c) == u'[') c = u' ';
@@ -91,7 +93,7 @@ TEST(Identidad, SoloSeAceptaEnElMismoMinuto) {
     EXPECT_TRUE(VerificaIdentidad(token));
     reloj.momento = momento(12, 6, 0);
     EXPECT_FALSE(VerificaIdentidad(token));
-    reloj.momento = momento(13, 5, 59);  // same minute number, another hour
+    reloj.momento = momento(13, 5, 59); // same minute number, another hour
     EXPECT_FALSE(VerificaIdentidad(token));
 }
 
@@ -107,7 +109,7 @@ TEST(Identidad, LosDigitosInicialesNoSeExaminan) {
 
 TEST(Identidad, LineasQueNoSonToken) {
     RelojFalso reloj(momento(10, 30, 0));
-    for (const QString& linea : {QString(), QStringLiteral("comando"), QStringLiteral("1010:30:00"),
-                                QStringLiteral("x")})
+    for (const QString& linea :
+         {QString(), QStringLiteral("comando"), QStringLiteral("1010:30:00"), QStringLiteral("x")})
         EXPECT_FALSE(VerificaIdentidad(linea)) << qPrintable(linea);
 }

@@ -6,7 +6,8 @@
 namespace {
 QStringList nombres(const cDirList& lista) {
     QStringList n;
-    for (const cDirItem& e : lista) n << e.Filename;
+    for (const cDirItem& e : lista)
+        n << e.Filename;
     return n;
 }
 } // namespace
@@ -15,18 +16,19 @@ TEST(DirList, CadaBitDeAtributoDaSuPropiedad) {
     const struct {
         qint32 atributos;
         bool cDirItem::*propiedad;
-    } filas[] = {{0x1, &cDirItem::ReadOnly},     {0x2, &cDirItem::Hidden},     {0x4, &cDirItem::System},
-                 {0x10, &cDirItem::Directory},   {0x20, &cDirItem::Archive},   {0x80, &cDirItem::Normal},
-                 {0x100, &cDirItem::Temporary},  {0x800, &cDirItem::Compressed}, {0x1000, &cDirItem::Offline}};
+    } filas[] = {{0x1, &cDirItem::ReadOnly},    {0x2, &cDirItem::Hidden},       {0x4, &cDirItem::System},
+                 {0x10, &cDirItem::Directory},  {0x20, &cDirItem::Archive},     {0x80, &cDirItem::Normal},
+                 {0x100, &cDirItem::Temporary}, {0x800, &cDirItem::Compressed}, {0x1000, &cDirItem::Offline}};
     cDirList lista;
     lista.Add(0x11, {}, {}, {}, 0, "ambos");
     for (const auto& f : filas) {
         const bool esperado = f.atributos == 0x1 || f.atributos == 0x10;
         EXPECT_EQ(lista.Item(1)->*(f.propiedad), esperado) << f.atributos;
         cDirList sola;
-        sola.Add(f.atributos | 0x40 | 0x8, {}, {}, {}, 0, "x");  // bits nobody keeps are ignored
+        sola.Add(f.atributos | 0x40 | 0x8, {}, {}, {}, 0, "x"); // bits nobody keeps are ignored
         int verdaderas = 0;
-        for (const auto& g : filas) verdaderas += sola.Item(1)->*(g.propiedad);
+        for (const auto& g : filas)
+            verdaderas += sola.Item(1)->*(g.propiedad);
         EXPECT_TRUE(sola.Item(1)->*(f.propiedad));
         EXPECT_EQ(verdaderas, 1) << f.atributos;
     }
@@ -44,7 +46,7 @@ TEST(DirList, OrdenPosicionesYNombres) {
     const QDateTime hora(QDate(2024, 1, 2), QTime(3, 4, 5));
     lista.Add(0x80, hora, hora.addDays(1), hora.addDays(2), 42, "zeta.txt");
     lista.Add(0x10, {}, {}, {}, 0, "carpeta");
-    lista.Add(0x80, {}, {}, {}, 7, "Zeta.txt");  // another name on a case-sensitive server
+    lista.Add(0x80, {}, {}, {}, 7, "Zeta.txt"); // another name on a case-sensitive server
     EXPECT_EQ(lista.Count(), 3);
     EXPECT_EQ(nombres(lista), QStringList({"zeta.txt", "carpeta", "Zeta.txt"}));
     ASSERT_NE(lista.Item(1), nullptr);

@@ -1,11 +1,10 @@
-#include "ServidorFtp.h"
 #include "cFTP.h"
+#include "ServidorFtp.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTimeZone>
-#include <gtest/gtest.h>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -17,7 +16,8 @@ using Eventos = std::vector<std::pair<qint32, qint32>>;
 // Every byte value, so line ends and NULs must survive a binary transfer.
 QByteArray datos(int n) {
     QByteArray b(n, 0);
-    for (int i = 0; i < n; ++i) b[i] = static_cast<char>((i * 7 + 13) % 256);
+    for (int i = 0; i < n; ++i)
+        b[i] = static_cast<char>((i * 7 + 13) % 256);
     return b;
 }
 
@@ -32,18 +32,19 @@ void escribeLocal(const QString& nombre, const QByteArray& b) {
     f.write(b);
 }
 
-QStringList archivosLocales() { return QDir().entryList(QDir::Files | QDir::Hidden); }
+QStringList archivosLocales() {
+    return QDir().entryList(QDir::Files | QDir::Hidden);
+}
 
 class BaseFtp : public testing::Test {
 protected:
     void SetUp() override {
         ftp.SetTimeouts(3, 3);
         ftp.SetTransferBinary();
-        QObject::connect(&ftp, &cFTP::FileTransferProgress,
-                         [this](qint32 actual, qint32 total) {
-                             eventos.emplace_back(actual, total);
-                             if (alProgresar) alProgresar();
-                         });
+        QObject::connect(&ftp, &cFTP::FileTransferProgress, [this](qint32 actual, qint32 total) {
+            eventos.emplace_back(actual, total);
+            if (alProgresar) alProgresar();
+        });
     }
     bool conecta(const ServidorFtp& s, const char* usuario = ServidorFtp::Usuario,
                  const char* clave = ServidorFtp::Clave) {
@@ -135,8 +136,9 @@ TEST_P(Ftp, ListadoEnElOrdenDelServidor) {
     ASSERT_NE(lista, nullptr) << qPrintable(ftp.GetLastErrorMessage());
     ASSERT_EQ(lista->Count(), 3);
     QStringList orden;
-    for (const cDirItem& e : *lista) orden << e.Filename;
-    EXPECT_EQ(orden, QStringList({"carpeta", "b.txt", "a b.txt"}));  // the server lists backwards
+    for (const cDirItem& e : *lista)
+        orden << e.Filename;
+    EXPECT_EQ(orden, QStringList({"carpeta", "b.txt", "a b.txt"})); // the server lists backwards
     EXPECT_TRUE(lista->Item(1)->Directory);
     EXPECT_FALSE(lista->Item(1)->ReadOnly);
     EXPECT_FALSE(lista->Item(2)->Directory);
@@ -165,7 +167,7 @@ TEST_F(FtpSuelto, ListadoSinMlsdYCuentaDeSoloLectura) {
     const cDirList* lista = ftp.GetDirectoryListing("*");
     ASSERT_NE(lista, nullptr) << qPrintable(ftp.GetLastErrorMessage());
     ASSERT_EQ(lista->Count(), 2);
-    EXPECT_EQ(lista->Item(1)->Filename, "b.txt");  // this server sorts its LIST replies
+    EXPECT_EQ(lista->Item(1)->Filename, "b.txt"); // this server sorts its LIST replies
     EXPECT_TRUE(lista->Item(QString("carpeta"))->Directory);
     EXPECT_EQ(lista->Item(1)->FileSize, 3);
     EXPECT_EQ(ftp.GetFTPFileSize("b.txt"), 3);
@@ -182,7 +184,7 @@ TEST_F(FtpSuelto, ListadoSinMlsdYCuentaDeSoloLectura) {
 TEST_F(FtpSuelto, TamanoPorEncimaDe4GiB) {
     ServidorFtp servidor;
     QFile enorme(servidor.ruta("enorme.bin"));
-    ASSERT_TRUE(enorme.open(QIODevice::WriteOnly) && enorme.resize(5'000'000'000LL));  // sparse
+    ASSERT_TRUE(enorme.open(QIODevice::WriteOnly) && enorme.resize(5'000'000'000LL)); // sparse
     enorme.close();
     ASSERT_TRUE(conecta(servidor));
     EXPECT_EQ(ftp.GetFTPFileSize("enorme.bin"), 705'032'704);
@@ -291,6 +293,11 @@ TEST_F(FtpSuelto, AsciiDaFinesDeLineaLocalesYBinarioLosBytes) {
     ftp.SetTransferASCII();
     ASSERT_TRUE(ftp.FTPDownloadFile("ascii.txt", "t.txt")) << qPrintable(ftp.GetLastErrorMessage());
     EXPECT_EQ(leeLocal("ascii.txt"), "uno\ndos\n");
+    ASSERT_TRUE(ftp.FTPUploadFile("ascii.txt", "subido.txt")) << qPrintable(ftp.GetLastErrorMessage());
+    EXPECT_EQ(servidor.lee("subido.txt"), "uno\ndos\n");
+    ftp.SetTransferBinary();
+    ASSERT_TRUE(ftp.FTPUploadFile("binario.txt", "subido.txt"));
+    EXPECT_EQ(servidor.lee("subido.txt"), "uno\r\ndos\r\n");
 }
 
 TEST_F(FtpSuelto, LaVentanaNoPuedeReentrarNiCerrarAMitad) {
@@ -320,5 +327,5 @@ TEST_F(FtpSuelto, ListadoConNombreRepetidoFallaSinLanzar) {
     EXPECT_EQ(lista, nullptr);
     EXPECT_TRUE(ftp.GetLastErrorMessage().contains("duplicate name in listing: b.txt"))
         << qPrintable(ftp.GetLastErrorMessage());
-    EXPECT_EQ(ftp.Directory().Count(), 2);  // what was read before the repeat stays visible
+    EXPECT_EQ(ftp.Directory().Count(), 2); // what was read before the repeat stays visible
 }

@@ -9,8 +9,9 @@
 #include <unistd.h>
 
 ServidorFtp::ServidorFtp(Opciones o) {
-    QStringList argumentos{XK_SERVIDOR_FTP, "--raiz", raiz_.path(), "--usuario", Usuario, "--clave", Clave,
-                           "--lector", QString(Lector) + ':' + ClaveLector};
+    QStringList argumentos{XK_SERVIDOR_FTP, "--raiz",   raiz_.path(),
+                           "--usuario",     Usuario,    "--clave",
+                           Clave,           "--lector", QString(Lector) + ':' + ClaveLector};
     if (o.sinMlsd) argumentos << "--sin-mlsd";
     if (o.duplicados) argumentos << "--duplicados";
     if (o.limite) argumentos << "--limite" << QString::number(o.limite);
@@ -18,7 +19,8 @@ ServidorFtp::ServidorFtp(Opciones o) {
     proceso_.start(XK_PYTHON, argumentos);
     // The script announces its port once it listens; wait for that line, not for a guessed time.
     QByteArray salida;
-    while (!salida.contains('\n') && proceso_.waitForReadyRead(20000)) salida += proceso_.readAllStandardOutput();
+    while (!salida.contains('\n') && proceso_.waitForReadyRead(20000))
+        salida += proceso_.readAllStandardOutput();
     if (salida.startsWith("LISTO ")) puerto_ = salida.mid(6).trimmed().toInt();
 }
 
@@ -33,7 +35,9 @@ void ServidorFtp::mata() {
     proceso_.waitForFinished(5000);
 }
 
-void ServidorFtp::congela() { ::kill(static_cast<pid_t>(proceso_.processId()), SIGSTOP); }
+void ServidorFtp::congela() {
+    ::kill(static_cast<pid_t>(proceso_.processId()), SIGSTOP);
+}
 
 void ServidorFtp::descongela() {
     if (proceso_.state() != QProcess::NotRunning) ::kill(static_cast<pid_t>(proceso_.processId()), SIGCONT);

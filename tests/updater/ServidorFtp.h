@@ -9,13 +9,13 @@
 class ServidorFtp {
 public:
     struct Opciones {
-        bool sinMlsd = false;     // answers MLSD as unknown
-        bool duplicados = false;  // lists every name twice
-        int limite = 0;           // bytes per second sent, 0 = unlimited
+        bool sinMlsd = false;    // answers MLSD as unknown
+        bool duplicados = false; // lists every name twice
+        int limite = 0;          // bytes per second sent, 0 = unlimited
     };
     static constexpr const char* Usuario = "xklumo";
     static constexpr const char* Clave = "FTPrueba38";
-    static constexpr const char* Lector = "lector";  // read-only account
+    static constexpr const char* Lector = "lector"; // read-only account
     static constexpr const char* ClaveLector = "solo";
 
     ServidorFtp() : ServidorFtp(Opciones{}) {}
@@ -28,8 +28,8 @@ public:
     void escribe(const QString& nombre, const QByteArray& datos) const;
     QByteArray lee(const QString& nombre) const;
 
-    void mata();        // as if the server machine vanished
-    void congela();     // stops answering without closing anything
+    void mata();    // as if the server machine vanished
+    void congela(); // stops answering without closing anything
     void descongela();
 
 private:
