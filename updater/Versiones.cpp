@@ -17,6 +17,11 @@ QString NombrePrograma(const QString& base) {
 #endif
 }
 
+bool ArrancaLogger() {
+    return Sistema::actual().arranca(ResuelveNombreArchivo(NombrePrograma(QStringLiteral("XkLumoCon"))),
+                                     {QString::fromLatin1(ArgumentoLogger)});
+}
+
 const DatosElemento& Datos(Elemento e) { return Elementos[static_cast<int>(e)]; }
 
 QString NombreInstalado(Elemento e) {

@@ -15,6 +15,9 @@ inline constexpr const char* SufijoDescarga = "Descarga";
 // The argument the logger is started with: any non-empty command line is a normal start.
 inline constexpr const char* ArgumentoLogger = "comando";
 
+// Starts the logger of the programs' folder with "comando"; false when it cannot be started.
+bool ArrancaLogger();
+
 // The four items in the order the list is tested and the downloads run.
 enum class Elemento { Logger, NuevosCon, ConfCon, Cliente };
 inline constexpr int NumElementos = 4;

@@ -1,8 +1,6 @@
 #include "frmMain.h"
 
-#include "Archivos.h"
 #include "Identidad.h"
-#include "Sistema.h"
 #include "cFTP.h"
 
 #include <QApplication>
@@ -216,10 +214,7 @@ bool frmMain::DescargaFichero(const QString& nombre) {
     return ok && !cerrado_;
 }
 
-void frmMain::ArrancaPrograma() {
-    Sistema::actual().arranca(ResuelveNombreArchivo(NombrePrograma(QStringLiteral("XkLumoCon"))),
-                              {QString::fromLatin1(ArgumentoLogger)});
-}
+void frmMain::ArrancaPrograma() { ArrancaLogger(); }
 
 void frmMain::mFTP_FileTransferProgress(qint32 lCurrentBytes, qint32 lTotalBytes) {
     const qint64 tanto = lTotalBytes > 0 ? qint64(lCurrentBytes) * 100 / lTotalBytes : 0;

@@ -1,12 +1,10 @@
 // ClienteXkLumoFTP: the updater the logger starts with its launch token.
 #include "Archivos.h"
-#include "Sistema.h"
 #include "Versiones.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QStringList>
-#include <exception>
 
 namespace {
 // The updater shows no message on any path: an error nobody caught still hands over to the
@@ -18,11 +16,8 @@ public:
         try {
             return QApplication::notify(receptor, evento);
         } catch (...) {
-            if (!fallido_) {
-                fallido_ = true;
-                Sistema::actual().arranca(ResuelveNombreArchivo(NombrePrograma(QStringLiteral("XkLumoCon"))),
-                                          {QString::fromLatin1(ArgumentoLogger)});
-            }
+            if (!fallido_) ArrancaLogger();
+            fallido_ = true;
             exit(1);
             return false;
         }
@@ -40,7 +35,12 @@ int main(int argc, char** argv) {
 
     // The whole command line after the program's name is the token.
     const QString linea = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
-    frmMain ventana(QStringLiteral(XKLUMO_FTP_HOST), XKLUMO_FTP_PORT, QStringLiteral(XKLUMO_FTP_USER), linea);
-    if (ventana.Terminado()) return 0;
-    return app.exec();
+    try {
+        frmMain ventana(QStringLiteral(XKLUMO_FTP_HOST), XKLUMO_FTP_PORT, QStringLiteral(XKLUMO_FTP_USER), linea);
+        if (ventana.Terminado()) return 0;
+        return app.exec();
+    } catch (...) {
+        ArrancaLogger();
+        return 1;
+    }
 }
