@@ -19,10 +19,15 @@ public:
 enum class TipoCampo { SiNo, Entero16, Entero32, FechaHora, Texto };
 
 struct DefCampo {
+    DefCampo() = default;
+    DefCampo(QString n, TipoCampo t, int tam = 0, bool longitudCero = true)
+        : nombre(std::move(n)), tipo(t), tamano(tam), permiteLongitudCero(longitudCero) {}
+
     QString nombre;
     TipoCampo tipo = TipoCampo::Texto;
     int tamano = 0; // characters for text; 0 otherwise
     bool permiteLongitudCero = true;
+    QVariant predeterminado; // value a new row takes when none is assigned; null when invalid
 };
 
 // A table's definition: fields by position from 0, in the table's order.
@@ -44,7 +49,7 @@ QString Comillas(const QString& valor);
 class ConjuntoRegistros;
 
 // One connection to a database file. Several may be open on one file; each sees the others' writes.
-class BaseDatos {
+class BaseDatos : public std::enable_shared_from_this<BaseDatos> {
 public:
     // Opens an existing file; ".mdb" is added when the name has no extension; case-insensitive name.
     static std::shared_ptr<BaseDatos> Abre(const QString& nombre);

@@ -1,0 +1,325 @@
+#include "BaseDatos.h"
+#include "Interno.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <optional>
+
+using namespace bd_interno;
+
+namespace {
+
+enum class Modo { Ninguno, Anade, Edita };
+
+// What a SELECT text names, when it is the simple single-table form that can be written through.
+struct ConsultaSimple {
+    QString tabla;
+    QStringList campos; // empty for "*"
+    QString resto;      // WHERE ... ORDER BY ..., as written
+};
+
+QString SinDelimitadores(QString n) {
+    n = n.trimmed();
+    if (n.size() >= 2 && ((n.front() == '[' && n.back() == ']') || (n.front() == '"' && n.back() == '"'))) {
+        n = n.mid(1, n.size() - 2);
+    }
+    return n;
+}
+
+std::optional<ConsultaSimple> AnalizaSelect(const QString& sql) {
+    static const QRegularExpression re(
+        QStringLiteral(R"(^\s*select\s+(.+?)\s+from\s+(\[[^\]]+\]|"[^"]+"|\w+)(.*?)[\s;]*$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression reResto(QStringLiteral(R"(^(where|order\s+by)\b)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reCompuesta(QStringLiteral(R"(\b(group\s+by|having|union|join|limit)\b)"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reNombre(QStringLiteral(R"(^(?:(?:\w+|\[[^\]]+\])\.)?(\w+|\[[^\]]+\]|"[^"]+")$)"));
+    const auto m = re.match(sql);
+    if (!m.hasMatch()) return std::nullopt;
+    ConsultaSimple c;
+    c.tabla = SinDelimitadores(m.captured(2));
+    c.resto = m.captured(3).trimmed();
+    if (!c.resto.isEmpty() && (!reResto.match(c.resto).hasMatch() || reCompuesta.match(c.resto).hasMatch())) {
+        return std::nullopt;
+    }
+    const QString lista = m.captured(1).trimmed();
+    if (lista == "*") return c;
+    for (const QString& parte : lista.split(',')) {
+        const auto n = reNombre.match(parte.trimmed());
+        if (!n.hasMatch() || n.captured(1).compare("distinct", Qt::CaseInsensitive) == 0) return std::nullopt;
+        c.campos << SinDelimitadores(n.captured(1));
+    }
+    return c;
+}
+
+} // namespace
+
+struct ConjuntoRegistros::Datos {
+    std::shared_ptr<BaseDatos> bd; // first member: the connection outlives the statements below
+    DefTabla def;
+    QHash<QString, int> posiciones; // case-folded name -> position
+    bool actualizable = true;
+
+    // Written-through sets hold row ids; sets over any other query hold their rows.
+    std::vector<sqlite3_int64> ids;
+    std::vector<std::vector<QVariant>> filas;
+
+    qsizetype pos = 0;
+    bool borrado = false;
+    bool cargada = false;
+    std::vector<QVariant> fila;
+
+    Modo modo = Modo::Ninguno;
+    std::vector<QVariant> buffer;                 // what a reader sees while adding or editing
+    std::vector<std::optional<QVariant>> cambios; // stored form of the assigned fields
+    Sentencia lectura;
+
+    sqlite3* db() const { return bd->conexion(); }
+    qsizetype total() const { return actualizable ? static_cast<qsizetype>(ids.size()) : static_cast<qsizetype>(filas.size()); }
+    bool hayActual() const { return !borrado && pos >= 0 && pos < total(); }
+    void exigeActual() const {
+        if (!hayActual()) throw ErrorBD(NoHayRegistroActual);
+    }
+
+    void indexa() {
+        posiciones.clear();
+        for (int i = 0; i < def.cuenta(); ++i) posiciones.insert(def.campo(i).nombre.toCaseFolded(), i);
+    }
+
+    int posicion(const QString& nombre) const {
+        const auto it = posiciones.constFind(nombre.toCaseFolded());
+        if (it == posiciones.cend()) {
+            throw ErrorBD(QStringLiteral("No se encontró el elemento '%1' en esta colección.").arg(nombre));
+        }
+        return *it;
+    }
+    void exigePosicion(int i) const {
+        if (i < 0 || i >= def.cuenta()) {
+            throw ErrorBD(QStringLiteral("No se encontró el elemento %1 en esta colección.").arg(i));
+        }
+    }
+
+    // Reads the current row from the file; the statement is reset before returning.
+    void carga() {
+        if (cargada) return;
+        exigeActual();
+        if (!actualizable) {
+            fila = filas[static_cast<size_t>(pos)];
+        } else {
+            if (!lectura) {
+                QStringList cols;
+                for (const DefCampo& c : def.campos) cols << Identificador(c.nombre);
+                lectura = Prepara(db(), QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
+                                            .arg(cols.join(QStringLiteral(", ")), Identificador(def.nombre)));
+            }
+            Reinicia r(lectura.get());
+            sqlite3_bind_int64(lectura.get(), 1, ids[static_cast<size_t>(pos)]);
+            const int rc = sqlite3_step(lectura.get());
+            if (rc == SQLITE_DONE) throw ErrorBD(QStringLiteral("Se ha eliminado el registro."));
+            if (rc != SQLITE_ROW) Falla(db());
+            fila.resize(def.campos.size());
+            for (int i = 0; i < def.cuenta(); ++i) fila[static_cast<size_t>(i)] = LeeColumna(lectura.get(), i, def.campo(i).tipo);
+        }
+        cargada = true;
+    }
+
+    // A move drops a pending add or edit, as the original engine does.
+    void mueve(qsizetype nueva) {
+        modo = Modo::Ninguno;
+        borrado = false;
+        cargada = false;
+        pos = nueva;
+    }
+
+    void exigeActualizable() const {
+        if (!actualizable) {
+            throw ErrorBD(QStringLiteral("No se puede actualizar. La base de datos o el objeto es de sólo lectura."));
+        }
+    }
+};
+
+ConjuntoRegistros::ConjuntoRegistros(std::unique_ptr<Datos> d) : d_(std::move(d)) {}
+ConjuntoRegistros::ConjuntoRegistros(ConjuntoRegistros&&) noexcept = default;
+ConjuntoRegistros& ConjuntoRegistros::operator=(ConjuntoRegistros&&) noexcept = default;
+ConjuntoRegistros::~ConjuntoRegistros() = default;
+
+ConjuntoRegistros BaseDatos::abreConjunto(const QString& tablaOSql) {
+    auto d = std::make_unique<ConjuntoRegistros::Datos>();
+    d->bd = shared_from_this();
+    const QString texto = tablaOSql.trimmed();
+    static const QRegularExpression reTabla(QStringLiteral(R"(^(\w+|\[[^\]]+\])$)"));
+    std::optional<ConsultaSimple> consulta;
+    if (reTabla.match(texto).hasMatch()) consulta = ConsultaSimple{SinDelimitadores(texto), {}, {}};
+    else consulta = AnalizaSelect(texto);
+
+    if (consulta && existeTabla(consulta->tabla)) {
+        const DefTabla completa = definicionTabla(consulta->tabla);
+        d->def.nombre = completa.nombre;
+        if (consulta->campos.isEmpty()) d->def = completa;
+        for (const QString& nombre : consulta->campos) {
+            const auto it = std::find_if(completa.campos.begin(), completa.campos.end(), [&](const DefCampo& c) {
+                return c.nombre.compare(nombre, Qt::CaseInsensitive) == 0;
+            });
+            if (it == completa.campos.end()) {
+                consulta.reset(); // let the engine name the unknown field
+                break;
+            }
+            d->def.campos.push_back(*it);
+        }
+    } else if (consulta) {
+        throw ErrorBD(QStringLiteral("No se encuentra la tabla '%1'.").arg(consulta->tabla));
+    }
+
+    if (consulta) {
+        Sentencia s = Prepara(db_, QStringLiteral("SELECT rowid FROM %1 %2").arg(Identificador(d->def.nombre), consulta->resto));
+        Reinicia r(s.get());
+        int rc;
+        while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) d->ids.push_back(sqlite3_column_int64(s.get(), 0));
+        if (rc != SQLITE_DONE) Falla(db_);
+    } else {
+        // Any other query: its rows are read once and kept, read-only.
+        d->actualizable = false;
+        Sentencia s = Prepara(db_, texto);
+        Reinicia r(s.get());
+        const int n = sqlite3_column_count(s.get());
+        std::vector<bool> natural(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            const char* decl = sqlite3_column_decltype(s.get(), i);
+            natural[static_cast<size_t>(i)] = decl == nullptr;
+            d->def.campos.push_back(
+                bd_interno::CampoDeDeclaracion(QString::fromUtf8(sqlite3_column_name(s.get(), i)),
+                                               QString::fromUtf8(decl ? decl : ""), {}));
+        }
+        int rc;
+        while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
+            std::vector<QVariant> fila(static_cast<size_t>(n));
+            for (int i = 0; i < n; ++i) {
+                fila[static_cast<size_t>(i)] =
+                    LeeColumna(s.get(), i, d->def.campo(i).tipo, natural[static_cast<size_t>(i)]);
+            }
+            d->filas.push_back(std::move(fila));
+        }
+        if (rc != SQLITE_DONE) Falla(db_);
+    }
+    d->indexa();
+    return ConjuntoRegistros(std::move(d));
+}
+
+bool ConjuntoRegistros::eof() const { return d_->total() == 0 || d_->pos >= d_->total(); }
+bool ConjuntoRegistros::bof() const { return d_->total() == 0 || d_->pos < 0; }
+
+void ConjuntoRegistros::primero() { d_->mueve(0); }
+void ConjuntoRegistros::ultimo() { d_->mueve(d_->total() == 0 ? 0 : d_->total() - 1); }
+
+void ConjuntoRegistros::siguiente() {
+    // After a delete the row that followed already sits at the current position.
+    if (d_->borrado) return d_->mueve(d_->pos);
+    if (eof()) throw ErrorBD(NoHayRegistroActual);
+    d_->mueve(d_->pos + 1);
+}
+
+void ConjuntoRegistros::anterior() {
+    if (!d_->borrado && bof()) throw ErrorBD(NoHayRegistroActual);
+    d_->mueve(d_->pos - 1);
+}
+
+int ConjuntoRegistros::cuenta() const { return static_cast<int>(d_->total()); }
+int ConjuntoRegistros::numeroCampos() const { return d_->def.cuenta(); }
+const DefTabla& ConjuntoRegistros::definicion() const { return d_->def; }
+
+QVariant ConjuntoRegistros::valor(int posicion) const {
+    d_->exigePosicion(posicion);
+    if (d_->modo != Modo::Ninguno) return d_->buffer[static_cast<size_t>(posicion)];
+    d_->carga();
+    return d_->fila[static_cast<size_t>(posicion)];
+}
+
+QVariant ConjuntoRegistros::valor(const QString& campo) const { return valor(d_->posicion(campo)); }
+QString ConjuntoRegistros::texto(const QString& campo) const { return valor(campo).toString(); }
+int ConjuntoRegistros::entero(const QString& campo) const { return valor(campo).toInt(); }
+bool ConjuntoRegistros::siNo(const QString& campo) const { return valor(campo).toBool(); }
+bool ConjuntoRegistros::esNulo(const QString& campo) const { return !valor(campo).isValid(); }
+
+void ConjuntoRegistros::asigna(const QString& campo, const QVariant& v) { asigna(d_->posicion(campo), v); }
+
+void ConjuntoRegistros::asigna(int posicion, const QVariant& v) {
+    d_->exigePosicion(posicion);
+    if (d_->modo == Modo::Ninguno) {
+        throw ErrorBD(QStringLiteral("Actualizar o CancelarActualización sin AgregarNuevo o Modificar."));
+    }
+    const DefCampo& campo = d_->def.campo(posicion);
+    QVariant guardado = ParaGuardar(v, campo);
+    d_->buffer[static_cast<size_t>(posicion)] = DeGuardado(guardado, campo.tipo);
+    d_->cambios[static_cast<size_t>(posicion)] = std::move(guardado);
+}
+
+void ConjuntoRegistros::anade() {
+    d_->exigeActualizable();
+    d_->modo = Modo::Anade;
+    d_->buffer.assign(d_->def.campos.size(), QVariant());
+    d_->cambios.assign(d_->def.campos.size(), std::nullopt);
+}
+
+void ConjuntoRegistros::edita() {
+    d_->exigeActualizable();
+    d_->modo = Modo::Ninguno;
+    d_->cargada = false; // edit what the file holds now, not an older read
+    d_->carga();
+    d_->buffer = d_->fila;
+    d_->cambios.assign(d_->def.campos.size(), std::nullopt);
+    d_->modo = Modo::Edita;
+}
+
+void ConjuntoRegistros::actualiza() {
+    if (d_->modo == Modo::Ninguno) {
+        throw ErrorBD(QStringLiteral("Actualizar o CancelarActualización sin AgregarNuevo o Modificar."));
+    }
+    QStringList columnas;
+    std::vector<const QVariant*> valores;
+    for (size_t i = 0; i < d_->cambios.size(); ++i) {
+        if (!d_->cambios[i]) continue;
+        columnas << Identificador(d_->def.campos[i].nombre);
+        valores.push_back(&*d_->cambios[i]);
+    }
+    const QString tabla = Identificador(d_->def.nombre);
+    sqlite3* db = d_->db();
+    if (d_->modo == Modo::Anade) {
+        // Only assigned fields are named, so the others take the table's defaults.
+        QString sql = columnas.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tabla)
+                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                               .arg(tabla, columnas.join(", "),
+                                                    QStringList(columnas.size(), QStringLiteral("?")).join(", "));
+        Sentencia s = Prepara(db, sql);
+        for (size_t i = 0; i < valores.size(); ++i) Enlaza(db, s.get(), static_cast<int>(i + 1), *valores[i]);
+        PasoFinal(db, s.get());
+        d_->ids.push_back(sqlite3_last_insert_rowid(db));
+        d_->mueve(d_->total() - 1);
+        return;
+    }
+    if (!columnas.isEmpty()) {
+        QStringList asignaciones;
+        for (const QString& c : columnas) asignaciones << c + QStringLiteral(" = ?");
+        Sentencia s = Prepara(db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(tabla, asignaciones.join(", ")));
+        for (size_t i = 0; i < valores.size(); ++i) Enlaza(db, s.get(), static_cast<int>(i + 1), *valores[i]);
+        sqlite3_bind_int64(s.get(), static_cast<int>(valores.size() + 1), d_->ids[static_cast<size_t>(d_->pos)]);
+        PasoFinal(db, s.get());
+    }
+    d_->mueve(d_->pos);
+}
+
+void ConjuntoRegistros::cancela() { d_->modo = Modo::Ninguno; }
+
+void ConjuntoRegistros::borra() {
+    d_->exigeActualizable();
+    d_->modo = Modo::Ninguno;
+    d_->exigeActual();
+    sqlite3* db = d_->db();
+    Sentencia s = Prepara(db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Identificador(d_->def.nombre)));
+    sqlite3_bind_int64(s.get(), 1, d_->ids[static_cast<size_t>(d_->pos)]);
+    PasoFinal(db, s.get());
+    d_->ids.erase(d_->ids.begin() + d_->pos);
+    d_->cargada = false;
+    d_->borrado = true;
+}

@@ -1,0 +1,16 @@
+# cmake -DHERRAMIENTA=<xk_crea_base> -DDESTINO=<file> -P CreaSiFalta.cmake
+# The programs match file names without regard to case, so any spelling of the name counts as existing.
+get_filename_component(carpeta "${DESTINO}" DIRECTORY)
+get_filename_component(nombre "${DESTINO}" NAME)
+string(TOLOWER "${nombre}" buscado)
+file(GLOB entradas RELATIVE "${carpeta}" "${carpeta}/*")
+foreach(e IN LISTS entradas)
+  string(TOLOWER "${e}" e)
+  if(e STREQUAL buscado)
+    return()
+  endif()
+endforeach()
+execute_process(COMMAND "${HERRAMIENTA}" "${DESTINO}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "No se pudo crear ${DESTINO}")
+endif()
