@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 namespace {
 // The updater shows no message on any path: an error nobody caught still hands over to the
 // logger, as every other failure does, instead of leaving the user with no program.
@@ -29,6 +33,11 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef Q_OS_UNIX
+    // Started detached, the updater may hold the logger's closed output: a warning written
+    // there must not end it before it hands back.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     AplicacionActualizador app(argc, argv);
     app.setApplicationName(QStringLiteral("ClienteXkLumoFTP"));
     CambiaACarpetaPrograma();
