@@ -22,7 +22,9 @@ bool ArrancaLogger() {
                                      {QString::fromLatin1(ArgumentoLogger)});
 }
 
-const DatosElemento& Datos(Elemento e) { return Elementos[static_cast<int>(e)]; }
+const DatosElemento& Datos(Elemento e) {
+    return Elementos[static_cast<int>(e)];
+}
 
 QString NombreInstalado(Elemento e) {
     const DatosElemento& d = Datos(e);
@@ -73,7 +75,8 @@ QString PrimeraLinea(const QString& archivo) {
     QFile f(ResuelveNombreArchivo(archivo));
     if (!f.open(QIODevice::ReadOnly)) return QString();
     QByteArray linea = f.readLine();
-    while (linea.endsWith('\n') || linea.endsWith('\r')) linea.chop(1);
+    while (linea.endsWith('\n') || linea.endsWith('\r'))
+        linea.chop(1);
     return QString::fromLatin1(linea);
 }
 
@@ -133,8 +136,8 @@ bool EstadoVersiones::ComparaVersiones() {
 
 namespace {
 QFileDevice::Permissions PermisosEjecutable(QFileDevice::Permissions p) {
-    return p | QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-           QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    return p | QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+           QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
 }
 } // namespace
 
@@ -158,7 +161,8 @@ bool InstalaDescarga(Elemento e) {
     if (Datos(e).ejecutable) {
         // The logger is started by name: without these bits the user would have no program.
         const QFileInfo viejo(destino);
-        copia.setPermissions(PermisosEjecutable(viejo.exists() ? viejo.permissions() : QFileDevice::Permissions()));
+        copia.setPermissions(
+            PermisosEjecutable(viejo.exists() ? viejo.permissions() : QFileDevice::Permissions()));
     }
     while (!origen.atEnd()) {
         const QByteArray bloque = origen.read(1 << 16);

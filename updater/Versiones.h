@@ -1,7 +1,7 @@
 #pragma once
+#include <array>
 #include <QString>
 #include <QStringList>
-#include <array>
 
 // What the updater knows about versions, and how it installs a download: plain functions the
 // window calls and tests call without a window. Every file name is relative to the current

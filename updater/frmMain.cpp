@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
-#include "Identidad.h"
 #include "cFTP.h"
+#include "Identidad.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,7 +74,9 @@ frmMain::frmMain(const QString& servidor, int puerto, const QString& usuario, co
     Form_Load();
 }
 
-frmMain::~frmMain() { cursorEspera(false); }
+frmMain::~frmMain() {
+    cursorEspera(false);
+}
 
 void frmMain::cursorEspera(bool espera) {
     if (espera == esperando_) return;
@@ -167,9 +169,13 @@ bool frmMain::DescargaVersiones() {
     return ok;
 }
 
-void frmMain::CierraConexion() { mFTP->CloseConnection(); }
+void frmMain::CierraConexion() {
+    mFTP->CloseConnection();
+}
 
-void frmMain::LeeVersiones() { versiones_.LeeVersiones(); }
+void frmMain::LeeVersiones() {
+    versiones_.LeeVersiones();
+}
 
 bool frmMain::ComparaVersiones() {
     if (!versiones_.ComparaVersiones()) return false;
@@ -214,7 +220,9 @@ bool frmMain::DescargaFichero(const QString& nombre) {
     return ok && !cerrado_;
 }
 
-void frmMain::ArrancaPrograma() { ArrancaLogger(); }
+void frmMain::ArrancaPrograma() {
+    ArrancaLogger();
+}
 
 void frmMain::mFTP_FileTransferProgress(qint32 lCurrentBytes, qint32 lTotalBytes) {
     const qint64 tanto = lTotalBytes > 0 ? qint64(lCurrentBytes) * 100 / lTotalBytes : 0;
@@ -227,10 +235,13 @@ void frmMain::CentrarForm(QWidget* ventana) {
     const QScreen* pantalla = ventana->screen() ? ventana->screen() : QGuiApplication::primaryScreen();
     if (!pantalla) return;
     const QRect r = pantalla->geometry();
-    ventana->move(r.left() + (r.width() - ventana->width()) / 2, r.top() + (r.height() - ventana->height()) / 2);
+    ventana->move(r.left() + (r.width() - ventana->width()) / 2,
+                  r.top() + (r.height() - ventana->height()) / 2);
 }
 
-bool frmMain::VerificaIdentidad(const QString& lineaComando) const { return ::VerificaIdentidad(lineaComando); }
+bool frmMain::VerificaIdentidad(const QString& lineaComando) const {
+    return ::VerificaIdentidad(lineaComando);
+}
 
 void frmMain::Form_Unload() {
     if (mFTP) mFTP->CloseConnection();

@@ -1,8 +1,8 @@
 #pragma once
 #include "Versiones.h"
 
-#include <QWidget>
 #include <memory>
+#include <QWidget>
 
 class cFTP;
 class QLabel;

@@ -1,9 +1,9 @@
 // The updater's window against a real FTP server on loopback, with the system seam recording
 // which program is started and the boxes seam proving that none is shown.
 #include "Falsos.h"
+#include "frmMain.h"
 #include "Identidad.h"
 #include "ServidorFtp.h"
-#include "frmMain.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -29,11 +29,14 @@ QByteArray lee(const QString& nombre) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
 }
 
-QStringList archivos() { return QDir().entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+QStringList archivos() {
+    return QDir().entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
 
 QByteArray datos(int n, int semilla) {
     QByteArray b(n, 0);
-    for (int i = 0; i < n; ++i) b[i] = static_cast<char>((i * 31 + semilla) % 256);
+    for (int i = 0; i < n; ++i)
+        b[i] = static_cast<char>((i * 31 + semilla) % 256);
     return b;
 }
 
@@ -49,7 +52,8 @@ protected:
             if (pasos.isEmpty() || pasos.last() != texto) pasos << texto;
             if (alProgresar) alProgresar();
         });
-        EXPECT_TRUE(QTest::qWaitFor([this] { return ventana->Terminado() || aceptar()->isVisible(); }, 60000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([this] { return ventana->Terminado() || aceptar()->isVisible(); }, 60000));
         return *ventana;
     }
     frmMain& abre() { return abre(servidor.puerto(), GeneraIdentidad()); }
@@ -109,10 +113,12 @@ TEST_F(Actualizador, SinNadaQueActualizarArrancaElLogger) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
-        for (const QString& f : archivos()) QFile::remove(f);
+        for (const QString& f : archivos())
+            QFile::remove(f);
         QFile::remove(servidor.ruta("VersionesXkLumoCon.txt"));
         if (c.lista) servidor.escribe("VersionesXkLumoCon.txt", c.lista);
-        for (const char* item : {"XkLumoCon", "XkLumoNuevosCon"}) servidor.escribe(item, "nuevo");
+        for (const char* item : {"XkLumoCon", "XkLumoNuevosCon"})
+            servidor.escribe(item, "nuevo");
         sistema.arranques.clear();
         sistema.version = c.loggerInstalado;
         if (!c.nuevosInstalado.isEmpty()) escribe("VersionNuevosCon.txt", c.nuevosInstalado.toLatin1());
@@ -121,7 +127,8 @@ TEST_F(Actualizador, SinNadaQueActualizarArrancaElLogger) {
         EXPECT_TRUE(ventana->Terminado());
         EXPECT_FALSE(aceptar()->isVisible());
         EXPECT_TRUE(loggerArrancadoUnaVez());
-        for (const QString& f : archivos()) EXPECT_FALSE(f.endsWith("Descarga")) << qPrintable(f);
+        for (const QString& f : archivos())
+            EXPECT_FALSE(f.endsWith("Descarga")) << qPrintable(f);
     }
     EXPECT_TRUE(avisos.cajas.empty());
 }
@@ -144,7 +151,8 @@ TEST_F(Actualizador, LaListaLeidaSeAnotaAunqueElUsuarioCierre) {
 
 TEST_F(Actualizador, AceptarInstalaLosCuatroEnOrdenUnaSolaVez) {
     ASSERT_TRUE(servidor.listo());
-    const QByteArray logger = datos(3000, 1), nuevos = datos(700, 2), conf = datos(255, 3), cliente = datos(600, 4);
+    const QByteArray logger = datos(3000, 1), nuevos = datos(700, 2), conf = datos(255, 3),
+                     cliente = datos(600, 4);
     servidor.escribe("VersionesXkLumoCon.txt", "ClienteXkLumoFTP.2\r\nXkConfLumoConcursos.1.1\r\n"
                                                "XkLumoNuevosCon.3\r\nXkLumoCon.1.1.0.0\r\n");
     servidor.escribe("XkLumoCon", logger);
@@ -174,9 +182,9 @@ TEST_F(Actualizador, AceptarInstalaLosCuatroEnOrdenUnaSolaVez) {
     // The updater cannot replace itself while it runs: the logger installs it at its next start.
     EXPECT_EQ(lee("ClienteXkLumoFTPDescarga"), cliente);
     EXPECT_TRUE(QFileInfo("ClienteXkLumoFTPDescarga").isExecutable());
-    EXPECT_EQ(archivos(), (QStringList{"ClienteXkLumoFTPDescarga", "VersionClienteXkLumoFTP.txt", "VersionConfCon.txt",
-                                       "VersionNuevosCon.txt", "VersionesXkLumoCon.txt", "XkConfLumoConcursos.mdb",
-                                       "XkLumoCon", "XkLumoNuevosCon.Mdb"}));
+    EXPECT_EQ(archivos(), (QStringList{"ClienteXkLumoFTPDescarga", "VersionClienteXkLumoFTP.txt",
+                                       "VersionConfCon.txt", "VersionNuevosCon.txt", "VersionesXkLumoCon.txt",
+                                       "XkConfLumoConcursos.mdb", "XkLumoCon", "XkLumoNuevosCon.Mdb"}));
     EXPECT_TRUE(avisos.cajas.empty());
 }
 

@@ -1,8 +1,8 @@
 // The two real programs in a temporary programs' folder: the logger started with an empty
 // command line hands over to the updater with a token; the updater, finding no server at the
 // deployment endpoint, starts the logger again with "comando".
-#include <gtest/gtest.h>
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -35,7 +35,8 @@ std::vector<Proceso> procesosDe(const QString& carpeta) {
         QFile f("/proc/" + entrada + "/cmdline");
         if (!f.open(QIODevice::ReadOnly)) continue;
         QStringList argumentos;
-        for (const QByteArray& a : f.readAll().split('\0')) argumentos << QString::fromLocal8Bit(a);
+        for (const QByteArray& a : f.readAll().split('\0'))
+            argumentos << QString::fromLocal8Bit(a);
         if (!argumentos.isEmpty() && argumentos.last().isEmpty()) argumentos.removeLast();
         if (!argumentos.isEmpty() && argumentos[0].startsWith(prefijo)) hallados.push_back({pid, argumentos});
     }
@@ -43,7 +44,8 @@ std::vector<Proceso> procesosDe(const QString& carpeta) {
 }
 
 void terminaTodos(const QString& carpeta) {
-    for (const Proceso& p : procesosDe(carpeta)) ::kill(p.pid, SIGKILL);
+    for (const Proceso& p : procesosDe(carpeta))
+        ::kill(p.pid, SIGKILL);
 }
 
 // Kills, by process id, whatever of the temporary folder is still running, however the test ends.
@@ -67,8 +69,8 @@ bool escucha(const char* host, int puerto) {
             pollfd p{s, POLLOUT, 0};
             int error = 0;
             socklen_t largo = sizeof error;
-            conectado = ::poll(&p, 1, 2000) == 1 && ::getsockopt(s, SOL_SOCKET, SO_ERROR, &error, &largo) == 0 &&
-                        error == 0;
+            conectado = ::poll(&p, 1, 2000) == 1 &&
+                        ::getsockopt(s, SOL_SOCKET, SO_ERROR, &error, &largo) == 0 && error == 0;
         }
         ::close(s);
     }
@@ -84,7 +86,8 @@ bool copia(const QString& origen, const QString& destino) {
 
 TEST(Relevo, ElLoggerVuelveArrancadoConComando) {
     // The deployment endpoint must be silent for this run to mean "no server".
-    if (escucha(XKLUMO_FTP_HOST, XKLUMO_FTP_PORT)) GTEST_SKIP() << "something listens at the deployment endpoint";
+    if (escucha(XKLUMO_FTP_HOST, XKLUMO_FTP_PORT))
+        GTEST_SKIP() << "something listens at the deployment endpoint";
 
     QTemporaryDir programas;
     ASSERT_TRUE(programas.isValid());
@@ -97,7 +100,8 @@ TEST(Relevo, ElLoggerVuelveArrancadoConComando) {
         copia(QString(XK_CARPETA_PROGRAMAS) + '/' + nombre, carpeta + '/' + nombre);
 
     // The token holds only within its clock minute: do not start on the edge of one.
-    while (QTime::currentTime().second() >= 55) QTest::qWait(500);
+    while (QTime::currentTime().second() >= 55)
+        QTest::qWait(500);
 
     QProcess primero;
     primero.setWorkingDirectory(QDir::tempPath()); // the programs find their folder themselves
@@ -113,7 +117,8 @@ TEST(Relevo, ElLoggerVuelveArrancadoConComando) {
         [&] {
             logger.clear();
             for (const Proceso& p : procesosDe(carpeta))
-                if (p.argumentos.value(0).endsWith("/XkLumoCon") && p.argumentos.mid(1) == QStringList{"comando"})
+                if (p.argumentos.value(0).endsWith("/XkLumoCon") &&
+                    p.argumentos.mid(1) == QStringList{"comando"})
                     logger.push_back(p);
             return !logger.empty();
         },
@@ -128,5 +133,4 @@ TEST(Relevo, ElLoggerVuelveArrancadoConComando) {
             return true;
         },
         30000));
-
 }

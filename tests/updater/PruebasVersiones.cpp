@@ -24,25 +24,35 @@ TEST(ValorVersion, SumaPonderadaYFormasDudosas) {
         const char* texto;
         qint32 valor;
     } casos[] = {
-        {"1.0.0.16", 65552},  {"1.0.1.0", 65552},     // same value, not compared part by part
-        {"1.2.0.300", 66348}, {"1.3.0.0", 66304},     // the lower release wins by its sum
-        {"7", 7},             {"", 0},                {"0", 0},
-        {"1.2", 66048},       {"1.2.3", 66096},       // the first numbers of a four-number version
-        {" 1.2.0.5\r", 66053},                        // a list written on Windows
-        {"1.2.0.5.9", 0},     {"1..2", 0},            {"1.x", 0},  {"-1", 0}, {"abc", 0},
-        {"99999999999", 2147483647},                  // saturates instead of wrapping negative
+        {"1.0.0.16", 65552},
+        {"1.0.1.0", 65552}, // same value, not compared part by part
+        {"1.2.0.300", 66348},
+        {"1.3.0.0", 66304}, // the lower release wins by its sum
+        {"7", 7},
+        {"", 0},
+        {"0", 0},
+        {"1.2", 66048},
+        {"1.2.3", 66096},      // the first numbers of a four-number version
+        {" 1.2.0.5\r", 66053}, // a list written on Windows
+        {"1.2.0.5.9", 0},
+        {"1..2", 0},
+        {"1.x", 0},
+        {"-1", 0},
+        {"abc", 0},
+        {"99999999999", 2147483647}, // saturates instead of wrapping negative
         {"40000.0.0.0", 2147483647},
     };
-    for (const auto& c : casos) EXPECT_EQ(ValorVersion(c.texto), c.valor) << c.texto;
+    for (const auto& c : casos)
+        EXPECT_EQ(ValorVersion(c.texto), c.valor) << c.texto;
 }
 
 TEST(LeeVersiones, LineasBuenasMalasYRepetidas) {
     SistemaFalso sistema;
     escribe("VersionesXkLumoCon.txt", "basura sin punto\r\n"
-                                      "XkLumoCon\r\n"              // no point: ignored
+                                      "XkLumoCon\r\n" // no point: ignored
                                       "XkLumoNuevosCon.3\r\n"
-                                      "XkLumoNuevosCon.5\r\n"      // the last line of an item counts
-                                      "XkConfLumoConcursos.\r\n"   // no version text: ignored
+                                      "XkLumoNuevosCon.5\r\n"    // the last line of an item counts
+                                      "XkConfLumoConcursos.\r\n" // no version text: ignored
                                       "XkConfLumoConcursos.x.1\r\n"
                                       "otra.cosa.9\r\n"
                                       "ClienteXkLumoFTP.2.0.0.1"); // last line without a line end

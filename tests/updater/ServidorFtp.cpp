@@ -9,9 +9,15 @@
 #include <unistd.h>
 
 ServidorFtp::ServidorFtp(Opciones o) {
-    QStringList argumentos{XK_SERVIDOR_FTP, "--raiz",   raiz_.path(),
-                           "--usuario",     Usuario,    "--clave",
-                           o.clave ? o.clave : Clave, "--lector", QString(Lector) + ':' + ClaveLector};
+    QStringList argumentos{XK_SERVIDOR_FTP,
+                           "--raiz",
+                           raiz_.path(),
+                           "--usuario",
+                           Usuario,
+                           "--clave",
+                           o.clave ? o.clave : Clave,
+                           "--lector",
+                           QString(Lector) + ':' + ClaveLector};
     if (o.sinMlsd) argumentos << "--sin-mlsd";
     if (o.duplicados) argumentos << "--duplicados";
     if (o.limite) argumentos << "--limite" << QString::number(o.limite);

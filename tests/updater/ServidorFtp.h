@@ -9,9 +9,9 @@
 class ServidorFtp {
 public:
     struct Opciones {
-        bool sinMlsd = false;    // answers MLSD as unknown
-        bool duplicados = false; // lists every name twice
-        int limite = 0;          // bytes per second sent, 0 = unlimited
+        bool sinMlsd = false;        // answers MLSD as unknown
+        bool duplicados = false;     // lists every name twice
+        int limite = 0;              // bytes per second sent, 0 = unlimited
         const char* clave = nullptr; // password of the main account; nullptr: Clave
     };
     static constexpr const char* Usuario = "xklumo";

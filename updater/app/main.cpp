@@ -1,7 +1,7 @@
 // ClienteXkLumoFTP: the updater the logger starts with its launch token.
 #include "Archivos.h"
-#include "Versiones.h"
 #include "frmMain.h"
+#include "Versiones.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     // The whole command line after the program's name is the token.
     const QString linea = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
     try {
-        frmMain ventana(QStringLiteral(XKLUMO_FTP_HOST), XKLUMO_FTP_PORT, QStringLiteral(XKLUMO_FTP_USER), linea);
+        frmMain ventana(QStringLiteral(XKLUMO_FTP_HOST), XKLUMO_FTP_PORT, QStringLiteral(XKLUMO_FTP_USER),
+                        linea);
         if (ventana.Terminado()) return 0;
         return app.exec();
     } catch (...) {
