@@ -1,0 +1,34 @@
+// XkLumoCon: the contest logger. Started with an empty command line it hands over to the updater.
+#include "AplicacionXk.h"
+#include "Archivos.h"
+#include "BaseDatos.h"
+#include "EstadoPrincipal.h"
+#include "FConcursos.h"
+
+#include <QStringList>
+#include <exception>
+
+namespace {
+// The updater reads the logger's version from these bytes of the executable file.
+[[gnu::used]] volatile const char MarcaVersionPrograma[] = "XKLUMO-VERSION=" XKLUMO_VERSION;
+} // namespace
+
+int main(int argc, char** argv) {
+    // Keeps the marker in the binary whatever the optimiser decides.
+    static_cast<void>(MarcaVersionPrograma[0]);
+
+    AplicacionXk app(argc, argv, QStringLiteral("XkLumoCon"));
+    CambiaACarpetaPrograma();
+
+    EstadoPrincipal estado;
+    FConcursos ventana(estado);
+    try {
+        const QString linea = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+        if (ventana.Form_Load(linea) == FConcursos::Carga::Entregada) return 0;
+    } catch (const ErrorBD& e) {
+        AplicacionXk::ErrorFatal(e.mensaje());
+    } catch (const std::exception& e) {
+        AplicacionXk::ErrorFatal(QString::fromUtf8(e.what()));
+    }
+    return app.exec();
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <QColor>
+#include <QLineEdit>
+
+// A text box with the entry lock: while locked a mouse click does not put the caret in it, but it
+// still takes the focus and typed keys when the program moves the focus there. The box with the
+// focus is painted in the window's highlight colour.
+class CampoTexto : public QLineEdit {
+public:
+    explicit CampoTexto(QColor colorFoco, QWidget* parent = nullptr);
+    void setBloqueado(bool bloqueado) { bloqueado_ = bloqueado; }
+    bool bloqueado() const { return bloqueado_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void pinta(QColor fondo);
+    QColor colorFoco_;
+    bool bloqueado_ = false;
+};

@@ -1,0 +1,30 @@
+#pragma once
+#include "BaseDatos.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+// The program-wide objects the main window makes at load and every other window of the logger
+// uses, and the main window's own state. One instance per run; tests make a fresh one.
+struct EstadoPrincipal {
+    QString NombreBaseDatos;
+    std::shared_ptr<BaseDatos> BaseConcursos;
+    DefTabla DefConcursos, DefIndicativos, DefContactos, DefResumenCabrillo;
+    // The current row of RegConcursos is the selected contest; of RegControl, the Control row;
+    // of RegIndicativos, the selected callsign.
+    std::optional<ConjuntoRegistros> RegConcursos, RegControl, RegIndicativos;
+    QString VersionPrograma;
+    int PorcentajePantalla = 1;
+
+    bool PuedeTerminar = false;
+    bool ArranquePendiente = true;
+    bool ActualizandoDatos = false;
+    bool ActivarCheck = false;
+    bool EditandoConcurso = false;
+    bool EditandoIndicativo = false;
+    bool EditandoUser = false;
+    QString OperacionEnCurso;
+    int CampoActual = 0;
+    int ConcursoOrigen = 0;
+};

@@ -1,0 +1,459 @@
+#include "FConcursos.h"
+
+#include "Archivos.h"
+#include "Arranque.h"
+#include "Avisos.h"
+#include "CampoTexto.h"
+#include "DatosPrincipal.h"
+#include "Esquema.h"
+#include "Nombres.h"
+#include "PanelConcurso.h"
+#include "PanelEstaciones.h"
+#include "Provincias.h"
+#include "Sistema.h"
+#include "Ventanas.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+// Steps that arrive with the shipped-data upgrades, the Cabrillo panel and the user band and
+// mode names; they do nothing until then.
+void AsignaMesesConcursos() {}
+void ActualizaEdiciones() {}
+void AñadeNuevosConcursos() {}
+void CorrigeConcurso(const char*) {}
+void CargaNombresUser() {}
+void IniciaTipoConcursos() {}
+
+// The named contests whose fixed corrections run at every activation before the work starts.
+constexpr const char* ConcursosCorregidos[] = {"S.M. EL REY CW", "S.M. EL REY SSb", "EA PSK63",
+                                               "EA RTTY",        "MUNICIPIOS ESPAÑOLES", "CNCW",
+                                               "NARANJA-CW",     "NARANJA-PSK63"};
+
+QGroupBox* Marco(QWidget* padre, const QString& nombre, const QString& titulo) {
+    auto* m = new QGroupBox(titulo, padre);
+    m->setObjectName(nombre);
+    return m;
+}
+} // namespace
+
+FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(parent), estado_(estado) {
+    Termina = [] { QCoreApplication::exit(0); };
+    construyeVentana();
+    conectaEventos();
+    // The window sees every key before the control that has the focus.
+    qApp->installEventFilter(this);
+}
+
+FConcursos::~FConcursos() { qApp->removeEventFilter(this); }
+
+void FConcursos::construyeVentana() {
+    setObjectName("FConcursos");
+    setWindowTitle("Concursos");
+    auto* principal = new QVBoxLayout(this);
+
+    PanelBotonesConcurso = new QFrame(this);
+    PanelBotonesConcurso->setObjectName("PanelBotonesConcurso");
+    auto* filaBotones = new QHBoxLayout(PanelBotonesConcurso);
+    IniciarXkLumoCon = Boton(PanelBotonesConcurso, "IniciarXkLumoCon", "&Iniciar XkLumoCon");
+    Ayuda = Boton(PanelBotonesConcurso, "Ayuda", "&Ayuda");
+    AltaReg = Boton(PanelBotonesConcurso, "AltaReg", "&Nuevo CONCURSO");
+    NuevaEdicion = Boton(PanelBotonesConcurso, "NuevaEdicion", "Nueva &Edición");
+    ModificarReg = Boton(PanelBotonesConcurso, "ModificarReg", "&Modificar");
+    BorrarReg = Boton(PanelBotonesConcurso, "BorrarReg", "&Borrar");
+    IrContactos = Boton(PanelBotonesConcurso, "IrContactos", "&Contactos");
+    Aceptar = Boton(PanelBotonesConcurso, "Aceptar", "&Aceptar");
+    Cancelar = Boton(PanelBotonesConcurso, "Cancelar", "&Cancelar");
+    FinClientes = Boton(PanelBotonesConcurso, "FinClientes", "Fin");
+    for (QPushButton* b : {IniciarXkLumoCon, Ayuda, AltaReg, NuevaEdicion, ModificarReg, BorrarReg,
+                           IrContactos, Aceptar, Cancelar, FinClientes}) {
+        filaBotones->addWidget(b);
+        b->setEnabled(b == IniciarXkLumoCon);
+    }
+    principal->addWidget(PanelBotonesConcurso);
+
+    auto* cuerpo = new QHBoxLayout;
+    auto* izquierda = new QVBoxLayout;
+
+    SeleccionMes = Marco(this, "SeleccionMes", "MES");
+    ListaMeses = new QListWidget(SeleccionMes);
+    Nombra(ListaMeses, "ListaMeses", SeleccionMes->title());
+    (new QVBoxLayout(SeleccionMes))->addWidget(ListaMeses);
+
+    SeleccionConcurso = Marco(this, "SeleccionConcurso", "SELECCIONE UN CONCURSO");
+    ListaConcursos = new QListWidget(SeleccionConcurso);
+    Nombra(ListaConcursos, "ListaConcursos", SeleccionConcurso->title());
+    (new QVBoxLayout(SeleccionConcurso))->addWidget(ListaConcursos);
+
+    auto* listas = new QHBoxLayout;
+    listas->addWidget(SeleccionMes, 1);
+    listas->addWidget(SeleccionConcurso, 3);
+    izquierda->addLayout(listas);
+
+    Estaciones = new PanelEstaciones(this);
+    izquierda->addWidget(Estaciones);
+
+    PanelTamañoPantalla = Marco(this, "PanelTamañoPantalla", "Tamaño Pantallas Programa");
+    auto* tamaños = new QGridLayout(PanelTamañoPantalla);
+    const std::array<std::pair<const char*, const char*>, 4> opciones{{
+        {"TamañoNormal", "Tamaño NORMAL"},
+        {"TamañoMedio", "Tamaño MEDIO"},
+        {"TamañoGrande", "Tamaño GRANDE"},
+        {"TamañoTotal", "Tamaño TOTAL MONITOR 4:3"},
+    }};
+    for (size_t i = 0; i < opciones.size(); ++i) {
+        OpcionesTamaño[i] = new QRadioButton(QString::fromUtf8(opciones[i].second), PanelTamañoPantalla);
+        Nombra(OpcionesTamaño[i], QString::fromUtf8(opciones[i].first), OpcionesTamaño[i]->text());
+        tamaños->addWidget(OpcionesTamaño[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
+    }
+    TamañoNormal = OpcionesTamaño[0];
+    TamañoMedio = OpcionesTamaño[1];
+    TamañoGrande = OpcionesTamaño[2];
+    TamañoTotal = OpcionesTamaño[3];
+    MsgTamaño = Etiqueta(PanelTamañoPantalla, "MsgTamaño",
+                         "Deberá REINICIAR el programa para que los cambios surtan efecto.");
+    tamaños->addWidget(MsgTamaño, 2, 0, 1, 2);
+    izquierda->addWidget(PanelTamañoPantalla);
+
+    // Province codes for the exchange checks; never shown.
+    ListaProv = new QListWidget(this);
+    Nombra(ListaProv, "ListaProv", "Provincias");
+    ListaProv->hide();
+
+    Concurso = new PanelConcurso(this);
+    cuerpo->addLayout(izquierda, 1);
+    cuerpo->addWidget(Concurso, 1);
+    principal->addLayout(cuerpo);
+
+    SeleccionMes->setEnabled(false);
+    SeleccionConcurso->setEnabled(false);
+    Concurso->setEnabled(false);
+}
+
+void FConcursos::conectaEventos() {
+    connect(IniciarXkLumoCon, &QPushButton::clicked, this, &FConcursos::IniciarXkLumoCon_Click);
+    connect(Ayuda, &QPushButton::clicked, this, &FConcursos::Ayuda_Click);
+    connect(FinClientes, &QPushButton::clicked, this, &FConcursos::FinClientes_Click);
+    connect(ListaMeses, &QListWidget::currentRowChanged, this, [this](int fila) {
+        if (fila >= 0) ListaMeses_Click();
+    });
+    connect(ListaConcursos, &QListWidget::currentRowChanged, this, [this](int fila) {
+        if (fila >= 0) CargaConcurso();
+    });
+    connect(Estaciones->ListaIndicativos, &QComboBox::currentIndexChanged, this, [this](int fila) {
+        if (fila >= 0) CargaIndicativo();
+    });
+    for (size_t i = 0; i < OpcionesTamaño.size(); ++i)
+        connect(OpcionesTamaño[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
+            if (marcada) Tamaño_Click(static_cast<int>(i));
+        });
+}
+
+FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
+    if (lineaComando.isEmpty()) {
+        if (EntregaAlActualizador()) {
+            estado_.PuedeTerminar = true;
+            return Carga::Entregada;
+        }
+        // No updater to hand over to: start as it would have started us, rather than end with
+        // nothing on the screen.
+    }
+    InstalaActualizadorDescargado();
+
+    estado_.VersionPrograma = Sistema::actual().versionEjecutable(ResuelveNombreArchivo(NombreLogger()));
+    setWindowTitle("XkLumoCon Versión: " + estado_.VersionPrograma);
+
+    estado_.EditandoConcurso = false;
+    estado_.EditandoUser = false;
+    estado_.ArranquePendiente = true;
+    estado_.NombreBaseDatos = NombreBaseDatos;
+
+    AñadeCampoMes();
+    AsignaMesesConcursos();
+    AbreBaseDatos(estado_);
+    CargaControl();
+
+    QuitaTabStop(*this);
+    adjustSize();
+    AjustaPantalla(*this, estado_.PorcentajePantalla);
+    CentraFormulario(*this);
+    CargaListaProvincias(*ListaProv);
+
+    show();
+    unsetCursor();
+    return Carga::Mostrada;
+}
+
+void FConcursos::CargaControl() {
+    AbreControl(estado_);
+    CargaNombresUser();
+    if (const auto opcion = OpcionTamaño(estado_.PorcentajePantalla))
+        OpcionesTamaño[static_cast<size_t>(*opcion)]->setChecked(true);
+}
+
+bool FConcursos::event(QEvent* evento) {
+    // Where no window manager ever activates the window, its first exposure stands for the first
+    // activation; a real activation that follows it is that same first one.
+    if (evento->type() == QEvent::WindowActivate) {
+        if (!activacionVista_) {
+            activacionVista_ = true;
+            if (!exposicionVista_) QTimer::singleShot(0, this, &FConcursos::Form_Activate);
+        } else {
+            QTimer::singleShot(0, this, &FConcursos::Form_Activate);
+        }
+        exposicionVista_ = true;
+    } else if (evento->type() == QEvent::Paint && !exposicionVista_) {
+        exposicionVista_ = true;
+        if (!activacionVista_) QTimer::singleShot(0, this, &FConcursos::Form_Activate);
+    }
+    return QWidget::event(evento);
+}
+
+void FConcursos::Form_Activate() {
+    // A box shown by an upgrade may activate the window again while it runs.
+    if (!estado_.ArranquePendiente || estado_.ActualizandoDatos) return;
+    estado_.OperacionEnCurso.clear();
+    estado_.ActualizandoDatos = true;
+    ActualizaEdiciones();
+    AñadeNuevosConcursos();
+    for (const char* nombre : ConcursosCorregidos)
+        CorrigeConcurso(nombre);
+    estado_.ActivarCheck = true;
+    estado_.ActualizandoDatos = false;
+}
+
+void FConcursos::closeEvent(QCloseEvent* evento) {
+    if (!estado_.PuedeTerminar) {
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+    Termina();
+}
+
+bool FConcursos::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType()) return false;
+    auto* w = static_cast<QWidget*>(objeto);
+    if (w->window() != this) return false;
+    // Only the first delivery of a key: a key a control ignores is delivered again to its parents.
+    QWidget* primero = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (w != primero) return false;
+    return Form_KeyDown(static_cast<QKeyEvent*>(evento));
+}
+
+bool FConcursos::Form_KeyDown(QKeyEvent* tecla) {
+    if (!(tecla->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
+        QPushButton* boton = nullptr;
+        switch (tecla->key()) {
+        case Qt::Key_F1: boton = Ayuda; break;
+        case Qt::Key_F2: boton = AltaReg; break;
+        case Qt::Key_F3: boton = NuevaEdicion; break;
+        case Qt::Key_F4: boton = ModificarReg; break;
+        case Qt::Key_F5: boton = BorrarReg; break;
+        case Qt::Key_F6: boton = IrContactos; break;
+        case Qt::Key_F12: boton = Aceptar->isEnabled() ? Aceptar : Estaciones->AceptaIndicativo; break;
+        case Qt::Key_Escape: boton = Cancelar->isEnabled() ? Cancelar : Estaciones->CancelaIndicativo; break;
+        default: break;
+        }
+        if (boton && boton->isEnabled()) {
+            boton->setFocus();
+            boton->click();
+            return true;
+        }
+    }
+    if (estado_.EditandoUser) return false;
+    if (estado_.EditandoConcurso) return Concurso->NavegaCamposConcurso(tecla);
+    if (estado_.EditandoIndicativo) return Estaciones->NavegaCamposIndicativo(tecla);
+    return false;
+}
+
+void FConcursos::seleccionaFila(QListWidget* lista, int fila, void (FConcursos::*click)()) {
+    if (lista->currentRow() == fila)
+        (this->*click)();
+    else
+        lista->setCurrentRow(fila);
+}
+
+void FConcursos::IniciarXkLumoCon_Click() {
+    if (!CargaListaIndicativos()) return;
+    CargaListaMeses();
+    SeleccionaMesActivo();
+    IniciaTipoConcursos();
+    HabilitaBotonesConcurso();
+    AltaReg->setFocus();
+    estado_.ArranquePendiente = false;
+
+    const int activo = estado_.RegControl->entero("ConcursoActivo");
+    if (activo != 0 && ListaConcursos->count() > 0) {
+        int hallado = -1;
+        for (int i = 0; i < ListaConcursos->count() && hallado < 0; ++i)
+            if (ListaConcursos->item(i)->data(Qt::UserRole).toInt() == activo) hallado = i;
+        ListaConcursos->setCurrentRow(0);
+        if (hallado >= 0) ListaConcursos->setCurrentRow(hallado);
+    }
+    IniciarXkLumoCon->setEnabled(false);
+    Ayuda->setEnabled(true);
+}
+
+bool FConcursos::CargaListaIndicativos() {
+    estado_.RegIndicativos.emplace(estado_.BaseConcursos->abreConjunto("Indicativos"));
+    ConjuntoRegistros& reg = *estado_.RegIndicativos;
+    if (reg.eof()) {
+        MsgBox("No hay ningún INDICATIVO configurado. Inicialmente es necesario dar de ALTA el primer "
+               "indicativo",
+               Icono::Informacion, "CONFIGURE ALGÚN INDICATIVO");
+        return false;
+    }
+    QComboBox* lista = Estaciones->ListaIndicativos;
+    {
+        // A callsign added before the work started is in the table too: list each row once.
+        const QSignalBlocker bloqueo(lista);
+        lista->clear();
+        for (reg.primero(); !reg.eof(); reg.siguiente())
+            lista->addItem(reg.texto("Indicativo"), reg.entero("NumeroOrden"));
+        lista->setCurrentIndex(-1);
+    }
+    const int activo = estado_.RegControl->entero("IndicativoActivo");
+    const int hallado = activo != 0 ? lista->findData(activo) : -1;
+    lista->setCurrentIndex(hallado >= 0 ? hallado : 0);
+    return true;
+}
+
+void FConcursos::CargaListaMeses() {
+    const QSignalBlocker bloqueo(ListaMeses);
+    ListaMeses->clear();
+    ListaMeses->addItems(MesesLista());
+}
+
+void FConcursos::SeleccionaMesActivo() {
+    const QString mes =
+        MesDelConcurso(estado_.NombreBaseDatos, estado_.RegControl->entero("ConcursoActivo"));
+    estado_.RegConcursos.emplace(estado_.BaseConcursos->abreConjunto("Concursos"));
+    if (estado_.RegConcursos->eof()) {
+        MsgBox("No hay Concursos Definidos", Icono::Informacion, "DEFINA ALGUN CONCURSO");
+        return;
+    }
+    const int fila = mes.isEmpty() ? 0 : static_cast<int>(MesesLista().indexOf(mes));
+    seleccionaFila(ListaMeses, fila < 0 ? 0 : fila, &FConcursos::ListaMeses_Click);
+}
+
+void FConcursos::ListaMeses_Click() {
+    {
+        const QSignalBlocker bloqueo(ListaConcursos);
+        ListaConcursos->clear();
+    }
+    Concurso->LimpiaConcurso();
+    const int fila = ListaMeses->currentRow();
+    if (fila < 0) return;
+    const QString mes = fila == 0 ? QString() : ListaMeses->item(fila)->text();
+    estado_.RegConcursos.emplace(ConcursosDelMes(*estado_.BaseConcursos, mes));
+    ConjuntoRegistros& reg = *estado_.RegConcursos;
+    if (reg.eof()) {
+        MsgBox(fila == 0 ? QStringLiteral("No hay Concursos CONFIGURADOS para esta opción")
+                         : QStringLiteral("No hay Concursos CONFIGURADOS para este MES. Seleccione 'Sin "
+                                          "Mes' en SELECCIÓN de Mes para obtener un lista de concursos "
+                                          "disponibles o configure un concurso para este mes"),
+               Icono::Informacion, "DEFINA ALGUN CONCURSO");
+        Concurso->LimpiaConcurso();
+        return;
+    }
+    SeleccionConcurso->setEnabled(true);
+    SeleccionMes->setEnabled(true);
+    const int activo = estado_.RegControl->entero("ConcursoActivo");
+    int recordada = -1;
+    {
+        const QSignalBlocker bloqueo(ListaConcursos);
+        for (reg.primero(); !reg.eof(); reg.siguiente()) {
+            auto* item = new QListWidgetItem(reg.texto("NombreConcurso") + " - " + reg.texto("Edicion"));
+            item->setData(Qt::UserRole, reg.entero("NumeroOrden"));
+            ListaConcursos->addItem(item);
+            if (reg.entero("NumeroOrden") == activo) recordada = ListaConcursos->count() - 1;
+        }
+    }
+    ListaConcursos->setCurrentRow(recordada >= 0 ? recordada : 0);
+}
+
+bool FConcursos::CargaConcurso() {
+    if (estado_.ActualizandoDatos) return false;
+    bool mostrado = false;
+    if (QListWidgetItem* item = ListaConcursos->currentItem()) {
+        estado_.RegConcursos.emplace(
+            ConcursoPorNumero(*estado_.BaseConcursos, item->data(Qt::UserRole).toInt()));
+        if (!estado_.RegConcursos->eof()) {
+            const bool habilitado = Concurso->isEnabled();
+            Concurso->setEnabled(true);
+            Concurso->MuestraConcurso(*estado_.RegConcursos);
+            Concurso->setEnabled(habilitado);
+            mostrado = true;
+        }
+        Concurso->BloqueaCamposConcurso(true);
+    }
+    AsignaControl(*estado_.RegControl, "ConcursoActivo", Concurso->text3[0]->text().toInt());
+    HabilitaBotonesConcurso();
+    AltaReg->setFocus();
+    return mostrado;
+}
+
+void FConcursos::CargaIndicativo() {
+    const int fila = Estaciones->ListaIndicativos->currentIndex();
+    if (fila < 0) return;
+    estado_.RegIndicativos.emplace(IndicativoPorNumero(
+        *estado_.BaseConcursos, Estaciones->ListaIndicativos->itemData(fila).toInt()));
+    if (!estado_.RegIndicativos->eof()) Estaciones->MuestraIndicativo(*estado_.RegIndicativos);
+    Estaciones->BloqueaCamposIndicativo(true);
+    AsignaControl(*estado_.RegControl, "IndicativoActivo", Estaciones->text2[0]->text().toInt());
+    estado_.OperacionEnCurso.clear();
+    HabilitaBotonesIndicativo(true);
+}
+
+void FConcursos::HabilitaBotonesConcurso() {
+    AltaReg->setEnabled(true);
+    Estaciones->setEnabled(true);
+    if (estado_.RegControl->entero("ConcursoActivo") != 0) {
+        for (QPushButton* b : {IrContactos, ModificarReg, BorrarReg, NuevaEdicion, FinClientes})
+            b->setEnabled(true);
+    }
+    Aceptar->setEnabled(false);
+    Cancelar->setEnabled(false);
+    FinClientes->setEnabled(true);
+}
+
+void FConcursos::HabilitaBotonesIndicativo(bool habilitar) { Estaciones->HabilitaBotonesIndicativo(habilitar); }
+
+void FConcursos::AjustaLongitudesIndicativo(int extra) {
+    Estaciones->AjustaLongitudesIndicativo(estado_.DefIndicativos, extra);
+}
+
+void FConcursos::AjustaLongitudesConcurso(int extra) {
+    Concurso->AjustaLongitudesConcurso(estado_.DefConcursos, extra);
+}
+
+void FConcursos::LimpiaIndicativo() { Estaciones->LimpiaIndicativo(); }
+
+void FConcursos::Tamaño_Click(int opcion) {
+    MsgTamaño->setVisible(ValoresTamaño[static_cast<size_t>(opcion)] != estado_.PorcentajePantalla);
+}
+
+void FConcursos::Ayuda_Click() { Sistema::actual().abreDocumento(ResuelveNombreArchivo(DocumentoAyuda)); }
+
+void FConcursos::FinClientes_Click() {
+    for (size_t i = 0; i < OpcionesTamaño.size(); ++i) {
+        if (OpcionesTamaño[i]->isChecked()) {
+            GuardaTamañoPantalla(estado_.NombreBaseDatos, ValoresTamaño[i]);
+            break;
+        }
+    }
+    estado_.PuedeTerminar = true;
+    close();
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+
+class QAbstractButton;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Every control carries its name from the description as objectName and an accessible name
+// taken from its label (buttons and check boxes: their caption without the access-key mark),
+// so screen readers and tests find each one.
+void Nombra(QWidget* control, const QString& nombre, const QString& etiqueta);
+QString SinMarcaAcceso(const QString& titulo);
+QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& titulo);
+QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto);
