@@ -26,7 +26,9 @@ QString MensajeMotor(sqlite3* db) {
     return msg;
 }
 
-void Falla(sqlite3* db) { throw ErrorBD(MensajeMotor(db)); }
+void Falla(sqlite3* db) {
+    throw ErrorBD(MensajeMotor(db));
+}
 
 Sentencia Prepara(sqlite3* db, const QString& sql) {
     sqlite3_stmt* s = nullptr;
@@ -42,7 +44,8 @@ Sentencia Prepara(sqlite3* db, const QString& sql) {
 void PasoFinal(sqlite3* db, sqlite3_stmt* s) {
     Reinicia r(s);
     int rc = sqlite3_step(s);
-    while (rc == SQLITE_ROW) rc = sqlite3_step(s);
+    while (rc == SQLITE_ROW)
+        rc = sqlite3_step(s);
     if (rc != SQLITE_DONE) Falla(db);
 }
 
@@ -64,7 +67,9 @@ QString MensajeRango(const QString& campo, Rango r) {
 QString MensajeLongitud(const QString& campo, int tamano) {
     return QStringLiteral("%1 admite como máximo %2 caracteres").arg(campo).arg(tamano);
 }
-QString FormatoFecha() { return QStringLiteral("yyyy-MM-ddTHH:mm:ss"); }
+QString FormatoFecha() {
+    return QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+}
 
 [[noreturn]] void FallaConversion(const DefCampo& campo) {
     throw ErrorBD(QStringLiteral("Error de conversión de tipo de datos en el campo %1.").arg(campo.nombre));
@@ -75,8 +80,12 @@ QString DeclaracionCampo(const DefCampo& c) {
     const QString id = Identificador(c.nombre);
     QString decl = id;
     switch (c.tipo) {
-    case TipoCampo::SiNo: decl += QStringLiteral(" BIT"); break;
-    case TipoCampo::FechaHora: decl += QStringLiteral(" DATETIME"); break;
+    case TipoCampo::SiNo:
+        decl += QStringLiteral(" BIT");
+        break;
+    case TipoCampo::FechaHora:
+        decl += QStringLiteral(" DATETIME");
+        break;
     case TipoCampo::Entero16:
     case TipoCampo::Entero32: {
         const Rango r = c.tipo == TipoCampo::Entero16 ? Rango16 : Rango32;
@@ -105,7 +114,8 @@ QString DeclaracionCampo(const DefCampo& c) {
     return decl;
 }
 
-DefCampo CampoDeDeclaracion(const QString& nombre, const QString& tipoDeclarado, const QString& predeterminado) {
+DefCampo CampoDeDeclaracion(const QString& nombre, const QString& tipoDeclarado,
+                            const QString& predeterminado) {
     static const QRegularExpression re(QStringLiteral(R"(^\s*([A-Za-z]+)\s*(?:\(\s*(\d+)\s*\))?)"));
     const auto m = re.match(tipoDeclarado);
     const QString tipo = m.captured(1).toUpper();
@@ -124,8 +134,10 @@ DefCampo CampoDeDeclaracion(const QString& nombre, const QString& tipoDeclarado,
     if (!predeterminado.isEmpty()) {
         bool ok = false;
         const qlonglong n = predeterminado.toLongLong(&ok);
-        if (ok) c.predeterminado = c.tipo == TipoCampo::Texto ? QVariant(predeterminado) : QVariant(int(n));
-        else if (predeterminado.startsWith('\'')) c.predeterminado = predeterminado.mid(1, predeterminado.size() - 2).replace("''", "'");
+        if (ok)
+            c.predeterminado = c.tipo == TipoCampo::Texto ? QVariant(predeterminado) : QVariant(int(n));
+        else if (predeterminado.startsWith('\''))
+            c.predeterminado = predeterminado.mid(1, predeterminado.size() - 2).replace("''", "'");
     }
     return c;
 }
@@ -133,24 +145,29 @@ DefCampo CampoDeDeclaracion(const QString& nombre, const QString& tipoDeclarado,
 QVariant ParaGuardar(const QVariant& v, const DefCampo& c) {
     if (!v.isValid() || v.isNull()) return {};
     switch (c.tipo) {
-    case TipoCampo::SiNo: return QVariant(qlonglong(v.toBool() ? 1 : 0));
+    case TipoCampo::SiNo:
+        return QVariant(qlonglong(v.toBool() ? 1 : 0));
     case TipoCampo::Entero16:
     case TipoCampo::Entero32: {
         bool ok = false;
         const qlonglong n = v.typeId() == QMetaType::Bool ? (v.toBool() ? -1 : 0) : v.toLongLong(&ok);
         if (!ok && v.typeId() != QMetaType::Bool) FallaConversion(c);
         const Rango r = c.tipo == TipoCampo::Entero16 ? Rango16 : Rango32;
-        if (n < r.minimo || n > r.maximo) throw ErrorBD(QStringLiteral("Valor no válido: %1.").arg(MensajeRango(c.nombre, r)));
+        if (n < r.minimo || n > r.maximo)
+            throw ErrorBD(QStringLiteral("Valor no válido: %1.").arg(MensajeRango(c.nombre, r)));
         return QVariant(n);
     }
     case TipoCampo::FechaHora: {
         QDateTime f;
-        if (v.typeId() == QMetaType::QDateTime) f = v.toDateTime();
-        else if (v.typeId() == QMetaType::QDate) f = v.toDate().startOfDay();
+        if (v.typeId() == QMetaType::QDateTime)
+            f = v.toDateTime();
+        else if (v.typeId() == QMetaType::QDate)
+            f = v.toDate().startOfDay();
         else {
             const QString s = v.toString().trimmed();
             f = QDateTime::fromString(s, Qt::ISODate);
-            for (const char* formato : {"dd/MM/yyyy HH:mm:ss", "d/M/yyyy H:mm:ss", "dd/MM/yyyy", "d/M/yyyy"}) {
+            for (const char* formato :
+                 {"dd/MM/yyyy HH:mm:ss", "d/M/yyyy H:mm:ss", "dd/MM/yyyy", "d/M/yyyy"}) {
                 if (f.isValid()) break;
                 f = QDateTime::fromString(s, QString::fromLatin1(formato));
             }
@@ -172,22 +189,27 @@ QVariant ParaGuardar(const QVariant& v, const DefCampo& c) {
 QVariant DeGuardado(const QVariant& g, TipoCampo tipo) {
     if (!g.isValid()) return {};
     switch (tipo) {
-    case TipoCampo::SiNo: return g.toLongLong() != 0;
+    case TipoCampo::SiNo:
+        return g.toLongLong() != 0;
     case TipoCampo::Entero16:
-    case TipoCampo::Entero32: return g.toInt();
+    case TipoCampo::Entero32:
+        return g.toInt();
     case TipoCampo::FechaHora: {
         const QDateTime f = QDateTime::fromString(g.toString(), Qt::ISODate);
         return f.isValid() ? QVariant(f) : g;
     }
-    case TipoCampo::Texto: return g.toString();
+    case TipoCampo::Texto:
+        return g.toString();
     }
     return g;
 }
 
 void Enlaza(sqlite3* db, sqlite3_stmt* s, int i, const QVariant& g) {
     int rc;
-    if (!g.isValid()) rc = sqlite3_bind_null(s, i);
-    else if (g.typeId() == QMetaType::LongLong) rc = sqlite3_bind_int64(s, i, g.toLongLong());
+    if (!g.isValid())
+        rc = sqlite3_bind_null(s, i);
+    else if (g.typeId() == QMetaType::LongLong)
+        rc = sqlite3_bind_int64(s, i, g.toLongLong());
     else {
         const QByteArray t = g.toString().toUtf8();
         rc = sqlite3_bind_text(s, i, t.constData(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
@@ -197,7 +219,8 @@ void Enlaza(sqlite3* db, sqlite3_stmt* s, int i, const QVariant& g) {
 
 QVariant LeeColumna(sqlite3_stmt* s, int col, TipoCampo tipo, bool natural) {
     switch (sqlite3_column_type(s, col)) {
-    case SQLITE_NULL: return {};
+    case SQLITE_NULL:
+        return {};
     case SQLITE_INTEGER: {
         const qlonglong n = sqlite3_column_int64(s, col);
         if (natural) return n;
@@ -229,13 +252,16 @@ namespace {
 // Spanish traditional order (CH after C, LL after L, Ñ after N), case-insensitive, accent-sensitive.
 int ComparaEspanol(void* colador, int n1, const void* s1, int n2, const void* s2) {
     UErrorCode estado = U_ZERO_ERROR;
-    const UCollationResult r = ucol_strcollUTF8(static_cast<UCollator*>(colador), static_cast<const char*>(s1), n1,
-                                                static_cast<const char*>(s2), n2, &estado);
+    const UCollationResult r =
+        ucol_strcollUTF8(static_cast<UCollator*>(colador), static_cast<const char*>(s1), n1,
+                         static_cast<const char*>(s2), n2, &estado);
     if (U_FAILURE(estado)) return 0;
     return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
 }
 
-void CierraColador(void* colador) { ucol_close(static_cast<UCollator*>(colador)); }
+void CierraColador(void* colador) {
+    ucol_close(static_cast<UCollator*>(colador));
+}
 
 QString ConExtension(const QString& nombre) {
     return QFileInfo(nombre).suffix().isEmpty() ? nombre + QStringLiteral(".mdb") : nombre;
@@ -246,22 +272,27 @@ void ConfiguraConexion(sqlite3* db) {
     // means the Spanish collation; outside tools still open the file with their built-in NOCASE.
     UErrorCode estado = U_ZERO_ERROR;
     UCollator* colador = ucol_open("es@collation=traditional", &estado);
-    if (U_FAILURE(estado)) throw ErrorBD(QStringLiteral("No se puede abrir la ordenación española: %1").arg(u_errorName(estado)));
+    if (U_FAILURE(estado))
+        throw ErrorBD(
+            QStringLiteral("No se puede abrir la ordenación española: %1").arg(u_errorName(estado)));
     ucol_setStrength(colador, UCOL_SECONDARY);
-    if (sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, colador, ComparaEspanol, CierraColador) != SQLITE_OK) {
+    if (sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, colador, ComparaEspanol, CierraColador) !=
+        SQLITE_OK) {
         ucol_close(colador);
         Falla(db);
     }
     sqlite3_busy_timeout(db, 5000);
     // WAL lets several connections read while one writes; FULL keeps a stored QSO through a power cut.
-    if (sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    if (sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr) !=
+        SQLITE_OK) {
         Falla(db);
     }
 }
 
 sqlite3* Conecta(const QString& ruta, int opciones) {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db, opciones | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db, opciones | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("sin memoria");
         sqlite3_close_v2(db);
@@ -280,7 +311,9 @@ sqlite3* Conecta(const QString& ruta, int opciones) {
 
 BaseDatos::BaseDatos(sqlite3* db, QString archivo) : db_(db), archivo_(std::move(archivo)) {}
 
-BaseDatos::~BaseDatos() { sqlite3_close_v2(db_); }
+BaseDatos::~BaseDatos() {
+    sqlite3_close_v2(db_);
+}
 
 std::shared_ptr<BaseDatos> BaseDatos::Abre(const QString& nombre) {
     const QString ruta = ResuelveNombreArchivo(ConExtension(nombre));
@@ -296,7 +329,8 @@ std::shared_ptr<BaseDatos> BaseDatos::Crea(const QString& nombre) {
 }
 
 bool BaseDatos::existeTabla(const QString& tabla) const {
-    Sentencia s = Prepara(db_, QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type='table' AND lower(name)=lower(?1)"));
+    Sentencia s = Prepara(
+        db_, QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type='table' AND lower(name)=lower(?1)"));
     Reinicia r(s.get());
     Enlaza(db_, s.get(), 1, tabla);
     const int rc = sqlite3_step(s.get());
@@ -324,12 +358,15 @@ DefTabla BaseDatos::definicionTabla(const QString& tabla) const {
 void BaseDatos::creaTabla(const DefTabla& def) {
     if (def.campos.empty()) throw ErrorBD(QStringLiteral("La tabla '%1' no tiene campos.").arg(def.nombre));
     QStringList campos;
-    for (const DefCampo& c : def.campos) campos << DeclaracionCampo(c);
-    ejecuta(QStringLiteral("CREATE TABLE %1 (%2)").arg(Identificador(def.nombre), campos.join(QStringLiteral(", "))));
+    for (const DefCampo& c : def.campos)
+        campos << DeclaracionCampo(c);
+    ejecuta(QStringLiteral("CREATE TABLE %1 (%2)")
+                .arg(Identificador(def.nombre), campos.join(QStringLiteral(", "))));
 }
 
 void BaseDatos::agregaCampo(const QString& tabla, const DefCampo& campo) {
-    ejecuta(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(Identificador(tabla), DeclaracionCampo(campo)));
+    ejecuta(
+        QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(Identificador(tabla), DeclaracionCampo(campo)));
 }
 
 void BaseDatos::ejecuta(const QString& sql) {

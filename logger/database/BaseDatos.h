@@ -120,15 +120,15 @@ public:
     QVariant valor(const QString& campo) const;
     QVariant valor(int posicion) const;
     QString texto(const QString& campo) const; // null gives ""
-    int entero(const QString& campo) const;     // null gives 0
-    bool siNo(const QString& campo) const;      // null gives false
+    int entero(const QString& campo) const;    // null gives 0
+    bool siNo(const QString& campo) const;     // null gives false
     bool esNulo(const QString& campo) const;
     // Only between añade()/edita() and actualiza().
     void asigna(const QString& campo, const QVariant& valor);
     void asigna(int posicion, const QVariant& valor);
 
-    void anade(); // starts a new row (fields null)
-    void edita();  // starts editing the current row
+    void anade();     // starts a new row (fields null)
+    void edita();     // starts editing the current row
     void actualiza(); // stores the new or edited row; a new row becomes current
     void cancela();   // drops a pending add or edit
     void borra();     // deletes the current row; moves to no current row until a move

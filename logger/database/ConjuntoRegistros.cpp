@@ -35,7 +35,8 @@ std::optional<ConsultaSimple> AnalizaSelect(const QString& sql) {
                                             QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression reCompuesta(QStringLiteral(R"(\b(group\s+by|having|union|join|limit)\b)"),
                                                 QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression reNombre(QStringLiteral(R"(^(?:(?:\w+|\[[^\]]+\])\.)?(\w+|\[[^\]]+\]|"[^"]+")$)"));
+    static const QRegularExpression reNombre(
+        QStringLiteral(R"(^(?:(?:\w+|\[[^\]]+\])\.)?(\w+|\[[^\]]+\]|"[^"]+")$)"));
     const auto m = re.match(sql);
     if (!m.hasMatch()) return std::nullopt;
     ConsultaSimple c;
@@ -77,7 +78,9 @@ struct ConjuntoRegistros::Datos {
     Sentencia lectura;
 
     sqlite3* db() const { return bd->conexion(); }
-    qsizetype total() const { return actualizable ? static_cast<qsizetype>(ids.size()) : static_cast<qsizetype>(filas.size()); }
+    qsizetype total() const {
+        return actualizable ? static_cast<qsizetype>(ids.size()) : static_cast<qsizetype>(filas.size());
+    }
     bool hayActual() const { return !borrado && pos >= 0 && pos < total(); }
     void exigeActual() const {
         if (!hayActual()) throw ErrorBD(NoHayRegistroActual);
@@ -85,7 +88,8 @@ struct ConjuntoRegistros::Datos {
 
     void indexa() {
         posiciones.clear();
-        for (int i = 0; i < def.cuenta(); ++i) posiciones.insert(def.campo(i).nombre.toCaseFolded(), i);
+        for (int i = 0; i < def.cuenta(); ++i)
+            posiciones.insert(def.campo(i).nombre.toCaseFolded(), i);
     }
 
     int posicion(const QString& nombre) const {
@@ -110,7 +114,8 @@ struct ConjuntoRegistros::Datos {
         } else {
             if (!lectura) {
                 QStringList cols;
-                for (const DefCampo& c : def.campos) cols << Identificador(c.nombre);
+                for (const DefCampo& c : def.campos)
+                    cols << Identificador(c.nombre);
                 lectura = Prepara(db(), QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
                                             .arg(cols.join(QStringLiteral(", ")), Identificador(def.nombre)));
             }
@@ -120,7 +125,8 @@ struct ConjuntoRegistros::Datos {
             if (rc == SQLITE_DONE) throw ErrorBD(QStringLiteral("Se ha eliminado el registro."));
             if (rc != SQLITE_ROW) Falla(db());
             fila.resize(def.campos.size());
-            for (int i = 0; i < def.cuenta(); ++i) fila[static_cast<size_t>(i)] = LeeColumna(lectura.get(), i, def.campo(i).tipo);
+            for (int i = 0; i < def.cuenta(); ++i)
+                fila[static_cast<size_t>(i)] = LeeColumna(lectura.get(), i, def.campo(i).tipo);
         }
         cargada = true;
     }
@@ -135,7 +141,8 @@ struct ConjuntoRegistros::Datos {
 
     void exigeActualizable() const {
         if (!actualizable) {
-            throw ErrorBD(QStringLiteral("No se puede actualizar. La base de datos o el objeto es de sólo lectura."));
+            throw ErrorBD(
+                QStringLiteral("No se puede actualizar. La base de datos o el objeto es de sólo lectura."));
         }
     }
 };
@@ -151,17 +158,20 @@ ConjuntoRegistros BaseDatos::abreConjunto(const QString& tablaOSql) {
     const QString texto = tablaOSql.trimmed();
     static const QRegularExpression reTabla(QStringLiteral(R"(^(\w+|\[[^\]]+\])$)"));
     std::optional<ConsultaSimple> consulta;
-    if (reTabla.match(texto).hasMatch()) consulta = ConsultaSimple{SinDelimitadores(texto), {}, {}};
-    else consulta = AnalizaSelect(texto);
+    if (reTabla.match(texto).hasMatch())
+        consulta = ConsultaSimple{SinDelimitadores(texto), {}, {}};
+    else
+        consulta = AnalizaSelect(texto);
 
     if (consulta && existeTabla(consulta->tabla)) {
         const DefTabla completa = definicionTabla(consulta->tabla);
         d->def.nombre = completa.nombre;
         if (consulta->campos.isEmpty()) d->def = completa;
         for (const QString& nombre : consulta->campos) {
-            const auto it = std::find_if(completa.campos.begin(), completa.campos.end(), [&](const DefCampo& c) {
-                return c.nombre.compare(nombre, Qt::CaseInsensitive) == 0;
-            });
+            const auto it =
+                std::find_if(completa.campos.begin(), completa.campos.end(), [&](const DefCampo& c) {
+                    return c.nombre.compare(nombre, Qt::CaseInsensitive) == 0;
+                });
             if (it == completa.campos.end()) {
                 consulta.reset(); // let the engine name the unknown field
                 break;
@@ -173,10 +183,13 @@ ConjuntoRegistros BaseDatos::abreConjunto(const QString& tablaOSql) {
     }
 
     if (consulta) {
-        Sentencia s = Prepara(db_, QStringLiteral("SELECT rowid FROM %1 %2").arg(Identificador(d->def.nombre), consulta->resto));
+        Sentencia s = Prepara(
+            db_,
+            QStringLiteral("SELECT rowid FROM %1 %2").arg(Identificador(d->def.nombre), consulta->resto));
         Reinicia r(s.get());
         int rc;
-        while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) d->ids.push_back(sqlite3_column_int64(s.get(), 0));
+        while ((rc = sqlite3_step(s.get())) == SQLITE_ROW)
+            d->ids.push_back(sqlite3_column_int64(s.get(), 0));
         if (rc != SQLITE_DONE) Falla(db_);
     } else {
         // Any other query: its rows are read once and kept, read-only.
@@ -188,9 +201,8 @@ ConjuntoRegistros BaseDatos::abreConjunto(const QString& tablaOSql) {
         for (int i = 0; i < n; ++i) {
             const char* decl = sqlite3_column_decltype(s.get(), i);
             natural[static_cast<size_t>(i)] = decl == nullptr;
-            d->def.campos.push_back(
-                bd_interno::CampoDeDeclaracion(QString::fromUtf8(sqlite3_column_name(s.get(), i)),
-                                               QString::fromUtf8(decl ? decl : ""), {}));
+            d->def.campos.push_back(bd_interno::CampoDeDeclaracion(
+                QString::fromUtf8(sqlite3_column_name(s.get(), i)), QString::fromUtf8(decl ? decl : ""), {}));
         }
         int rc;
         while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
@@ -207,11 +219,19 @@ ConjuntoRegistros BaseDatos::abreConjunto(const QString& tablaOSql) {
     return ConjuntoRegistros(std::move(d));
 }
 
-bool ConjuntoRegistros::eof() const { return d_->total() == 0 || d_->pos >= d_->total(); }
-bool ConjuntoRegistros::bof() const { return d_->total() == 0 || d_->pos < 0; }
+bool ConjuntoRegistros::eof() const {
+    return d_->total() == 0 || d_->pos >= d_->total();
+}
+bool ConjuntoRegistros::bof() const {
+    return d_->total() == 0 || d_->pos < 0;
+}
 
-void ConjuntoRegistros::primero() { d_->mueve(0); }
-void ConjuntoRegistros::ultimo() { d_->mueve(d_->total() == 0 ? 0 : d_->total() - 1); }
+void ConjuntoRegistros::primero() {
+    d_->mueve(0);
+}
+void ConjuntoRegistros::ultimo() {
+    d_->mueve(d_->total() == 0 ? 0 : d_->total() - 1);
+}
 
 void ConjuntoRegistros::siguiente() {
     // After a delete the row that followed already sits at the current position.
@@ -225,9 +245,15 @@ void ConjuntoRegistros::anterior() {
     d_->mueve(d_->pos - 1);
 }
 
-int ConjuntoRegistros::cuenta() const { return static_cast<int>(d_->total()); }
-int ConjuntoRegistros::numeroCampos() const { return d_->def.cuenta(); }
-const DefTabla& ConjuntoRegistros::definicion() const { return d_->def; }
+int ConjuntoRegistros::cuenta() const {
+    return static_cast<int>(d_->total());
+}
+int ConjuntoRegistros::numeroCampos() const {
+    return d_->def.cuenta();
+}
+const DefTabla& ConjuntoRegistros::definicion() const {
+    return d_->def;
+}
 
 QVariant ConjuntoRegistros::valor(int posicion) const {
     d_->exigePosicion(posicion);
@@ -236,13 +262,25 @@ QVariant ConjuntoRegistros::valor(int posicion) const {
     return d_->fila[static_cast<size_t>(posicion)];
 }
 
-QVariant ConjuntoRegistros::valor(const QString& campo) const { return valor(d_->posicion(campo)); }
-QString ConjuntoRegistros::texto(const QString& campo) const { return valor(campo).toString(); }
-int ConjuntoRegistros::entero(const QString& campo) const { return valor(campo).toInt(); }
-bool ConjuntoRegistros::siNo(const QString& campo) const { return valor(campo).toBool(); }
-bool ConjuntoRegistros::esNulo(const QString& campo) const { return !valor(campo).isValid(); }
+QVariant ConjuntoRegistros::valor(const QString& campo) const {
+    return valor(d_->posicion(campo));
+}
+QString ConjuntoRegistros::texto(const QString& campo) const {
+    return valor(campo).toString();
+}
+int ConjuntoRegistros::entero(const QString& campo) const {
+    return valor(campo).toInt();
+}
+bool ConjuntoRegistros::siNo(const QString& campo) const {
+    return valor(campo).toBool();
+}
+bool ConjuntoRegistros::esNulo(const QString& campo) const {
+    return !valor(campo).isValid();
+}
 
-void ConjuntoRegistros::asigna(const QString& campo, const QVariant& v) { asigna(d_->posicion(campo), v); }
+void ConjuntoRegistros::asigna(const QString& campo, const QVariant& v) {
+    asigna(d_->posicion(campo), v);
+}
 
 void ConjuntoRegistros::asigna(int posicion, const QVariant& v) {
     d_->exigePosicion(posicion);
@@ -287,12 +325,14 @@ void ConjuntoRegistros::actualiza() {
     sqlite3* db = d_->db();
     if (d_->modo == Modo::Anade) {
         // Only assigned fields are named, so the others take the table's defaults.
-        QString sql = columnas.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tabla)
-                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                               .arg(tabla, columnas.join(", "),
-                                                    QStringList(columnas.size(), QStringLiteral("?")).join(", "));
+        QString sql = columnas.isEmpty()
+                          ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tabla)
+                          : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(tabla, columnas.join(", "),
+                                     QStringList(columnas.size(), QStringLiteral("?")).join(", "));
         Sentencia s = Prepara(db, sql);
-        for (size_t i = 0; i < valores.size(); ++i) Enlaza(db, s.get(), static_cast<int>(i + 1), *valores[i]);
+        for (size_t i = 0; i < valores.size(); ++i)
+            Enlaza(db, s.get(), static_cast<int>(i + 1), *valores[i]);
         PasoFinal(db, s.get());
         d_->ids.push_back(sqlite3_last_insert_rowid(db));
         d_->mueve(d_->total() - 1);
@@ -300,23 +340,30 @@ void ConjuntoRegistros::actualiza() {
     }
     if (!columnas.isEmpty()) {
         QStringList asignaciones;
-        for (const QString& c : columnas) asignaciones << c + QStringLiteral(" = ?");
-        Sentencia s = Prepara(db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(tabla, asignaciones.join(", ")));
-        for (size_t i = 0; i < valores.size(); ++i) Enlaza(db, s.get(), static_cast<int>(i + 1), *valores[i]);
-        sqlite3_bind_int64(s.get(), static_cast<int>(valores.size() + 1), d_->ids[static_cast<size_t>(d_->pos)]);
+        for (const QString& c : columnas)
+            asignaciones << c + QStringLiteral(" = ?");
+        Sentencia s = Prepara(
+            db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(tabla, asignaciones.join(", ")));
+        for (size_t i = 0; i < valores.size(); ++i)
+            Enlaza(db, s.get(), static_cast<int>(i + 1), *valores[i]);
+        sqlite3_bind_int64(s.get(), static_cast<int>(valores.size() + 1),
+                           d_->ids[static_cast<size_t>(d_->pos)]);
         PasoFinal(db, s.get());
     }
     d_->mueve(d_->pos);
 }
 
-void ConjuntoRegistros::cancela() { d_->modo = Modo::Ninguno; }
+void ConjuntoRegistros::cancela() {
+    d_->modo = Modo::Ninguno;
+}
 
 void ConjuntoRegistros::borra() {
     d_->exigeActualizable();
     d_->modo = Modo::Ninguno;
     d_->exigeActual();
     sqlite3* db = d_->db();
-    Sentencia s = Prepara(db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Identificador(d_->def.nombre)));
+    Sentencia s =
+        Prepara(db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Identificador(d_->def.nombre)));
     sqlite3_bind_int64(s.get(), 1, d_->ids[static_cast<size_t>(d_->pos)]);
     PasoFinal(db, s.get());
     d_->ids.erase(d_->ids.begin() + d_->pos);

@@ -12,7 +12,8 @@ DefTabla Tabla(const QString& nombre) {
 
 // Fields Prefijo<desde>..Prefijo<hasta> of one type.
 void Serie(DefTabla& def, const QString& prefijo, int desde, int hasta, TipoCampo tipo, int tamano = 0) {
-    for (int i = desde; i <= hasta; ++i) def.agrega(prefijo + QString::number(i), tipo, tamano);
+    for (int i = desde; i <= hasta; ++i)
+        def.agrega(prefijo + QString::number(i), tipo, tamano);
 }
 
 void CreaEnEsquema(const DefTabla& def) {
@@ -35,10 +36,12 @@ DefTabla DefinicionConcursos() {
         .agrega("HorasRepeticion", T::Texto, 5);
     Serie(d, "Banda", 0, 15, T::SiNo);
     Serie(d, "Modo", 0, 17, T::SiNo);
-    for (const char* n : {"EnviarNumeral", "EnviarSiglas", "EnviarLocator", "EnviarPuntos", "EnviarZonaCq",
-                          "RecibirNumeral", "RecibirSiglas", "RecibirLocator", "RecibirPuntos", "RecibirZonaCq",
-                          "NumeraloSiglas", "LiteralFijo", "LiteralVariable", "HoraLocal", "HoraUTC", "NoRepetir",
-                          "RepetirEstacion", "RepetirEnCadaBanda", "RepetirEnCadaModo", "RepetirEnCadaHoras"}) {
+    for (const char* n :
+         {"EnviarNumeral",   "EnviarSiglas",       "EnviarLocator",     "EnviarPuntos",
+          "EnviarZonaCq",    "RecibirNumeral",     "RecibirSiglas",     "RecibirLocator",
+          "RecibirPuntos",   "RecibirZonaCq",      "NumeraloSiglas",    "LiteralFijo",
+          "LiteralVariable", "HoraLocal",          "HoraUTC",           "NoRepetir",
+          "RepetirEstacion", "RepetirEnCadaBanda", "RepetirEnCadaModo", "RepetirEnCadaHoras"}) {
         d.agrega(n, T::SiNo);
     }
     // Read as option indexes by the log window: small integers that start at 0, the first option.
@@ -53,7 +56,8 @@ DefTabla DefinicionResumenCabrillo() {
     DefTabla d = Tabla("ResumenCabrillo");
     // NombreConcurso as wide as the contest's name, so a copied name always fits.
     d.agrega("NumeroOrden", T::Entero32).agrega("NombreConcurso", T::Texto, 64);
-    for (const char* n : {"Edicion", "FormatoCabrillo"}) d.agrega(n, T::Texto, 20);
+    for (const char* n : {"Edicion", "FormatoCabrillo"})
+        d.agrega(n, T::Texto, 20);
     d.agrega("Categoria", T::Texto, 64);
     for (const char* n : {"Banda", "Potencia", "Modo", "Overlay", "Asistido", "Estacion", "Tx", "Time"}) {
         d.agrega(n, T::Texto, 20);
@@ -62,8 +66,8 @@ DefTabla DefinicionResumenCabrillo() {
     d.agrega("PuntosEnv", T::Entero16).agrega("LocatorEnv", T::Entero16);
     d.agrega("RstRec", T::SiNo).agrega("NumeralRec", T::SiNo).agrega("LetrasRec", T::SiNo);
     d.agrega("PuntosRec", T::Entero16).agrega("LocatorRec", T::Entero16);
-    for (const char* n : {"MiIndicativo", "MiRst", "MiNumero", "MisLetras", "MisPuntos", "MiLocator", "SuIndicativo",
-                          "SuRst", "SuNumero", "SusLetras", "SusPuntos", "SuLocator"}) {
+    for (const char* n : {"MiIndicativo", "MiRst", "MiNumero", "MisLetras", "MisPuntos", "MiLocator",
+                          "SuIndicativo", "SuRst", "SuNumero", "SusLetras", "SusPuntos", "SuLocator"}) {
         d.agrega(n, T::Entero16);
     }
     Serie(d, "OffTimeInicio", 1, 3, T::Texto, 15);
@@ -77,7 +81,9 @@ DefTabla DefinicionResumenCabrillo() {
 
 DefTabla DefinicionFormatoEspecial() {
     DefTabla d = Tabla("FormatoEspecial");
-    d.agrega("NumeroOrden", T::Entero32).agrega("CategoriaConcurso", T::Texto, 64).agrega("CategoriaCabrillo", T::Texto, 64);
+    d.agrega("NumeroOrden", T::Entero32)
+        .agrega("CategoriaConcurso", T::Texto, 64)
+        .agrega("CategoriaCabrillo", T::Texto, 64);
     return d;
 }
 
@@ -94,7 +100,8 @@ DefTabla DefinicionIndicativos() {
 
 DefTabla DefinicionControl() {
     DefTabla d = Tabla("Control");
-    for (const char* n : {"UltimoConcurso", "UltimoIndicativo", "ConcursoActivo", "IndicativoActivo"}) d.agrega(n, T::Entero16);
+    for (const char* n : {"UltimoConcurso", "UltimoIndicativo", "ConcursoActivo", "IndicativoActivo"})
+        d.agrega(n, T::Entero16);
     Serie(d, "BandaUser", 1, 3, T::Texto, 10);
     Serie(d, "ModoUser", 1, 10, T::Texto, 10);
     Serie(d, "TipoUser", 1, 10, T::Texto, 3);
@@ -135,11 +142,21 @@ void CreaTablaConcursos() {
     bd->creaTabla(DefinicionConcursos());
 }
 
-void CreaTablaResumenCabrillo() { CreaEnEsquema(DefinicionResumenCabrillo()); }
-void CreaTablaFormatoEspecial() { CreaEnEsquema(DefinicionFormatoEspecial()); }
-void CreaTablaIndicativos() { CreaEnEsquema(DefinicionIndicativos()); }
-void CreaTablaContactos() { CreaEnEsquema(DefinicionContactos()); }
-void CreaTablaListados() { CreaEnEsquema(DefinicionListados()); }
+void CreaTablaResumenCabrillo() {
+    CreaEnEsquema(DefinicionResumenCabrillo());
+}
+void CreaTablaFormatoEspecial() {
+    CreaEnEsquema(DefinicionFormatoEspecial());
+}
+void CreaTablaIndicativos() {
+    CreaEnEsquema(DefinicionIndicativos());
+}
+void CreaTablaContactos() {
+    CreaEnEsquema(DefinicionContactos());
+}
+void CreaTablaListados() {
+    CreaEnEsquema(DefinicionListados());
+}
 
 void CreaTablaControl() {
     auto bd = BaseDatos::Abre(NombreBaseEsquema);
@@ -147,8 +164,10 @@ void CreaTablaControl() {
     bd->creaTabla(DefinicionControl());
     auto rs = bd->abreConjunto("Control");
     rs.anade();
-    for (const char* n : {"UltimoConcurso", "UltimoIndicativo", "ConcursoActivo", "IndicativoActivo"}) rs.asigna(n, 0);
-    for (int i = 1; i <= 3; ++i) rs.asigna(QStringLiteral("BandaUser%1").arg(i), QStringLiteral("User%1").arg(i));
+    for (const char* n : {"UltimoConcurso", "UltimoIndicativo", "ConcursoActivo", "IndicativoActivo"})
+        rs.asigna(n, 0);
+    for (int i = 1; i <= 3; ++i)
+        rs.asigna(QStringLiteral("BandaUser%1").arg(i), QStringLiteral("User%1").arg(i));
     for (int i = 1; i <= 10; ++i) {
         rs.asigna(QStringLiteral("ModoUser%1").arg(i), QStringLiteral("User%1").arg(i));
         rs.asigna(QStringLiteral("TipoUser%1").arg(i), QStringLiteral("59"));

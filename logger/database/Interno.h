@@ -38,7 +38,8 @@ void PasoFinal(sqlite3* db, sqlite3_stmt* s);
 
 QString Identificador(const QString& nombre);
 QString DeclaracionCampo(const DefCampo& campo);
-DefCampo CampoDeDeclaracion(const QString& nombre, const QString& tipoDeclarado, const QString& predeterminado);
+DefCampo CampoDeDeclaracion(const QString& nombre, const QString& tipoDeclarado,
+                            const QString& predeterminado);
 
 // Converts an assigned value to the form stored for the field, refusing what the field cannot hold.
 QVariant ParaGuardar(const QVariant& valor, const DefCampo& campo);
