@@ -1,0 +1,205 @@
+// Start of work: the callsign, month and contest lists, and the active contest in and out of them.
+#include "Ayudas.h"
+
+#include "CampoTexto.h"
+#include "PanelConcurso.h"
+#include "PanelEstaciones.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+QStringList Textos(const QListWidget* lista) {
+    QStringList t;
+    for (int i = 0; i < lista->count(); ++i)
+        t << lista->item(i)->text();
+    return t;
+}
+
+const QString TextoSinIndicativo = "No hay ningún INDICATIVO configurado. Inicialmente es necesario dar de "
+                                   "ALTA el primer indicativo";
+const QString TextoSinMes = "No hay Concursos CONFIGURADOS para esta opción";
+const QString TextoMesVacio =
+    "No hay Concursos CONFIGURADOS para este MES. Seleccione 'Sin Mes' en SELECCIÓN de Mes para obtener "
+    "un lista de concursos disponibles o configure un concurso para este mes";
+
+// Three callsigns; contests in March, April and without month (null and empty).
+class Inicio : public PruebaVentana {
+protected:
+    void SetUp() override {
+        CreaBaseTrabajo();
+        AnadeIndicativo(1, "EA1AAA");
+        AnadeIndicativo(4, "EA4BBB");
+        AnadeIndicativo(7, "EA7CCC");
+        AnadeConcurso(11, "ZULU", "2024", "MARZO");
+        AnadeConcurso(12, "ALFA", "2025", "MARZO");
+        AnadeConcurso(13, "ALFA", "2024", "MARZO");
+        AnadeConcurso(21, "O'HIGGINS", "2024", "ABRIL");
+        AnadeConcurso(22, "CASTILLA", "2024", "ABRIL");
+        AnadeConcurso(31, "SIN FECHA", "2023", QVariant());
+        AnadeConcurso(32, "NACIONAL", "2024", "");
+    }
+    QString Seleccionado() const {
+        auto* item = ventana->ListaConcursos->currentItem();
+        return item ? item->text() : QString();
+    }
+};
+} // namespace
+
+TEST_F(Inicio, ConElConcursoActivoEnSuMes) {
+    EscribeControl("ConcursoActivo", 12);
+    EscribeControl("IndicativoActivo", 4);
+    Inicia();
+    FConcursos& v = *ventana;
+    EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
+
+    QComboBox* indicativos = v.Estaciones->ListaIndicativos;
+    ASSERT_EQ(indicativos->count(), 3);
+    EXPECT_EQ(indicativos->currentText(), "EA4BBB");
+    EXPECT_EQ(v.Estaciones->text2[1]->text(), "EA4BBB");
+    EXPECT_EQ(v.Estaciones->text2[2]->text(), "OPERADOR EA4BBB");
+
+    EXPECT_EQ(v.ListaMeses->count(), 13);
+    EXPECT_EQ(v.ListaMeses->item(0)->text(), "Sin Mes");
+    EXPECT_EQ(v.ListaMeses->item(12)->text(), "DICIEMBRE");
+    EXPECT_EQ(v.ListaMeses->currentItem()->text(), "MARZO");
+    EXPECT_EQ(Textos(v.ListaConcursos), (QStringList{"ALFA - 2024", "ALFA - 2025", "ZULU - 2024"}));
+    EXPECT_EQ(Seleccionado(), "ALFA - 2025");
+    EXPECT_EQ(v.Concurso->text3[0]->text(), "12");
+    EXPECT_EQ(v.Concurso->text3[1]->text(), "ALFA");
+    EXPECT_EQ(v.Concurso->text3[9]->text(), "MARZO");
+
+    for (QPushButton* b : {v.AltaReg, v.NuevaEdicion, v.ModificarReg, v.BorrarReg, v.IrContactos,
+                           v.FinClientes, v.Ayuda})
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    for (QPushButton* b : {v.Aceptar, v.Cancelar, v.IniciarXkLumoCon})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_TRUE(v.SeleccionMes->isEnabled());
+    EXPECT_TRUE(v.SeleccionConcurso->isEnabled());
+    EXPECT_FALSE(v.Concurso->isEnabled());
+    EXPECT_TRUE(v.AltaReg->hasFocus());
+    EXPECT_FALSE(estado->ArranquePendiente);
+
+    EXPECT_EQ(LeeControl("ConcursoActivo"), 12);
+    EXPECT_EQ(LeeControl("IndicativoActivo"), 4);
+}
+
+TEST_F(Inicio, SinIndicativoNoEmpiezaYSePuedeReintentar) {
+    auto bd = BaseDatos::Abre("XkLumoConcursos.Mdb");
+    bd->ejecuta("Delete From Indicativos");
+    bd.reset();
+    Inicia();
+    ASSERT_EQ(avisos.cajas.size(), 1u);
+    EXPECT_EQ(avisos.cajas[0].texto, TextoSinIndicativo);
+    EXPECT_EQ(avisos.cajas[0].titulo, "CONFIGURE ALGÚN INDICATIVO");
+    EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
+    EXPECT_TRUE(ventana->IniciarXkLumoCon->isEnabled());
+    EXPECT_FALSE(ventana->AltaReg->isEnabled());
+    EXPECT_EQ(ventana->ListaMeses->count(), 0);
+    EXPECT_TRUE(estado->ArranquePendiente);
+
+    AnadeIndicativo(9, "EA9ZZZ");
+    avisos.limpia();
+    ventana->IniciarXkLumoCon->click();
+    EXPECT_TRUE(avisos.cajas.empty());
+    EXPECT_EQ(ventana->Estaciones->ListaIndicativos->currentText(), "EA9ZZZ");
+    EXPECT_FALSE(ventana->IniciarXkLumoCon->isEnabled());
+    // With no active callsign the first one is taken and becomes active.
+    EXPECT_EQ(LeeControl("IndicativoActivo"), 9);
+}
+
+TEST_F(Inicio, IndicativoActivoQueYaNoExisteTomaElPrimero) {
+    EscribeControl("IndicativoActivo", 99);
+    Inicia();
+    EXPECT_EQ(ventana->Estaciones->ListaIndicativos->currentIndex(), 0);
+    EXPECT_EQ(LeeControl("IndicativoActivo"), 1);
+}
+
+TEST_F(Inicio, ConcursoActivoSinMesSeleccionaSinMes) {
+    EscribeControl("ConcursoActivo", 32);
+    Inicia();
+    EXPECT_EQ(ventana->ListaMeses->currentRow(), 0);
+    // Null and empty month both mean no month.
+    EXPECT_EQ(Textos(ventana->ListaConcursos), (QStringList{"NACIONAL - 2024", "SIN FECHA - 2023"}));
+    EXPECT_EQ(Seleccionado(), "NACIONAL - 2024");
+    EXPECT_EQ(LeeControl("ConcursoActivo"), 32);
+    EXPECT_TRUE(avisos.cajas.empty());
+}
+
+TEST_F(Inicio, ConcursoActivoQueYaNoExisteTomaElPrimeroSinMes) {
+    EscribeControl("ConcursoActivo", 77);
+    Inicia();
+    EXPECT_EQ(ventana->ListaMeses->currentRow(), 0);
+    EXPECT_EQ(Seleccionado(), "NACIONAL - 2024");
+    EXPECT_EQ(LeeControl("ConcursoActivo"), 32);
+}
+
+TEST_F(Inicio, ConcursoActivoQueNoExisteYNingunoSinMes) {
+    auto bd = BaseDatos::Abre("XkLumoConcursos.Mdb");
+    bd->ejecuta("Delete From Concursos Where NumeroOrden > 30");
+    bd.reset();
+    EscribeControl("ConcursoActivo", 77);
+    Inicia();
+    ASSERT_EQ(avisos.cajas.size(), 1u);
+    EXPECT_EQ(avisos.cajas[0].texto, TextoSinMes);
+    EXPECT_EQ(avisos.cajas[0].titulo, "DEFINA ALGUN CONCURSO");
+    EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
+    EXPECT_EQ(ventana->ListaConcursos->count(), 0);
+    EXPECT_FALSE(ventana->SeleccionConcurso->isEnabled());
+    // The work has started anyway; only a new contest and the end are offered.
+    EXPECT_FALSE(ventana->IniciarXkLumoCon->isEnabled());
+    EXPECT_TRUE(ventana->AltaReg->isEnabled());
+    EXPECT_TRUE(ventana->FinClientes->isEnabled());
+}
+
+TEST_F(Inicio, ElegirMes) {
+    EscribeControl("ConcursoActivo", 12);
+    Inicia();
+    ASSERT_EQ(Seleccionado(), "ALFA - 2025");
+
+    // A month without contests: message, empty list, the active contest is kept.
+    ventana->ListaMeses->setCurrentRow(5); // MAYO
+    ASSERT_EQ(avisos.cajas.size(), 1u);
+    EXPECT_EQ(avisos.cajas[0].texto, TextoMesVacio);
+    EXPECT_EQ(avisos.cajas[0].titulo, "DEFINA ALGUN CONCURSO");
+    EXPECT_EQ(ventana->ListaConcursos->count(), 0);
+    EXPECT_EQ(ventana->Concurso->text3[1]->text(), "");
+    EXPECT_EQ(LeeControl("ConcursoActivo"), 12);
+
+    // Back to the month of the active contest: it is selected, not the first.
+    ventana->ListaMeses->setCurrentRow(3);
+    EXPECT_EQ(Seleccionado(), "ALFA - 2025");
+
+    // Another month: its first contest (name order, the apostrophe included) becomes active.
+    ventana->ListaMeses->setFocus();
+    QTest::keyClick(ventana->ListaMeses, Qt::Key_Down); // ABRIL
+    EXPECT_EQ(ventana->ListaMeses->currentItem()->text(), "ABRIL");
+    EXPECT_EQ(Textos(ventana->ListaConcursos), (QStringList{"CASTILLA - 2024", "O'HIGGINS - 2024"}));
+    EXPECT_EQ(Seleccionado(), "CASTILLA - 2024");
+    EXPECT_EQ(LeeControl("ConcursoActivo"), 22);
+
+    ventana->ListaConcursos->setCurrentRow(1);
+    EXPECT_EQ(ventana->Concurso->text3[1]->text(), "O'HIGGINS");
+    EXPECT_EQ(LeeControl("ConcursoActivo"), 21);
+    EXPECT_EQ(avisos.cajas.size(), 1u);
+}
+
+TEST_F(Inicio, SinConcursosEmpiezaConListasVacias) {
+    auto bd = BaseDatos::Abre("XkLumoConcursos.Mdb");
+    bd->ejecuta("Delete From Concursos");
+    bd.reset();
+    Inicia();
+    ASSERT_EQ(avisos.cajas.size(), 1u);
+    EXPECT_EQ(avisos.cajas[0].texto, "No hay Concursos Definidos");
+    EXPECT_EQ(avisos.cajas[0].titulo, "DEFINA ALGUN CONCURSO");
+    EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
+    EXPECT_EQ(ventana->ListaMeses->count(), 13);
+    EXPECT_EQ(ventana->ListaConcursos->count(), 0);
+    EXPECT_FALSE(estado->ArranquePendiente);
+    EXPECT_FALSE(ventana->IniciarXkLumoCon->isEnabled());
+    EXPECT_TRUE(ventana->AltaReg->isEnabled());
+    EXPECT_FALSE(ventana->ModificarReg->isEnabled());
+    EXPECT_TRUE(ventana->FinClientes->isEnabled());
+}

@@ -1,0 +1,164 @@
+// Function keys, the screen size options with their storage, and the end of the program.
+#include "Ayudas.h"
+
+#include "CampoTexto.h"
+#include "PanelEstaciones.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+class Teclas : public PruebaVentana {
+protected:
+    void SetUp() override {
+        CreaBaseTrabajo();
+        AnadeIndicativo(1, "EA1AAA");
+        AnadeConcurso(5, "CNCW", "2025", "MARZO");
+        EscribeControl("ConcursoActivo", 5);
+    }
+    // Sends the key to the control with the focus, as the keyboard does.
+    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
+        QTest::keyClick(destino, tecla, mods);
+    }
+};
+
+class Tamanos : public PruebaVentana {
+protected:
+    void SetUp() override {
+        CreaBaseTrabajo();
+        AnadeIndicativo(1, "EA1AAA");
+        AnadeConcurso(5, "CNCW", "2025", "MARZO");
+        EscribeControl("ConcursoActivo", 5);
+    }
+};
+} // namespace
+
+TEST_F(Teclas, AntesDeEmpezarSoloActuanLosBotonesHabilitados) {
+    ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
+    QSignalSpy alta(ventana->AltaReg, &QPushButton::clicked);
+    Pulsa(Qt::Key_F1);
+    Pulsa(Qt::Key_F2);
+    Pulsa(Qt::Key_F12);
+    Pulsa(Qt::Key_Escape);
+    EXPECT_TRUE(sistema.documentos.isEmpty());
+    EXPECT_EQ(alta.count(), 0);
+    EXPECT_FALSE(ventana->AltaReg->hasFocus());
+}
+
+TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
+    Inicia();
+    FConcursos& v = *ventana;
+    const std::vector<std::pair<Qt::Key, QPushButton*>> tabla{{Qt::Key_F2, v.AltaReg},
+                                                              {Qt::Key_F3, v.NuevaEdicion},
+                                                              {Qt::Key_F4, v.ModificarReg},
+                                                              {Qt::Key_F5, v.BorrarReg},
+                                                              {Qt::Key_F6, v.IrContactos}};
+    for (const auto& [tecla, boton] : tabla) {
+        QSignalSpy pulsado(boton, &QPushButton::clicked);
+        bool conFoco = false;
+        QObject::connect(boton, &QPushButton::clicked, boton, [&, b = boton] { conFoco = b->hasFocus(); });
+        v.Estaciones->text2[1]->setFocus(); // the window sees the key before the focused box
+        Pulsa(tecla);
+        EXPECT_EQ(pulsado.count(), 1) << boton->objectName().toStdString();
+        EXPECT_TRUE(conFoco) << boton->objectName().toStdString();
+        boton->disconnect(boton);
+    }
+
+    Pulsa(Qt::Key_F1);
+    EXPECT_EQ(sistema.documentos, QStringList{"GuiaXkLumoCon.htm"});
+    EXPECT_TRUE(v.Ayuda->hasFocus());
+
+    // With Shift, Ctrl or Alt held the keys press nothing.
+    QSignalSpy alta(v.AltaReg, &QPushButton::clicked);
+    Pulsa(Qt::Key_F2, Qt::ShiftModifier);
+    Pulsa(Qt::Key_F2, Qt::ControlModifier);
+    EXPECT_EQ(alta.count(), 0);
+}
+
+TEST_F(Teclas, F12YEscVanAlIndicativoCuandoElConcursoNoLosTiene) {
+    Inicia();
+    FConcursos& v = *ventana;
+    QSignalSpy aceptar(v.Aceptar, &QPushButton::clicked);
+    QSignalSpy cancelar(v.Cancelar, &QPushButton::clicked);
+    QSignalSpy aceptaInd(v.Estaciones->AceptaIndicativo, &QPushButton::clicked);
+    QSignalSpy cancelaInd(v.Estaciones->CancelaIndicativo, &QPushButton::clicked);
+
+    // Neither button enabled: nothing is pressed.
+    Pulsa(Qt::Key_F12);
+    Pulsa(Qt::Key_Escape);
+    EXPECT_EQ(aceptaInd.count() + cancelaInd.count() + aceptar.count() + cancelar.count(), 0);
+
+    v.Estaciones->AceptaIndicativo->setEnabled(true);
+    v.Estaciones->CancelaIndicativo->setEnabled(true);
+    Pulsa(Qt::Key_F12);
+    EXPECT_EQ(aceptaInd.count(), 1);
+    EXPECT_TRUE(v.Estaciones->AceptaIndicativo->hasFocus());
+    Pulsa(Qt::Key_Escape);
+    EXPECT_EQ(cancelaInd.count(), 1);
+    EXPECT_TRUE(v.Estaciones->CancelaIndicativo->hasFocus());
+
+    // The contest editor's buttons come first when they are enabled.
+    v.Aceptar->setEnabled(true);
+    v.Cancelar->setEnabled(true);
+    Pulsa(Qt::Key_F12);
+    Pulsa(Qt::Key_Escape);
+    EXPECT_EQ(aceptar.count(), 1);
+    EXPECT_EQ(cancelar.count(), 1);
+    EXPECT_EQ(aceptaInd.count(), 1);
+    EXPECT_EQ(cancelaInd.count(), 1);
+}
+
+TEST_F(Teclas, ElBotonDeCerrarNoCierraHastaFin) {
+    Inicia();
+    EXPECT_FALSE(ventana->close());
+    EXPECT_TRUE(ventana->isVisible());
+    EXPECT_EQ(terminaciones, 0);
+
+    ventana->FinClientes->click();
+    EXPECT_TRUE(estado->PuedeTerminar);
+    EXPECT_FALSE(ventana->isVisible());
+    EXPECT_EQ(terminaciones, 1);
+}
+
+TEST_F(Tamanos, LaOpcionDeLaBaseSeMarcaYElAvisoSigueALaEleccion) {
+    EscribeControl("TantoPorCien", 50);
+    ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
+    FConcursos& v = *ventana;
+    EXPECT_EQ(estado->PorcentajePantalla, 50);
+    EXPECT_TRUE(v.TamañoGrande->isChecked());
+    EXPECT_TRUE(v.MsgTamaño->isHidden());
+
+    v.TamañoNormal->click();
+    EXPECT_FALSE(v.MsgTamaño->isHidden());
+    v.TamañoGrande->click();
+    EXPECT_TRUE(v.MsgTamaño->isHidden());
+    v.TamañoTotal->click();
+    EXPECT_FALSE(v.MsgTamaño->isHidden());
+    // Stored only when the program ends.
+    EXPECT_EQ(LeeControl("TantoPorCien"), 50);
+
+    v.IniciarXkLumoCon->click();
+    v.FinClientes->click();
+    EXPECT_EQ(LeeControl("TantoPorCien"), 100);
+
+    // The next start takes the stored size.
+    NuevaVentana();
+    ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
+    EXPECT_EQ(estado->PorcentajePantalla, 100);
+    EXPECT_TRUE(ventana->TamañoTotal->isChecked());
+    EXPECT_TRUE(ventana->MsgTamaño->isHidden());
+}
+
+TEST_F(Tamanos, ValorDesconocidoNoMarcaNingunaYFinNoLoCambia) {
+    EscribeControl("TantoPorCien", 7);
+    Inicia();
+    for (QRadioButton* o : ventana->OpcionesTamaño)
+        EXPECT_FALSE(o->isChecked()) << o->objectName().toStdString();
+    ventana->FinClientes->click();
+    EXPECT_EQ(LeeControl("TantoPorCien"), 7);
+    EXPECT_EQ(terminaciones, 1);
+}
