@@ -19,7 +19,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "xk_crea_base: '%s' ya existe; no se reemplaza.\n", qPrintable(destino));
         return 1;
     }
-    QTemporaryDir temporal;
+    // Built beside the destination, so the final rename stays on one file system and is atomic;
+    // a failed run leaves only the scratch folder, which is removed on return.
+    const QString carpeta = QFileInfo(destino).absolutePath();
+    QDir().mkpath(carpeta);
+    QTemporaryDir temporal(carpeta + QStringLiteral("/.xk_crea_base-XXXXXX"));
     if (!temporal.isValid() || !QDir::setCurrent(temporal.path())) {
         std::fprintf(stderr, "xk_crea_base: no se puede crear una carpeta temporal.\n");
         return 1;

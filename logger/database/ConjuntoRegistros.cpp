@@ -27,6 +27,13 @@ QString SinDelimitadores(QString n) {
     return n;
 }
 
+// The text without its quoted values, so that a name such as 'UNION ...' is not read as a keyword.
+QString SinLiterales(const QString& sql) {
+    static const QRegularExpression reLiteral(QStringLiteral(R"('(?:[^']|'')*')"));
+    QString s = sql;
+    return s.replace(reLiteral, QStringLiteral("''"));
+}
+
 std::optional<ConsultaSimple> AnalizaSelect(const QString& sql) {
     static const QRegularExpression re(
         QStringLiteral(R"(^\s*select\s+(.+?)\s+from\s+(\[[^\]]+\]|"[^"]+"|\w+)(.*?)[\s;]*$)"),
@@ -42,11 +49,13 @@ std::optional<ConsultaSimple> AnalizaSelect(const QString& sql) {
     ConsultaSimple c;
     c.tabla = SinDelimitadores(m.captured(2));
     c.resto = m.captured(3).trimmed();
-    if (!c.resto.isEmpty() && (!reResto.match(c.resto).hasMatch() || reCompuesta.match(c.resto).hasMatch())) {
+    if (!c.resto.isEmpty() &&
+        (!reResto.match(c.resto).hasMatch() || reCompuesta.match(SinLiterales(c.resto)).hasMatch())) {
         return std::nullopt;
     }
     const QString lista = m.captured(1).trimmed();
-    if (lista == "*") return c;
+    static const QRegularExpression reTodos(QStringLiteral(R"(^(?:(?:\w+|\[[^\]]+\])\.)?\*$)"));
+    if (reTodos.match(lista).hasMatch()) return c; // "*" or "Tabla.*"
     for (const QString& parte : lista.split(',')) {
         const auto n = reNombre.match(parte.trimmed());
         if (!n.hasMatch() || n.captured(1).compare("distinct", Qt::CaseInsensitive) == 0) return std::nullopt;

@@ -2,8 +2,12 @@
 #include "Esquema.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+
+#include <chrono>
+#include <cstdio>
 
 namespace {
 
@@ -16,6 +20,13 @@ std::shared_ptr<BaseDatos> EsquemaCompleto() {
 void BaseDeTrabajo() {
     CreaTodasLasTablas();
     ASSERT_TRUE(QFile::rename(NombreBaseEsquema, NombreBaseDatos));
+}
+
+int EjecutaHerramienta(const QStringList& argumentos = {}) {
+    QProcess p;
+    p.start(XK_CREA_BASE, argumentos);
+    if (!p.waitForFinished()) return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
 } // namespace
@@ -137,10 +148,60 @@ TEST(Archivo, LaHerramientaEstandarLoAbre) {
         ->ejecuta("Insert Into Indicativos (NumeroOrden, Indicativo) Values (1, 'EA4ÑA')");
     QProcess sqlite;
     sqlite.start("sqlite3", {NombreBaseDatos, "select count(*) from pragma_table_info('Concursos');"
-                                              "select Indicativo from Indicativos;"
+                                              "select Indicativo from Indicativos order by Indicativo;"
                                               "select TantoPorCien from Control;"});
     if (!sqlite.waitForStarted()) GTEST_SKIP() << "sqlite3 no está instalado";
     ASSERT_TRUE(sqlite.waitForFinished());
     EXPECT_EQ(sqlite.exitCode(), 0) << sqlite.readAllStandardError().toStdString();
     EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "68\nEA4ÑA\n1\n");
+}
+
+TEST(Herramienta, CreaLaBaseDeTrabajoSoloSiFalta) {
+    ASSERT_EQ(EjecutaHerramienta(), 0);
+    // Only the finished file is left: no scratch folder, no log files.
+    EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{NombreBaseDatos});
+    {
+        auto bd = BaseDatos::Abre(NombreBaseDatos);
+        EXPECT_EQ(bd->definicionTabla("Concursos").cuenta(), 67);
+        EXPECT_EQ(bd->abreConjunto("Control").cuenta(), 1);
+        bd->ejecuta("Insert Into Indicativos (NumeroOrden, Indicativo) Values (1, 'EA4XX')");
+    }
+    // A working database holds the user's QSOs: never replaced, whatever the case of its name.
+    EXPECT_NE(EjecutaHerramienta(), 0);
+    EXPECT_NE(EjecutaHerramienta({"xklumoconcursos.mdb"}), 0);
+    EXPECT_EQ(BaseDatos::Abre(NombreBaseDatos)->abreConjunto("Indicativos").cuenta(), 1);
+
+    ASSERT_EQ(EjecutaHerramienta({"Programas/Otra.Mdb"}), 0);
+    EXPECT_EQ(QDir("Programas").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"Otra.Mdb"});
+}
+
+TEST(Rendimiento, DosMilConcursosSeAbrenYRecorren) {
+    auto bd = EsquemaCompleto();
+    {
+        BaseDatos::Transaccion t(*bd);
+        auto rs = bd->abreConjunto("Concursos");
+        for (int i = 1; i <= 2000; ++i) {
+            rs.anade();
+            rs.asigna("NumeroOrden", i);
+            rs.asigna("NombreConcurso", QString("CONCURSO %1").arg(2000 - i, 4, 10, QChar('0')));
+            rs.asigna("Edicion", "2026");
+            rs.asigna("Banda1", true);
+            rs.actualiza();
+        }
+        t.confirma();
+    }
+    // A figure to read, not a limit: the main window's lists walk every contest.
+    const auto inicio = std::chrono::steady_clock::now();
+    int vistos = 0;
+    for (auto rs = bd->abreConjunto("Select * From Concursos Order By NombreConcurso"); !rs.eof();
+         rs.siguiente()) {
+        vistos += rs.texto("NombreConcurso").isEmpty() ? 0 : 1;
+        vistos += rs.siNo("Banda1") && rs.entero("IndiceModo") == 0 ? 0 : 1;
+    }
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio);
+    EXPECT_EQ(vistos, 2000);
+    std::printf("2000 concursos abiertos y recorridos: %lld ms\n", static_cast<long long>(ms.count()));
 }
