@@ -166,8 +166,9 @@ QVariant ParaGuardar(const QVariant& v, const DefCampo& c) {
         else {
             const QString s = v.toString().trimmed();
             f = QDateTime::fromString(s, Qt::ISODate);
-            for (const char* formato :
-                 {"dd/MM/yyyy HH:mm:ss", "d/M/yyyy H:mm:ss", "dd/MM/yyyy", "d/M/yyyy"}) {
+            // Day first, as the windows write dates ("dd-mm-yyyy").
+            for (const char* formato : {"dd-MM-yyyy", "d-M-yyyy", "dd/MM/yyyy HH:mm:ss", "d/M/yyyy H:mm:ss",
+                                        "dd/MM/yyyy", "d/M/yyyy"}) {
                 if (f.isValid()) break;
                 f = QDateTime::fromString(s, QString::fromLatin1(formato));
             }

@@ -141,6 +141,16 @@ TEST(Valores, VacioNuloSiNoYFecha) {
     EXPECT_FALSE(rs.valor(0).isValid());
     EXPECT_TRUE(rs.siNo("activo"));
     EXPECT_EQ(rs.valor("Fecha").toDateTime(), QDateTime(QDate(2024, 3, 9), QTime(0, 0)));
+    rs.edita();
+    rs.asigna("Fecha", "10-03-2024"); // as the windows write it: day first
+    EXPECT_THROW(rs.asigna("Fecha", "31-02-2024"), ErrorBD);
+    rs.actualiza();
+    EXPECT_EQ(rs.valor("Fecha").toDate(), QDate(2024, 3, 10));
+    rs.anade();
+    rs.asigna("Fecha", "31-12-2023");
+    rs.actualiza();
+    EXPECT_EQ(bd->abreConjunto("Select * From Gente Order By Fecha").valor("Fecha").toDate(),
+              QDate(2023, 12, 31));
     bd->ejecuta("Update Gente Set Activo = -1");
     auto otra = bd->abreConjunto("Select * From Gente Where Nombre = ''");
     ASSERT_EQ(otra.cuenta(), 1);
@@ -234,7 +244,8 @@ TEST(Conexiones, UnConjuntoAbiertoNoRetieneNingunaLectura) {
     auto rs = a->abreConjunto("Select * From Gente Order By Id");
     rs.siguiente();
     EXPECT_EQ(rs.entero("Id"), 2);
-    for (sqlite3_stmt* s = sqlite3_next_stmt(a->conexion(), nullptr); s; s = sqlite3_next_stmt(a->conexion(), s))
+    for (sqlite3_stmt* s = sqlite3_next_stmt(a->conexion(), nullptr); s;
+         s = sqlite3_next_stmt(a->conexion(), s))
         EXPECT_FALSE(sqlite3_stmt_busy(s)) << sqlite3_sql(s);
     // Meanwhile another connection writes and folds the whole log back into the file.
     auto b = BaseDatos::Abre("Prueba");
