@@ -6,9 +6,6 @@
 #include <QFile>
 #include <QProcess>
 
-#include <chrono>
-#include <cstdio>
-
 namespace {
 
 std::shared_ptr<BaseDatos> EsquemaCompleto() {
@@ -175,33 +172,4 @@ TEST(Herramienta, CreaLaBaseDeTrabajoSoloSiFalta) {
     ASSERT_EQ(EjecutaHerramienta({"Programas/Otra.Mdb"}), 0);
     EXPECT_EQ(QDir("Programas").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{"Otra.Mdb"});
-}
-
-TEST(Rendimiento, DosMilConcursosSeAbrenYRecorren) {
-    auto bd = EsquemaCompleto();
-    {
-        BaseDatos::Transaccion t(*bd);
-        auto rs = bd->abreConjunto("Concursos");
-        for (int i = 1; i <= 2000; ++i) {
-            rs.anade();
-            rs.asigna("NumeroOrden", i);
-            rs.asigna("NombreConcurso", QString("CONCURSO %1").arg(2000 - i, 4, 10, QChar('0')));
-            rs.asigna("Edicion", "2026");
-            rs.asigna("Banda1", true);
-            rs.actualiza();
-        }
-        t.confirma();
-    }
-    // A figure to read, not a limit: the main window's lists walk every contest.
-    const auto inicio = std::chrono::steady_clock::now();
-    int vistos = 0;
-    for (auto rs = bd->abreConjunto("Select * From Concursos Order By NombreConcurso"); !rs.eof();
-         rs.siguiente()) {
-        vistos += rs.texto("NombreConcurso").isEmpty() ? 0 : 1;
-        vistos += rs.siNo("Banda1") && rs.entero("IndiceModo") == 0 ? 0 : 1;
-    }
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio);
-    EXPECT_EQ(vistos, 2000);
-    std::printf("2000 concursos abiertos y recorridos: %lld ms\n", static_cast<long long>(ms.count()));
 }
