@@ -1,12 +1,10 @@
 // XkLumoCon: the contest logger. Started with an empty command line it hands over to the updater.
 #include "AplicacionXk.h"
 #include "Archivos.h"
-#include "BaseDatos.h"
 #include "EstadoPrincipal.h"
 #include "FConcursos.h"
 
 #include <QStringList>
-#include <exception>
 
 namespace {
 // The updater reads the logger's version from these bytes of the executable file.
@@ -22,13 +20,7 @@ int main(int argc, char** argv) {
 
     EstadoPrincipal estado;
     FConcursos ventana(estado);
-    try {
-        const QString linea = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
-        if (ventana.Form_Load(linea) == FConcursos::Carga::Entregada) return 0;
-    } catch (const ErrorBD& e) {
-        AplicacionXk::ErrorFatal(e.mensaje());
-    } catch (const std::exception& e) {
-        AplicacionXk::ErrorFatal(QString::fromUtf8(e.what()));
-    }
+    const QString linea = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+    if (!CargaVentanaPrincipal(ventana, linea)) return 0;
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "FConcursos.h"
 
+#include "AplicacionXk.h"
 #include "Archivos.h"
 #include "Arranque.h"
 #include "Avisos.h"
@@ -456,4 +457,14 @@ void FConcursos::FinClientes_Click() {
     }
     estado_.PuedeTerminar = true;
     close();
+}
+
+bool CargaVentanaPrincipal(FConcursos& ventana, const QString& lineaComando) {
+    try {
+        return ventana.Form_Load(lineaComando) == FConcursos::Carga::Mostrada;
+    } catch (const ErrorBD& e) {
+        AplicacionXk::ErrorFatal(e.mensaje());
+    } catch (const std::exception& e) {
+        AplicacionXk::ErrorFatal(QString::fromUtf8(e.what()));
+    }
 }

@@ -86,3 +86,8 @@ private:
     bool activacionVista_ = false;
     bool exposicionVista_ = false;
 };
+
+// Loads the main window for the program: an error of the engine or of a file during the load
+// shows its message in a critical box and ends the program. False when the window handed over
+// to the updater, and the program ends.
+bool CargaVentanaPrincipal(FConcursos& ventana, const QString& lineaComando);

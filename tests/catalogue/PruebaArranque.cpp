@@ -13,9 +13,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 void EscribeArchivo(const QString& nombre, const QByteArray& datos) {
@@ -257,4 +262,29 @@ TEST_F(Arranque, LongitudesDeLasCajasPorElTipoDelCampo) {
     t2[3]->setText("CALLE");
     ventana->LimpiaIndicativo();
     EXPECT_EQ(t2[3]->text(), "");
+}
+
+// The real box and the real end of the program, in a process of its own: the engine's message in
+// a critical box, then exit code 1, neither a crash nor a wait.
+TEST(ArranqueFatal, SinBaseDeTrabajoCajaCriticaYFin) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QTimer::singleShot(0, [] {
+                QTimer* t = new QTimer;
+                QObject::connect(t, &QTimer::timeout, [] {
+                    if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                        std::fprintf(stderr, "caja %d: %s\n", static_cast<int>(caja->icon()),
+                                     qPrintable(caja->text()));
+                        caja->accept();
+                    }
+                });
+                t->start(10);
+            });
+            EstadoPrincipal estado;
+            FConcursos ventana(estado);
+            CargaVentanaPrincipal(ventana, "comando");
+            std::exit(0);
+        },
+        testing::ExitedWithCode(1), "caja 3: .*XkLumoConcursos");
 }
