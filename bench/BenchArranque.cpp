@@ -43,8 +43,8 @@ public:
     void pita() override {}
 };
 
-const char* const Meses[] = {"ENERO", "FEBRERO",    "MARZO",   "ABRIL",     "MAYO",      "JUNIO",
-                             "JULIO", "AGOSTO",     "SEPTIEMBRE", "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"};
+const char* const Meses[] = {"ENERO", "FEBRERO", "MARZO",      "ABRIL",   "MAYO",      "JUNIO",
+                             "JULIO", "AGOSTO",  "SEPTIEMBRE", "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"};
 
 void LlenaBase() {
     CreaTodasLasTablas();

@@ -16,8 +16,12 @@ QString NombreEjecutable(const QString& base) {
 #endif
 }
 
-QString NombreActualizador() { return NombreEjecutable(QStringLiteral("ClienteXkLumoFTP")); }
-QString NombreLogger() { return NombreEjecutable(QStringLiteral("XkLumoCon")); }
+QString NombreActualizador() {
+    return NombreEjecutable(QStringLiteral("ClienteXkLumoFTP"));
+}
+QString NombreLogger() {
+    return NombreEjecutable(QStringLiteral("XkLumoCon"));
+}
 
 bool EntregaAlActualizador() {
     const QString token = GeneraIdentidad();

@@ -1,8 +1,8 @@
 #include "DatosPrincipal.h"
 
 const QStringList& MesesLista() {
-    static const QStringList meses{"Sin Mes", "ENERO",      "FEBRERO", "MARZO",     "ABRIL",
-                                   "MAYO",    "JUNIO",      "JULIO",   "AGOSTO",    "SEPTIEMBRE",
+    static const QStringList meses{"Sin Mes", "ENERO",     "FEBRERO",  "MARZO",  "ABRIL",
+                                   "MAYO",    "JUNIO",     "JULIO",    "AGOSTO", "SEPTIEMBRE",
                                    "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"};
     return meses;
 }
@@ -68,11 +68,16 @@ void GuardaTamañoPantalla(const QString& nombreBaseDatos, int tantoPorCien) {
 
 std::optional<int> LongitudMaxima(const DefCampo& campo, int extra) {
     switch (campo.tipo) {
-    case TipoCampo::Entero16: return 4 + extra;
-    case TipoCampo::Entero32: return 11 + extra;
-    case TipoCampo::FechaHora: return 10 + extra;
-    case TipoCampo::Texto: return campo.tamano + extra;
-    case TipoCampo::SiNo: break;
+    case TipoCampo::Entero16:
+        return 4 + extra;
+    case TipoCampo::Entero32:
+        return 11 + extra;
+    case TipoCampo::FechaHora:
+        return 10 + extra;
+    case TipoCampo::Texto:
+        return campo.tamano + extra;
+    case TipoCampo::SiNo:
+        break;
     }
     return std::nullopt;
 }

@@ -2,9 +2,9 @@
 #include "BaseDatos.h"
 #include "EstadoPrincipal.h"
 
-#include <QStringList>
 #include <array>
 #include <optional>
+#include <QStringList>
 
 // The main window's reads and writes of the working database: the window holds no SQL text.
 

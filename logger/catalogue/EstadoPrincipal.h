@@ -1,9 +1,9 @@
 #pragma once
 #include "BaseDatos.h"
 
-#include <QString>
 #include <memory>
 #include <optional>
+#include <QString>
 
 // The program-wide objects the main window makes at load and every other window of the logger
 // uses, and the main window's own state. One instance per run; tests make a fresh one.

@@ -38,7 +38,7 @@ void CargaNombresUser() {}
 void IniciaTipoConcursos() {}
 
 // The named contests whose fixed corrections run at every activation before the work starts.
-constexpr const char* ConcursosCorregidos[] = {"S.M. EL REY CW", "S.M. EL REY SSb", "EA PSK63",
+constexpr const char* ConcursosCorregidos[] = {"S.M. EL REY CW", "S.M. EL REY SSb",      "EA PSK63",
                                                "EA RTTY",        "MUNICIPIOS ESPAÑOLES", "CNCW",
                                                "NARANJA-CW",     "NARANJA-PSK63"};
 
@@ -57,7 +57,9 @@ FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(paren
     qApp->installEventFilter(this);
 }
 
-FConcursos::~FConcursos() { qApp->removeEventFilter(this); }
+FConcursos::~FConcursos() {
+    qApp->removeEventFilter(this);
+}
 
 void FConcursos::construyeVentana() {
     setObjectName("FConcursos");
@@ -257,15 +259,32 @@ bool FConcursos::Form_KeyDown(QKeyEvent* tecla) {
     if (!(tecla->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
         QPushButton* boton = nullptr;
         switch (tecla->key()) {
-        case Qt::Key_F1: boton = Ayuda; break;
-        case Qt::Key_F2: boton = AltaReg; break;
-        case Qt::Key_F3: boton = NuevaEdicion; break;
-        case Qt::Key_F4: boton = ModificarReg; break;
-        case Qt::Key_F5: boton = BorrarReg; break;
-        case Qt::Key_F6: boton = IrContactos; break;
-        case Qt::Key_F12: boton = Aceptar->isEnabled() ? Aceptar : Estaciones->AceptaIndicativo; break;
-        case Qt::Key_Escape: boton = Cancelar->isEnabled() ? Cancelar : Estaciones->CancelaIndicativo; break;
-        default: break;
+        case Qt::Key_F1:
+            boton = Ayuda;
+            break;
+        case Qt::Key_F2:
+            boton = AltaReg;
+            break;
+        case Qt::Key_F3:
+            boton = NuevaEdicion;
+            break;
+        case Qt::Key_F4:
+            boton = ModificarReg;
+            break;
+        case Qt::Key_F5:
+            boton = BorrarReg;
+            break;
+        case Qt::Key_F6:
+            boton = IrContactos;
+            break;
+        case Qt::Key_F12:
+            boton = Aceptar->isEnabled() ? Aceptar : Estaciones->AceptaIndicativo;
+            break;
+        case Qt::Key_Escape:
+            boton = Cancelar->isEnabled() ? Cancelar : Estaciones->CancelaIndicativo;
+            break;
+        default:
+            break;
         }
         if (boton && boton->isEnabled()) {
             boton->setFocus();
@@ -338,8 +357,7 @@ void FConcursos::CargaListaMeses() {
 }
 
 void FConcursos::SeleccionaMesActivo() {
-    const QString mes =
-        MesDelConcurso(estado_.NombreBaseDatos, estado_.RegControl->entero("ConcursoActivo"));
+    const QString mes = MesDelConcurso(estado_.NombreBaseDatos, estado_.RegControl->entero("ConcursoActivo"));
     estado_.RegConcursos.emplace(estado_.BaseConcursos->abreConjunto("Concursos"));
     if (estado_.RegConcursos->eof()) {
         MsgBox("No hay Concursos Definidos", Icono::Informacion, "DEFINA ALGUN CONCURSO");
@@ -409,8 +427,8 @@ bool FConcursos::CargaConcurso() {
 void FConcursos::CargaIndicativo() {
     const int fila = Estaciones->ListaIndicativos->currentIndex();
     if (fila < 0) return;
-    estado_.RegIndicativos.emplace(IndicativoPorNumero(
-        *estado_.BaseConcursos, Estaciones->ListaIndicativos->itemData(fila).toInt()));
+    estado_.RegIndicativos.emplace(
+        IndicativoPorNumero(*estado_.BaseConcursos, Estaciones->ListaIndicativos->itemData(fila).toInt()));
     if (!estado_.RegIndicativos->eof()) Estaciones->MuestraIndicativo(*estado_.RegIndicativos);
     Estaciones->BloqueaCamposIndicativo(true);
     AsignaControl(*estado_.RegControl, "IndicativoActivo", Estaciones->text2[0]->text().toInt());
@@ -430,7 +448,9 @@ void FConcursos::HabilitaBotonesConcurso() {
     FinClientes->setEnabled(true);
 }
 
-void FConcursos::HabilitaBotonesIndicativo(bool habilitar) { Estaciones->HabilitaBotonesIndicativo(habilitar); }
+void FConcursos::HabilitaBotonesIndicativo(bool habilitar) {
+    Estaciones->HabilitaBotonesIndicativo(habilitar);
+}
 
 void FConcursos::AjustaLongitudesIndicativo(int extra) {
     Estaciones->AjustaLongitudesIndicativo(estado_.DefIndicativos, extra);
@@ -440,13 +460,17 @@ void FConcursos::AjustaLongitudesConcurso(int extra) {
     Concurso->AjustaLongitudesConcurso(estado_.DefConcursos, extra);
 }
 
-void FConcursos::LimpiaIndicativo() { Estaciones->LimpiaIndicativo(); }
+void FConcursos::LimpiaIndicativo() {
+    Estaciones->LimpiaIndicativo();
+}
 
 void FConcursos::Tamaño_Click(int opcion) {
     MsgTamaño->setVisible(ValoresTamaño[static_cast<size_t>(opcion)] != estado_.PorcentajePantalla);
 }
 
-void FConcursos::Ayuda_Click() { Sistema::actual().abreDocumento(ResuelveNombreArchivo(DocumentoAyuda)); }
+void FConcursos::Ayuda_Click() {
+    Sistema::actual().abreDocumento(ResuelveNombreArchivo(DocumentoAyuda));
+}
 
 void FConcursos::FinClientes_Click() {
     for (size_t i = 0; i < OpcionesTamaño.size(); ++i) {

@@ -1,9 +1,9 @@
 #pragma once
 #include "EstadoPrincipal.h"
 
-#include <QWidget>
 #include <array>
 #include <functional>
+#include <QWidget>
 
 class PanelConcurso;
 class PanelEstaciones;
@@ -55,8 +55,8 @@ public:
 
     // Controls, named as the description names them.
     QFrame* PanelBotonesConcurso;
-    QPushButton *IniciarXkLumoCon, *Ayuda, *AltaReg, *NuevaEdicion, *ModificarReg, *BorrarReg,
-        *IrContactos, *Aceptar, *Cancelar, *FinClientes;
+    QPushButton *IniciarXkLumoCon, *Ayuda, *AltaReg, *NuevaEdicion, *ModificarReg, *BorrarReg, *IrContactos,
+        *Aceptar, *Cancelar, *FinClientes;
     QGroupBox* SeleccionMes;
     QListWidget* ListaMeses;
     QGroupBox* SeleccionConcurso;

@@ -23,7 +23,7 @@ const std::array<const char*, 10> EtiquetasConcurso{"Número",
                                                     "MES"};
 const std::array<const char*, 16> Bandas{"1.8", "3.5", "7",   "10",  "14",   "18",    "21",    "24",
                                          "28",  "50",  "144", "432", "1296", "User1", "User2", "User3"};
-const std::array<const char*, 18> Modos{"AM",    "CW",    "USB",   "LSB",   "SSB",   "FM",
+const std::array<const char*, 18> Modos{"AM",    "CW",     "USB",   "LSB",   "SSB",   "FM",
                                         "RTTY",  "Packet", "User1", "User2", "User3", "User4",
                                         "User5", "User6",  "User7", "User8", "User9", "User10"};
 // Boxes 0 to 8 show the field at their own position; box 9 shows Mes, the table's last field.

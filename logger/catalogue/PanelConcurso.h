@@ -1,8 +1,8 @@
 #pragma once
 #include "BaseDatos.h"
 
-#include <QGroupBox>
 #include <array>
+#include <QGroupBox>
 
 class CampoTexto;
 class QCheckBox;

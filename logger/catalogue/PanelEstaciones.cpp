@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 namespace {
-const std::array<const char*, 6> EtiquetasIndicativo{"Número", "Indicativo", "Operador", "Dirección",
-                                                     "C.P. y Ciudad", "País"};
+const std::array<const char*, 6> EtiquetasIndicativo{"Número",    "Indicativo",    "Operador",
+                                                     "Dirección", "C.P. y Ciudad", "País"};
 }
 
 PanelEstaciones::PanelEstaciones(QWidget* parent)

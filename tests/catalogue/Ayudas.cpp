@@ -12,44 +12,49 @@ void CreaBaseTrabajo() {
     AñadeCampoMes();
 }
 
-void AnadeIndicativo(int numero, const QString& indicativo) {
-    auto bd = BaseDatos::Abre(NombreBaseDatos);
-    ConjuntoRegistros r = bd->abreConjunto("Indicativos");
+namespace {
+void AnadeFila(const QString& tabla, const std::vector<std::pair<QString, QVariant>>& campos) {
+    ConjuntoRegistros r = BaseDatos::Abre(NombreBaseDatos)->abreConjunto(tabla);
     r.anade();
-    r.asigna("NumeroOrden", numero);
-    r.asigna("Indicativo", indicativo);
-    r.asigna("Operador", "OPERADOR " + indicativo);
+    for (const auto& [campo, valor] : campos)
+        if (valor.isValid()) r.asigna(campo, valor);
     r.actualiza();
+}
+} // namespace
+
+void AnadeIndicativo(int numero, const QString& indicativo) {
+    AnadeFila("Indicativos",
+              {{"NumeroOrden", numero}, {"Indicativo", indicativo}, {"Operador", "OPERADOR " + indicativo}});
 }
 
 void AnadeConcurso(int numero, const QString& nombre, const QString& edicion, const QVariant& mes) {
-    auto bd = BaseDatos::Abre(NombreBaseDatos);
-    ConjuntoRegistros r = bd->abreConjunto("Concursos");
-    r.anade();
-    r.asigna("NumeroOrden", numero);
-    r.asigna("NombreConcurso", nombre);
-    r.asigna("Edicion", edicion);
-    r.asigna("UltimoNumEnviado", 0);
-    if (mes.isValid()) r.asigna("Mes", mes);
-    r.actualiza();
+    AnadeFila("Concursos", {{"NumeroOrden", numero},
+                            {"NombreConcurso", nombre},
+                            {"Edicion", edicion},
+                            {"UltimoNumEnviado", 0},
+                            {"Mes", mes}});
+}
+
+void Ejecuta(const QString& sql) {
+    BaseDatos::Abre(NombreBaseDatos)->ejecuta(sql);
 }
 
 void EscribeControl(const QString& campo, int valor) {
-    auto bd = BaseDatos::Abre(NombreBaseDatos);
-    ConjuntoRegistros r = bd->abreConjunto("Control");
+    ConjuntoRegistros r = BaseDatos::Abre(NombreBaseDatos)->abreConjunto("Control");
     r.edita();
     r.asigna(campo, valor);
     r.actualiza();
 }
 
 int LeeControl(const QString& campo) {
-    auto bd = BaseDatos::Abre(NombreBaseDatos);
-    return bd->abreConjunto("Control").entero(campo);
+    return BaseDatos::Abre(NombreBaseDatos)->abreConjunto("Control").entero(campo);
 }
 
-void PruebaVentana::TearDown() {
+void PruebaVentana::NuevaVentana() {
     ventana.reset();
-    estado.reset();
+    estado = std::make_unique<EstadoPrincipal>();
+    ventana = std::make_unique<FConcursos>(*estado);
+    ventana->Termina = [this] { ++terminaciones; };
 }
 
 FConcursos::Carga PruebaVentana::Carga(const QString& linea) {
@@ -60,16 +65,4 @@ FConcursos::Carga PruebaVentana::Carga(const QString& linea) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
     }
     return c;
-}
-
-void PruebaVentana::Inicia() {
-    ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
-    ventana->IniciarXkLumoCon->click();
-}
-
-void PruebaVentana::NuevaVentana() {
-    ventana.reset();
-    estado = std::make_unique<EstadoPrincipal>();
-    ventana = std::make_unique<FConcursos>(*estado);
-    ventana->Termina = [this] { ++terminaciones; };
 }

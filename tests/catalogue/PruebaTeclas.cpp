@@ -25,16 +25,7 @@ protected:
         QTest::keyClick(destino, tecla, mods);
     }
 };
-
-class Tamanos : public PruebaVentana {
-protected:
-    void SetUp() override {
-        CreaBaseTrabajo();
-        AnadeIndicativo(1, "EA1AAA");
-        AnadeConcurso(5, "CNCW", "2025", "MARZO");
-        EscribeControl("ConcursoActivo", 5);
-    }
-};
+using Tamanos = Teclas;
 } // namespace
 
 TEST_F(Teclas, AntesDeEmpezarSoloActuanLosBotonesHabilitados) {
