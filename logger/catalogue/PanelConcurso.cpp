@@ -50,6 +50,9 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
         rejilla->addWidget(etiquetas[i], static_cast<int>(i), 0);
         rejilla->addWidget(text3[i], static_cast<int>(i), 1);
     }
+    // The points box has no label of its own: it sits beside the "send points" choice. Screen
+    // readers still need a name for it.
+    etiquetas[3]->clear();
     LabelUTC = etiquetas[7];
     LabelUTC->setObjectName("LabelUTC");
     text3[CajaMes]->setMaxLength(80);

@@ -189,6 +189,7 @@ TEST_F(Arranque, NombresTitulosYLongitudes) {
         {"ListaConcursos", nullptr, "SELECCIONE UN CONCURSO"},
         {"text2_4", nullptr, "C.P. y Ciudad"},
         {"text3_4", nullptr, "Mi Locator para el CONCURSO :"},
+        {"text3_3", nullptr, "Puntos a enviar"}, // named although no label is shown beside it
     };
     for (const auto& [nombre, titulo, accesible] : controles) {
         auto* w = ventana->findChild<QWidget*>(QString::fromUtf8(nombre));
@@ -200,6 +201,7 @@ TEST_F(Arranque, NombresTitulosYLongitudes) {
     }
     EXPECT_EQ(ventana->findChild<QGroupBox*>("PanelEstaciones")->title(),
               "Datos de la ESTACIÓN para el CONCURSO");
+    EXPECT_EQ(ventana->findChild<QLabel*>("Labeltext3_3")->text(), "");
     EXPECT_EQ(ventana->findChild<QLabel*>("MsgTamaño")->text(),
               "Deberá REINICIAR el programa para que los cambios surtan efecto.");
 
