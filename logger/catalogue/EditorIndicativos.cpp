@@ -53,9 +53,8 @@ void EditorIndicativos::empiezaOperacion(const QString& operacion, bool conTama�
     ventana_.HabilitaBotonesIndicativo(false);
     panel_.AceptaIndicativo->setEnabled(true);
     panel_.CancelaIndicativo->setEnabled(true);
-    for (QWidget* w :
-         {static_cast<QWidget*>(ventana_.Concurso), static_cast<QWidget*>(ventana_.SeleccionConcurso),
-          static_cast<QWidget*>(ventana_.SeleccionMes), static_cast<QWidget*>(ventana_.PanelBotonesConcurso)})
+    for (QWidget* w : std::initializer_list<QWidget*>{ventana_.Concurso, ventana_.SeleccionConcurso,
+                                                      ventana_.SeleccionMes, ventana_.PanelBotonesConcurso})
         w->setEnabled(false);
     if (conTamañoPantalla) ventana_.PanelTamañoPantalla->setEnabled(false);
     // Picking another callsign in the middle would load it over the open operation.
