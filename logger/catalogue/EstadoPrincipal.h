@@ -27,4 +27,6 @@ struct EstadoPrincipal {
     QString OperacionEnCurso;
     int CampoActual = 0;
     int ConcursoOrigen = 0;
+    // Hours added to local time to give UTC for the selected contest and station; 0 when unchanged.
+    qint16 DesfaseUTC = 0;
 };

@@ -6,6 +6,7 @@
 #include "Avisos.h"
 #include "CampoTexto.h"
 #include "DatosPrincipal.h"
+#include "EditorIndicativos.h"
 #include "Esquema.h"
 #include "Nombres.h"
 #include "PanelConcurso.h"
@@ -105,6 +106,7 @@ void FConcursos::construyeVentana() {
     izquierda->addLayout(listas);
 
     Estaciones = new PanelEstaciones(this);
+    EditorIndicativo = new EditorIndicativos(*this);
     izquierda->addWidget(Estaciones);
 
     PanelTamañoPantalla = Marco(this, "PanelTamañoPantalla", "Tamaño Pantallas Programa");
@@ -425,15 +427,7 @@ bool FConcursos::CargaConcurso() {
 }
 
 void FConcursos::CargaIndicativo() {
-    const int fila = Estaciones->ListaIndicativos->currentIndex();
-    if (fila < 0) return;
-    estado_.RegIndicativos.emplace(
-        IndicativoPorNumero(*estado_.BaseConcursos, Estaciones->ListaIndicativos->itemData(fila).toInt()));
-    if (!estado_.RegIndicativos->eof()) Estaciones->MuestraIndicativo(*estado_.RegIndicativos);
-    Estaciones->BloqueaCamposIndicativo(true);
-    AsignaControl(*estado_.RegControl, "IndicativoActivo", Estaciones->text2[0]->text().toInt());
-    estado_.OperacionEnCurso.clear();
-    HabilitaBotonesIndicativo(true);
+    EditorIndicativo->CargaIndicativo();
 }
 
 void FConcursos::HabilitaBotonesConcurso() {

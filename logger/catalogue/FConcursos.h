@@ -5,6 +5,7 @@
 #include <functional>
 #include <QWidget>
 
+class EditorIndicativos;
 class PanelConcurso;
 class PanelEstaciones;
 class QFrame;
@@ -62,6 +63,7 @@ public:
     QGroupBox* SeleccionConcurso;
     QListWidget* ListaConcursos;
     PanelEstaciones* Estaciones;
+    EditorIndicativos* EditorIndicativo;
     QGroupBox* PanelTamañoPantalla;
     QRadioButton *TamañoNormal, *TamañoMedio, *TamañoGrande, *TamañoTotal;
     std::array<QRadioButton*, 4> OpcionesTamaño{};

@@ -5,8 +5,10 @@
 #include "Nombres.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,7 +16,17 @@
 namespace {
 const std::array<const char*, 6> EtiquetasIndicativo{"Número",    "Indicativo",    "Operador",
                                                      "Dirección", "C.P. y Ciudad", "País"};
+// The boxes the user types into; text2[0] holds the row's key.
+constexpr int PrimerCampo = 1, UltimoCampo = 5;
+
+void Mayusculas(CampoTexto* caja, const QString& texto) {
+    const QString mayusculas = texto.toUpper();
+    if (mayusculas == texto) return;
+    const int cursor = caja->cursorPosition();
+    caja->setText(mayusculas);
+    caja->setCursorPosition(cursor);
 }
+} // namespace
 
 PanelEstaciones::PanelEstaciones(QWidget* parent)
     : QGroupBox(QStringLiteral("Datos de la ESTACIÓN para el CONCURSO"), parent) {
@@ -33,6 +45,10 @@ PanelEstaciones::PanelEstaciones(QWidget* parent)
         text2[i] = new CampoTexto(Qt::yellow, this);
         Nombra(text2[i], nombre, etiquetas[i]->text());
         text2[i]->setBloqueado(true);
+        text2[i]->setReadOnly(true);
+        text2[i]->installEventFilter(this);
+        connect(text2[i], &QLineEdit::textEdited, this,
+                [caja = text2[i]](const QString& texto) { Mayusculas(caja, texto); });
         rejilla->addWidget(etiquetas[i], static_cast<int>(i) + 1, 0);
         rejilla->addWidget(text2[i], static_cast<int>(i) + 1, 1);
     }
@@ -64,9 +80,10 @@ void PanelEstaciones::LimpiaIndicativo() {
 }
 
 void PanelEstaciones::HabilitaBotonesIndicativo(bool habilitar) {
+    const bool cargado = ListaIndicativos->currentIndex() >= 0;
     NuevoIndicativo->setEnabled(habilitar);
-    ModificaIndicativo->setEnabled(habilitar);
-    BorrarIndicativo->setEnabled(habilitar);
+    ModificaIndicativo->setEnabled(habilitar && cargado);
+    BorrarIndicativo->setEnabled(habilitar && cargado);
 }
 
 void PanelEstaciones::AjustaLongitudesIndicativo(const DefTabla& defIndicativos, int extra) {
@@ -76,8 +93,12 @@ void PanelEstaciones::AjustaLongitudesIndicativo(const DefTabla& defIndicativos,
 }
 
 void PanelEstaciones::BloqueaCamposIndicativo(bool bloquear) {
-    for (CampoTexto* t : text2)
-        t->setBloqueado(bloquear);
+    for (size_t i = 0; i < text2.size(); ++i) {
+        // A box that took the focus by a click must not take typing outside an edit either.
+        const bool bloqueada = bloquear || i == 0;
+        text2[i]->setBloqueado(bloqueada);
+        text2[i]->setReadOnly(bloqueada);
+    }
 }
 
 void PanelEstaciones::MuestraIndicativo(const ConjuntoRegistros& fila) {
@@ -85,7 +106,55 @@ void PanelEstaciones::MuestraIndicativo(const ConjuntoRegistros& fila) {
         text2[i]->setText(fila.valor(static_cast<int>(i)).toString());
 }
 
-bool PanelEstaciones::NavegaCamposIndicativo(QKeyEvent*) {
-    // The callsign editor brings its own field movement.
-    return false;
+bool PanelEstaciones::NavegaCamposIndicativo(QKeyEvent* tecla) {
+    const int actual = indiceDe(focusWidget()) >= PrimerCampo ? indiceDe(focusWidget()) : campoActual_;
+    switch (tecla->key()) {
+    case Qt::Key_Up:
+        enfocaCampo(actual <= PrimerCampo ? UltimoCampo : actual - 1);
+        return true;
+    case Qt::Key_Down:
+        enfocaCampo(actual >= UltimoCampo ? PrimerCampo : actual + 1);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PanelEstaciones::eventFilter(QObject* objeto, QEvent* evento) {
+    const int i = indiceDe(objeto);
+    if (i < 0) return QGroupBox::eventFilter(objeto, evento);
+    CampoTexto* caja = text2[static_cast<size_t>(i)];
+    switch (evento->type()) {
+    case QEvent::FocusIn:
+        campoActual_ = i;
+        emit campoEnfocado(i);
+        break;
+    case QEvent::FocusOut:
+        if (const QString limpio = caja->text().trimmed(); limpio != caja->text()) caja->setText(limpio);
+        break;
+    case QEvent::KeyPress: {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            enfocaCampo(i >= UltimoCampo ? PrimerCampo : i + 1);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QGroupBox::eventFilter(objeto, evento);
+}
+
+void PanelEstaciones::enfocaCampo(int indice) {
+    text2[static_cast<size_t>(indice)]->setFocus(Qt::OtherFocusReason);
+}
+
+int PanelEstaciones::indiceDe(const QObject* objeto) const {
+    for (size_t i = 0; i < text2.size(); ++i)
+        if (text2[i] == objeto) return static_cast<int>(i);
+    return -1;
 }

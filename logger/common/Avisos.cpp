@@ -49,7 +49,12 @@ public:
         }
         caja.setStandardButtons(bs);
         caja.setDefaultButton(boton(a.porDefecto));
-        return respuesta(caja.exec());
+        // A box shown while an operation keeps the hourglass up still gets the normal pointer.
+        const bool espera = QApplication::overrideCursor() != nullptr;
+        if (espera) QApplication::setOverrideCursor(Qt::ArrowCursor);
+        const int pulsado = caja.exec();
+        if (espera) QApplication::restoreOverrideCursor();
+        return respuesta(pulsado);
     }
     void pita() override { QApplication::beep(); }
 };

@@ -1,0 +1,292 @@
+#include "EditorIndicativos.h"
+
+#include "Avisos.h"
+#include "CampoTexto.h"
+#include "DatosPrincipal.h"
+#include "EstadoPrincipal.h"
+#include "FConcursos.h"
+#include "HoraUTC.h"
+#include "Indicativos.h"
+#include "PanelConcurso.h"
+#include "PanelEstaciones.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+const QString Alta = QStringLiteral("ALTA");
+const QString Modificar = QStringLiteral("MODIFICAR");
+const QString Borrar = QStringLiteral("BORRAR");
+constexpr int CajaIndicativo = 1;
+
+// The hourglass while an accepted operation runs.
+struct CursorEspera {
+    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
+};
+} // namespace
+
+EditorIndicativos::EditorIndicativos(FConcursos& ventana)
+    : QObject(&ventana), ventana_(ventana), estado_(ventana.Estado()), panel_(*ventana.Estaciones) {
+    connect(panel_.NuevoIndicativo, &QPushButton::clicked, this, &EditorIndicativos::NuevoIndicativo_Click);
+    connect(panel_.ModificaIndicativo, &QPushButton::clicked, this,
+            &EditorIndicativos::ModificaIndicativo_Click);
+    connect(panel_.BorrarIndicativo, &QPushButton::clicked, this, &EditorIndicativos::BorrarIndicativo_Click);
+    connect(panel_.AceptaIndicativo, &QPushButton::clicked, this, &EditorIndicativos::AceptaIndicativo_Click);
+    connect(panel_.CancelaIndicativo, &QPushButton::clicked, this,
+            &EditorIndicativos::CancelaIndicativo_Click);
+    connect(&panel_, &PanelEstaciones::campoEnfocado, this, [this](int i) { estado_.CampoActual = i; });
+}
+
+void EditorIndicativos::empiezaOperacion(const QString& operacion, bool conTamañoPantalla) {
+    estado_.OperacionEnCurso = operacion;
+    for (QPushButton* b : {ventana_.AltaReg, ventana_.NuevaEdicion, ventana_.IrContactos,
+                           ventana_.ModificarReg, ventana_.BorrarReg, ventana_.FinClientes})
+        b->setEnabled(false);
+    ventana_.HabilitaBotonesIndicativo(false);
+    panel_.AceptaIndicativo->setEnabled(true);
+    panel_.CancelaIndicativo->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{ventana_.Concurso, ventana_.SeleccionConcurso,
+                                                      ventana_.SeleccionMes, ventana_.PanelBotonesConcurso})
+        w->setEnabled(false);
+    if (conTamañoPantalla) ventana_.PanelTamañoPantalla->setEnabled(false);
+    // Picking another callsign in the middle would load it over the open operation.
+    panel_.Label25->setEnabled(false);
+    panel_.ListaIndicativos->setEnabled(false);
+}
+
+void EditorIndicativos::abreCajas() {
+    ventana_.AjustaLongitudesIndicativo(0);
+    panel_.BloqueaCamposIndicativo(false);
+    estado_.EditandoIndicativo = true;
+    estado_.CampoActual = CajaIndicativo;
+    panel_.text2[CajaIndicativo]->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorIndicativos::reposo() {
+    ventana_.Concurso->setEnabled(false);
+    const bool empezado = !estado_.ArranquePendiente;
+    // Before the work starts the month and contest lists and the contest buttons stay as the
+    // window first showed them; only the start button leads on.
+    if (empezado) {
+        ventana_.SeleccionConcurso->setEnabled(true);
+        ventana_.SeleccionMes->setEnabled(true);
+    }
+    ventana_.PanelTamañoPantalla->setEnabled(true);
+    panel_.setEnabled(true);
+    ventana_.PanelBotonesConcurso->setEnabled(true);
+    panel_.AceptaIndicativo->setEnabled(false);
+    panel_.CancelaIndicativo->setEnabled(false);
+    panel_.Label25->setEnabled(true);
+    panel_.ListaIndicativos->setEnabled(true);
+    ventana_.HabilitaBotonesIndicativo(true);
+    panel_.BloqueaCamposIndicativo(true);
+    if (empezado) {
+        ventana_.HabilitaBotonesConcurso();
+        ventana_.AltaReg->setFocus(Qt::OtherFocusReason);
+    } else if (ventana_.IniciarXkLumoCon->isEnabled()) {
+        ventana_.IniciarXkLumoCon->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void EditorIndicativos::NuevoIndicativo_Click() {
+    empiezaOperacion(Alta, false);
+    ventana_.LimpiaIndicativo();
+    panel_.text2[0]->setText(
+        QString::number(SiguienteNumeroIndicativo(*estado_.BaseConcursos, *estado_.RegControl)));
+    abreCajas();
+}
+
+void EditorIndicativos::ModificaIndicativo_Click() {
+    if (!estado_.RegIndicativos || estado_.RegIndicativos->eof()) return;
+    empiezaOperacion(Modificar, true);
+    // The edit starts from the stored row, whatever the boxes show.
+    panel_.MuestraIndicativo(*estado_.RegIndicativos);
+    abreCajas();
+}
+
+void EditorIndicativos::BorrarIndicativo_Click() {
+    if (!estado_.RegIndicativos || estado_.RegIndicativos->eof()) return;
+    empiezaOperacion(Borrar, true);
+    panel_.CancelaIndicativo->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorIndicativos::AceptaIndicativo_Click() {
+    const CursorEspera espera;
+    if (estado_.OperacionEnCurso == Alta)
+        AltaIndicativo();
+    else if (estado_.OperacionEnCurso == Modificar)
+        GuardaIndicativo();
+    else if (estado_.OperacionEnCurso == Borrar)
+        BorraIndicativo();
+}
+
+void EditorIndicativos::CancelaIndicativo_Click() {
+    const QString operacion = estado_.OperacionEnCurso;
+    if (operacion == Alta) {
+        ventana_.LimpiaIndicativo();
+        reposo();
+        CargaIndicativo();
+    } else if (operacion == Modificar) {
+        if (estado_.RegIndicativos && !estado_.RegIndicativos->eof())
+            panel_.MuestraIndicativo(*estado_.RegIndicativos);
+        reposo();
+    } else if (operacion == Borrar) {
+        reposo();
+    }
+    estado_.EditandoIndicativo = false;
+    estado_.OperacionEnCurso.clear();
+}
+
+ValoresIndicativo EditorIndicativos::valores() const {
+    ValoresIndicativo v;
+    for (size_t i = 0; i < v.size(); ++i)
+        v[i] = panel_.text2[i]->text().trimmed();
+    return v;
+}
+
+void EditorIndicativos::muestraValores(const ValoresIndicativo& v) {
+    for (size_t i = 0; i < v.size(); ++i)
+        panel_.text2[i]->setText(v[i]);
+}
+
+void EditorIndicativos::rechaza(int caja) {
+    panel_.text2[static_cast<size_t>(caja)]->setFocus(Qt::OtherFocusReason);
+}
+
+bool EditorIndicativos::datosCompletos(const ValoresIndicativo& v) {
+    if (v[CajaIndicativo].isEmpty()) {
+        MsgBox("Falta el INDICATIVO", Icono::Critico, "INDICATIVOS");
+        rechaza(CajaIndicativo);
+        return false;
+    }
+    for (int i = CajaIndicativo; i < static_cast<int>(v.size()); ++i) {
+        if (!v[static_cast<size_t>(i)].isEmpty()) continue;
+        MsgBox(
+            "ADVERTENCIA: \n\nSe han dejado varios datos en blanco. \n\nTodos los datos son necesarios para "
+            "incluirlos en el LOG del Formato Cabrillo.\n\n",
+            Icono::Ninguno, "ADVERTENCIA", Botones::Aceptar);
+        rechaza(i);
+        return false;
+    }
+    return true;
+}
+
+bool EditorIndicativos::AltaIndicativo() {
+    // Checked on the trimmed values: "EA1AAA " must not slip past the duplicate test as another
+    // callsign and then be stored as "EA1AAA".
+    const ValoresIndicativo v = valores();
+    if (!v[CajaIndicativo].isEmpty() && ExisteIndicativo(estado_.NombreBaseDatos, v[CajaIndicativo])) {
+        MsgBox("Ya hay registrado un INDICATIVO. ", Icono::Critico, "INDICATIVOS");
+        rechaza(CajaIndicativo);
+        return false;
+    }
+    if (!datosCompletos(v)) return false;
+    muestraValores(v);
+    InsertaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, v);
+
+    QComboBox* lista = panel_.ListaIndicativos;
+    {
+        const QSignalBlocker bloqueo(lista);
+        lista->addItem(v[CajaIndicativo], v[0].toInt());
+    }
+    seleccionaIndicativo(lista->findData(v[0].toInt()));
+    MsgBox("Alta de NUEVO INDICATIVO efectuada", Icono::Informacion, "ALTA");
+    reposo();
+    estado_.EditandoIndicativo = false;
+    return true;
+}
+
+bool EditorIndicativos::GuardaIndicativo() {
+    if (!estado_.RegIndicativos || estado_.RegIndicativos->eof()) return false;
+    ValoresIndicativo v = valores();
+    const int numero = estado_.RegIndicativos->entero("NumeroOrden");
+    v[0] = QString::number(numero);
+    // The row itself does not count as a duplicate of its own callsign.
+    if (!v[CajaIndicativo].isEmpty() && v[CajaIndicativo] != estado_.RegIndicativos->texto("Indicativo") &&
+        ExisteIndicativo(estado_.NombreBaseDatos, v[CajaIndicativo], numero)) {
+        MsgBox("Ya hay un Indicativo con el MISMO NOMBRE", Icono::Critico, "INDICATIVOS");
+        rechaza(CajaIndicativo);
+        return false;
+    }
+    if (!datosCompletos(v)) return false;
+    muestraValores(v);
+    ReescribeIndicativo(*estado_.BaseConcursos, v);
+
+    QComboBox* lista = panel_.ListaIndicativos;
+    if (const int fila = lista->findData(numero); fila >= 0) lista->setItemText(fila, v[CajaIndicativo]);
+    MsgBox("Los datos del INDICATIVO han sido modificados", Icono::Informacion, "ALTA");
+    reposo();
+    // The edit is over: arrow keys no longer belong to the callsign boxes.
+    estado_.EditandoIndicativo = false;
+    CargaIndicativo();
+    return true;
+}
+
+void EditorIndicativos::BorraIndicativo() {
+    QComboBox* lista = panel_.ListaIndicativos;
+    if (MsgBox("De verdad quiere BORRAR este Indicativo", Icono::Critico, "VERIFICAR BORRADO DE QSO",
+               Botones::SiNo, Respuesta::No) == Respuesta::Si) {
+        const int numero = panel_.text2[0]->text().toInt();
+        EliminaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, numero);
+        {
+            const QSignalBlocker bloqueo(lista);
+            if (const int fila = lista->findData(numero); fila >= 0) lista->removeItem(fila);
+            if (lista->count() == 0) lista->setCurrentIndex(-1);
+        }
+        ventana_.LimpiaIndicativo();
+        if (lista->count() == 0) estado_.RegIndicativos.reset();
+        if (lista->count() > 0) seleccionaIndicativo(0);
+    }
+    // Answering No keeps the callsign the user had selected.
+    estado_.OperacionEnCurso.clear();
+    reposo();
+}
+
+void EditorIndicativos::seleccionaIndicativo(int fila) {
+    QComboBox* lista = panel_.ListaIndicativos;
+    if (lista->currentIndex() == fila)
+        CargaIndicativo();
+    else
+        lista->setCurrentIndex(fila);
+}
+
+void EditorIndicativos::CargaIndicativo() {
+    QComboBox* lista = panel_.ListaIndicativos;
+    const int fila = lista->currentIndex();
+    if (fila < 0) return;
+    estado_.RegIndicativos.emplace(
+        IndicativoPorNumero(*estado_.BaseConcursos, lista->itemData(fila).toInt()));
+    if (!estado_.RegIndicativos->eof())
+        panel_.MuestraIndicativo(*estado_.RegIndicativos);
+    else
+        ventana_.LimpiaIndicativo();
+    panel_.BloqueaCamposIndicativo(true);
+    AsignaControl(*estado_.RegControl, "IndicativoActivo", panel_.text2[0]->text().toInt());
+    estado_.OperacionEnCurso.clear();
+    muestraHoraUTC();
+    ventana_.HabilitaBotonesIndicativo(true);
+}
+
+void EditorIndicativos::muestraHoraUTC() {
+    PanelConcurso& concurso = *ventana_.Concurso;
+    const QString numero = concurso.text3[0]->text();
+    if (numero.isEmpty() || !estado_.RegConcursos || estado_.RegConcursos->eof()) return;
+    const ConjuntoRegistros& reg = *estado_.RegConcursos;
+    if (QString::number(reg.entero("NumeroOrden")) != numero || !reg.siNo("HoraUTC")) return;
+    concurso.LabelUTC->show();
+    concurso.LabelUTC->setEnabled(true);
+    concurso.text3[7]->show();
+    concurso.text3[7]->setEnabled(true);
+    if (EsIndicativoEspanol(panel_.text2[CajaIndicativo]->text())) {
+        DiferenciaHoraUTC(estado_.DesfaseUTC);
+        concurso.text3[7]->setText(QString::number(estado_.DesfaseUTC));
+    }
+}
