@@ -151,7 +151,12 @@ Resultado FormatoHoras(Revision& r) {
     if (r.marcada(Opcion::RepetirEnCadaHoras)) {
         if (r.v[8] == u"24") r.v[8] = QStringLiteral("23:59");
         AvisoRetenido retenido;
-        if (!VerificaHora(r.v[8])) return RechazoConcurso{5, retenido.aviso, retenido.pitido, 8};
+        if (!VerificaHora(r.v[8])) {
+            // Some shapes ("12.30") are refused without a word; the save must still say why it stopped.
+            QString fuera = QStringLiteral("99:99");
+            if (!retenido.aviso) VerificaHora(fuera);
+            return RechazoConcurso{5, retenido.aviso.value_or(Aviso{}), retenido.pitido, 8};
+        }
     }
     r.muestraHoras = true;
     return std::nullopt;
@@ -275,5 +280,5 @@ ResultadoValidacion ValidaConcurso(const DatosValidacion& datos) {
 
 void MuestraRechazo(const RechazoConcurso& rechazo) {
     if (rechazo.pitido) Beep();
-    if (rechazo.aviso) Avisos::actual().muestra(*rechazo.aviso);
+    Avisos::actual().muestra(rechazo.aviso);
 }

@@ -16,11 +16,11 @@ struct DatosValidacion {
     QString indicativo;            // the selected station callsign
 };
 
-// The first check that failed: the box to show (absent when the check refused without a word),
-// whether the beep sounds first, and the text3 box that gets the focus (-1: the focus stays).
+// The first check that failed: the box to show, whether the beep sounds first, and the text3 box
+// that gets the focus (-1: the focus stays).
 struct RechazoConcurso {
     int paso = 0; // number of the failed check, 1 to 17
-    std::optional<Aviso> aviso;
+    Aviso aviso;
     bool pitido = false;
     int foco = -1;
 };

@@ -84,6 +84,7 @@ TEST(ValidaConcurso, CadaRechazoConSuMensajeTituloIconoYFoco) {
         {"faltan horas", Horas(" "), 4, "Falta el número de horas en que se puede REPETIR ESTACIÓN (Poner 24",
          "VERIFICAR HORAS DE REPETICION", Icono::Critico, true, 8},
         {"2400 horas", Horas("2400"), 5, HoraMal, "VERIFICAR HORA", Icono::Informacion, false, 8},
+        {"horas con punto", Horas("12.30"), 5, HoraMal, "VERIFICAR HORA", Icono::Informacion, false, 8},
         {"ninguna banda antes que el locator",
          [](auto& d) {
              d.bandas[0] = false;
@@ -148,11 +149,10 @@ TEST(ValidaConcurso, CadaRechazoConSuMensajeTituloIconoYFoco) {
         ASSERT_FALSE(r.acepta());
         const RechazoConcurso& rechazo = *r.rechazo;
         EXPECT_EQ(rechazo.paso, c.paso);
-        ASSERT_TRUE(rechazo.aviso);
-        EXPECT_TRUE(rechazo.aviso->texto.startsWith(c.texto)) << rechazo.aviso->texto.toStdString();
-        EXPECT_EQ(rechazo.aviso->titulo, c.titulo);
-        EXPECT_EQ(rechazo.aviso->icono, c.icono);
-        EXPECT_EQ(rechazo.aviso->botones, Botones::Aceptar);
+        EXPECT_TRUE(rechazo.aviso.texto.startsWith(c.texto)) << rechazo.aviso.texto.toStdString();
+        EXPECT_EQ(rechazo.aviso.titulo, c.titulo);
+        EXPECT_EQ(rechazo.aviso.icono, c.icono);
+        EXPECT_EQ(rechazo.aviso.botones, Botones::Aceptar);
         EXPECT_EQ(rechazo.pitido, c.pitido);
         EXPECT_EQ(rechazo.foco, c.foco);
     }
@@ -191,8 +191,7 @@ TEST(ValidaConcurso, AceptaYNormaliza) {
         DatosValidacion d = Valida();
         c.prepara(d);
         const ResultadoValidacion r = ValidaConcurso(d);
-        EXPECT_TRUE(r.acepta()) << (r.rechazo && r.rechazo->aviso ? r.rechazo->aviso->texto.toStdString()
-                                                                  : "");
+        EXPECT_TRUE(r.acepta()) << (r.rechazo ? r.rechazo->aviso.texto.toStdString() : "");
         EXPECT_TRUE(r.muestraHoras);
         EXPECT_EQ(r.valores.value(c.posicion), c.guardado);
     }
