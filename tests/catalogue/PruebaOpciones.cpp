@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -71,113 +73,59 @@ ConjuntoRegistros Guarda(BaseDatos& bd, OpcionesConcurso& o, const QString& nomb
 
 } // namespace
 
-TEST(Opciones, CadaNombreEsUnCampoDeConcursos) {
-    const DefTabla def = DefinicionConcursos();
-    for (int i = 0; i < NumeroOpciones; ++i) {
-        const QString n = NombreOpcion(static_cast<O>(i));
-        EXPECT_EQ(OpcionPorNombre(n), static_cast<O>(i));
-        bool hay = false;
-        for (const DefCampo& c : def.campos)
-            hay |= c.nombre.compare(n, Qt::CaseInsensitive) == 0;
-        EXPECT_TRUE(hay) << n.toStdString();
-    }
-    EXPECT_FALSE(OpcionPorNombre("SSCheck2_1"));
-}
-
-TEST(Opciones, NuevoConcursoConUTCyNoRepetir) {
-    RelojFalso reloj(Verano);
-    const OpcionesConcurso o = Nuevo(Espanol);
-    EXPECT_TRUE(o[O::HoraUTC]);
-    EXPECT_TRUE(o[O::NoRepetir]);
-    EXPECT_EQ(o.text3[7], "-2");
-    EXPECT_EQ(o.desfaseUTC, -2);
-    EXPECT_TRUE(Incoherencias(o).isEmpty());
-}
-
-TEST(Opciones, ZonaYSiglasSeExcluyenYVacianLaCajaCompartida) {
-    OpcionesConcurso o = Nuevo();
-    Marca(o, O::EnviarSiglas);
-    EXPECT_TRUE(o[O::LiteralFijo]);
-    Marca(o, O::LiteralVariable);
-    EXPECT_FALSE(o[O::LiteralFijo]);
-    o.text3[6] = "M";
-    o.foco = -1;
-    Marca(o, O::EnviarZonaCQ);
-    EXPECT_FALSE(o[O::EnviarSiglas]);
-    EXPECT_FALSE(o[O::LiteralFijo] || o[O::LiteralVariable]);
-    EXPECT_EQ(o.text3[6], "");
-    EXPECT_EQ(o.foco, 6); // the variable letters went: the zone is typed in their box
-
-    o.text3[6] = "14";
-    Marca(o, O::EnviarSiglas);
-    EXPECT_FALSE(o[O::EnviarZonaCQ]);
-    EXPECT_TRUE(o[O::LiteralFijo]);
-    EXPECT_EQ(o.text3[6], "");
-
-    Marca(o, O::RecibirZonaCQ);
-    Marca(o, O::RecibirSiglas);
-    EXPECT_FALSE(o[O::RecibirZonaCQ]);
-}
-
-TEST(Opciones, PuntosLocatorYLetrasVariables) {
-    OpcionesConcurso o = Nuevo();
-    Marca(o, O::EnviarPuntos);
-    EXPECT_TRUE(o.puntosVisible);
-    EXPECT_EQ(o.foco, 3);
-    o.text3[3] = "100";
-    Marca(o, O::EnviarPuntos, false);
-    EXPECT_FALSE(o.puntosVisible);
-    EXPECT_EQ(o.text3[3], "");
-
-    o.text3[4] = "IN80DJ";
-    Marca(o, O::EnviarLocator);
-    EXPECT_EQ(o.text3[4], "IN80DJ");
-    Marca(o, O::EnviarLocator, false);
-    EXPECT_EQ(o.text3[4], "");
-
-    Marca(o, O::LiteralVariable);
-    o.foco = -1;
-    Marca(o, O::LiteralVariable, false);
-    EXPECT_EQ(o.foco, 6);
-}
-
-TEST(Opciones, ReglasDeRepeticionYCajaDeHoras) {
-    OpcionesConcurso o = Nuevo();
-    EXPECT_FALSE(o.horasHabilitado);
-    Marca(o, O::RepetirEnCadaHoras);
-    Marca(o, O::RepetirEnCadaBanda);
-    EXPECT_FALSE(o[O::NoRepetir]);
-    EXPECT_TRUE(o.horasHabilitado && !o.horasBloqueado);
-    o.text3[8] = "12:00";
-    Marca(o, O::NoRepetir);
-    EXPECT_FALSE(o[O::RepetirEnCadaHoras] || o[O::RepetirEnCadaBanda]);
-    EXPECT_EQ(o.text3[8], "");
-    EXPECT_FALSE(o.horasHabilitado);
-    EXPECT_TRUE(o.horasBloqueado);
-
-    // The UTC offset belongs to the time reference: repeat rules leave it alone.
-    o.text3[7] = "-1";
-    for (O r : {O::RepetirEstacion, O::RepetirEnCadaBanda, O::RepetirEnCadaModo})
-        Marca(o, r);
-    EXPECT_EQ(o.text3[7], "-1");
-    EXPECT_TRUE(o.utcVisible);
-}
-
-TEST(Opciones, HoraUTCSegunEstacionYEstacionDelAno) {
-    for (const auto& [momento, esperado] : {std::pair{Invierno, "-1"}, std::pair{Verano, "-2"}}) {
-        RelojFalso reloj(momento);
+TEST(Opciones, CadaReaccionConSusCascadas) {
+    struct Caso {
+        const char* que;
+        std::vector<O> antes;
+        O opcion;
+        bool valor;
+        std::vector<O> marcadas, desmarcadas;
+        std::vector<int> vaciadas; // of the boxes 3, 4, 6, 7, 8, all holding text before
+        int foco;
+    };
+    // clang-format off
+    const std::vector<Caso> casos{
+        {"zona", {O::EnviarSiglas, O::LiteralVariable}, O::EnviarZonaCQ, true, {}, {O::EnviarSiglas, O::LiteralFijo, O::LiteralVariable}, {6}, 6},
+        {"siglas", {O::EnviarZonaCQ}, O::EnviarSiglas, true, {O::LiteralFijo}, {O::EnviarZonaCQ}, {6}, -1},
+        {"sin siglas", {O::EnviarSiglas}, O::EnviarSiglas, false, {}, {O::LiteralFijo}, {}, -1},
+        {"variables", {O::EnviarSiglas}, O::LiteralVariable, true, {}, {O::LiteralFijo}, {6}, -1},
+        {"fijas", {O::LiteralVariable}, O::LiteralFijo, true, {}, {O::LiteralVariable}, {}, 6},
+        {"recibir siglas", {O::RecibirZonaCQ}, O::RecibirSiglas, true, {}, {O::RecibirZonaCQ}, {}, -1},
+        {"recibir zona", {O::RecibirSiglas}, O::RecibirZonaCQ, true, {}, {O::RecibirSiglas}, {}, -1},
+        {"puntos", {}, O::EnviarPuntos, true, {}, {}, {}, 3},
+        {"sin puntos", {O::EnviarPuntos}, O::EnviarPuntos, false, {}, {}, {3}, -1},
+        {"locator", {}, O::EnviarLocator, true, {}, {}, {}, -1},
+        {"sin locator", {O::EnviarLocator}, O::EnviarLocator, false, {}, {}, {4}, -1},
+        {"no repetir", {O::RepetirEnCadaHoras, O::RepetirEnCadaBanda}, O::NoRepetir, true, {}, {O::RepetirEnCadaHoras, O::RepetirEnCadaBanda}, {8}, -1},
+        {"cada hora", {}, O::RepetirEnCadaHoras, true, {}, {O::NoRepetir}, {}, -1},
+        {"sin cada hora", {O::RepetirEnCadaHoras}, O::RepetirEnCadaHoras, false, {}, {}, {8}, -1},
+        // The repeat rules leave the UTC offset alone: it belongs to the time reference.
+        {"puede repetir", {O::RepetirEnCadaModo}, O::RepetirEstacion, true, {}, {O::RepetirEnCadaModo}, {}, -1},
+        {"otra banda", {O::RepetirEstacion}, O::RepetirEnCadaBanda, true, {}, {O::RepetirEstacion}, {}, -1},
+        {"hora local", {}, O::HoraLocal, true, {}, {O::HoraUTC}, {7}, -1},
+        {"numeral o siglas", {}, O::NumeraloSiglas, true, {}, {}, {}, -1},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.que);
         OpcionesConcurso o = Nuevo();
-        Marca(o, O::HoraLocal);
-        EXPECT_FALSE(o.utcVisible);
-        Cambia(o, O::HoraUTC, true, Espanol);
-        EXPECT_EQ(o.text3[7], esperado);
-        Marca(o, O::HoraLocal);
-        EXPECT_EQ(o.text3[7], "");
+        for (O a : c.antes)
+            Marca(o, a);
+        for (int caja : CajasDeOpciones)
+            o.text3[static_cast<size_t>(caja)] = "X";
+        o.foco = -1;
+        Marca(o, c.opcion, c.valor);
+        EXPECT_EQ(o[c.opcion], c.valor);
+        for (O m : c.marcadas)
+            EXPECT_TRUE(o[m]) << NombreOpcion(m).toStdString();
+        for (O d : c.desmarcadas)
+            EXPECT_FALSE(o[d]) << NombreOpcion(d).toStdString();
+        for (int caja : CajasDeOpciones) {
+            const bool vaciada = std::find(c.vaciadas.begin(), c.vaciadas.end(), caja) != c.vaciadas.end();
+            EXPECT_EQ(o.text3[static_cast<size_t>(caja)].isEmpty(), vaciada) << caja;
+        }
+        EXPECT_EQ(o.foco, c.foco);
     }
-    OpcionesConcurso extranjero = Nuevo("F5XYZ");
-    EXPECT_TRUE(extranjero.utcVisible);
-    EXPECT_EQ(extranjero.text3[7], "");
-    EXPECT_FALSE(extranjero.desfaseUTC);
 }
 
 TEST(Opciones, CualquierSecuenciaDeClicsDejaUnEstadoCoherente) {
@@ -245,45 +193,38 @@ TEST(Opciones, LoQueLosClicsDejanSeGuardaYVuelveIgual) {
 
 TEST(Opciones, DerivadosAlGuardar) {
     auto bd = Base();
-    struct Caso {
-        std::vector<O> marcas;
-        QString nombre;
-        bool numeraloSiglas;
-    };
-    const std::vector<O> recibeAmbos{O::RecibirNumeral, O::RecibirSiglas};
-    const std::vector<Caso> casos{
-        {{O::RecibirNumeral, O::RecibirSiglas, O::EnviarNumeral}, "PRUEBA", true},
-        {{O::RecibirNumeral, O::RecibirSiglas, O::EnviarSiglas}, "PRUEBA", true},
-        {{O::RecibirNumeral, O::RecibirSiglas, O::EnviarNumeral, O::EnviarSiglas}, "PRUEBA", false},
-        {{O::RecibirNumeral, O::RecibirSiglas}, "PRUEBA", false},
-        {{O::RecibirNumeral, O::EnviarNumeral}, "PRUEBA", false},
-        {{O::RecibirNumeral, O::RecibirSiglas, O::EnviarNumeral}, "HELVETIA CONTEST", false},
-        {{O::RecibirNumeral, O::RecibirSiglas, O::EnviarNumeral}, "IPA RADIO CLUB CW", false},
-        {{O::RecibirNumeral, O::RecibirSiglas, O::EnviarNumeral}, "WLOTA (NO EXPEDICION)", false},
-        {{O::RecibirNumeral, O::RecibirSiglas, O::EnviarNumeral}, "WLOTA (NO EXPEDICION) 2", true},
-        {{O::RecibirNumeral, O::RecibirSiglas, O::EnviarNumeral}, "helvetia", true},
-    };
-    for (const Caso& c : casos) {
+    // Receiving number and letters: what is sent and the name decide "number or letters".
+    // clang-format off
+    const std::vector<std::tuple<std::vector<O>, QString, bool>> casos{
+        {{O::EnviarNumeral}, "PRUEBA", true}, {{O::EnviarSiglas}, "PRUEBA", true},
+        {{O::EnviarNumeral, O::EnviarSiglas}, "PRUEBA", false}, {{}, "PRUEBA", false},
+        {{O::EnviarNumeral}, "HELVETIA CONTEST", false}, {{O::EnviarNumeral}, "IPA RADIO CLUB CW", false},
+        {{O::EnviarNumeral}, "WLOTA (NO EXPEDICION)", false}, {{O::EnviarNumeral}, "WLOTA (NO EXPEDICION) 2", true},
+        {{O::EnviarNumeral}, "helvetia", true}};
+    // clang-format on
+    for (const auto& [envia, nombre, esperado] : casos) {
         OpcionesConcurso o = Nuevo();
-        for (O m : c.marcas)
+        for (O m : envia)
             Marca(o, m);
-        Marca(o, O::EnviarPuntos);
-        Marca(o, O::RecibirPuntos);
+        for (O m : {O::RecibirNumeral, O::RecibirSiglas, O::EnviarPuntos, O::RecibirPuntos})
+            Marca(o, m);
         o.text3[3] = "25";
-        auto rs = Guarda(*bd, o, c.nombre);
-        EXPECT_EQ(rs.siNo("NumeraloSiglas"), c.numeraloSiglas) << c.nombre.toStdString();
-        EXPECT_EQ(o[O::NumeraloSiglas], c.numeraloSiglas);
+        auto rs = Guarda(*bd, o, nombre);
+        EXPECT_EQ(rs.siNo("NumeraloSiglas"), esperado) << nombre.toStdString();
+        EXPECT_EQ(o[O::NumeraloSiglas], esperado);
         EXPECT_FALSE(rs.siNo("EnviarPuntos") || rs.siNo("RecibirPuntos"));
         EXPECT_EQ(rs.texto("NumeroPuntosEnviar"), "");
         EXPECT_TRUE(rs.siNo("EnviarRst") && rs.siNo("RecibirRst"));
-        rs.borra();
     }
-    OpcionesConcurso sinRst = Nuevo();
-    auto rs = Guarda(*bd, sinRst, "BARTG-RTTY-SPRINT");
+    OpcionesConcurso soloNumero = Nuevo();
+    Marca(soloNumero, O::RecibirNumeral);
+    Marca(soloNumero, O::EnviarSiglas);
+    EXPECT_FALSE(CalculaNumeraloSiglas(soloNumero, "PRUEBA"));
+    auto rs = Guarda(*bd, soloNumero, "BARTG-RTTY-SPRINT");
     EXPECT_FALSE(rs.siNo("EnviarRst") || rs.siNo("RecibirRst"));
 }
 
-TEST(Opciones, DesfaseUTCAlGuardarYAlCargar) {
+TEST(Opciones, DesfaseUTCYRSGBAlGuardarYAlCargar) {
     auto bd = Base();
     RelojFalso reloj(Verano);
     OpcionesConcurso extranjero = Nuevo();
@@ -292,34 +233,23 @@ TEST(Opciones, DesfaseUTCAlGuardarYAlCargar) {
 
     OpcionesConcurso o = Nuevo(Espanol);
     o.text3[7] = "5";
-    auto rs = Guarda(*bd, o, "EA", Espanol);
+    for (O m : {O::RecibirNumeral, O::RecibirSiglas, O::EnviarNumeral})
+        Marca(o, m);
+    auto rs = Guarda(*bd, o, "RSGB-IOTA 2026", Espanol);
     EXPECT_EQ(rs.texto("HoraUTCActual"), "-2");
+    EXPECT_TRUE(rs.siNo("NumeraloSiglas"));
 
-    // Loaded in winter, the shown and stored offset follow the clock.
+    // Loaded in winter, the shown and stored offset follow the clock; RSGB-IOTA loses "number or
+    // letters".
     reloj.momento = Invierno;
     const CargaDeOpciones carga = CargaOpciones(rs, Espanol);
     EXPECT_EQ(carga.opciones.text3[7], "-1");
     EXPECT_EQ(carga.horaUTCActual, "-1");
-    GuardaDerivadosCarga(rs, carga);
-    EXPECT_EQ(bd->abreConjunto("Select * From Concursos Where NombreConcurso = 'EA'").texto("HoraUTCActual"),
-              "-1");
-    EXPECT_FALSE(CargaOpciones(rs, Espanol).hayCambios());
-    // A foreign station sees what is stored.
-    EXPECT_EQ(CargaOpciones(rs, "F5XYZ").opciones.text3[7], "-1");
-}
-
-TEST(Opciones, RSGBIOTAAlCargarGuardaNumeraloSiglasFalso) {
-    auto bd = Base();
-    auto rs = bd->abreConjunto("Concursos");
-    rs.anade();
-    rs.asigna("NumeroOrden", 5);
-    rs.asigna("NombreConcurso", "RSGB-IOTA 2026");
-    rs.asigna("NumeraloSiglas", true);
-    rs.asigna("HoraLocal", true);
-    rs.actualiza();
-    const CargaDeOpciones carga = CargaOpciones(rs, Espanol);
-    EXPECT_TRUE(carga.anulaNumeraloSiglas);
     EXPECT_FALSE(carga.opciones[O::NumeraloSiglas]);
     GuardaDerivadosCarga(rs, carga);
-    EXPECT_FALSE(bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5").siNo("NumeraloSiglas"));
+    auto leida = bd->abreConjunto("Select * From Concursos Where NombreConcurso = 'RSGB-IOTA 2026'");
+    EXPECT_EQ(leida.texto("HoraUTCActual"), "-1");
+    EXPECT_FALSE(leida.siNo("NumeraloSiglas"));
+    EXPECT_FALSE(CargaOpciones(rs, Espanol).hayCambios());
+    EXPECT_EQ(CargaOpciones(rs, "F5XYZ").opciones.text3[7], "-1"); // a foreign station sees what is stored
 }

@@ -14,12 +14,13 @@ namespace {
 
 using O = Opcion;
 
-// A frame with the controls under the names the contest frame gives them.
+// A frame with the controls under the names the contest frame gives them, showing a new contest.
 class Marco : public testing::Test {
 protected:
+    RelojFalso reloj{QDateTime(QDate(2026, 7, 1), QTime(9, 0))};
     QWidget marco;
     std::array<CampoTexto*, 10> text3{};
-    bool editando = true;
+    QLabel* etiqueta = new QLabel("Hora UTC = Local  ", &marco);
     std::optional<qint16> desfase;
 
     void SetUp() override {
@@ -32,7 +33,6 @@ protected:
             b->setObjectName(NombreOpcion(op));
             columna->addWidget(b);
         }
-        auto* etiqueta = new QLabel("Hora UTC = Local  ", &marco);
         etiqueta->setObjectName("LabelUTC");
         columna->addWidget(etiqueta);
         for (size_t i = 0; i < text3.size(); ++i) {
@@ -40,13 +40,12 @@ protected:
             text3[i]->setObjectName(QStringLiteral("text3_%1").arg(i));
             columna->addWidget(text3[i]);
         }
-        ConectaOpciones(marco, {[] { return QStringLiteral("EA4BBB"); }, [this] { return editando; },
+        ConectaOpciones(marco, {[] { return QStringLiteral("EA4BBB"); }, [] { return true; },
                                 [this](const OpcionesConcurso& o) { desfase = o.desfaseUTC; }});
         OpcionesConcurso nuevo;
         PreparaNuevoConcurso(nuevo, "EA4BBB");
         MuestraOpciones(marco, nuevo, true);
         marco.show();
-        marco.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&marco));
     }
     QAbstractButton* Boton(O op) { return marco.findChild<QAbstractButton*>(NombreOpcion(op)); }
@@ -54,64 +53,48 @@ protected:
 
 } // namespace
 
-TEST_F(Marco, UnClicMuestraLaReaccionYSusCascadas) {
+TEST_F(Marco, ClicsYCambiosDelProgramaMuestranSusReacciones) {
     Boton(O::EnviarSiglas)->click();
-    EXPECT_TRUE(Boton(O::LiteralFijo)->isChecked());
     text3[6]->setText("M");
     Boton(O::EnviarZonaCQ)->click();
-    EXPECT_FALSE(Boton(O::EnviarSiglas)->isChecked());
-    EXPECT_FALSE(Boton(O::LiteralFijo)->isChecked());
+    EXPECT_FALSE(Boton(O::EnviarSiglas)->isChecked() || Boton(O::LiteralFijo)->isChecked());
     EXPECT_EQ(text3[6]->text(), "");
 
     Boton(O::EnviarPuntos)->click();
-    EXPECT_TRUE(text3[3]->isVisible());
-    EXPECT_TRUE(text3[3]->hasFocus());
+    EXPECT_TRUE(text3[3]->isVisible() && text3[3]->hasFocus());
 
     EXPECT_FALSE(text3[8]->isEnabled());
     Boton(O::RepetirEnCadaHoras)->click();
     EXPECT_FALSE(Boton(O::NoRepetir)->isChecked());
-    EXPECT_TRUE(text3[8]->isEnabled());
-    EXPECT_FALSE(text3[8]->bloqueado());
+    EXPECT_TRUE(text3[8]->isEnabled() && !text3[8]->bloqueado());
     text3[8]->setText("06:00");
     Boton(O::RepetirEnCadaHoras)->click();
     EXPECT_EQ(text3[8]->text(), "");
     EXPECT_TRUE(text3[8]->bloqueado());
+
+    Boton(O::RecibirZonaCQ)->setChecked(true); // as the presets would
+    Boton(O::RecibirSiglas)->setChecked(true);
+    EXPECT_FALSE(Boton(O::RecibirZonaCQ)->isChecked());
+
+    QTest::mouseClick(Boton(O::NumeraloSiglas), Qt::LeftButton);
+    EXPECT_FALSE(Boton(O::NumeraloSiglas)->isChecked());
 }
 
-TEST_F(Marco, LasOpcionesDeHoraYElDesfase) {
-    RelojFalso reloj(QDateTime(QDate(2026, 7, 1), QTime(9, 0)));
-    auto* etiqueta = marco.findChild<QLabel*>("LabelUTC");
+TEST_F(Marco, LasOpcionesDeHoraYElBloqueoFueraDeUnaEdicion) {
     Boton(O::HoraLocal)->click();
     EXPECT_FALSE(Boton(O::HoraUTC)->isChecked());
-    EXPECT_FALSE(etiqueta->isVisible());
-    EXPECT_FALSE(text3[7]->isVisible());
+    EXPECT_FALSE(etiqueta->isVisible() || text3[7]->isVisible());
     Boton(O::HoraUTC)->click();
     EXPECT_TRUE(etiqueta->isVisible());
     EXPECT_EQ(text3[7]->text(), "-2");
     EXPECT_EQ(desfase, -2);
 
-    // Emptying the editor clears both option buttons, which a click cannot do.
+    // Emptying the editor clears both option buttons, which no click can do.
     OpcionesConcurso o = LeeOpciones(marco);
     LimpiaOpciones(o, "EA4BBB");
+    Cambia(o, O::RepetirEnCadaHoras, true, "EA4BBB");
     MuestraOpciones(marco, o, false);
     EXPECT_FALSE(Boton(O::HoraLocal)->isChecked() || Boton(O::HoraUTC)->isChecked());
     EXPECT_FALSE(text3[7]->isVisible());
-}
-
-TEST_F(Marco, UnCambioDelProgramaTambienReaccionaYNumeralOSiglasNoSeMarcaConElRaton) {
-    Boton(O::RecibirZonaCQ)->setChecked(true);
-    Boton(O::RecibirSiglas)->setChecked(true);
-    EXPECT_FALSE(Boton(O::RecibirZonaCQ)->isChecked());
-
-    QAbstractButton* numeral = Boton(O::NumeraloSiglas);
-    QTest::mouseClick(numeral, Qt::LeftButton);
-    EXPECT_FALSE(numeral->isChecked());
-
-    // Outside an edit the hours box stays locked whatever the options say.
-    OpcionesConcurso o = LeeOpciones(marco);
-    Cambia(o, O::RepetirEnCadaHoras, true, "EA4BBB");
-    MuestraOpciones(marco, o, false);
-    EXPECT_TRUE(text3[8]->bloqueado());
-    MuestraOpciones(marco, o, true);
-    EXPECT_FALSE(text3[8]->bloqueado());
+    EXPECT_TRUE(text3[8]->bloqueado()); // every box is locked outside an edit
 }
