@@ -150,6 +150,7 @@ void LimpiaOpciones(OpcionesConcurso& o, const QString& indicativo) {
         o.text3[static_cast<size_t>(caja)].clear();
     // Neither time option is selected now: the offset box has nothing to show.
     o.utcVisible = false;
+    o.foco = -1; // the caller decides where an emptied editor puts the focus
 }
 
 void PreparaNuevoConcurso(OpcionesConcurso& o, const QString& indicativo) {

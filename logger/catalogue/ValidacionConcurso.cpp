@@ -6,7 +6,6 @@
 #include "Provincias.h"
 #include "Verificaciones.h"
 
-#include <functional>
 #include <vector>
 
 namespace {
