@@ -1,0 +1,283 @@
+#include "ValidacionConcurso.h"
+
+#include "DatosPrincipal.h"
+#include "Indicativos.h"
+#include "Locator.h"
+#include "Provincias.h"
+#include "Verificaciones.h"
+
+#include <vector>
+
+namespace {
+
+using Resultado = std::optional<RechazoConcurso>;
+constexpr int SinFoco = -1;
+
+const QString DosSaltos = QStringLiteral("\r\n\r\n");
+const QString TituloLetras = QStringLiteral("VERIFICAR LETRAS A ENVIAR");
+const QString TituloReferencia = QStringLiteral("VERIFICAR REFERENCIA");
+const QString TituloZona = QStringLiteral("VERIFICAR ZONA A ENVIAR");
+const QString ReferenciaMal = QStringLiteral("La referencia no es correcta");
+const QString ProvinciaMal = QStringLiteral("Las SIGLAS de la provincia no son correctas");
+
+RechazoConcurso Rechazo(int paso, const QString& texto, const QString& titulo, Icono icono, bool pitido,
+                        int foco) {
+    Aviso a;
+    a.texto = texto;
+    a.titulo = titulo;
+    a.icono = icono;
+    return {paso, a, pitido, foco};
+}
+
+// VerificaHora shows its own box; it is taken here so that the caller shows every refusal alike.
+class AvisoRetenido : public Avisos {
+public:
+    AvisoRetenido() : previo_(Avisos::instala(this)) {}
+    ~AvisoRetenido() override { Avisos::instala(previo_); }
+    AvisoRetenido(const AvisoRetenido&) = delete;
+    AvisoRetenido& operator=(const AvisoRetenido&) = delete;
+    Respuesta muestra(const Aviso& a) override {
+        if (!aviso) aviso = a;
+        return a.porDefecto;
+    }
+    void pita() override { pitido = true; }
+    std::optional<Aviso> aviso;
+    bool pitido = false;
+
+private:
+    Avisos* previo_;
+};
+
+bool EsProvincia(const QString& texto) {
+    return CodigosProvincia().contains(texto);
+}
+
+// Whole digits only: a zone or a vertex number is never signed, fractional or in exponent form.
+bool SonDigitos(const QString& texto) {
+    if (texto.isEmpty()) return false;
+    for (QChar c : texto)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+// The values the checks read and may rewrite, with the inputs they look at.
+struct Revision {
+    QStringList v;
+    const DatosValidacion& d;
+    bool muestraHoras = false;
+
+    bool marcada(Opcion o) const { return d.opciones[o]; }
+};
+
+// Geodesic-vertex reference: a bare number, or "VG" with a province and three digits.
+Resultado ReferenciaVertice(Revision& r) {
+    QString ref = r.v[6];
+    if (!ref.startsWith(QStringLiteral("VG"))) {
+        // An empty reference is typed per contact when the letters are variable.
+        if (ref.isEmpty() || SonDigitos(ref)) return std::nullopt;
+        return Rechazo(13, ReferenciaMal, TituloReferencia, Icono::Critico, false, 6);
+    }
+    QString letras, digitos;
+    SeparaReferenciaVG(ref, letras, digitos);
+    if (!SonDigitos(digitos) || digitos.size() != 3 || !EsProvincia(letras))
+        return Rechazo(13, ReferenciaMal, TituloReferencia, Icono::Critico, false, 6);
+    r.v[6] = ref;
+    return std::nullopt;
+}
+
+Resultado SiglasProvincia(Revision& r) {
+    if (EsProvincia(r.v[6])) return std::nullopt;
+    return Rechazo(13, ProvinciaMal, TituloReferencia, Icono::Critico, false, 6);
+}
+
+// Spanish stations send their province or "C3"; the others send what they like.
+Resultado SiglasNaranja(Revision& r) {
+    if (!r.d.indicativo.startsWith(QStringLiteral("EA")) || r.v[6] == u"C3") return std::nullopt;
+    return SiglasProvincia(r);
+}
+
+struct ConcursoConSiglas {
+    const char* nombre;
+    Resultado (*regla)(Revision&);
+};
+
+const std::vector<ConcursoConSiglas>& ConcursosConSiglas() {
+    static const std::vector<ConcursoConSiglas> tabla{
+        {"VGE SPRINT", ReferenciaVertice},
+        {"CEUTA CUNA DE LA LEGION", SiglasProvincia},
+        {"CNCW", SiglasProvincia},
+        {"EA PSK63", SiglasProvincia},
+        {"COSTA DE LUGO", SiglasProvincia},
+        {"EA RTTY", SiglasProvincia},
+        {"MANISES-80-CW", SiglasProvincia},
+        {"NACIONAL DE FONIA", SiglasProvincia},
+        {"NACIONAL DE SUFIJOS", SiglasProvincia},
+        {"NARANJA-CW", SiglasNaranja},
+        {"NARANJA-PSK63", SiglasNaranja},
+        {"PARLA-CW", SiglasProvincia},
+        {"S.M. EL REY CW", SiglasProvincia},
+        {"S.M. EL REY SSB", SiglasProvincia},
+    };
+    return tabla;
+}
+
+Resultado Nombre(Revision& r) {
+    if (!EstaEnBlanco(r.v[1])) return std::nullopt;
+    return Rechazo(1, QStringLiteral("Campo") + QStringLiteral(" Concurso vacio"), {}, Icono::Ninguno, false,
+                   1);
+}
+
+Resultado Edicion(Revision& r) {
+    if (!EstaEnBlanco(r.v[2])) return std::nullopt;
+    return Rechazo(2, QStringLiteral("El dato Edición no se puede dejar vacio"), {}, Icono::Ninguno, false,
+                   2);
+}
+
+Resultado Mes(Revision& r) {
+    if (r.v[9].isEmpty() || MesesLista().indexOf(r.v[9]) > 0) return std::nullopt;
+    return Rechazo(3, QStringLiteral("El NOMBRE del MES no es correcto"), {}, Icono::Ninguno, false, 9);
+}
+
+Resultado FaltanHoras(Revision& r) {
+    if (!r.marcada(Opcion::RepetirEnCadaHoras) || !EstaEnBlanco(r.v[8])) return std::nullopt;
+    return Rechazo(4,
+                   QStringLiteral("Falta el número de horas en que se puede REPETIR ESTACIÓN (Poner 24 para "
+                                  "repetir contacto por dia )"),
+                   QStringLiteral("VERIFICAR HORAS DE REPETICION"), Icono::Critico, true, 8);
+}
+
+Resultado FormatoHoras(Revision& r) {
+    if (r.marcada(Opcion::RepetirEnCadaHoras)) {
+        if (r.v[8] == u"24") r.v[8] = QStringLiteral("23:59");
+        AvisoRetenido retenido;
+        if (!VerificaHora(r.v[8])) {
+            // Some shapes ("12.30") are refused without a word; the save must still say why it stopped.
+            QString fuera = QStringLiteral("99:99");
+            if (!retenido.aviso) VerificaHora(fuera);
+            return RechazoConcurso{5, retenido.aviso.value_or(Aviso{}), retenido.pitido, 8};
+        }
+    }
+    r.muestraHoras = true;
+    return std::nullopt;
+}
+
+Resultado Bandas(Revision& r) {
+    for (bool b : r.d.bandas)
+        if (b) return std::nullopt;
+    return Rechazo(7, QStringLiteral(" No se ha configurado ninguna BANDA."),
+                   QStringLiteral("VERIFICAR la configuración de la BANDAS."), Icono::Critico, false,
+                   SinFoco);
+}
+
+Resultado Modos(Revision& r) {
+    for (bool m : r.d.modos)
+        if (m) return std::nullopt;
+    return Rechazo(8, QStringLiteral(" No se ha configurado ningún MODO."),
+                   QStringLiteral("VERIFICAR la configuración de los MODOS."), Icono::Critico, false,
+                   SinFoco);
+}
+
+Resultado FaltaLocator(Revision& r) {
+    if (!r.marcada(Opcion::EnviarLocator) || !EstaEnBlanco(r.v[4])) return std::nullopt;
+    return Rechazo(9, QStringLiteral("Falta el LOCATOR"), {}, Icono::Ninguno, false, 4);
+}
+
+Resultado FormaLocator(Revision& r) {
+    float longitud = 0, latitud = 0;
+    if (!r.marcada(Opcion::EnviarLocator) || ConvierteLocator(r.v[4], longitud, latitud)) return std::nullopt;
+    return Rechazo(10, QStringLiteral("Locator no válido"), QStringLiteral("VERIFICAR LOCATOR CONCURSO"),
+                   Icono::Critico, false, 4);
+}
+
+Resultado FaltanLetras(Revision& r) {
+    if (!r.marcada(Opcion::EnviarSiglas) || !r.marcada(Opcion::LiteralFijo) || !EstaEnBlanco(r.v[6]))
+        return std::nullopt;
+    return Rechazo(
+        11,
+        QStringLiteral("   .- FALTAN los códigos, siglas, letras, EDAD, ZONA, Potencia etc. que va a "
+                       "enviar en el concurso o en la activación.") +
+            DosSaltos +
+            QStringLiteral("   .- Si va a enviar en cada contacto códigos, siglas o letras diferentes "
+                           "marque enviar códigos VARIABLES."),
+        TituloLetras, Icono::Critico, true, 6);
+}
+
+Resultado BlancosEnLetras(Revision& r) {
+    if (!r.marcada(Opcion::EnviarSiglas) || !r.v[6].contains(u' ')) return std::nullopt;
+    return Rechazo(
+        12,
+        QStringLiteral("   .- No se puede dejar espacios en blanco entre las Siglas, Ref. o Controles "
+                       "a enviar.") +
+            DosSaltos +
+            QStringLiteral("   .- Si va a enviar varias Siglas, Ref. o Controles, sepárelos con , "
+                           "(comas)."),
+        TituloLetras, Icono::Critico, true, 6);
+}
+
+Resultado SiglasDelConcurso(Revision& r) {
+    if (!r.marcada(Opcion::EnviarSiglas)) return std::nullopt;
+    for (const ConcursoConSiglas& c : ConcursosConSiglas())
+        if (r.v[1] == QString::fromUtf8(c.nombre)) return c.regla(r);
+    return std::nullopt;
+}
+
+Resultado FaltaZona(Revision& r) {
+    if (!r.marcada(Opcion::EnviarZonaCQ) || !EstaEnBlanco(r.v[6])) return std::nullopt;
+    return Rechazo(14,
+                   QStringLiteral("   .- FALTA la ZONA CQ PROPIA.") + DosSaltos +
+                       QStringLiteral("   .- Introduzca el código de su ZONA CQ."),
+                   QStringLiteral("VERIFICAR ZONA CQ"), Icono::Critico, true, 6);
+}
+
+Resultado BlancosEnZona(Revision& r) {
+    if (!r.marcada(Opcion::EnviarZonaCQ) || !r.v[6].contains(u' ')) return std::nullopt;
+    return Rechazo(15,
+                   QStringLiteral("   .- No se puede haber espacios en blanco entre los digitos de la ZONA"),
+                   TituloZona, Icono::Critico, true, 6);
+}
+
+// The zone box gets the focus back too, like every other refused value.
+Resultado ZonaNumerica(Revision& r) {
+    if (!r.marcada(Opcion::EnviarZonaCQ) || SonDigitos(r.v[6])) return std::nullopt;
+    return Rechazo(16, QStringLiteral(" La ZONA CQ debe ser numérica."), TituloZona, Icono::Critico, false,
+                   6);
+}
+
+Resultado ZonaHasta40(Revision& r) {
+    if (!r.marcada(Opcion::EnviarZonaCQ)) return std::nullopt;
+    bool ok = false;
+    const qlonglong zona = r.v[6].toLongLong(&ok);
+    if (ok && zona <= 40) return std::nullopt;
+    return Rechazo(17, QStringLiteral(" La ZONA CQ no debe ser mayor de 40."), TituloZona, Icono::Critico,
+                   false, 6);
+}
+
+// The checks in the order they run.
+const std::vector<Resultado (*)(Revision&)>& Comprobaciones() {
+    static const std::vector<Resultado (*)(Revision&)> lista{
+        Nombre,    Edicion,       Mes,          FaltanHoras,  FormatoHoras,    Bandas,
+        Modos,     FaltaLocator,  FormaLocator, FaltanLetras, BlancosEnLetras, SiglasDelConcurso,
+        FaltaZona, BlancosEnZona, ZonaNumerica, ZonaHasta40};
+    return lista;
+}
+
+} // namespace
+
+ResultadoValidacion ValidaConcurso(const DatosValidacion& datos) {
+    Revision r{datos.valores, datos};
+    while (r.v.size() < 10)
+        r.v << QString();
+    ResultadoValidacion resultado;
+    for (auto comprueba : Comprobaciones()) {
+        resultado.rechazo = comprueba(r);
+        if (resultado.rechazo) break;
+    }
+    resultado.valores = r.v;
+    resultado.muestraHoras = r.muestraHoras;
+    return resultado;
+}
+
+void MuestraRechazo(const RechazoConcurso& rechazo) {
+    if (rechazo.pitido) Beep();
+    Avisos::actual().muestra(rechazo.aviso);
+}
