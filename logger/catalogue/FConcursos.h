@@ -5,6 +5,7 @@
 #include <functional>
 #include <QWidget>
 
+class EditorConcursos;
 class PanelConcurso;
 class PanelEstaciones;
 class QFrame;
@@ -36,6 +37,7 @@ public:
 
     // Window steps the editors call.
     void HabilitaBotonesConcurso();
+    void DesactivaBotonesConcurso();
     void HabilitaBotonesIndicativo(bool habilitar);
     void AjustaLongitudesIndicativo(int extra);
     void AjustaLongitudesConcurso(int extra);
@@ -67,6 +69,7 @@ public:
     std::array<QRadioButton*, 4> OpcionesTamaño{};
     QLabel* MsgTamaño;
     PanelConcurso* Concurso;
+    EditorConcursos* Editor;
     QListWidget* ListaProv;
 
 protected:
