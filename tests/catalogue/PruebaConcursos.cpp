@@ -486,6 +486,19 @@ TEST_F(Concursos, UnFalloAMitadDelBorradoDejaElConcursoEntero) {
     EXPECT_EQ(LeeControl("ConcursoActivo"), 5);
 }
 
+TEST_F(Concursos, UnFalloAlDarDeAltaNoDejaNiFilaNiContador) {
+    Inicia();
+    Pulsa(Qt::Key_F2);
+    Escribe("NUEVO");
+    // The counter is written after the row: the row must not outlive its failure.
+    Ejecuta(
+        "Create Trigger FallaControl Before Update On Control Begin Select Raise(Abort, 'fallo de prueba'); "
+        "End");
+    EXPECT_THROW(ventana->Editor->Aceptar_Click(), ErrorBD);
+    EXPECT_EQ(Cuenta("Concursos", 42), 0);
+    EXPECT_EQ(LeeControl("UltimoConcurso"), 41);
+}
+
 TEST_F(Concursos, CancelarDejaLaBaseComoEstaba) {
     Inicia();
     FConcursos& v = *ventana;
