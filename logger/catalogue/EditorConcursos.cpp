@@ -11,6 +11,8 @@
 #include "Verificaciones.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
