@@ -76,6 +76,12 @@ bool EditorConcursos::HayConcursoMostrado() const {
            reg->entero("NumeroOrden") == panel_.text3[0]->text().toInt();
 }
 
+void EditorConcursos::HabilitaAlrededor(bool habilitar) {
+    for (QWidget* w : std::initializer_list<QWidget*>{v_.SeleccionConcurso, v_.SeleccionMes,
+                                                      v_.PanelTamañoPantalla, v_.Estaciones})
+        w->setEnabled(habilitar);
+}
+
 bool EditorConcursos::IniciaEdicion() {
     if (v_.Estaciones->ListaIndicativos->currentIndex() < 0) {
         MsgBox("No hay ningún INDICATIVO configurado. Inicialmente es necesario dar de ALTA, al menos, un "
@@ -88,9 +94,7 @@ bool EditorConcursos::IniciaEdicion() {
     v_.Aceptar->setEnabled(true);
     v_.Cancelar->setEnabled(true);
     HabilitaAñadirBandaModo(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{v_.SeleccionConcurso, v_.SeleccionMes,
-                                                      v_.PanelTamañoPantalla, v_.Estaciones})
-        w->setEnabled(false);
+    HabilitaAlrededor(false);
     v_.AjustaLongitudesConcurso(0);
     estado_.EditandoConcurso = true;
     panel_.text3[0]->setBloqueado(true);
@@ -102,9 +106,7 @@ void EditorConcursos::VuelveAReposo() {
     estado_.EditandoConcurso = false;
     BloqueaCamposConcurso(true);
     panel_.setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{v_.SeleccionConcurso, v_.SeleccionMes,
-                                                      v_.PanelTamañoPantalla, v_.Estaciones})
-        w->setEnabled(true);
+    HabilitaAlrededor(true);
     HabilitaAñadirBandaModo(false);
     v_.HabilitaBotonesConcurso();
     v_.AltaReg->setFocus();
@@ -158,6 +160,8 @@ void EditorConcursos::BorrarReg_Click() {
     if (!HayConcursoMostrado()) return Beep();
     estado_.OperacionEnCurso = Borrar;
     v_.DesactivaBotonesConcurso();
+    // Another selection now would leave the deletion pending behind idle buttons.
+    HabilitaAlrededor(false);
     v_.Aceptar->setEnabled(true);
     v_.Cancelar->setEnabled(true);
     v_.Cancelar->setFocus();

@@ -41,6 +41,8 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // The lists, the screen size and the callsign frame: usable only while no edit is open.
+    void HabilitaAlrededor(bool habilitar);
     bool IniciaEdicion();
     void VuelveAReposo();
     bool HayConcursoMostrado() const;

@@ -435,6 +435,7 @@ TEST_F(Concursos, BorrarPreguntaYSeLlevaTodoLoDelConcurso) {
     EXPECT_TRUE(v.Cancelar->hasFocus());
     EXPECT_TRUE(v.Aceptar->isEnabled());
     EXPECT_FALSE(v.ModificarReg->isEnabled());
+    EXPECT_FALSE(v.SeleccionConcurso->isEnabled());
     EXPECT_TRUE(avisos.cajas.empty());
 
     avisos.respuestas = {Respuesta::No};
