@@ -37,9 +37,14 @@ QString MesDelConcurso(const QString& nombreBaseDatos, int numeroOrden) {
 }
 
 ConjuntoRegistros ConcursosDelMes(BaseDatos& bd, const QString& mes) {
-    if (mes.isEmpty())
-        return bd.abreConjunto("Select * From Concursos Where Mes Is Null Or Mes = " + Comillas("") +
-                               " order by NombreConcurso,Edicion");
+    if (mes.isEmpty()) {
+        // A month typed as no month name would otherwise leave its contest in no list at all.
+        QStringList meses;
+        for (const QString& m : MesesLista().mid(1))
+            meses << Comillas(m);
+        return bd.abreConjunto("Select * From Concursos Where Mes Is Null Or Mes Not In (" + meses.join(",") +
+                               ") order by NombreConcurso,Edicion");
+    }
     return bd.abreConjunto("Select * From Concursos Where Mes = " + Comillas(mes) +
                            " order by NombreConcurso,Edicion");
 }

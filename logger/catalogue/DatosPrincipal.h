@@ -25,8 +25,8 @@ void AbreControl(EstadoPrincipal& estado);
 // Month of a contest read on a connection of its own; empty when the contest is missing or has
 // no month.
 QString MesDelConcurso(const QString& nombreBaseDatos, int numeroOrden);
-// The contests of a month ordered by name and edition; "" lists those without month (null or
-// empty).
+// The contests of a month ordered by name and edition; "" lists those without month (null, empty
+// or no month name).
 ConjuntoRegistros ConcursosDelMes(BaseDatos& bd, const QString& mes);
 ConjuntoRegistros ConcursoPorNumero(BaseDatos& bd, int numeroOrden);
 ConjuntoRegistros IndicativoPorNumero(BaseDatos& bd, int numeroOrden);

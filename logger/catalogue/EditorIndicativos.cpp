@@ -47,9 +47,7 @@ EditorIndicativos::EditorIndicativos(FConcursos& ventana)
 
 void EditorIndicativos::empiezaOperacion(const QString& operacion, bool conTamañoPantalla) {
     estado_.OperacionEnCurso = operacion;
-    for (QPushButton* b : {ventana_.AltaReg, ventana_.NuevaEdicion, ventana_.IrContactos,
-                           ventana_.ModificarReg, ventana_.BorrarReg, ventana_.FinClientes})
-        b->setEnabled(false);
+    ventana_.DesactivaBotonesConcurso();
     ventana_.HabilitaBotonesIndicativo(false);
     panel_.AceptaIndicativo->setEnabled(true);
     panel_.CancelaIndicativo->setEnabled(true);

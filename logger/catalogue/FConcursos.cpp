@@ -7,6 +7,7 @@
 #include "CampoTexto.h"
 #include "DatosPrincipal.h"
 #include "EditorIndicativos.h"
+#include "EditorConcursos.h"
 #include "Esquema.h"
 #include "Nombres.h"
 #include "PanelConcurso.h"
@@ -54,6 +55,7 @@ FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(paren
     Termina = [] { QCoreApplication::exit(0); };
     construyeVentana();
     conectaEventos();
+    Editor = new EditorConcursos(*this, estado_);
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
 }
@@ -295,7 +297,7 @@ bool FConcursos::Form_KeyDown(QKeyEvent* tecla) {
         }
     }
     if (estado_.EditandoUser) return false;
-    if (estado_.EditandoConcurso) return Concurso->NavegaCamposConcurso(tecla);
+    if (estado_.EditandoConcurso) return Editor->NavegaCamposConcurso(tecla);
     if (estado_.EditandoIndicativo) return Estaciones->NavegaCamposIndicativo(tecla);
     return false;
 }
@@ -406,24 +408,7 @@ void FConcursos::ListaMeses_Click() {
 }
 
 bool FConcursos::CargaConcurso() {
-    if (estado_.ActualizandoDatos) return false;
-    bool mostrado = false;
-    if (QListWidgetItem* item = ListaConcursos->currentItem()) {
-        estado_.RegConcursos.emplace(
-            ConcursoPorNumero(*estado_.BaseConcursos, item->data(Qt::UserRole).toInt()));
-        if (!estado_.RegConcursos->eof()) {
-            const bool habilitado = Concurso->isEnabled();
-            Concurso->setEnabled(true);
-            Concurso->MuestraConcurso(*estado_.RegConcursos);
-            Concurso->setEnabled(habilitado);
-            mostrado = true;
-        }
-        Concurso->BloqueaCamposConcurso(true);
-    }
-    AsignaControl(*estado_.RegControl, "ConcursoActivo", Concurso->text3[0]->text().toInt());
-    HabilitaBotonesConcurso();
-    AltaReg->setFocus();
-    return mostrado;
+    return Editor->CargaConcurso();
 }
 
 void FConcursos::CargaIndicativo() {
@@ -440,6 +425,11 @@ void FConcursos::HabilitaBotonesConcurso() {
     Aceptar->setEnabled(false);
     Cancelar->setEnabled(false);
     FinClientes->setEnabled(true);
+}
+
+void FConcursos::DesactivaBotonesConcurso() {
+    for (QPushButton* b : {AltaReg, NuevaEdicion, IrContactos, ModificarReg, BorrarReg, FinClientes})
+        b->setEnabled(false);
 }
 
 void FConcursos::HabilitaBotonesIndicativo(bool habilitar) {

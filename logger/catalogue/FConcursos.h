@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class EditorIndicativos;
+class EditorConcursos;
 class PanelConcurso;
 class PanelEstaciones;
 class QFrame;
@@ -37,6 +38,7 @@ public:
 
     // Window steps the editors call.
     void HabilitaBotonesConcurso();
+    void DesactivaBotonesConcurso();
     void HabilitaBotonesIndicativo(bool habilitar);
     void AjustaLongitudesIndicativo(int extra);
     void AjustaLongitudesConcurso(int extra);
@@ -69,6 +71,7 @@ public:
     std::array<QRadioButton*, 4> OpcionesTamaño{};
     QLabel* MsgTamaño;
     PanelConcurso* Concurso;
+    EditorConcursos* Editor;
     QListWidget* ListaProv;
 
 protected:

@@ -1,6 +1,7 @@
 #include "PanelConcurso.h"
 
 #include "CampoTexto.h"
+#include "DatosConcursos.h"
 #include "DatosPrincipal.h"
 #include "Nombres.h"
 
@@ -8,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,31 +36,127 @@ QCheckBox* Casilla(QWidget* padre, const QString& nombre, const QString& titulo)
     Nombra(c, nombre, titulo);
     return c;
 }
+
+QRadioButton* Opcion(QWidget* padre, const QString& nombre, const QString& titulo) {
+    auto* o = new QRadioButton(titulo, padre);
+    Nombra(o, nombre, titulo);
+    return o;
+}
 } // namespace
 
 PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCURSO"), parent) {
     setObjectName("PanelConcurso");
     auto* columna = new QVBoxLayout(this);
 
-    auto* rejilla = new QGridLayout;
     for (size_t i = 0; i < text3.size(); ++i) {
         const QString nombre = QStringLiteral("text3_%1").arg(i);
         etiquetas[i] = Etiqueta(this, "Label" + nombre, QString::fromUtf8(EtiquetasConcurso[i]));
         text3[i] = new CampoTexto(Qt::yellow, this);
         Nombra(text3[i], nombre, etiquetas[i]->text());
         text3[i]->setBloqueado(true);
-        rejilla->addWidget(etiquetas[i], static_cast<int>(i), 0);
-        rejilla->addWidget(text3[i], static_cast<int>(i), 1);
+        // Every typed letter is a capital, also in pasted text.
+        QObject::connect(text3[i], &QLineEdit::textEdited, text3[i], [caja = text3[i]](const QString& texto) {
+            const QString mayusculas = texto.toUpper();
+            if (mayusculas == texto) return;
+            const int cursor = caja->cursorPosition();
+            caja->setText(mayusculas);
+            caja->setCursorPosition(cursor);
+        });
     }
     // The points box has no label of its own: it sits beside the "send points" choice. Screen
     // readers still need a name for it.
     etiquetas[3]->clear();
+    etiquetas[3]->hide();
     LabelUTC = etiquetas[7];
     LabelUTC->setObjectName("LabelUTC");
+    // The repeat box is named by the "Repetir cada" choice before it; its own label reads after it.
+    etiquetas[8]->setText(QStringLiteral("Horas"));
     text3[CajaMes]->setMaxLength(80);
-    columna->addLayout(rejilla);
 
-    auto* opciones = new QHBoxLayout;
+    auto* cabecera = new QGridLayout;
+    for (int i : {0, 1, 2, CajaMes}) {
+        const int fila = i == CajaMes ? 3 : i;
+        cabecera->addWidget(etiquetas[static_cast<size_t>(i)], fila, 0);
+        cabecera->addWidget(text3[static_cast<size_t>(i)], fila, 1);
+    }
+    columna->addLayout(cabecera);
+
+    // What is sent and received in each contact.
+    FrameControles = new QGroupBox(QStringLiteral("Controles"), this);
+    FrameControles->setObjectName("FrameControles");
+    auto* controles = new QVBoxLayout(FrameControles);
+    auto* intercambio = new QGridLayout;
+    Label44 = Etiqueta(FrameControles, "Label44", "A ENVIAR");
+    Label45 = Etiqueta(FrameControles, "Label45", "A RECIBIR");
+    intercambio->addWidget(Label44, 0, 0);
+    intercambio->addWidget(Label45, 0, 2);
+    struct Par {
+        QCheckBox** enviar;
+        const char *nombreEnviar, *tituloEnviar;
+        QCheckBox** recibir;
+        const char *nombreRecibir, *tituloRecibir;
+    };
+    const std::array<Par, 5> pares{{
+        {&EnviarNumeral, "EnviarNumeral", "Número Serie", &RecibirNumeral, "RecibirNumeral", "Número Serie"},
+        {&EnviarLocator, "EnviarLocator", "Locator", &RecibirLocator, "RecibirLocator", "Locator"},
+        {&EnviarSiglas, "EnviarSiglas", "Siglas, Ref., etc..", &RecibirSiglas, "RecibirSiglas",
+         "Siglas, Ref., etc.."},
+        {&EnviarZonaCQ, "EnviarZonaCQ", "Zona CQ.", &RecibirZonaCQ, "RecibirZonaCQ", "Zona CQ"},
+        {&EnviarPuntos, "EnviarPuntos", "Puntos", &RecibirPuntos, "RecibirPuntos", "Puntos"},
+    }};
+    for (size_t i = 0; i < pares.size(); ++i) {
+        const Par& p = pares[i];
+        *p.enviar = Casilla(FrameControles, p.nombreEnviar, QString::fromUtf8(p.tituloEnviar));
+        *p.recibir = Casilla(FrameControles, p.nombreRecibir, QString::fromUtf8(p.tituloRecibir));
+        // Send and receive boxes share captions: the column tells them apart.
+        (*p.enviar)->setAccessibleDescription(Label44->text());
+        (*p.recibir)->setAccessibleDescription(Label45->text());
+        intercambio->addWidget(*p.enviar, static_cast<int>(i) + 1, 0);
+        intercambio->addWidget(*p.recibir, static_cast<int>(i) + 1, 2);
+    }
+    intercambio->addWidget(text3[3], 5, 1);
+    NumeraloSiglas = Casilla(FrameControles, "NumeraloSiglas", "Recibir NUMERAL o SIGLAS");
+    intercambio->addWidget(NumeraloSiglas, 6, 2);
+    controles->addLayout(intercambio);
+
+    auto* enviados = new QGridLayout;
+    for (int i : {4, 5, 6}) {
+        enviados->addWidget(etiquetas[static_cast<size_t>(i)], i - 4, 0);
+        enviados->addWidget(text3[static_cast<size_t>(i)], i - 4, 1);
+    }
+    LiteralFijo = Casilla(FrameControles, "LiteralFijo", "Fijas");
+    LiteralVariable = Casilla(FrameControles, "LiteralVariable", "Variables");
+    enviados->addWidget(LiteralFijo, 2, 2);
+    enviados->addWidget(LiteralVariable, 2, 3);
+    controles->addLayout(enviados);
+    columna->addWidget(FrameControles);
+
+    auto* hora = new QHBoxLayout;
+    Label3 = Etiqueta(this, "Label3", "Hora para el CONCURSO :");
+    HoraLocal = Opcion(this, "HoraLocal", "Hora LOCAL");
+    HoraUTC = Opcion(this, "HoraUTC", "Hora UTC");
+    for (QWidget* w : std::initializer_list<QWidget*>{Label3, HoraLocal, HoraUTC, LabelUTC, text3[7]})
+        hora->addWidget(w);
+    columna->addLayout(hora);
+
+    SSFrame5 = new QGroupBox(QStringLiteral("REPETIR ESTACIÓN"), this);
+    SSFrame5->setObjectName("SSFrame5");
+    auto* repetir = new QGridLayout(SSFrame5);
+    NoRepetir = Casilla(SSFrame5, "NoRepetir", "No repetir");
+    RepetirEstacion = Casilla(SSFrame5, "RepetirEstacion", "Puede Repetir");
+    RepetirEnCadaBanda = Casilla(SSFrame5, "RepetirEnCadaBanda", "Distinta Banda");
+    RepetirEnCadaModo = Casilla(SSFrame5, "RepetirEnCadaModo", "Distinto Modo");
+    RepetirEnCadaHoras = Casilla(SSFrame5, "RepetirEnCadaHoras", "Repetir cada");
+    repetir->addWidget(NoRepetir, 0, 0);
+    repetir->addWidget(RepetirEstacion, 0, 1);
+    repetir->addWidget(RepetirEnCadaBanda, 1, 0);
+    repetir->addWidget(RepetirEnCadaModo, 1, 1);
+    repetir->addWidget(RepetirEnCadaHoras, 2, 0);
+    repetir->addWidget(text3[8], 2, 1);
+    repetir->addWidget(etiquetas[8], 2, 2);
+    columna->addWidget(SSFrame5);
+
+    auto* bandasModos = new QHBoxLayout;
     PanelBandas = new QGroupBox(QStringLiteral("Bandas"), this);
     PanelBandas->setObjectName("PanelBandas");
     auto* rejillaBandas = new QGridLayout(PanelBandas);
@@ -73,9 +171,9 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
         SSCheck1[i] = Casilla(PanelModos, QStringLiteral("SSCheck1_%1").arg(i), Modos[i]);
         rejillaModos->addWidget(SSCheck1[i], static_cast<int>(i % 9), static_cast<int>(i / 9));
     }
-    opciones->addWidget(PanelBandas);
-    opciones->addWidget(PanelModos);
-    columna->addLayout(opciones);
+    bandasModos->addWidget(PanelBandas);
+    bandasModos->addWidget(PanelModos);
+    columna->addLayout(bandasModos);
 
     // Laid over the band and mode frames only while the user names edit them.
     PanelNuevaBanda = new QGroupBox(QStringLiteral("&Añadir o cambiar  USER de Banda o Modo"), this);
@@ -83,6 +181,37 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     PanelNuevaBanda->hide();
     columna->addWidget(PanelNuevaBanda);
     columna->addStretch();
+
+    opciones_ = {{EnviarNumeral, "EnviarNumeral"},
+                 {EnviarSiglas, "EnviarSiglas"},
+                 {EnviarLocator, "EnviarLocator"},
+                 {EnviarPuntos, "EnviarPuntos"},
+                 {EnviarZonaCQ, "EnviarZonaCq"},
+                 {RecibirNumeral, "RecibirNumeral"},
+                 {RecibirSiglas, "RecibirSiglas"},
+                 {RecibirLocator, "RecibirLocator"},
+                 {RecibirPuntos, "RecibirPuntos"},
+                 {RecibirZonaCQ, "RecibirZonaCq"},
+                 {NumeraloSiglas, "NumeraloSiglas"},
+                 {LiteralFijo, "LiteralFijo"},
+                 {LiteralVariable, "LiteralVariable"},
+                 {HoraLocal, "HoraLocal"},
+                 {HoraUTC, "HoraUTC"},
+                 {NoRepetir, "NoRepetir"},
+                 {RepetirEstacion, "RepetirEstacion"},
+                 {RepetirEnCadaBanda, "RepetirEnCadaBanda"},
+                 {RepetirEnCadaModo, "RepetirEnCadaModo"},
+                 {RepetirEnCadaHoras, "RepetirEnCadaHoras"}};
+
+    // The points box is there only while points are sent, the UTC offset only for UTC contests.
+    text3[3]->hide();
+    LabelUTC->hide();
+    text3[7]->hide();
+    QObject::connect(EnviarPuntos, &QCheckBox::toggled, text3[3], &QWidget::setVisible);
+    QObject::connect(HoraUTC, &QRadioButton::toggled, this, [this](bool utc) {
+        LabelUTC->setVisible(utc);
+        text3[7]->setVisible(utc);
+    });
 }
 
 void PanelConcurso::LimpiaConcurso() {
@@ -92,6 +221,20 @@ void PanelConcurso::LimpiaConcurso() {
         c->setChecked(false);
     for (QCheckBox* c : SSCheck1)
         c->setChecked(false);
+    for (QCheckBox* c :
+         {EnviarNumeral, EnviarLocator, EnviarSiglas, EnviarZonaCQ, EnviarPuntos, RecibirNumeral,
+          RecibirLocator, RecibirSiglas, RecibirZonaCQ, RecibirPuntos, NumeraloSiglas, NoRepetir,
+          RepetirEstacion, RepetirEnCadaBanda, RepetirEnCadaModo, RepetirEnCadaHoras})
+        c->setChecked(false);
+    LimpiaHora();
+}
+
+void PanelConcurso::LimpiaHora() {
+    for (QRadioButton* o : {HoraLocal, HoraUTC}) {
+        o->setAutoExclusive(false);
+        o->setChecked(false);
+        o->setAutoExclusive(true);
+    }
 }
 
 void PanelConcurso::MuestraConcurso(const ConjuntoRegistros& fila) {
@@ -99,20 +242,35 @@ void PanelConcurso::MuestraConcurso(const ConjuntoRegistros& fila) {
         text3[static_cast<size_t>(i)]->setText(fila.valor(i).toString());
     text3[8]->setText(fila.texto("HorasRepeticion"));
     text3[CajaMes]->setText(fila.texto("Mes"));
+    for (size_t i = 0; i < SSCheck2.size(); ++i)
+        SSCheck2[i]->setChecked(fila.siNo(QStringLiteral("Banda%1").arg(i)));
+    for (size_t i = 0; i < SSCheck1.size(); ++i)
+        SSCheck1[i]->setChecked(fila.siNo(QStringLiteral("Modo%1").arg(i)));
+    // A row with neither time reference shows neither.
+    LimpiaHora();
+    for (const auto& [control, campo] : opciones_)
+        if (fila.siNo(campo) || !qobject_cast<QRadioButton*>(control)) control->setChecked(fila.siNo(campo));
+}
+
+void PanelConcurso::CopiaEnFila(ConjuntoRegistros& fila) const {
+    for (int i = 1; i < CajaMes; ++i)
+        fila.asigna(i, text3[static_cast<size_t>(i)]->text());
+    fila.asigna("Mes", text3[CajaMes]->text());
+    for (size_t i = 0; i < SSCheck2.size(); ++i)
+        fila.asigna(QStringLiteral("Banda%1").arg(i), SSCheck2[i]->isChecked());
+    for (size_t i = 0; i < SSCheck1.size(); ++i)
+        fila.asigna(QStringLiteral("Modo%1").arg(i), SSCheck1[i]->isChecked());
+    for (const auto& [control, campo] : opciones_)
+        fila.asigna(campo, control->isChecked());
 }
 
 void PanelConcurso::AjustaLongitudesConcurso(const DefTabla& defConcursos, int extra) {
     for (size_t i = 0; i < text3.size(); ++i)
-        if (const auto largo = LongitudMaxima(defConcursos.campo(static_cast<int>(i)), extra))
-            text3[i]->setMaxLength(*largo);
+        if (const DefCampo* campo = CampoDeCaja(defConcursos, static_cast<int>(i)))
+            if (const auto largo = LongitudMaxima(*campo, extra)) text3[i]->setMaxLength(*largo);
 }
 
 void PanelConcurso::BloqueaCamposConcurso(bool bloquear) {
     for (CampoTexto* t : text3)
         t->setBloqueado(bloquear);
-}
-
-bool PanelConcurso::NavegaCamposConcurso(QKeyEvent*) {
-    // The contest editor brings its own field movement.
-    return false;
 }

@@ -3,14 +3,18 @@
 
 #include <array>
 #include <QGroupBox>
+#include <vector>
 
 class CampoTexto;
+class QAbstractButton;
 class QCheckBox;
 class QKeyEvent;
 class QLabel;
+class QRadioButton;
 
 // The frame with the definition of the selected contest: its ten boxes, the band and mode check
-// boxes, and the panel of user band and mode names laid over them.
+// boxes, the exchange, time and repeat choices, and the panel of user band and mode names laid
+// over them.
 class PanelConcurso : public QGroupBox {
 public:
     explicit PanelConcurso(QWidget* parent = nullptr);
@@ -22,14 +26,32 @@ public:
     QGroupBox* PanelModos;
     std::array<QCheckBox*, 16> SSCheck2{};
     std::array<QCheckBox*, 18> SSCheck1{};
+
+    QGroupBox* FrameControles;
+    QLabel *Label44, *Label45;
+    QCheckBox *EnviarNumeral, *EnviarLocator, *EnviarSiglas, *EnviarZonaCQ, *EnviarPuntos;
+    QCheckBox *RecibirNumeral, *RecibirLocator, *RecibirSiglas, *RecibirZonaCQ, *RecibirPuntos;
+    QCheckBox *NumeraloSiglas, *LiteralFijo, *LiteralVariable;
+    QLabel* Label3;
+    QRadioButton *HoraLocal, *HoraUTC;
+    QGroupBox* SSFrame5;
+    QCheckBox *NoRepetir, *RepetirEstacion, *RepetirEnCadaBanda, *RepetirEnCadaModo, *RepetirEnCadaHoras;
     QGroupBox* PanelNuevaBanda;
 
-    // Empties the ten boxes and clears the band and mode check boxes.
+    // Empties the ten boxes; clears the band and mode boxes, the exchange boxes (the fixed and
+    // variable letters choice stays), the repeat boxes and both time options.
     void LimpiaConcurso();
-    // The contest row into the ten boxes; HorasRepeticion and Mes only when not empty.
+    // The contest row into the boxes, check boxes and options; HorasRepeticion and Mes only when
+    // not empty.
     void MuestraConcurso(const ConjuntoRegistros& fila);
+    // The boxes (but the key NumeroOrden), check boxes and options into the row being added or edited.
+    void CopiaEnFila(ConjuntoRegistros& fila) const;
     void AjustaLongitudesConcurso(const DefTabla& defConcursos, int extra);
     void BloqueaCamposConcurso(bool bloquear);
-    // Arrow-key movement while a contest is typed; true when the key was used.
-    bool NavegaCamposConcurso(QKeyEvent* tecla);
+    // Unticks both time options, which option buttons cannot do on their own.
+    void LimpiaHora();
+
+private:
+    // Check boxes and options stored one to one, with their field in Concursos.
+    std::vector<std::pair<QAbstractButton*, QString>> opciones_;
 };

@@ -212,7 +212,7 @@ TEST_F(Arranque, NombresTitulosYLongitudes) {
     EXPECT_EQ(t2[0]->maxLength(), 11); // 32-bit number
     EXPECT_EQ(t2[1]->maxLength(), 12);
     EXPECT_EQ(t3[5]->maxLength(), 4);  // 16-bit number
-    EXPECT_EQ(t3[9]->maxLength(), 80); // a yes/no field at position 9: the box keeps its length
+    EXPECT_EQ(t3[9]->maxLength(), 12); // the month box takes the size of Mes, the last field
     ventana->AjustaLongitudesIndicativo(2);
     EXPECT_EQ(t2[1]->maxLength(), 14);
 }

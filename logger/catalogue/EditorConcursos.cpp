@@ -1,0 +1,465 @@
+#include "EditorConcursos.h"
+
+#include "Avisos.h"
+#include "CampoTexto.h"
+#include "DatosConcursos.h"
+#include "DatosPrincipal.h"
+#include "FConcursos.h"
+#include "PanelConcurso.h"
+#include "PanelEstaciones.h"
+#include "Reloj.h"
+#include "Verificaciones.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+const QString Alta = QStringLiteral("ALTA");
+const QString NuevaEdicion = QStringLiteral("NUEVAEDICION");
+const QString Modificar = QStringLiteral("MODIFICAR");
+const QString Borrar = QStringLiteral("BORRAR");
+const QString Consulta = QStringLiteral("CONSULTA");
+
+constexpr int CajaMes = 9;
+
+// The hourglass while the rows are written; back to normal before any box is shown.
+class CursorEspera {
+public:
+    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
+};
+} // namespace
+
+EditorConcursos::EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado)
+    : QObject(&ventana), v_(ventana), estado_(estado), panel_(*ventana.Concurso) {
+    connect(v_.AltaReg, &QPushButton::clicked, this, &EditorConcursos::AltaReg_Click);
+    connect(v_.NuevaEdicion, &QPushButton::clicked, this, &EditorConcursos::NuevaEdicion_Click);
+    connect(v_.ModificarReg, &QPushButton::clicked, this, &EditorConcursos::ModificarReg_Click);
+    connect(v_.BorrarReg, &QPushButton::clicked, this, &EditorConcursos::BorrarReg_Click);
+    connect(v_.Aceptar, &QPushButton::clicked, this, &EditorConcursos::Aceptar_Click);
+    connect(v_.Cancelar, &QPushButton::clicked, this, &EditorConcursos::Cancelar_Click);
+    for (CampoTexto* t : panel_.text3)
+        t->installEventFilter(this);
+}
+
+bool EditorConcursos::eventFilter(QObject* objeto, QEvent* evento) {
+    const auto& t = panel_.text3;
+    const auto it = std::find(t.begin(), t.end(), objeto);
+    if (it != t.end()) {
+        if (evento->type() == QEvent::FocusIn) {
+            estado_.CampoActual = static_cast<int>(it - t.begin());
+        } else if (evento->type() == QEvent::FocusOut) {
+            const QString recortado = (*it)->text().trimmed();
+            if (recortado != (*it)->text()) (*it)->setText(recortado);
+        }
+    }
+    return false;
+}
+
+// --- Starting and ending an edit ---
+
+bool EditorConcursos::HayConcursoMostrado() const {
+    // A month without contests leaves the buttons of the last active contest enabled, with no
+    // row behind the empty frame.
+    const auto& reg = estado_.RegConcursos;
+    return reg && !reg->eof() && !panel_.text3[0]->text().isEmpty() &&
+           reg->entero("NumeroOrden") == panel_.text3[0]->text().toInt();
+}
+
+void EditorConcursos::HabilitaAlrededor(bool habilitar) {
+    for (QWidget* w : std::initializer_list<QWidget*>{v_.SeleccionConcurso, v_.SeleccionMes,
+                                                      v_.PanelTamañoPantalla, v_.Estaciones})
+        w->setEnabled(habilitar);
+}
+
+bool EditorConcursos::IniciaEdicion() {
+    if (v_.Estaciones->ListaIndicativos->currentIndex() < 0) {
+        MsgBox("No hay ningún INDICATIVO configurado. Inicialmente es necesario dar de ALTA, al menos, un "
+               "indicativo",
+               Icono::Informacion, "CONFIGURE ALGÚN INDICATIVO");
+        return false;
+    }
+    panel_.setEnabled(true);
+    v_.DesactivaBotonesConcurso();
+    v_.Aceptar->setEnabled(true);
+    v_.Cancelar->setEnabled(true);
+    HabilitaAñadirBandaModo(true);
+    HabilitaAlrededor(false);
+    v_.AjustaLongitudesConcurso(0);
+    estado_.EditandoConcurso = true;
+    panel_.text3[0]->setBloqueado(true);
+    return true;
+}
+
+void EditorConcursos::VuelveAReposo() {
+    estado_.OperacionEnCurso.clear();
+    estado_.EditandoConcurso = false;
+    BloqueaCamposConcurso(true);
+    panel_.setEnabled(false);
+    HabilitaAlrededor(true);
+    HabilitaAñadirBandaModo(false);
+    v_.HabilitaBotonesConcurso();
+    v_.AltaReg->setFocus();
+}
+
+void EditorConcursos::AltaReg_Click() {
+    if (!IniciaEdicion()) return;
+    estado_.OperacionEnCurso = Alta;
+    LimpiaConcurso();
+    OcultaListaCategoriasCabrillo();
+    CargaTipoConcursos();
+    CargaComboCabrillo20();
+    auto& t = panel_.text3;
+    t[0]->setText(QString::number(SiguienteNumeroConcurso(*estado_.BaseConcursos)));
+    t[2]->setText(QString::number(Hoy().year()));
+    if (v_.ListaMeses->currentRow() > 0) t[CajaMes]->setText(v_.ListaMeses->currentItem()->text());
+    BloqueaCamposConcurso(false);
+    t[0]->setBloqueado(true);
+    panel_.HoraUTC->setChecked(true);
+    panel_.NoRepetir->setChecked(true);
+    estado_.CampoActual = 1;
+    t[1]->setFocus();
+}
+
+void EditorConcursos::ModificarReg_Click() {
+    if (!HayConcursoMostrado()) return Beep();
+    if (!IniciaEdicion()) return;
+    estado_.OperacionEnCurso = Modificar;
+    BloqueaCamposConcurso(false);
+    panel_.text3[0]->setBloqueado(true);
+    estado_.CampoActual = 1;
+    panel_.text3[1]->setFocus();
+}
+
+void EditorConcursos::NuevaEdicion_Click() {
+    if (!HayConcursoMostrado()) return Beep();
+    if (!IniciaEdicion()) return;
+    estado_.ConcursoOrigen = estado_.RegConcursos->entero("NumeroOrden");
+    estado_.OperacionEnCurso = NuevaEdicion;
+    auto& t = panel_.text3;
+    t[0]->setText(QString::number(SiguienteNumeroConcurso(*estado_.BaseConcursos)));
+    t[2]->clear();
+    // The new edition has no QSOs yet: its numbering starts again.
+    t[5]->setText(QStringLiteral("0"));
+    BloqueaCamposConcurso(true);
+    estado_.CampoActual = 2;
+    t[2]->setFocus();
+}
+
+void EditorConcursos::BorrarReg_Click() {
+    if (!HayConcursoMostrado()) return Beep();
+    estado_.OperacionEnCurso = Borrar;
+    v_.DesactivaBotonesConcurso();
+    // Another selection now would leave the deletion pending behind idle buttons.
+    HabilitaAlrededor(false);
+    v_.Aceptar->setEnabled(true);
+    v_.Cancelar->setEnabled(true);
+    v_.Cancelar->setFocus();
+}
+
+void EditorConcursos::Aceptar_Click() {
+    const QString op = estado_.OperacionEnCurso;
+    bool guardado = false;
+    if (op == Alta || op == NuevaEdicion)
+        guardado = AltaConcurso();
+    else if (op == Modificar)
+        guardado = GuardaConcurso();
+    else if (op == Borrar)
+        BorraConcurso();
+    if (guardado) HabilitaAñadirBandaModo(false);
+}
+
+void EditorConcursos::Cancelar_Click() {
+    const QString op = estado_.OperacionEnCurso;
+    if (op == Alta) {
+        LimpiaConcurso();
+        {
+            const QSignalBlocker bloqueo(v_.ListaConcursos);
+            v_.ListaConcursos->setCurrentRow(-1);
+        }
+        // The list's selection change: with nothing selected no contest is active.
+        CargaConcurso();
+    } else if (op == NuevaEdicion) {
+        LimpiaConcurso();
+        CargaConcurso();
+    } else if (op == Modificar) {
+        MuestraConcurso();
+    } else if (op != Borrar) {
+        return;
+    }
+    VuelveAReposo();
+}
+
+// --- Showing a contest ---
+
+bool EditorConcursos::CargaConcurso() {
+    if (estado_.ActualizandoDatos) return false;
+    OcultaListaCategoriasCabrillo();
+    CargaTipoConcursos();
+    bool mostrado = false;
+    if (QListWidgetItem* item = v_.ListaConcursos->currentItem()) {
+        estado_.RegConcursos.emplace(
+            ConcursoPorNumero(*estado_.BaseConcursos, item->data(Qt::UserRole).toInt()));
+        if (!estado_.RegConcursos->eof()) {
+            panel_.setEnabled(true);
+            MuestraConcurso();
+            panel_.setEnabled(false);
+            mostrado = true;
+        } else {
+            LimpiaConcurso(); // gone meanwhile: no number of another contest stays on show
+        }
+        BloqueaCamposConcurso(true);
+    }
+    AsignaControl(*estado_.RegControl, "ConcursoActivo", panel_.text3[0]->text().toInt());
+    DerivaCamposAlCargar();
+    v_.HabilitaBotonesConcurso();
+    v_.AltaReg->setFocus();
+    return mostrado;
+}
+
+void EditorConcursos::MuestraConcurso() {
+    panel_.MuestraConcurso(*estado_.RegConcursos);
+    CargaResumenCabrillo();
+}
+
+void EditorConcursos::LimpiaConcurso() {
+    panel_.LimpiaConcurso();
+}
+
+void EditorConcursos::BloqueaCamposConcurso(bool bloquear) {
+    panel_.BloqueaCamposConcurso(bloquear);
+}
+
+void EditorConcursos::SeleccionaMes(const QString& mes) {
+    const int fila = PosicionMes(mes);
+    // The same month is listed again too, so that the list shows the contest as stored.
+    if (v_.ListaMeses->currentRow() == fila)
+        v_.ListaMeses_Click();
+    else
+        v_.ListaMeses->setCurrentRow(fila);
+}
+
+// --- Storing ---
+
+bool EditorConcursos::ConfirmaSinMes(const QString& accion, const QString& continua, const QString& cancela) {
+    if (!panel_.text3[CajaMes]->text().trimmed().isEmpty()) return true;
+    const QString texto = accion +
+                          "\n\nSe recomienda especificar el MES ya que será más fácil acceder al "
+                          "concurso.\n\n" +
+                          continua + "\n" + cancela;
+    if (MsgBox(texto, Icono::Ninguno, "Verificar MES del concurso", Botones::AceptarCancelar) ==
+        Respuesta::Aceptar)
+        return true;
+    panel_.text3[CajaMes]->setFocus();
+    return false;
+}
+
+bool EditorConcursos::CompruebaValores() {
+    auto& t = panel_.text3;
+    QStringList valores;
+    for (CampoTexto* caja : t)
+        valores << caja->text().trimmed();
+    qint16 indice = 0;
+    bool ok = VerificaTiposCampos(estado_.DefConcursos, valores, indice);
+    if (ok) {
+        const int noCabe = CajaQueNoCabe(estado_.DefConcursos, valores);
+        ok = noCabe < 0;
+        indice = static_cast<qint16>(noCabe);
+    }
+    if (!ok) {
+        if (indice >= 0 && indice < static_cast<qint16>(t.size())) t[static_cast<size_t>(indice)]->setFocus();
+        return false;
+    }
+    for (size_t i = 0; i < t.size(); ++i)
+        t[i]->setText(valores[static_cast<qsizetype>(i)]);
+    return true;
+}
+
+bool EditorConcursos::AltaConcurso() {
+    auto& t = panel_.text3;
+    if (!ConfirmaSinMes("Va dar de ALTA un concurso sin especificar el MES.",
+                        ".- Si pulsa ACEPTAR se continúa el ALTA sin incluir el MES.",
+                        ".- Si pulsa CANCELAR se cancela el ALTA concurso para poder introducir el MES."))
+        return false;
+    BaseDatos& bd = *estado_.BaseConcursos;
+    if (ExisteConcurso(bd, t[1]->text().trimmed(), t[2]->text().trimmed())) {
+        MsgBox("Ya hay un concurso con el MISMO NOMBRE y EDICIÓN", Icono::Critico, "CONCURSO");
+        t[1]->setFocus();
+        return false;
+    }
+    if (!CompruebaValores() || !ValidaConcurso()) return false;
+
+    const int numero = t[0]->text().toInt();
+    {
+        const CursorEspera espera;
+        BaseDatos::Transaccion transaccion(bd);
+        ConjuntoRegistros fila = NuevaFilaConcurso(bd);
+        fila.anade();
+        fila.asigna("NumeroOrden", numero);
+        panel_.CopiaEnFila(fila);
+        DerivaCamposAlGuardar(fila);
+        fila.actualiza();
+        ConjuntoRegistros& control = *estado_.RegControl;
+        control.edita();
+        control.asigna("UltimoConcurso", numero);
+        control.asigna("ConcursoActivo", numero);
+        control.actualiza();
+        if (estado_.OperacionEnCurso == NuevaEdicion)
+            CopiaResumenCabrillo();
+        else
+            InsertaResumenCabrillo();
+        transaccion.confirma();
+    }
+    SeleccionaMes(t[CajaMes]->text());
+    MsgBox("Alta de Concurso efectuada", Icono::Informacion, "ALTA");
+    VuelveAReposo();
+    return true;
+}
+
+bool EditorConcursos::GuardaConcurso() {
+    auto& t = panel_.text3;
+    if (!ConfirmaSinMes(
+            "Va MODIFICAR un concurso sin especificar el MES.",
+            ".- Si pulsa ACEPTAR se continúa la MODIFICACÓN sin incluir el MES.",
+            ".- Si pulsa CANCELAR se cancela la MODIFICACIÓN del concurso para poder introducir el "
+            "MES."))
+        return false;
+    BaseDatos& bd = *estado_.BaseConcursos;
+    ConjuntoRegistros& fila = *estado_.RegConcursos;
+    const QString nombre = t[1]->text().trimmed();
+    const QString edicion = t[2]->text().trimmed();
+    // Only a new name is looked up: a change of edition alone is the operator's own correction.
+    // The contest itself never counts as its own duplicate.
+    if (nombre != fila.texto("NombreConcurso") &&
+        ExisteConcurso(bd, nombre, edicion, fila.entero("NumeroOrden"))) {
+        MsgBox("Ya hay un concurso con el MISMO NOMBRE y EDICIÓN", Icono::Critico, "CONCURSO");
+        t[1]->setFocus();
+        return false;
+    }
+    if (!CompruebaValores() || !ValidaConcurso()) return false;
+    {
+        const CursorEspera espera;
+        BaseDatos::Transaccion transaccion(bd);
+        // The summary goes with the row, and its presets reach the check boxes stored below.
+        ModificaResumenCabrillo();
+        fila.edita();
+        panel_.CopiaEnFila(fila);
+        DerivaCamposAlGuardar(fila);
+        fila.actualiza();
+        transaccion.confirma();
+    }
+    SeleccionaMes(t[CajaMes]->text());
+    VuelveAReposo();
+    return true;
+}
+
+bool EditorConcursos::BorraConcurso() {
+    if (MsgBox("De verdad quiere BORRAR este CONCURSO", Icono::Critico, "VERIFICAR BORRADO DE QSO",
+               Botones::SiNo, Respuesta::No) != Respuesta::Si) {
+        VuelveAReposo();
+        estado_.OperacionEnCurso = Consulta;
+        return false;
+    }
+    const int numero = estado_.RegConcursos->entero("NumeroOrden");
+    {
+        // All of the contest goes, or none of it.
+        const CursorEspera espera;
+        BaseDatos& bd = *estado_.BaseConcursos;
+        BaseDatos::Transaccion transaccion(bd);
+        BorraFilasDelConcurso(bd, numero);
+        estado_.RegConcursos->borra();
+        ConjuntoRegistros& control = *estado_.RegControl;
+        control.edita();
+        control.asigna("ConcursoActivo", 0);
+        control.actualiza();
+        transaccion.confirma();
+    }
+    {
+        const QSignalBlocker bloqueo(v_.ListaConcursos);
+        for (int i = v_.ListaConcursos->count() - 1; i >= 0; --i)
+            if (v_.ListaConcursos->item(i)->data(Qt::UserRole).toInt() == numero)
+                delete v_.ListaConcursos->takeItem(i);
+        v_.ListaConcursos->setCurrentRow(-1);
+    }
+    LimpiaConcurso();
+    VuelveAReposo();
+    return true;
+}
+
+// --- Keys ---
+
+int EditorConcursos::CajaConFoco() const {
+    const auto& t = panel_.text3;
+    const auto it = std::find(t.begin(), t.end(), QApplication::focusWidget());
+    return it == t.end() ? -1 : static_cast<int>(it - t.begin());
+}
+
+int EditorConcursos::CajaTrasIntro(int caja) const {
+    const auto& t = panel_.text3;
+    const auto mostrada = [&](int i) { return !t[static_cast<size_t>(i)]->isHidden(); };
+    const auto habilitada = [&](int i) { return t[static_cast<size_t>(i)]->isEnabled(); };
+    switch (caja) {
+    case 1:
+        return CajaMes;
+    case CajaMes:
+        return 2;
+    case 2:
+        return mostrada(3) ? 3 : 4;
+    case 3:
+    case 4:
+    case 5:
+        return caja + 1;
+    case 6:
+        return mostrada(7) ? 7 : habilitada(8) ? 8 : 1;
+    case 7:
+        return habilitada(8) ? 8 : 1;
+    default:
+        return 1;
+    }
+}
+
+void EditorConcursos::MueveFoco(int caja, int paso) {
+    const auto& t = panel_.text3;
+    // Among boxes 1 to 7, round from either end.
+    for (int vueltas = 0; vueltas < 7; ++vueltas) {
+        caja += paso;
+        if (caja < 1 || caja > 7) caja = paso > 0 ? 1 : 7;
+        CampoTexto* destino = t[static_cast<size_t>(caja)];
+        if (!destino->isHidden() && destino->isEnabled()) {
+            destino->setFocus();
+            return;
+        }
+    }
+}
+
+bool EditorConcursos::NavegaCamposConcurso(QKeyEvent* tecla) {
+    if (tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab) return true;
+    const int caja = CajaConFoco();
+    if (caja < 0) return false;
+    switch (tecla->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (estado_.OperacionEnCurso == Alta && caja == 1) CargaCategoriasConcurso();
+        if (estado_.OperacionEnCurso != NuevaEdicion)
+            panel_.text3[static_cast<size_t>(CajaTrasIntro(caja))]->setFocus();
+        return true;
+    case Qt::Key_Up:
+        MueveFoco(caja, -1);
+        return true;
+    case Qt::Key_Down:
+        MueveFoco(caja, 1);
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,74 @@
+#pragma once
+#include "EstadoPrincipal.h"
+
+#include <QObject>
+#include <QString>
+
+class FConcursos;
+class PanelConcurso;
+class QKeyEvent;
+
+// The contest definition editor of the main window: new contest, new edition, change and
+// deletion through the window's buttons, loading the selected contest into the frame and storing
+// the frame into the contest row, and the keyboard movement between the frame's boxes.
+class EditorConcursos : public QObject {
+    Q_OBJECT
+public:
+    EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado);
+
+    void AltaReg_Click();
+    void NuevaEdicion_Click();
+    void ModificarReg_Click();
+    void BorrarReg_Click();
+    void Aceptar_Click();
+    void Cancelar_Click();
+
+    // Shows the contest selected in the list and makes it the active one; true if one was shown.
+    bool CargaConcurso();
+    void MuestraConcurso();
+    void LimpiaConcurso();
+    void BloqueaCamposConcurso(bool bloquear);
+    // Each stores and returns to idle, or refuses with the focus on the box at fault.
+    bool AltaConcurso();
+    bool GuardaConcurso();
+    bool BorraConcurso();
+    // Selects the month's entry in the month list, which lists its contests again.
+    void SeleccionaMes(const QString& mes);
+    // Enter, arrow and Tab keys while a contest is typed; true when the key was used.
+    bool NavegaCamposConcurso(QKeyEvent* tecla);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    // The lists, the screen size and the callsign frame: usable only while no edit is open.
+    void HabilitaAlrededor(bool habilitar);
+    bool IniciaEdicion();
+    void VuelveAReposo();
+    bool HayConcursoMostrado() const;
+    bool ConfirmaSinMes(const QString& accion, const QString& continua, const QString& cancela);
+    bool CompruebaValores();
+    int CajaConFoco() const;
+    int CajaTrasIntro(int caja) const;
+    void MueveFoco(int caja, int paso);
+
+    // Steps of the checks, the Cabrillo panel, the options, the presets and the user band and
+    // mode names, which come with those pieces; until then they do nothing (the checks accept).
+    // The store steps run inside the store's transaction on BaseConcursos.
+    bool ValidaConcurso() { return true; }
+    void OcultaListaCategoriasCabrillo() {}
+    void CargaTipoConcursos() {}
+    void CargaComboCabrillo20() {}
+    void CargaResumenCabrillo() {}
+    void InsertaResumenCabrillo() {}
+    void CopiaResumenCabrillo() {}
+    void ModificaResumenCabrillo() {}
+    void CargaCategoriasConcurso() {}
+    void DerivaCamposAlGuardar(ConjuntoRegistros&) {}
+    void DerivaCamposAlCargar() {}
+    void HabilitaAñadirBandaModo(bool) {}
+
+    FConcursos& v_;
+    EstadoPrincipal& estado_;
+    PanelConcurso& panel_;
+};
