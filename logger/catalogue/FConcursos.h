@@ -56,7 +56,7 @@ public:
     void Ayuda_Click();
     void FinClientes_Click();
 
-    // Controls, named as the description names them.
+    // Controls, under the names their objectName carries.
     QFrame* PanelBotonesConcurso;
     QPushButton *IniciarXkLumoCon, *Ayuda, *AltaReg, *NuevaEdicion, *ModificarReg, *BorrarReg, *IrContactos,
         *Aceptar, *Cancelar, *FinClientes;

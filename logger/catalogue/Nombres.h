@@ -6,7 +6,7 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// Every control carries its name from the description as objectName and an accessible name
+// Every control carries its program name as objectName (array elements as text3_4) and an accessible name
 // taken from its label (buttons and check boxes: their caption without the access-key mark),
 // so screen readers and tests find each one.
 void Nombra(QWidget* control, const QString& nombre, const QString& etiqueta);
