@@ -66,3 +66,11 @@ FConcursos::Carga PruebaVentana::Carga(const QString& linea) {
     }
     return c;
 }
+
+void EsPreguntaDeBorrado(const Aviso& pregunta, const QString& texto) {
+    EXPECT_EQ(pregunta.texto, texto);
+    EXPECT_EQ(pregunta.titulo, "VERIFICAR BORRADO DE QSO");
+    EXPECT_EQ(pregunta.icono, Icono::Critico);
+    EXPECT_EQ(pregunta.botones, Botones::SiNo);
+    EXPECT_EQ(pregunta.porDefecto, Respuesta::No);
+}

@@ -16,6 +16,8 @@ void AnadeConcurso(int numero, const QString& nombre, const QString& edicion, co
 void Ejecuta(const QString& sql);
 void EscribeControl(const QString& campo, int valor);
 int LeeControl(const QString& campo);
+// The deletion question: critical, Yes/No with No as the default.
+void EsPreguntaDeBorrado(const Aviso& pregunta, const QString& texto);
 
 // The main window with every box, the clock and the system calls faked.
 class PruebaVentana : public testing::Test {

@@ -448,12 +448,7 @@ TEST_F(Concursos, BorrarPreguntaYSeLlevaTodoLoDelConcurso) {
     avisos.respuestas = {Respuesta::No};
     Pulsa(Qt::Key_F12);
     ASSERT_EQ(avisos.cajas.size(), 1u);
-    const Aviso& pregunta = avisos.cajas[0];
-    EXPECT_EQ(pregunta.texto, "De verdad quiere BORRAR este CONCURSO");
-    EXPECT_EQ(pregunta.titulo, "VERIFICAR BORRADO DE QSO");
-    EXPECT_EQ(pregunta.icono, Icono::Critico);
-    EXPECT_EQ(pregunta.botones, Botones::SiNo);
-    EXPECT_EQ(pregunta.porDefecto, Respuesta::No);
+    EsPreguntaDeBorrado(avisos.cajas[0], "De verdad quiere BORRAR este CONCURSO");
     EXPECT_EQ(estado->OperacionEnCurso, "CONSULTA");
     EXPECT_EQ(Cuenta("Concursos", 5), 1);
     EXPECT_EQ(Cuenta("Contactos", 5), 2);

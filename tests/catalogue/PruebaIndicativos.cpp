@@ -289,12 +289,7 @@ TEST_F(Indicativos, BorrarPreguntaYNoDejaTodoComoEstaba) {
     avisos.respuestas = {Respuesta::No};
     Pulsa(Qt::Key_F12);
     ASSERT_EQ(avisos.cajas.size(), 1u);
-    const Aviso& pregunta = avisos.cajas[0];
-    EXPECT_EQ(pregunta.texto, "De verdad quiere BORRAR este Indicativo");
-    EXPECT_EQ(pregunta.titulo, "VERIFICAR BORRADO DE QSO");
-    EXPECT_EQ(pregunta.icono, Icono::Critico);
-    EXPECT_EQ(pregunta.botones, Botones::SiNo);
-    EXPECT_EQ(pregunta.porDefecto, Respuesta::No);
+    EsPreguntaDeBorrado(avisos.cajas[0], "De verdad quiere BORRAR este Indicativo");
     avisos.limpia();
     EXPECT_EQ(Filas().size(), 2);
     EXPECT_EQ(Lista(p.ListaIndicativos), (QStringList{"EA1AAA=1", "EA4BBB=4"}));
