@@ -75,12 +75,6 @@ QString Texto(const FilaFuente& f, const DefTabla& def, const char* campo) {
     return f.valores[static_cast<size_t>(PosicionCampo(def, campo))].toString();
 }
 
-void ExigeMes(const FilaFuente& f, const DefTabla& def) {
-    const QString mes = Texto(f, def, "Mes");
-    if (!mes.isEmpty() && MesesLista().indexOf(mes) < 1)
-        throw ErrorFuente(f.linea, QStringLiteral("mes desconocido \"%1\" (ENERO a DICIEMBRE)").arg(mes));
-}
-
 // Rows that the merge could not link or that would clash once delivered.
 void CompruebaNuevos(std::vector<FilaFuente>& filas, const std::vector<DefTabla>& tablas) {
     const DefTabla& concursos = tablas[0];
@@ -99,7 +93,6 @@ void CompruebaNuevos(std::vector<FilaFuente>& filas, const std::vector<DefTabla>
             throw ErrorFuente(f.linea, QStringLiteral("NumeroOrden %1 repetido").arg(numero));
         if (numeroPorNombre.contains(nombre.toCaseFolded()))
             throw ErrorFuente(f.linea, QStringLiteral("concurso \"%1\" repetido").arg(nombre));
-        ExigeMes(f, concursos);
         nombrePorNumero.insert(numero, nombre);
         numeroPorNombre.insert(nombre.toCaseFolded(), numero);
     }
@@ -127,7 +120,6 @@ void CompruebaMeses(const std::vector<FilaFuente>& filas, const DefTabla& def) {
         const QString nombre = Texto(f, def, "Concurso");
         if (nombre.trimmed().isEmpty()) throw ErrorFuente(f.linea, "la fila necesita Concurso");
         if (Texto(f, def, "Mes").isEmpty()) throw ErrorFuente(f.linea, "la fila necesita Mes");
-        ExigeMes(f, def);
         if (vistos.contains(nombre.toCaseFolded()))
             throw ErrorFuente(f.linea, QStringLiteral("concurso \"%1\" repetido").arg(nombre));
         vistos.insert(nombre.toCaseFolded());
@@ -179,8 +171,10 @@ std::vector<FilaFuente> LeeFuente(TipoEntrega tipo, const QString& texto) {
                               QStringLiteral("campo desconocido %1 en [%2]").arg(campo, actual->nombre));
         if (asignados.contains(pos)) throw ErrorFuente(linea, QStringLiteral("campo %1 repetido").arg(campo));
         asignados.insert(pos);
-        filas.back().valores[static_cast<size_t>(pos)] =
-            ConvierteValor(actual->campo(pos), l.mid(igual + 1).trimmed(), linea);
+        const QString valor = l.mid(igual + 1).trimmed();
+        if (actual->campo(pos).nombre == "Mes" && !valor.isEmpty() && MesesLista().indexOf(valor) < 1)
+            throw ErrorFuente(linea, QStringLiteral("mes desconocido \"%1\" (ENERO a DICIEMBRE)").arg(valor));
+        filas.back().valores[static_cast<size_t>(pos)] = ConvierteValor(actual->campo(pos), valor, linea);
     }
     if (tipo == TipoEntrega::NuevosConcursos)
         CompruebaNuevos(filas, tablas);
