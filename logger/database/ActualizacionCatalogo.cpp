@@ -60,12 +60,41 @@ std::vector<FilaEdicion> LeeEdiciones(BaseDatos& bd, const QString& año) {
     return filas;
 }
 
-// Looking a contest up by number in Contactos would scan the whole log without it.
-void IndexaContactos(BaseDatos& bd) {
-    bd.ejecuta("CREATE INDEX IF NOT EXISTS ContactosPorConcurso ON Contactos (NumeroOrden)");
+// Past editions that might still need a change. Most activations find only contests with QSOs
+// whose later edition bears exactly the same name, and those need nothing: this answers that
+// without comparing every name with every other by the collation.
+bool HayEdicionesPendientes(BaseDatos& bd, const QString& año) {
+    const QString y = Comillas(año);
+    ConjuntoRegistros r = bd.abreConjunto(
+        "SELECT c.NombreConcurso AS Nombre FROM Concursos c WHERE c.Edicion < " + y +
+        " AND NOT (EXISTS (SELECT 1 FROM Contactos k WHERE k.NumeroOrden = c.NumeroOrden) AND c.rowid IN "
+        "(SELECT a.rowid FROM Concursos a JOIN Concursos p ON p.NombreConcurso = a.NombreConcurso COLLATE "
+        "BINARY "
+        "WHERE a.Edicion < " +
+        y + " AND p.Edicion > a.Edicion))");
+    for (; !r.eof(); r.siguiente())
+        if (!EsConcursoActual(r.valor(0).toString())) return true;
+    return false;
+}
+
+QString Lista(const std::vector<qint64>& numeros) {
+    QStringList l;
+    for (qint64 n : numeros)
+        l << QString::number(n);
+    return l.join(',');
 }
 
 } // namespace
+
+// Every per-contest table is read by contest number; without these, each such read scans the
+// table, and Contactos grows with the log.
+void IndexaNumeroOrden(BaseDatos& bd) {
+    BaseDatos::Transaccion t(bd);
+    for (const char* tabla : {"Concursos", "ResumenCabrillo", "FormatoEspecial", "Contactos"})
+        bd.ejecuta(
+            QStringLiteral("CREATE INDEX IF NOT EXISTS %1PorNumeroOrden ON %1 (NumeroOrden)").arg(tabla));
+    t.confirma();
+}
 
 QString AñoActual() {
     return Hoy().toString(QStringLiteral("yyyy"));
@@ -134,30 +163,35 @@ void ActualizaEdicionResumen(BaseDatos& bd, int numero, const QString& edicion) 
     r.actualiza();
 }
 
+namespace {
+
+// Copies the rows of `tabla` that `donde` picks, field by field by position, and gives the copies
+// the contest number `numero` and, when not null, the edition `edicion`.
+void CopiaFilas(BaseDatos& bd, const QString& tabla, const QString& donde, int numero,
+                const QString& edicion = {}) {
+    // New rows take rowids above the last one, which is how the copies are told from the rest.
+    const qint64 ultima =
+        bd.abreConjunto("SELECT coalesce(max(rowid), 0) AS Ultima FROM " + tabla).valor(0).toLongLong();
+    bd.ejecuta("INSERT INTO " + tabla + " SELECT * FROM " + tabla + " WHERE " + donde + " ORDER BY rowid");
+    QString cambios = "NumeroOrden = " + Numero(numero);
+    if (!edicion.isNull()) cambios += ", Edicion = " + Comillas(edicion);
+    bd.ejecuta("UPDATE " + tabla + " SET " + cambios + " WHERE rowid > " + Numero(ultima));
+}
+
+QString PrimeraDelConcurso(const QString& tabla, int numero) {
+    return "rowid = (SELECT min(rowid) FROM " + tabla + " WHERE NumeroOrden = " + Numero(numero) + ")";
+}
+
+} // namespace
+
 int CreaNuevaEdicion(BaseDatos& bd, ConjuntoRegistros& control, int numero, const QString& edicion) {
+    if (bd.abreConjunto("Select NumeroOrden from Concursos where NumeroOrden = " + Numero(numero)).eof())
+        return 0;
     BaseDatos::Transaccion t(bd);
     const int nuevo = LeeUltimoConcurso(control) + 1;
-    const QString n = Numero(numero);
-    const QString destino = " where NumeroOrden = " + Numero(nuevo);
-
-    ConjuntoRegistros concurso = bd.abreConjunto("Select * from Concursos where NumeroOrden = " + n);
-    if (concurso.eof()) return 0;
-    ConjuntoRegistros nuevoConcurso = bd.abreConjunto("Select * from Concursos" + destino);
-    AñadeCopia(concurso, nuevoConcurso, nuevo, edicion);
-
-    ConjuntoRegistros resumen = bd.abreConjunto("Select * from ResumenCabrillo where NumeroOrden = " + n);
-    if (!resumen.eof()) {
-        ConjuntoRegistros nuevoResumen = bd.abreConjunto("Select * from ResumenCabrillo" + destino);
-        AñadeCopia(resumen, nuevoResumen, nuevo, edicion);
-    }
-
-    ConjuntoRegistros categorias = bd.abreConjunto("Select * from FormatoEspecial where NumeroOrden = " + n);
-    if (!categorias.eof()) {
-        ConjuntoRegistros nuevas = bd.abreConjunto("Select * from FormatoEspecial" + destino);
-        for (; !categorias.eof(); categorias.siguiente())
-            AñadeCopia(categorias, nuevas, nuevo);
-    }
-
+    CopiaFilas(bd, "Concursos", PrimeraDelConcurso("Concursos", numero), nuevo, edicion);
+    CopiaFilas(bd, "ResumenCabrillo", PrimeraDelConcurso("ResumenCabrillo", numero), nuevo, edicion);
+    CopiaFilas(bd, "FormatoEspecial", "NumeroOrden = " + Numero(numero), nuevo);
     GuardaUltimoConcurso(control, nuevo);
     t.confirma();
     return nuevo;
@@ -165,47 +199,57 @@ int CreaNuevaEdicion(BaseDatos& bd, ConjuntoRegistros& control, int numero, cons
 
 void ActualizaEdiciones(BaseDatos& bd, ConjuntoRegistros& control) {
     const QString año = AñoActual();
-    IndexaContactos(bd);
+    if (!HayEdicionesPendientes(bd, año)) return;
     std::vector<FilaEdicion> filas = LeeEdiciones(bd, año);
 
     std::unordered_map<qint64, EstadoGrupo> grupos;
-    bool hayCambios = false;
     for (const FilaEdicion& f : filas) {
         EstadoGrupo& g = grupos[f.grupo];
         g.rangoMaximo = std::max(g.rangoMaximo, f.rango);
         g.tieneActual = g.tieneActual || f.actual;
-        hayCambios = hayCambios || (f.anterior && !EsConcursoActual(f.nombre));
     }
-    if (!hayCambios) return;
 
-    // Every change of this pass is stored at once, or none.
-    BaseDatos::Transaccion t(bd);
+    // Decided in table order, as each change bears on the rows after it; stored together.
+    std::vector<qint64> borrar, borrarNumeros, mover, moverNumeros;
+    std::vector<int> copiar;
     for (const FilaEdicion& f : filas) {
         if (!f.anterior || EsConcursoActual(f.nombre)) continue;
         EstadoGrupo& g = grupos[f.grupo];
         if (f.conContactos) {
-            // This year's edition, once made, is later than every edition this pass looks at.
-            const bool posterior = g.tieneActual || g.rangoMaximo > f.rango;
-            if (posterior) continue;
-            CreaNuevaEdicion(bd, control, f.numero, año);
+            // This year's edition, once made, is later than every edition looked at here.
+            if (g.tieneActual || g.rangoMaximo > f.rango) continue;
+            copiar.push_back(f.numero);
         } else if (g.tieneActual) {
-            BaseDatos::Transaccion borrado(bd);
-            bd.ejecuta("Delete From Concursos Where rowid = " + Numero(f.fila));
-            BorraRegistrosConcurso(bd, "ResumenCabrillo", f.numero);
-            borrado.confirma();
+            borrar.push_back(f.fila);
+            borrarNumeros.push_back(f.numero);
         } else {
-            BaseDatos::Transaccion cambio(bd);
-            bd.ejecuta("Update Concursos Set Edicion = " + Comillas(año) +
-                       " Where rowid = " + Numero(f.fila));
-            ActualizaEdicionResumen(bd, f.numero, año);
-            cambio.confirma();
+            mover.push_back(f.fila);
+            moverNumeros.push_back(f.numero);
         }
         g.tieneActual = true;
     }
+
+    BaseDatos::Transaccion t(bd);
+    if (!borrar.empty()) {
+        // The deleted editions' categories stay, as they always have: no other contest takes the number.
+        bd.ejecuta("Delete From Concursos Where rowid In (" + Lista(borrar) + ")");
+        bd.ejecuta("Delete From ResumenCabrillo Where NumeroOrden In (" + Lista(borrarNumeros) + ")");
+    }
+    if (!mover.empty()) {
+        bd.ejecuta("Update Concursos Set Edicion = " + Comillas(año) + " Where rowid In (" + Lista(mover) +
+                   ")");
+        // The first summary row of each contest, as ActualizaEdicionResumen does one by one.
+        bd.ejecuta("Update ResumenCabrillo Set Edicion = " + Comillas(año) +
+                   " Where rowid In (Select min(rowid) From ResumenCabrillo Where NumeroOrden In (" +
+                   Lista(moverNumeros) + ") Group By NumeroOrden)");
+    }
+    for (int numero : copiar)
+        CreaNuevaEdicion(bd, control, numero, año);
     t.confirma();
 }
 
 void ActualizaCatalogo(BaseDatos& bd, ConjuntoRegistros& control) {
+    IndexaNumeroOrden(bd);
     ActualizaEdiciones(bd, control);
     AñadeNuevosConcursos(bd, control);
     CorrigeConcursos(bd);

@@ -11,6 +11,9 @@ QString AñoActual();
 // and written through it, so the caller's copy of the row stays what the file holds, and the
 // counter goes in the same transaction as the rows it numbers.
 
+// Indexes of the per-contest tables on NumeroOrden, made when missing.
+void IndexaNumeroOrden(BaseDatos& bd);
+
 // Every activation: ActualizaEdiciones, AñadeNuevosConcursos, then the contest corrections.
 void ActualizaCatalogo(BaseDatos& bd, ConjuntoRegistros& control);
 
@@ -25,8 +28,9 @@ bool ExisteEdicion(BaseDatos& bd, const QString& nombre, const QString& edicion)
 // Deletes the contest's rows of `tabla`; a failure ends it silently.
 void BorraRegistrosConcurso(BaseDatos& bd, const QString& tabla, int numero);
 void ActualizaEdicionResumen(BaseDatos& bd, int numero, const QString& edicion);
-// Copies contest `numero` with its Cabrillo summary and categories as edition `edicion` under the
-// number UltimoConcurso + 1, which it stores and returns.
+// Copies contest `numero` (its first row, first Cabrillo summary row and every category, field by
+// field by position) as edition `edicion` under the number UltimoConcurso + 1, which it stores and
+// returns; 0 when there is no such contest.
 int CreaNuevaEdicion(BaseDatos& bd, ConjuntoRegistros& control, int numero, const QString& edicion);
 
 // UltimoConcurso as the file holds it now, and its new value.

@@ -101,12 +101,9 @@ const std::array<CorreccionConcurso, 8>& CorreccionesConcursos() {
     return Correcciones;
 }
 
-void CorrigeConcurso(BaseDatos& bd, const CorreccionConcurso& c, const QString& edicion) {
-    const QString nombre = QString::fromUtf8(c.nombre);
-    ConjuntoRegistros concurso =
-        bd.abreConjunto("Select * from Concursos where NombreConcurso = " + Comillas(nombre) +
-                        "  and Edicion = " + Comillas(edicion) + " ");
-    if (concurso.eof()) return;
+namespace {
+
+void AplicaCorreccion(BaseDatos& bd, const CorreccionConcurso& c, ConjuntoRegistros& concurso) {
     const int numero = concurso.entero("NumeroOrden");
     BaseDatos::Transaccion t(bd);
     if (c.regla == ReglaResumen::Naranja)
@@ -116,8 +113,41 @@ void CorrigeConcurso(BaseDatos& bd, const CorreccionConcurso& c, const QString& 
     t.confirma();
 }
 
+} // namespace
+
+void CorrigeConcurso(BaseDatos& bd, const CorreccionConcurso& c, const QString& edicion) {
+    const QString nombre = QString::fromUtf8(c.nombre);
+    ConjuntoRegistros concurso =
+        bd.abreConjunto("Select * from Concursos where NombreConcurso = " + Comillas(nombre) +
+                        "  and Edicion = " + Comillas(edicion) + " ");
+    if (!concurso.eof()) AplicaCorreccion(bd, c, concurso);
+}
+
 void CorrigeConcursos(BaseDatos& bd) {
-    const QString año = AñoActual();
-    for (const CorreccionConcurso& c : Correcciones)
-        CorrigeConcurso(bd, c, año);
+    // One read finds every member's contest (the first of its name in table order), instead of one
+    // scan of the contests per member at every activation.
+    QStringList nombres, casos;
+    for (size_t i = 0; i < Correcciones.size(); ++i) {
+        const QString nombre = Comillas(QString::fromUtf8(Correcciones[i].nombre));
+        nombres << nombre;
+        casos << QStringLiteral("WHEN NombreConcurso = %1 THEN %2").arg(nombre).arg(i);
+    }
+    ConjuntoRegistros r =
+        bd.abreConjunto("SELECT CASE " + casos.join(' ') + " END AS Miembro, rowid AS Fila " +
+                        "FROM Concursos WHERE Edicion = " + Comillas(AñoActual()) +
+                        " AND NombreConcurso IN (" + nombres.join(',') + ") ORDER BY rowid");
+    std::array<qint64, Correcciones.size()> filas{};
+    for (; !r.eof(); r.siguiente()) {
+        qint64& fila = filas.at(static_cast<size_t>(r.valor(0).toInt()));
+        if (fila == 0) fila = r.valor(1).toLongLong();
+    }
+    // Stored together: one write to the disk at most, not one per contest.
+    BaseDatos::Transaccion t(bd);
+    for (size_t i = 0; i < Correcciones.size(); ++i) {
+        if (filas[i] == 0) continue;
+        ConjuntoRegistros concurso =
+            bd.abreConjunto("Select * from Concursos where rowid = " + QString::number(filas[i]));
+        if (!concurso.eof()) AplicaCorreccion(bd, Correcciones[i], concurso);
+    }
+    t.confirma();
 }

@@ -49,6 +49,33 @@ void FusionaNuevos(BaseDatos& bd, ConjuntoRegistros& control, const QString& arc
     t.confirma();
 }
 
+// For each contest name, its first row in table order when that row has no month, with the month
+// of the first row of the months file that names it and gives one. Names compare by the
+// collation, in one join rather than one scan of the contests per name of the file.
+std::vector<std::pair<qint64, QString>> MesesQueFaltan(BaseDatos& trabajo, const QString& archivo) {
+    trabajo.ejecuta("ATTACH DATABASE " + Comillas(QFileInfo(archivo).absoluteFilePath()) + " AS Entregada");
+    struct Separa {
+        BaseDatos& bd;
+        ~Separa() {
+            try {
+                bd.ejecuta("DETACH DATABASE Entregada");
+            } catch (const ErrorBD&) {
+            }
+        }
+    } separa{trabajo};
+    ConjuntoRegistros r = trabajo.abreConjunto(
+        "SELECT c.Fila, m.Mes FROM (SELECT rowid AS Fila, NombreConcurso, Mes, "
+        "row_number() OVER (PARTITION BY NombreConcurso ORDER BY rowid) AS Orden FROM main.Concursos) c "
+        "JOIN Entregada.Concursos m ON m.Concurso = c.NombreConcurso "
+        "WHERE c.Orden = 1 AND (c.Mes IS NULL OR c.Mes = '') AND m.Mes <> '' ORDER BY c.Fila, m.rowid");
+    std::vector<std::pair<qint64, QString>> meses;
+    for (; !r.eof(); r.siguiente()) {
+        const qint64 fila = r.valor(0).toLongLong();
+        if (meses.empty() || meses.back().first != fila) meses.emplace_back(fila, r.valor(1).toString());
+    }
+    return meses;
+}
+
 void BorraArchivo(const QString& archivo) {
     // A file that stays is merged again at the next start and adds nothing.
     for (const char* sufijo : {"", "-wal", "-shm"})
@@ -62,17 +89,12 @@ void AsignaMesesConcursos(const QString& nombreBaseDatos) {
     const QString archivo = ResuelveNombreArchivo(NombreMesesConcursos + QStringLiteral(".mdb"));
     if (!QFileInfo(archivo).isFile()) return;
     try {
-        auto meses = BaseDatos::Abre(archivo);
+        std::vector<std::pair<qint64, QString>> meses = MesesQueFaltan(*trabajo, archivo);
+        if (meses.empty()) return;
         BaseDatos::Transaccion t(*trabajo);
-        for (ConjuntoRegistros m = meses->abreConjunto("Concursos"); !m.eof(); m.siguiente()) {
-            ConjuntoRegistros r =
-                trabajo->abreConjunto("Select NombreConcurso, Mes From Concursos Where NombreConcurso = " +
-                                      Comillas(m.texto("Concurso")) + " ");
-            if (r.eof() || !r.texto("Mes").isEmpty()) continue;
-            r.edita();
-            r.asigna("Mes", m.valor("Mes"));
-            r.actualiza();
-        }
+        for (const auto& [fila, mes] : meses)
+            trabajo->ejecuta("Update Concursos Set Mes = " + Comillas(mes) +
+                             " Where rowid = " + QString::number(fila));
         t.confirma();
     } catch (const ErrorBD& e) {
         AvisaEnRegistro(archivo, e);
