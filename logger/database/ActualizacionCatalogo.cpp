@@ -40,16 +40,14 @@ struct EstadoGrupo {
 std::vector<FilaEdicion> LeeEdiciones(BaseDatos& bd, const QString& año) {
     const QString y = Comillas(año);
     ConjuntoRegistros r = bd.abreConjunto(
-        "SELECT rowid AS Fila, NumeroOrden, NombreConcurso, "
-        "dense_rank() OVER (ORDER BY NombreConcurso) AS Grupo, "
-        "dense_rank() OVER (ORDER BY Edicion) AS Rango, "
-        "coalesce(Edicion = " +
-        y + ", 0) AS Actual, coalesce(Edicion < " + y +
-        ", 0) AS Anterior, "
-        "CASE WHEN Edicion < " +
-        y +
-        " THEN EXISTS (SELECT 1 FROM Contactos WHERE Contactos.NumeroOrden = Concursos.NumeroOrden) "
-        "ELSE 0 END AS ConContactos FROM Concursos ORDER BY rowid");
+        QStringLiteral("SELECT rowid AS Fila, NumeroOrden, NombreConcurso, "
+                       "dense_rank() OVER (ORDER BY NombreConcurso) AS Grupo, "
+                       "dense_rank() OVER (ORDER BY Edicion) AS Rango, "
+                       "coalesce(Edicion = %1, 0) AS Actual, coalesce(Edicion < %1, 0) AS Anterior, "
+                       "CASE WHEN Edicion < %1 THEN EXISTS (SELECT 1 FROM Contactos "
+                       "WHERE Contactos.NumeroOrden = Concursos.NumeroOrden) ELSE 0 END AS ConContactos "
+                       "FROM Concursos ORDER BY rowid")
+            .arg(y));
     std::vector<FilaEdicion> filas;
     filas.reserve(static_cast<size_t>(r.cuenta()));
     for (; !r.eof(); r.siguiente()) {
@@ -66,12 +64,12 @@ std::vector<FilaEdicion> LeeEdiciones(BaseDatos& bd, const QString& año) {
 bool HayEdicionesPendientes(BaseDatos& bd, const QString& año) {
     const QString y = Comillas(año);
     ConjuntoRegistros r = bd.abreConjunto(
-        "SELECT c.NombreConcurso AS Nombre FROM Concursos c WHERE c.Edicion < " + y +
-        " AND NOT (EXISTS (SELECT 1 FROM Contactos k WHERE k.NumeroOrden = c.NumeroOrden) AND c.rowid IN "
-        "(SELECT a.rowid FROM Concursos a JOIN Concursos p ON p.NombreConcurso = a.NombreConcurso COLLATE "
-        "BINARY "
-        "WHERE a.Edicion < " +
-        y + " AND p.Edicion > a.Edicion))");
+        QStringLiteral("SELECT c.NombreConcurso AS Nombre FROM Concursos c WHERE c.Edicion < %1 AND NOT ("
+                       "EXISTS (SELECT 1 FROM Contactos k WHERE k.NumeroOrden = c.NumeroOrden) AND "
+                       "c.rowid IN (SELECT a.rowid FROM Concursos a JOIN Concursos p "
+                       "ON p.NombreConcurso = a.NombreConcurso COLLATE BINARY "
+                       "WHERE a.Edicion < %1 AND p.Edicion > a.Edicion))")
+            .arg(y));
     for (; !r.eof(); r.siguiente())
         if (!EsConcursoActual(r.valor(0).toString())) return true;
     return false;
@@ -231,7 +229,7 @@ void ActualizaEdiciones(BaseDatos& bd, ConjuntoRegistros& control) {
 
     BaseDatos::Transaccion t(bd);
     if (!borrar.empty()) {
-        // The deleted editions' categories stay, as they always have: no other contest takes the number.
+        // Their categories are kept: no later contest is ever given the same number.
         bd.ejecuta("Delete From Concursos Where rowid In (" + Lista(borrar) + ")");
         bd.ejecuta("Delete From ResumenCabrillo Where NumeroOrden In (" + Lista(borrarNumeros) + ")");
     }

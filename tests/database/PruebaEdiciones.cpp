@@ -115,6 +115,16 @@ TEST_F(Ediciones, DeHaceDosAñosConContactosNoSeCopiaSiExisteLaDelAñoPasado) {
                            "NumeroOrden=3|Edicion=2026"}));
 }
 
+TEST_F(Ediciones, ConContactosYLaEdicionActualEscritaDeOtraManeraNoSeCopia) {
+    b.concurso(1, "vge sprint", "2025");
+    b.contacto(1);
+    b.concurso(2, "VGE SPRINT", "2026");
+    b.ultimoConcurso(2);
+    actualiza();
+    EXPECT_EQ(concursos(), 2);
+    EXPECT_EQ(b.control->entero("UltimoConcurso"), 2);
+}
+
 TEST_F(Ediciones, UnaEdicionPasadaSinContactosDetrasDeOtraConContactosSeMueveNoSeBorra) {
     b.concurso(1, "PARLA-CW", "2024");
     b.contacto(1);

@@ -113,14 +113,14 @@ TEST_F(Entregados, SinCampoMesLoDejaNuloYLosMesesLoRellenanDespues) {
 
 TEST_F(Entregados, LosMesesSoloRellenanElPrimerConcursoDelNombreSiNoTieneMes) {
     b.concurso(1, "UNO", "2025", {{"Mes", "MAYO"}});
-    b.concurso(2, "UNO", "2026");
+    b.concurso(2, "uno", "2026"); // the same contest: names compare ignoring case
     b.concurso(3, "DOS", "2026", {{"Mes", ""}});
     auto meses = BaseDatos::Crea(NombreMesesConcursos);
     DefTabla def;
     def.nombre = "Concursos";
     def.agrega("Concurso", TipoCampo::Texto, 64).agrega("Mes", TipoCampo::Texto, 12);
     meses->creaTabla(def);
-    for (const char* nombre : {"UNO", "DOS"})
+    for (const char* nombre : {"UNO", "Dos"})
         meses->ejecuta(QStringLiteral("INSERT INTO Concursos VALUES ('%1', 'JUNIO')").arg(nombre));
     AsignaMesesConcursos(NombreBaseDatos);
     EXPECT_EQ(b.volcado("Select Mes From Concursos"), QStringList({"Mes=MAYO", "Mes=<nulo>", "Mes=JUNIO"}));
