@@ -4,6 +4,7 @@
 #include "DatosEntregados.h"
 #include "Reloj.h"
 
+#include <limits>
 #include <unordered_map>
 #include <vector>
 
@@ -187,6 +188,9 @@ int CreaNuevaEdicion(BaseDatos& bd, ConjuntoRegistros& control, int numero, cons
         return 0;
     BaseDatos::Transaccion t(bd);
     const int nuevo = LeeUltimoConcurso(control) + 1;
+    // The counter is a 16-bit field: once it is full no contest can be numbered, and failing here
+    // would stop the program at every start.
+    if (nuevo > std::numeric_limits<qint16>::max()) return 0;
     CopiaFilas(bd, "Concursos", PrimeraDelConcurso("Concursos", numero), nuevo, edicion);
     CopiaFilas(bd, "ResumenCabrillo", PrimeraDelConcurso("ResumenCabrillo", numero), nuevo, edicion);
     CopiaFilas(bd, "FormatoEspecial", "NumeroOrden = " + Numero(numero), nuevo);

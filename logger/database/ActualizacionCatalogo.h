@@ -30,7 +30,7 @@ void BorraRegistrosConcurso(BaseDatos& bd, const QString& tabla, int numero);
 void ActualizaEdicionResumen(BaseDatos& bd, int numero, const QString& edicion);
 // Copies contest `numero` (its first row, first Cabrillo summary row and every category, field by
 // field by position) as edition `edicion` under the number UltimoConcurso + 1, which it stores and
-// returns; 0 when there is no such contest.
+// returns; 0 when there is no such contest or no number is left.
 int CreaNuevaEdicion(BaseDatos& bd, ConjuntoRegistros& control, int numero, const QString& edicion);
 
 // UltimoConcurso as the file holds it now, and its new value.

@@ -135,6 +135,17 @@ TEST_F(Ediciones, UnaEdicionPasadaSinContactosDetrasDeOtraConContactosSeMueveNoS
     EXPECT_EQ(concursos(), 2);
 }
 
+TEST_F(Ediciones, SinNumerosLibresNoSeCopiaYElProgramaSigue) {
+    b.concurso(1, "UNO", "2025");
+    b.contacto(1);
+    b.concurso(2, "DOS", "2025");
+    b.ultimoConcurso(32767);
+    EXPECT_NO_THROW(actualiza());
+    EXPECT_EQ(concursos(), 2);
+    EXPECT_EQ(edicion(2), "2026");
+    EXPECT_EQ(b.control->entero("UltimoConcurso"), 32767);
+}
+
 TEST_F(Ediciones, ConsultasPequeñas) {
     b.concurso(1, "O'HIGGINS", "2025");
     b.concurso(2, "S.M. EL REY SSB", "2026");
