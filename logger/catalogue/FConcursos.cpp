@@ -1,10 +1,12 @@
 #include "FConcursos.h"
 
+#include "ActualizacionCatalogo.h"
 #include "AplicacionXk.h"
 #include "Archivos.h"
 #include "Arranque.h"
 #include "Avisos.h"
 #include "CampoTexto.h"
+#include "DatosEntregados.h"
 #include "DatosPrincipal.h"
 #include "EditorIndicativos.h"
 #include "EditorConcursos.h"
@@ -30,19 +32,10 @@
 #include <QVBoxLayout>
 
 namespace {
-// Steps that arrive with the shipped-data upgrades, the Cabrillo panel and the user band and
-// mode names; they do nothing until then.
-void AsignaMesesConcursos() {}
-void ActualizaEdiciones() {}
-void AñadeNuevosConcursos() {}
-void CorrigeConcurso(const char*) {}
+// Steps that arrive with the Cabrillo panel and the user band and mode names; they do nothing
+// until then.
 void CargaNombresUser() {}
 void IniciaTipoConcursos() {}
-
-// The named contests whose fixed corrections run at every activation before the work starts.
-constexpr const char* ConcursosCorregidos[] = {"S.M. EL REY CW", "S.M. EL REY SSb",      "EA PSK63",
-                                               "EA RTTY",        "MUNICIPIOS ESPAÑOLES", "CNCW",
-                                               "NARANJA-CW",     "NARANJA-PSK63"};
 
 QGroupBox* Marco(QWidget* padre, const QString& nombre, const QString& titulo) {
     auto* m = new QGroupBox(titulo, padre);
@@ -187,7 +180,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
     estado_.NombreBaseDatos = NombreBaseDatos;
 
     AñadeCampoMes();
-    AsignaMesesConcursos();
+    AsignaMesesConcursos(estado_.NombreBaseDatos);
     AbreBaseDatos(estado_);
     CargaControl();
 
@@ -232,10 +225,7 @@ void FConcursos::Form_Activate() {
     if (!estado_.ArranquePendiente || estado_.ActualizandoDatos) return;
     estado_.OperacionEnCurso.clear();
     estado_.ActualizandoDatos = true;
-    ActualizaEdiciones();
-    AñadeNuevosConcursos();
-    for (const char* nombre : ConcursosCorregidos)
-        CorrigeConcurso(nombre);
+    ActualizaCatalogo(*estado_.BaseConcursos, *estado_.RegControl);
     estado_.ActivarCheck = true;
     estado_.ActualizandoDatos = false;
 }

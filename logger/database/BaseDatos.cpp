@@ -339,7 +339,33 @@ bool BaseDatos::existeTabla(const QString& tabla) const {
     return rc == SQLITE_ROW;
 }
 
+int BaseDatos::versionEsquema() const {
+    Sentencia s = Prepara(db_, QStringLiteral("PRAGMA schema_version"));
+    Reinicia r(s.get());
+    if (sqlite3_step(s.get()) != SQLITE_ROW) Falla(db_);
+    return sqlite3_column_int(s.get(), 0);
+}
+
 DefTabla BaseDatos::definicionTabla(const QString& tabla) const {
+    // Every result set asks for its table's definition: read it once per version of the schema,
+    // which any connection's change of a table moves on.
+    const int version = versionEsquema();
+    if (version != versionDefiniciones_) {
+        definiciones_.clear();
+        versionDefiniciones_ = version;
+    }
+    const QString clave = tabla.toCaseFolded();
+    if (auto it = definiciones_.constFind(clave); it != definiciones_.cend()) {
+        DefTabla def = *it;
+        def.nombre = tabla;
+        return def;
+    }
+    DefTabla def = leeDefinicion(tabla);
+    definiciones_.insert(clave, def);
+    return def;
+}
+
+DefTabla BaseDatos::leeDefinicion(const QString& tabla) const {
     if (!existeTabla(tabla)) throw ErrorBD(QStringLiteral("No se encuentra la tabla '%1'.").arg(tabla));
     Sentencia s = Prepara(db_, QStringLiteral("SELECT name, type, dflt_value FROM pragma_table_info(?1)"));
     Reinicia r(s.get());

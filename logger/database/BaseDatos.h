@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QString>
 #include <QVariant>
 
@@ -91,9 +92,13 @@ public:
 
 private:
     BaseDatos(sqlite3* db, QString archivo);
+    int versionEsquema() const;
+    DefTabla leeDefinicion(const QString& tabla) const;
     sqlite3* db_;
     QString archivo_;
     int nivelTransaccion_ = 0;
+    mutable QHash<QString, DefTabla> definiciones_; // case-folded table name -> definition
+    mutable int versionDefiniciones_ = -1;
     friend class ConjuntoRegistros;
 };
 
