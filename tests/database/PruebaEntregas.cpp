@@ -93,10 +93,12 @@ TEST(Entregas, LosEjemplosDelRepositorioSeConstruyenYSeFusionan) {
     ASSERT_EQ(Herramienta("meses", XK_ENTREGAS "/XkConfLumoConcursos.txt", "XkConfLumoConcursos.mdb").codigo,
               0);
     BaseCatalogo b;
+    b.concurso(1, "COMBINADO DE MARZO", "2026");
+    b.ultimoConcurso(1);
     ActualizaCatalogo(*b.bd, *b.control);
     AsignaMesesConcursos(NombreBaseDatos);
-    EXPECT_EQ(b.cuenta("Concursos"), 3);
-    EXPECT_EQ(b.cuenta("Select * From Concursos Where Mes Is Null Or Mes = ''"), 0);
+    EXPECT_EQ(b.cuenta("Concursos"), 4);
+    EXPECT_EQ(b.valor("Select * From Concursos Where NumeroOrden = 1", "Mes"), "MARZO");
     // The delivered definitions already are what the corrections would make of them.
     const QStringList antes = b.volcadoCompleto();
     ActualizaCatalogo(*b.bd, *b.control);
