@@ -9,6 +9,7 @@
 #include "EditorIndicativos.h"
 #include "EditorConcursos.h"
 #include "Esquema.h"
+#include "FrameCategoria.h"
 #include "Nombres.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
@@ -37,7 +38,6 @@ void ActualizaEdiciones() {}
 void AñadeNuevosConcursos() {}
 void CorrigeConcurso(const char*) {}
 void CargaNombresUser() {}
-void IniciaTipoConcursos() {}
 
 // The named contests whose fixed corrections run at every activation before the work starts.
 constexpr const char* ConcursosCorregidos[] = {"S.M. EL REY CW", "S.M. EL REY SSb",      "EA PSK63",
@@ -311,9 +311,11 @@ void FConcursos::seleccionaFila(QListWidget* lista, int fila, void (FConcursos::
 
 void FConcursos::IniciarXkLumoCon_Click() {
     if (!CargaListaIndicativos()) return;
+    // Before the month shows its active contest, whose summary would otherwise be replaced on
+    // screen by the defaults.
+    Concurso->Categorias->IniciaTipoConcursos();
     CargaListaMeses();
     SeleccionaMesActivo();
-    IniciaTipoConcursos();
     HabilitaBotonesConcurso();
     AltaReg->setFocus();
     estado_.ArranquePendiente = false;
