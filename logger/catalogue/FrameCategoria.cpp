@@ -29,21 +29,23 @@ constexpr std::array<EtiquetaCaja, 9> EtiquetasCajas{{{"LCategoria", "Categoría
 constexpr size_t CajasVersion20 = 5;
 constexpr size_t CajasVersion30 = 9;
 
-// How a stored value is shown: an empty one keeps the default, is looked up as it is (and so
-// gives the first entry), or stands for another value.
+// What an empty (or null) stored value shows, per box in CajasCabrillo order: the default stays,
+// or the text given is looked up like any stored value (not found: the first entry).
 struct ReglaVacio {
     bool mantiene;
     const char* sustituto;
 };
-constexpr std::array<ReglaVacio, 9> ReglasVacio{{{true, nullptr},
-                                                 {false, ""},
-                                                 {false, ""},
-                                                 {false, ""},
-                                                 {false, ""},
-                                                 {false, ""},
-                                                 {false, "FIXED"},
-                                                 {true, nullptr},
-                                                 {true, nullptr}}};
+constexpr std::array<ReglaVacio, 9> ReglasVacio{{
+    {true, nullptr},  // Categoria
+    {false, ""},      // CatBanda
+    {false, ""},      // CatPotencia
+    {false, ""},      // CatModo
+    {false, ""},      // CatOverlay
+    {false, ""},      // CatAsistido
+    {false, "FIXED"}, // CatEstacion: no station type means a fixed station
+    {true, nullptr},  // CatTx
+    {true, nullptr},  // CatTime
+}};
 
 void Rellena(QComboBox* caja, std::span<const char* const> entradas, const char* predeterminado) {
     const QSignalBlocker bloqueo(caja);
