@@ -50,6 +50,7 @@ EditorConcursos::EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado)
     connect(v_.Cancelar, &QPushButton::clicked, this, &EditorConcursos::Cancelar_Click);
     for (CampoTexto* t : panel_.text3)
         t->installEventFilter(this);
+    ConectaCabrillo();
 }
 
 bool EditorConcursos::eventFilter(QObject* objeto, QEvent* evento) {

@@ -56,14 +56,18 @@ private:
     // mode names, which come with those pieces; until then they do nothing (the checks accept).
     // The store steps run inside the store's transaction on BaseConcursos.
     bool ValidaConcurso() { return true; }
-    void OcultaListaCategoriasCabrillo() {}
-    void CargaTipoConcursos() {}
-    void CargaComboCabrillo20() {}
-    void CargaResumenCabrillo() {}
-    void InsertaResumenCabrillo() {}
-    void CopiaResumenCabrillo() {}
-    void ModificaResumenCabrillo() {}
-    void CargaCategoriasConcurso() {}
+    // The Cabrillo panel and the presets (EditorCabrillo.cpp).
+    void ConectaCabrillo();
+    void OcultaListaCategoriasCabrillo();
+    void CargaTipoConcursos();
+    void CargaComboCabrillo20();
+    void CargaResumenCabrillo();
+    void InsertaResumenCabrillo();
+    void CopiaResumenCabrillo();
+    void ModificaResumenCabrillo();
+    void CargaCategoriasConcurso();
+    // Sets the exchange boxes a known contest and its category index (-1: none) imply.
+    void AjustaControlesCategoria(int indice);
     void DerivaCamposAlGuardar(ConjuntoRegistros&) {}
     void DerivaCamposAlCargar() {}
     void HabilitaAñadirBandaModo(bool) {}

@@ -11,6 +11,7 @@
 #include "EditorIndicativos.h"
 #include "EditorConcursos.h"
 #include "Esquema.h"
+#include "FrameCategoria.h"
 #include "Nombres.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
@@ -35,7 +36,6 @@ namespace {
 // Steps that arrive with the Cabrillo panel and the user band and mode names; they do nothing
 // until then.
 void CargaNombresUser() {}
-void IniciaTipoConcursos() {}
 
 QGroupBox* Marco(QWidget* padre, const QString& nombre, const QString& titulo) {
     auto* m = new QGroupBox(titulo, padre);
@@ -301,9 +301,11 @@ void FConcursos::seleccionaFila(QListWidget* lista, int fila, void (FConcursos::
 
 void FConcursos::IniciarXkLumoCon_Click() {
     if (!CargaListaIndicativos()) return;
+    // Before the month shows its active contest, whose summary would otherwise be replaced on
+    // screen by the defaults.
+    Concurso->Categorias->IniciaTipoConcursos();
     CargaListaMeses();
     SeleccionaMesActivo();
-    IniciaTipoConcursos();
     HabilitaBotonesConcurso();
     AltaReg->setFocus();
     estado_.ArranquePendiente = false;

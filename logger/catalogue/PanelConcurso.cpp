@@ -3,6 +3,7 @@
 #include "CampoTexto.h"
 #include "DatosConcursos.h"
 #include "DatosPrincipal.h"
+#include "FrameCategoria.h"
 #include "Nombres.h"
 
 #include <QCheckBox>
@@ -180,6 +181,8 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     PanelNuevaBanda->setObjectName("PanelNuevaBanda");
     PanelNuevaBanda->hide();
     columna->addWidget(PanelNuevaBanda);
+    Categorias = new FrameCategoria(this);
+    columna->addWidget(Categorias);
     columna->addStretch();
 
     opciones_ = {{EnviarNumeral, "EnviarNumeral"},

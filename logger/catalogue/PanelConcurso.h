@@ -6,6 +6,7 @@
 #include <vector>
 
 class CampoTexto;
+class FrameCategoria;
 class QAbstractButton;
 class QCheckBox;
 class QKeyEvent;
@@ -37,6 +38,7 @@ public:
     QGroupBox* SSFrame5;
     QCheckBox *NoRepetir, *RepetirEstacion, *RepetirEnCadaBanda, *RepetirEnCadaModo, *RepetirEnCadaHoras;
     QGroupBox* PanelNuevaBanda;
+    FrameCategoria* Categorias; // the Cabrillo summary, at the bottom
 
     // Empties the ten boxes; clears the band and mode boxes, the exchange boxes (the fixed and
     // variable letters choice stays), the repeat boxes and both time options.

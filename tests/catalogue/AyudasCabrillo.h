@@ -1,0 +1,128 @@
+#pragma once
+// The main window with contests that carry Cabrillo summaries, and what the tests read back.
+#include "Ayudas.h"
+
+#include "CampoTexto.h"
+#include "Esquema.h"
+#include "FrameCategoria.h"
+#include "PanelConcurso.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+
+#include <ostream>
+
+// Failures print the texts, not their bytes.
+inline void PrintTo(const QString& texto, std::ostream* os) {
+    *os << '"' << texto.toStdString() << '"';
+}
+
+inline ConjuntoRegistros FilaConcurso(int numero) {
+    return BaseDatos::Abre(NombreBaseDatos)
+        ->abreConjunto("Select * From Concursos Where NumeroOrden = " + QString::number(numero));
+}
+
+// The stored summary of a contest, fields joined with '|' in the order given.
+inline QString Resumen(int numero, const QStringList& campos) {
+    ConjuntoRegistros r =
+        BaseDatos::Abre(NombreBaseDatos)
+            ->abreConjunto("Select * From ResumenCabrillo Where NumeroOrden = " + QString::number(numero));
+    if (r.eof()) return "<ninguno>";
+    QStringList v;
+    for (const QString& c : campos)
+        v << (r.esNulo(c) ? "<nulo>" : r.texto(c));
+    return v.join('|');
+}
+
+inline int CuentaResumenes(int numero) {
+    return BaseDatos::Abre(NombreBaseDatos)
+        ->abreConjunto("Select * From ResumenCabrillo Where NumeroOrden = " + QString::number(numero))
+        .cuenta();
+}
+
+// The special categories of a contest in stored order, as "description=code".
+inline QStringList Especiales(int numero) {
+    ConjuntoRegistros r =
+        BaseDatos::Abre(NombreBaseDatos)
+            ->abreConjunto("Select * From FormatoEspecial Where NumeroOrden = " + QString::number(numero) +
+                           " Order By rowid");
+    QStringList v;
+    for (; !r.eof(); r.siguiente())
+        v << r.texto("CategoriaConcurso") + "=" + r.texto("CategoriaCabrillo");
+    return v;
+}
+
+inline void AnadeResumen(int numero, const QString& formato, const QString& asignaciones = {}) {
+    Ejecuta("Insert Into ResumenCabrillo (NumeroOrden, NombreConcurso, FormatoCabrillo) Values (" +
+            QString::number(numero) + ", 'X', " + (formato.isNull() ? "Null" : Comillas(formato)) + ")");
+    if (!asignaciones.isEmpty())
+        Ejecuta("Update ResumenCabrillo Set " + asignaciones +
+                " Where NumeroOrden = " + QString::number(numero));
+}
+
+inline void AnadeEspecial(int numero, const QString& descripcion, const QString& codigo) {
+    Ejecuta("Insert Into FormatoEspecial (NumeroOrden, CategoriaConcurso, CategoriaCabrillo) Values (" +
+            QString::number(numero) + ", " + Comillas(descripcion) + ", " + Comillas(codigo) + ")");
+}
+
+inline QStringList Entradas(const QComboBox* c) {
+    QStringList v;
+    for (int i = 0; i < c->count(); ++i)
+        v << c->itemText(i);
+    return v;
+}
+
+inline QStringList Entradas(const QListWidget* l) {
+    QStringList v;
+    for (int i = 0; i < l->count(); ++i)
+        v << l->item(i)->text();
+    return v;
+}
+
+class PruebaCabrillo : public PruebaVentana {
+protected:
+    PanelConcurso& P() { return *ventana->Concurso; }
+    FrameCategoria& F() { return *ventana->Concurso->Categorias; }
+    CampoTexto* Caja(int i) { return P().text3[static_cast<size_t>(i)]; }
+    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
+        QTest::keyClick(destino, tecla, mods);
+    }
+    void Escribe(const QString& texto) { QTest::keyClicks(QApplication::focusWidget(), texto); }
+    // Selected texts of the format box and the nine value boxes, joined with '|'.
+    QString Valores() {
+        QStringList v{F().CatConcurso->currentText()};
+        for (QComboBox* c : F().cajas)
+            v << c->currentText();
+        return v.join('|');
+    }
+    // Names of the value boxes on show.
+    QStringList Visibles() {
+        QStringList v;
+        for (QComboBox* c : F().cajas)
+            if (!c->isHidden()) v << c->objectName();
+        return v;
+    }
+    // Ticked exchange boxes: "E" sent, "R" received, then the item.
+    QStringList Intercambio() {
+        QStringList v;
+        const std::pair<QCheckBox*, const char*> casillas[] = {
+            {P().EnviarNumeral, "ENumeral"},  {P().EnviarLocator, "ELocator"},
+            {P().EnviarSiglas, "ESiglas"},    {P().EnviarZonaCQ, "EZonaCQ"},
+            {P().EnviarPuntos, "EPuntos"},    {P().RecibirNumeral, "RNumeral"},
+            {P().RecibirLocator, "RLocator"}, {P().RecibirSiglas, "RSiglas"},
+            {P().RecibirZonaCQ, "RZonaCQ"},   {P().RecibirPuntos, "RPuntos"}};
+        for (const auto& [c, nombre] : casillas)
+            if (c->isChecked()) v << nombre;
+        return v;
+    }
+    // Selects a contest of the list by its text, as a click does.
+    void EligeConcurso(const QString& texto) {
+        const auto items = ventana->ListaConcursos->findItems(texto, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << texto.toStdString();
+        ventana->ListaConcursos->setCurrentItem(items[0]);
+    }
+};
