@@ -52,10 +52,18 @@ private:
     int CajaTrasIntro(int caja) const;
     void MueveFoco(int caja, int paso);
 
-    // Steps of the checks, the Cabrillo panel, the options, the presets and the user band and
-    // mode names, which come with those pieces; until then they do nothing (the checks accept).
-    // The store steps run inside the store's transaction on BaseConcursos.
-    bool ValidaConcurso() { return true; }
+    QString IndicativoActivo() const;
+    // The checks before storing: refuses with the box shown and the focus on the box at fault,
+    // or writes the normalised values back into the boxes.
+    bool ValidaConcurso();
+    // The option fields and the values derived from them; inside the store's transaction.
+    void DerivaCamposAlGuardar(ConjuntoRegistros& fila);
+    // The options of the current row shown, and what loading derives stored back.
+    void DerivaCamposAlCargar();
+    void HabilitaAñadirBandaModo(bool habilitar);
+
+    // Steps of the Cabrillo panel and the presets, which come with those pieces; until then they
+    // do nothing. The store steps run inside the store's transaction on BaseConcursos.
     void OcultaListaCategoriasCabrillo() {}
     void CargaTipoConcursos() {}
     void CargaComboCabrillo20() {}
@@ -64,9 +72,6 @@ private:
     void CopiaResumenCabrillo() {}
     void ModificaResumenCabrillo() {}
     void CargaCategoriasConcurso() {}
-    void DerivaCamposAlGuardar(ConjuntoRegistros&) {}
-    void DerivaCamposAlCargar() {}
-    void HabilitaAñadirBandaModo(bool) {}
 
     FConcursos& v_;
     EstadoPrincipal& estado_;

@@ -6,8 +6,9 @@
 #include "Avisos.h"
 #include "CampoTexto.h"
 #include "DatosPrincipal.h"
-#include "EditorIndicativos.h"
 #include "EditorConcursos.h"
+#include "EditorIndicativos.h"
+#include "EditorNombresUser.h"
 #include "Esquema.h"
 #include "Nombres.h"
 #include "PanelConcurso.h"
@@ -30,13 +31,12 @@
 #include <QVBoxLayout>
 
 namespace {
-// Steps that arrive with the shipped-data upgrades, the Cabrillo panel and the user band and
-// mode names; they do nothing until then.
+// Steps that arrive with the shipped-data upgrades and the Cabrillo panel; they do nothing until
+// then.
 void AsignaMesesConcursos() {}
 void ActualizaEdiciones() {}
 void AñadeNuevosConcursos() {}
 void CorrigeConcurso(const char*) {}
-void CargaNombresUser() {}
 void IniciaTipoConcursos() {}
 
 // The named contests whose fixed corrections run at every activation before the work starts.
@@ -204,7 +204,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
 
 void FConcursos::CargaControl() {
     AbreControl(estado_);
-    CargaNombresUser();
+    CargaNombresUser(*Concurso, estado_);
     if (const auto opcion = OpcionTamaño(estado_.PorcentajePantalla))
         OpcionesTamaño[static_cast<size_t>(*opcion)]->setChecked(true);
 }

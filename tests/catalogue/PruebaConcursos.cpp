@@ -256,7 +256,9 @@ TEST_F(Concursos, IntroYFlechasRecorrenLasCajasMostradas) {
     Inicia();
     Pulsa(Qt::Key_F2);
     ASSERT_EQ(CajaConFoco(), 1);
-    // Without points sent the edition goes on to the locator; the UTC offset box is shown.
+    // Without points sent the edition goes on to the locator; the UTC offset box is shown, and
+    // repeating by hours opens the hours box.
+    P().RepetirEnCadaHoras->click();
     std::vector<int> recorrido;
     for (int i = 0; i < 8; ++i) {
         Pulsa(Qt::Key_Return);
