@@ -41,10 +41,8 @@ void EditorNombresUser::Abre(bool desdeBanda) {
     if (!estado_.EditandoConcurso || estado_.EditandoUser) return;
     panel_.PanelBandas->hide();
     panel_.PanelModos->hide();
-    panel_.AñadirBanda->hide();
-    panel_.AñadirModo->hide();
     // The rest of the frame is closed to the user; the panel itself stays usable.
-    panel_.EstableceHabilitado(false);
+    panel_.HabilitaSalvoNombresUser(false);
     v_.PanelBotonesConcurso->setEnabled(false);
     panel_.PanelNuevaBanda->show();
     estado_.EditandoUser = true;
@@ -75,9 +73,7 @@ void EditorNombresUser::CancelarCambios_Click() {
 void EditorNombresUser::Cierra() {
     panel_.PanelBandas->show();
     panel_.PanelModos->show();
-    panel_.AñadirBanda->show();
-    panel_.AñadirModo->show();
-    panel_.EstableceHabilitado(true);
+    panel_.HabilitaSalvoNombresUser(true);
     v_.PanelBotonesConcurso->setEnabled(true);
     panel_.PanelNuevaBanda->hide();
     estado_.EditandoUser = false;

@@ -3,6 +3,7 @@
 #include "Ayudas.h"
 
 #include "CampoTexto.h"
+#include "Esquema.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
 #include "PanelNombresUser.h"
@@ -65,7 +66,9 @@ protected:
         Pulsa(Qt::Key_F12);
         ASSERT_EQ(avisos.cajas.size(), 1u) << avisos.textos().join('|').toStdString();
         EXPECT_EQ(avisos.cajas[0].texto, texto);
-        if (foco >= 0) EXPECT_TRUE(Caja(foco)->hasFocus()) << foco;
+        if (foco >= 0) {
+            EXPECT_TRUE(Caja(foco)->hasFocus()) << foco;
+        }
         EXPECT_TRUE(estado->EditandoConcurso);
         EXPECT_TRUE(ventana->Aceptar->isEnabled());
         EXPECT_EQ(CuentaConcursos(), filas);
@@ -113,13 +116,13 @@ TEST_F(EditorOpciones, ValoresDerivadosAlGuardar) {
     EXPECT_FALSE(Concurso(42).siNo("NumeraloSiglas"));
 
     // The same exchange under names that never have it, and the one contest without reports.
-    for (const QString& nombre : {"HELVETIA 2026", "WLOTA (NO EXPEDICION)", "BARTG-RTTY-SPRINT"}) {
+    for (const QString nombre : {"HELVETIA 2026", "WLOTA (NO EXPEDICION)", "BARTG-RTTY-SPRINT"}) {
         Pulsa(Qt::Key_F4);
         P().EnviarSiglas->setChecked(false);
         Reescribe(Caja(1), nombre);
         Guarda();
         r = Concurso(42);
-        EXPECT_FALSE(r.siNo("NumeraloSiglas")) << nombre.toStdString();
+        EXPECT_EQ(r.siNo("NumeraloSiglas"), nombre == "BARTG-RTTY-SPRINT") << nombre.toStdString();
         EXPECT_EQ(r.siNo("EnviarRst"), nombre != "BARTG-RTTY-SPRINT") << nombre.toStdString();
         EXPECT_EQ(r.siNo("RecibirRst"), nombre != "BARTG-RTTY-SPRINT");
     }
@@ -229,9 +232,10 @@ TEST_F(EditorOpciones, ComprobacionesAntesDeGuardar) {
     Reescribe(Caja(9), "marzo");
 
     P().RepetirEnCadaHoras->click();
-    RechazaCon("Falta el número de horas en que se puede REPETIR ESTACIÓN (Poner 24 para repetir contacto por "
-               "dia )",
-               8);
+    RechazaCon(
+        "Falta el número de horas en que se puede REPETIR ESTACIÓN (Poner 24 para repetir contacto por "
+        "dia )",
+        8);
     EXPECT_EQ(avisos.pitidos, 1);
     Reescribe(Caja(8), "2400");
     RechazaCon("Error en formato de la hora.- Formato admitido: hh:mm. Hora igual o menor que 23 y minutos "
