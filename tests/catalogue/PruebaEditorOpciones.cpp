@@ -169,6 +169,16 @@ TEST_F(EditorOpciones, CambiosDelProgramaReaccionanComoClics) {
     EXPECT_EQ(Caja(8)->text(), "");
     EXPECT_FALSE(Caja(8)->isEnabled());
 
+    // "Number or letters" is the program's to fill: a mouse click does not tick it.
+    const auto clicEn = [&](QWidget* casilla) {
+        const QPoint punto = casilla->mapTo(ventana.get(), QPoint(6, casilla->height() / 2));
+        QTest::mouseClick(ventana->windowHandle(), Qt::LeftButton, {}, punto);
+    };
+    clicEn(P().NumeraloSiglas);
+    EXPECT_FALSE(P().NumeraloSiglas->isChecked());
+    clicEn(P().RecibirLocator); // the same click reaches an ordinary box
+    EXPECT_TRUE(P().RecibirLocator->isChecked());
+
     P().HoraLocal->click();
     EXPECT_TRUE(Caja(7)->isHidden());
     EXPECT_EQ(Caja(7)->text(), "");
