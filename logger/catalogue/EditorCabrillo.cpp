@@ -66,8 +66,7 @@ void EditorConcursos::CargaCategoriasConcurso() {
 }
 
 void EditorConcursos::AjustaControlesCategoria(int indice) {
-    const auto& reg = estado_.RegIndicativos;
-    const QString estacion = reg && !reg->eof() ? reg->texto("Indicativo") : QString();
+    const QString estacion = IndicativoActivo();
     const auto resultado = ResultadoCategoria(panel_.text3[1]->text(), indice, estacion);
     if (!resultado) return;
     // In this order: the option reactions that each box sets off leave the outcome's states.

@@ -4,11 +4,14 @@
 #include "CampoTexto.h"
 #include "DatosConcursos.h"
 #include "DatosPrincipal.h"
+#include "EditorNombresUser.h"
 #include "FConcursos.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
 #include "Reloj.h"
+#include "ValidacionConcurso.h"
 #include "Verificaciones.h"
+#include "VistaOpciones.h"
 
 #include <QApplication>
 
@@ -51,6 +54,26 @@ EditorConcursos::EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado)
     for (CampoTexto* t : panel_.text3)
         t->installEventFilter(this);
     ConectaCabrillo();
+    ConectaOpciones(panel_,
+                    {[this] { return IndicativoActivo(); }, [this] { return estado_.EditandoConcurso; },
+                     [this](const OpcionesConcurso& o) {
+                         if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
+                     }});
+    new EditorNombresUser(ventana, estado_);
+    // Until the startup upgrades end, a click on a band or mode box sends the focus to the name.
+    const auto antesDeArrancar = [this] {
+        if (!estado_.ActivarCheck) panel_.text3[1]->setFocus();
+    };
+    for (QCheckBox* c : panel_.SSCheck2)
+        connect(c, &QCheckBox::clicked, this, antesDeArrancar);
+    for (QCheckBox* c : panel_.SSCheck1)
+        connect(c, &QCheckBox::clicked, this, antesDeArrancar);
+}
+
+// The station callsign loaded in the callsign frame; empty when none is.
+QString EditorConcursos::IndicativoActivo() const {
+    const auto& reg = estado_.RegIndicativos;
+    return reg && !reg->eof() ? reg->texto("Indicativo") : QString();
 }
 
 bool EditorConcursos::eventFilter(QObject* objeto, QEvent* evento) {
@@ -126,8 +149,10 @@ void EditorConcursos::AltaReg_Click() {
     if (v_.ListaMeses->currentRow() > 0) t[CajaMes]->setText(v_.ListaMeses->currentItem()->text());
     BloqueaCamposConcurso(false);
     t[0]->setBloqueado(true);
-    panel_.HoraUTC->setChecked(true);
-    panel_.NoRepetir->setChecked(true);
+    OpcionesConcurso o = LeeOpciones(panel_);
+    PreparaNuevoConcurso(o, IndicativoActivo());
+    if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
+    MuestraOpciones(panel_, o, true);
     estado_.CampoActual = 1;
     t[1]->setFocus();
 }
@@ -137,6 +162,8 @@ void EditorConcursos::ModificarReg_Click() {
     if (!IniciaEdicion()) return;
     estado_.OperacionEnCurso = Modificar;
     BloqueaCamposConcurso(false);
+    // The hours box opens only when the contest repeats by hours.
+    MuestraOpciones(panel_, LeeOpciones(panel_), true);
     panel_.text3[0]->setBloqueado(true);
     estado_.CampoActual = 1;
     panel_.text3[1]->setFocus();
@@ -222,7 +249,6 @@ bool EditorConcursos::CargaConcurso() {
         BloqueaCamposConcurso(true);
     }
     AsignaControl(*estado_.RegControl, "ConcursoActivo", panel_.text3[0]->text().toInt());
-    DerivaCamposAlCargar();
     v_.HabilitaBotonesConcurso();
     v_.AltaReg->setFocus();
     return mostrado;
@@ -230,7 +256,21 @@ bool EditorConcursos::CargaConcurso() {
 
 void EditorConcursos::MuestraConcurso() {
     panel_.MuestraConcurso(*estado_.RegConcursos);
+    DerivaCamposAlCargar();
     CargaResumenCabrillo();
+}
+
+void EditorConcursos::DerivaCamposAlCargar() {
+    ConjuntoRegistros& fila = *estado_.RegConcursos;
+    const CargaDeOpciones carga = CargaOpciones(fila, IndicativoActivo());
+    if (carga.opciones.desfaseUTC) estado_.DesfaseUTC = *carga.opciones.desfaseUTC;
+    MuestraOpciones(panel_, carga.opciones, false);
+    GuardaDerivadosCarga(fila, carga);
+}
+
+void EditorConcursos::HabilitaAñadirBandaModo(bool habilitar) {
+    panel_.AñadirBanda->setEnabled(habilitar);
+    panel_.AñadirModo->setEnabled(habilitar);
 }
 
 void EditorConcursos::LimpiaConcurso() {
@@ -284,6 +324,37 @@ bool EditorConcursos::CompruebaValores() {
     for (size_t i = 0; i < t.size(); ++i)
         t[i]->setText(valores[static_cast<qsizetype>(i)]);
     return true;
+}
+
+bool EditorConcursos::ValidaConcurso() {
+    auto& t = panel_.text3;
+    DatosValidacion datos;
+    for (CampoTexto* caja : t)
+        datos.valores << caja->text();
+    datos.opciones = LeeOpciones(panel_);
+    for (size_t i = 0; i < datos.bandas.size(); ++i)
+        datos.bandas[i] = panel_.SSCheck2[i]->isChecked();
+    for (size_t i = 0; i < datos.modos.size(); ++i)
+        datos.modos[i] = panel_.SSCheck1[i]->isChecked();
+    datos.indicativo = IndicativoActivo();
+    const ResultadoValidacion r = ::ValidaConcurso(datos);
+    if (r.muestraHoras) t[8]->setText(r.valores[8]);
+    if (!r.acepta()) {
+        MuestraRechazo(*r.rechazo);
+        if (r.rechazo->foco >= 0) t[static_cast<size_t>(r.rechazo->foco)]->setFocus();
+        return false;
+    }
+    for (size_t i = 0; i < t.size(); ++i)
+        if (t[i]->text() != r.valores[static_cast<qsizetype>(i)])
+            t[i]->setText(r.valores[static_cast<qsizetype>(i)]);
+    return true;
+}
+
+void EditorConcursos::DerivaCamposAlGuardar(ConjuntoRegistros& fila) {
+    OpcionesConcurso o = LeeOpciones(panel_);
+    GuardaOpciones(fila, o, panel_.text3[1]->text(), IndicativoActivo());
+    if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
+    MuestraOpciones(panel_, o, estado_.EditandoConcurso);
 }
 
 bool EditorConcursos::AltaConcurso() {

@@ -52,11 +52,18 @@ private:
     int CajaTrasIntro(int caja) const;
     void MueveFoco(int caja, int paso);
 
-    // Steps of the checks, the Cabrillo panel, the options, the presets and the user band and
-    // mode names, which come with those pieces; until then they do nothing (the checks accept).
-    // The store steps run inside the store's transaction on BaseConcursos.
-    bool ValidaConcurso() { return true; }
-    // The Cabrillo panel and the presets (EditorCabrillo.cpp).
+    QString IndicativoActivo() const;
+    // The checks before storing: refuses with the box shown and the focus on the box at fault,
+    // or writes the normalised values back into the boxes.
+    bool ValidaConcurso();
+    // The option fields and the values derived from them; inside the store's transaction.
+    void DerivaCamposAlGuardar(ConjuntoRegistros& fila);
+    // The options of the current row shown, and what loading derives stored back.
+    void DerivaCamposAlCargar();
+    void HabilitaAñadirBandaModo(bool habilitar);
+
+    // The Cabrillo panel and the presets (EditorCabrillo.cpp). The store steps run inside the
+    // store's transaction on BaseConcursos.
     void ConectaCabrillo();
     void OcultaListaCategoriasCabrillo();
     void CargaTipoConcursos();
@@ -68,9 +75,6 @@ private:
     void CargaCategoriasConcurso();
     // Sets the exchange boxes a known contest and its category index (-1: none) imply.
     void AjustaControlesCategoria(int indice);
-    void DerivaCamposAlGuardar(ConjuntoRegistros&) {}
-    void DerivaCamposAlCargar() {}
-    void HabilitaAñadirBandaModo(bool) {}
 
     FConcursos& v_;
     EstadoPrincipal& estado_;

@@ -8,8 +8,9 @@
 #include "CampoTexto.h"
 #include "DatosEntregados.h"
 #include "DatosPrincipal.h"
-#include "EditorIndicativos.h"
 #include "EditorConcursos.h"
+#include "EditorIndicativos.h"
+#include "EditorNombresUser.h"
 #include "Esquema.h"
 #include "FrameCategoria.h"
 #include "Nombres.h"
@@ -33,9 +34,6 @@
 #include <QVBoxLayout>
 
 namespace {
-// Steps that arrive with the Cabrillo panel and the user band and mode names; they do nothing
-// until then.
-void CargaNombresUser() {}
 
 QGroupBox* Marco(QWidget* padre, const QString& nombre, const QString& titulo) {
     auto* m = new QGroupBox(titulo, padre);
@@ -197,7 +195,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
 
 void FConcursos::CargaControl() {
     AbreControl(estado_);
-    CargaNombresUser();
+    CargaNombresUser(*Concurso, estado_);
     if (const auto opcion = OpcionTamaño(estado_.PorcentajePantalla))
         OpcionesTamaño[static_cast<size_t>(*opcion)]->setChecked(true);
 }

@@ -5,11 +5,14 @@
 #include "DatosPrincipal.h"
 #include "FrameCategoria.h"
 #include "Nombres.h"
+#include "PanelNombresUser.h"
+#include "VistaOpciones.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -38,7 +41,7 @@ QCheckBox* Casilla(QWidget* padre, const QString& nombre, const QString& titulo)
     return c;
 }
 
-QRadioButton* Opcion(QWidget* padre, const QString& nombre, const QString& titulo) {
+QRadioButton* BotonOpcion(QWidget* padre, const QString& nombre, const QString& titulo) {
     auto* o = new QRadioButton(titulo, padre);
     Nombra(o, nombre, titulo);
     return o;
@@ -134,8 +137,8 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
 
     auto* hora = new QHBoxLayout;
     Label3 = Etiqueta(this, "Label3", "Hora para el CONCURSO :");
-    HoraLocal = Opcion(this, "HoraLocal", "Hora LOCAL");
-    HoraUTC = Opcion(this, "HoraUTC", "Hora UTC");
+    HoraLocal = BotonOpcion(this, "HoraLocal", "Hora LOCAL");
+    HoraUTC = BotonOpcion(this, "HoraUTC", "Hora UTC");
     for (QWidget* w : std::initializer_list<QWidget*>{Label3, HoraLocal, HoraUTC, LabelUTC, text3[7]})
         hora->addWidget(w);
     columna->addLayout(hora);
@@ -175,12 +178,20 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     bandasModos->addWidget(PanelBandas);
     bandasModos->addWidget(PanelModos);
     columna->addLayout(bandasModos);
+    auto* añadir = new QHBoxLayout;
+    AñadirBanda = Boton(this, "AñadirBanda", "Añadir nueva BANDA");
+    AñadirModo = Boton(this, "AñadirModo", "Añadir nuevo MODO");
+    // Only during an edit.
+    AñadirBanda->setEnabled(false);
+    AñadirModo->setEnabled(false);
+    añadir->addWidget(AñadirBanda);
+    añadir->addWidget(AñadirModo);
+    columna->addLayout(añadir);
 
-    // Laid over the band and mode frames only while the user names edit them.
-    PanelNuevaBanda = new QGroupBox(QStringLiteral("&Añadir o cambiar  USER de Banda o Modo"), this);
-    PanelNuevaBanda->setObjectName("PanelNuevaBanda");
+    // Over the top of the frame, in place of the band and mode frames, only while open.
+    PanelNuevaBanda = new PanelNombresUser(this);
     PanelNuevaBanda->hide();
-    columna->addWidget(PanelNuevaBanda);
+    columna->insertWidget(0, PanelNuevaBanda);
     Categorias = new FrameCategoria(this);
     columna->addWidget(Categorias);
     columna->addStretch();
@@ -210,11 +221,6 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     text3[3]->hide();
     LabelUTC->hide();
     text3[7]->hide();
-    QObject::connect(EnviarPuntos, &QCheckBox::toggled, text3[3], &QWidget::setVisible);
-    QObject::connect(HoraUTC, &QRadioButton::toggled, this, [this](bool utc) {
-        LabelUTC->setVisible(utc);
-        text3[7]->setVisible(utc);
-    });
 }
 
 void PanelConcurso::LimpiaConcurso() {
@@ -224,20 +230,10 @@ void PanelConcurso::LimpiaConcurso() {
         c->setChecked(false);
     for (QCheckBox* c : SSCheck1)
         c->setChecked(false);
-    for (QCheckBox* c :
-         {EnviarNumeral, EnviarLocator, EnviarSiglas, EnviarZonaCQ, EnviarPuntos, RecibirNumeral,
-          RecibirLocator, RecibirSiglas, RecibirZonaCQ, RecibirPuntos, NumeraloSiglas, NoRepetir,
-          RepetirEstacion, RepetirEnCadaBanda, RepetirEnCadaModo, RepetirEnCadaHoras})
-        c->setChecked(false);
-    LimpiaHora();
-}
-
-void PanelConcurso::LimpiaHora() {
-    for (QRadioButton* o : {HoraLocal, HoraUTC}) {
-        o->setAutoExclusive(false);
-        o->setChecked(false);
-        o->setAutoExclusive(true);
-    }
+    // Unticking reaches no time option and computes no offset: no station callsign is needed.
+    OpcionesConcurso o = LeeOpciones(*this);
+    LimpiaOpciones(o, QString());
+    MuestraOpciones(*this, o, false);
 }
 
 void PanelConcurso::MuestraConcurso(const ConjuntoRegistros& fila) {
@@ -249,10 +245,6 @@ void PanelConcurso::MuestraConcurso(const ConjuntoRegistros& fila) {
         SSCheck2[i]->setChecked(fila.siNo(QStringLiteral("Banda%1").arg(i)));
     for (size_t i = 0; i < SSCheck1.size(); ++i)
         SSCheck1[i]->setChecked(fila.siNo(QStringLiteral("Modo%1").arg(i)));
-    // A row with neither time reference shows neither.
-    LimpiaHora();
-    for (const auto& [control, campo] : opciones_)
-        if (fila.siNo(campo) || !qobject_cast<QRadioButton*>(control)) control->setChecked(fila.siNo(campo));
 }
 
 void PanelConcurso::CopiaEnFila(ConjuntoRegistros& fila) const {
@@ -271,6 +263,21 @@ void PanelConcurso::AjustaLongitudesConcurso(const DefTabla& defConcursos, int e
     for (size_t i = 0; i < text3.size(); ++i)
         if (const DefCampo* campo = CampoDeCaja(defConcursos, static_cast<int>(i)))
             if (const auto largo = LongitudMaxima(*campo, extra)) text3[i]->setMaxLength(*largo);
+}
+
+void PanelConcurso::HabilitaSalvoNombresUser(bool habilitar) {
+    if (!habilitar) {
+        cerrados_.clear();
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w != PanelNuevaBanda && !w->testAttribute(Qt::WA_ForceDisabled)) {
+                w->setEnabled(false);
+                cerrados_.push_back(w);
+            }
+    } else {
+        for (QWidget* w : cerrados_)
+            w->setEnabled(true);
+        cerrados_.clear();
+    }
 }
 
 void PanelConcurso::BloqueaCamposConcurso(bool bloquear) {

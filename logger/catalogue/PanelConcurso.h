@@ -7,10 +7,12 @@
 
 class CampoTexto;
 class FrameCategoria;
+class PanelNombresUser;
 class QAbstractButton;
 class QCheckBox;
 class QKeyEvent;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 
 // The frame with the definition of the selected contest: its ten boxes, the band and mode check
@@ -37,23 +39,26 @@ public:
     QRadioButton *HoraLocal, *HoraUTC;
     QGroupBox* SSFrame5;
     QCheckBox *NoRepetir, *RepetirEstacion, *RepetirEnCadaBanda, *RepetirEnCadaModo, *RepetirEnCadaHoras;
-    QGroupBox* PanelNuevaBanda;
+    QPushButton *AñadirBanda, *AñadirModo;
+    PanelNombresUser* PanelNuevaBanda;
     FrameCategoria* Categorias; // the Cabrillo summary, at the bottom
 
     // Empties the ten boxes; clears the band and mode boxes, the exchange boxes (the fixed and
-    // variable letters choice stays), the repeat boxes and both time options.
+    // variable letters choice stays), the repeat boxes and both time options, with their reactions.
     void LimpiaConcurso();
-    // The contest row into the boxes, check boxes and options; HorasRepeticion and Mes only when
-    // not empty.
+    // The contest row into the boxes and the band and mode check boxes; the options and the boxes
+    // they drive are the editor's (CargaOpciones).
     void MuestraConcurso(const ConjuntoRegistros& fila);
     // The boxes (but the key NumeroOrden), check boxes and options into the row being added or edited.
     void CopiaEnFila(ConjuntoRegistros& fila) const;
     void AjustaLongitudesConcurso(const DefTabla& defConcursos, int extra);
     void BloqueaCamposConcurso(bool bloquear);
-    // Unticks both time options, which option buttons cannot do on their own.
-    void LimpiaHora();
+    // Closes or reopens everything in the frame but the user names panel, which stays usable
+    // while open; what was closed before stays closed.
+    void HabilitaSalvoNombresUser(bool habilitar);
 
 private:
     // Check boxes and options stored one to one, with their field in Concursos.
     std::vector<std::pair<QAbstractButton*, QString>> opciones_;
+    std::vector<QWidget*> cerrados_;
 };

@@ -54,6 +54,8 @@ protected:
         AnadeConcurso(5, "CNCW", "2025", "MARZO");
         AnadeConcurso(6, "CNCW", "2024", "MARZO");
         AnadeConcurso(7, "SIN MES", "2025", QVariant());
+        // Every stored contest allows some band and some mode.
+        Ejecuta("Update Concursos Set Banda1 = 1, Modo1 = 1");
         EscribeControl("UltimoConcurso", 41);
         EscribeControl("ConcursoActivo", 5);
     }
@@ -191,6 +193,8 @@ TEST_F(Concursos, MesVacioConfirmadoOCanceladoYMesesQueEligenLaLista) {
     Pulsa(Qt::Key_F2);
     EXPECT_EQ(Caja(9)->text(), "");
     Escribe("vacio");
+    P().SSCheck2[1]->click();
+    P().SSCheck1[1]->click();
 
     avisos.respuestas = {Respuesta::Cancelar};
     Pulsa(Qt::Key_F12);
@@ -241,22 +245,25 @@ TEST_F(Concursos, MesVacioConfirmadoOCanceladoYMesesQueEligenLaLista) {
     Pulsa(Qt::Key_Escape);
     EXPECT_EQ(Caja(9)->text(), "DICIEMBRE");
 
-    // A month that is no month name stays reachable under "Sin Mes".
+    // A month that is no month name is refused on the month box.
     Pulsa(Qt::Key_F4);
     Pulsa(Qt::Key_Return);
     Reescribe("PRIMAVERA");
+    avisos.limpia();
     Pulsa(Qt::Key_F12);
-    EXPECT_EQ(Concurso(42).texto("Mes"), "PRIMAVERA");
-    EXPECT_EQ(v.ListaMeses->currentRow(), 0);
-    EXPECT_EQ(Textos(v.ListaConcursos), (QStringList{"SIN MES - 2025", "VACIO - 2026"}));
-    EXPECT_EQ(Seleccionado(), "VACIO - 2026");
+    EXPECT_EQ(avisos.textos(), QStringList{"El NOMBRE del MES no es correcto"});
+    EXPECT_EQ(CajaConFoco(), 9);
+    EXPECT_EQ(Concurso(42).texto("Mes"), "DICIEMBRE");
+    EXPECT_EQ(estado->OperacionEnCurso, "MODIFICAR");
 }
 
 TEST_F(Concursos, IntroYFlechasRecorrenLasCajasMostradas) {
     Inicia();
     Pulsa(Qt::Key_F2);
     ASSERT_EQ(CajaConFoco(), 1);
-    // Without points sent the edition goes on to the locator; the UTC offset box is shown.
+    // Without points sent the edition goes on to the locator; the UTC offset box is shown, and
+    // repeating by hours opens the hours box.
+    P().RepetirEnCadaHoras->click();
     std::vector<int> recorrido;
     for (int i = 0; i < 8; ++i) {
         Pulsa(Qt::Key_Return);
@@ -270,6 +277,7 @@ TEST_F(Concursos, IntroYFlechasRecorrenLasCajasMostradas) {
     P().HoraLocal->click();
     EXPECT_FALSE(Caja(3)->isHidden());
     EXPECT_TRUE(Caja(7)->isHidden());
+    Caja(1)->setFocus(); // ticking points put the focus on them
     recorrido.clear();
     for (int i = 0; i < 8; ++i) {
         Pulsa(Qt::Key_Return);
@@ -413,6 +421,9 @@ TEST_F(Concursos, ModificarRechazaDuplicadosYSeriesNoNumericas) {
     Pulsa(Qt::Key_Down);
     ASSERT_EQ(CajaConFoco(), 2);
     Reescribe("2024");
+    // The CNCW preset applied on the last store asks for the letters sent.
+    Caja(6)->setFocus();
+    Reescribe("M");
     Pulsa(Qt::Key_F12);
     EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
     EXPECT_EQ(Concurso(5).texto("Edicion"), "2024");
@@ -493,6 +504,8 @@ TEST_F(Concursos, UnFalloAlDarDeAltaNoDejaNiFilaNiContador) {
     Inicia();
     Pulsa(Qt::Key_F2);
     Escribe("NUEVO");
+    P().SSCheck2[1]->click();
+    P().SSCheck1[1]->click();
     // The counter is written after the row: the row must not outlive its failure.
     Ejecuta(
         "Create Trigger FallaControl Before Update On Control Begin Select Raise(Abort, 'fallo de prueba'); "
