@@ -57,8 +57,19 @@ void EditorConcursos::CopiaResumenCabrillo() {
 
 void EditorConcursos::ModificaResumenCabrillo() {
     // The summary takes the name and edition being stored with it, so its copy never lags behind
-    // a renamed contest.
-    InsertaResumenCabrillo();
+    // a renamed contest. Its presets were applied before the checks.
+    const auto& t = panel_.text3;
+    panel_.Categorias->GuardaResumenCabrillo(*estado_.BaseConcursos, t[0]->text().toInt(), t[1]->text(),
+                                             t[2]->text());
+}
+
+void EditorConcursos::AjustaControlesAntesDeGuardar() {
+    // Applied again after a refusal, the presets would empty the letters the operator has just
+    // typed in answer to it.
+    std::pair<QString, int> clave{panel_.text3[1]->text(), panel_.Categorias->IndiceCategoriaElegida()};
+    if (presetsAplicados_ == clave) return;
+    AjustaControlesCategoria(clave.second);
+    presetsAplicados_ = std::move(clave);
 }
 
 void EditorConcursos::CargaCategoriasConcurso() {

@@ -122,6 +122,7 @@ bool EditorConcursos::IniciaEdicion() {
     v_.AjustaLongitudesConcurso(0);
     estado_.EditandoConcurso = true;
     panel_.text3[0]->setBloqueado(true);
+    presetsAplicados_.reset();
     return true;
 }
 
@@ -418,11 +419,13 @@ bool EditorConcursos::GuardaConcurso() {
         t[1]->setFocus();
         return false;
     }
+    // The checks see, and the row stores, the exchange the presets leave.
+    AjustaControlesAntesDeGuardar();
     if (!CompruebaValores() || !ValidaConcurso()) return false;
     {
         const CursorEspera espera;
         BaseDatos::Transaccion transaccion(bd);
-        // The summary goes with the row, and its presets reach the check boxes stored below.
+        // The summary goes with the row.
         ModificaResumenCabrillo();
         fila.edita();
         panel_.CopiaEnFila(fila);

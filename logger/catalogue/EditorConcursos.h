@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 class FConcursos;
 class PanelConcurso;
 class QKeyEvent;
@@ -75,8 +78,13 @@ private:
     void CargaCategoriasConcurso();
     // Sets the exchange boxes a known contest and its category index (-1: none) imply.
     void AjustaControlesCategoria(int indice);
+    // A change about to be stored: the presets of the contest and category shown reach the boxes
+    // before the checks, once per name and category within an edit.
+    void AjustaControlesAntesDeGuardar();
 
     FConcursos& v_;
     EstadoPrincipal& estado_;
     PanelConcurso& panel_;
+    // Contest name and category whose presets the current edit already applied on storing.
+    std::optional<std::pair<QString, int>> presetsAplicados_;
 };

@@ -19,6 +19,8 @@ protected:
         AnadeConcurso(5, "PRIMERO", "2025", "MARZO");
         AnadeConcurso(6, "SEGUNDO", "2025", "MARZO");
         AnadeConcurso(7, "TERCERO", "2025", "MARZO");
+        // Every stored contest allows some band and some mode.
+        Ejecuta("Update Concursos Set Banda1 = 1, Modo1 = 1");
         EscribeControl("UltimoConcurso", 41);
         EscribeControl("ConcursoActivo", 6);
     }
@@ -105,6 +107,8 @@ TEST_F(Cabrillo, CambiarDeVersionDevuelveLosValoresPorDefectoYSeGuardaConElConcu
     EXPECT_EQ(Visibles(), Cajas20);
     EXPECT_EQ(F().EMAIL->text(), "previo@correo.es");
     Escribe("NUEVO");
+    P().SSCheck2[1]->click();
+    P().SSCheck1[1]->click();
 
     F().CatConcurso->setFocus();
     Pulsa(Qt::Key_Down);
@@ -221,6 +225,10 @@ TEST_F(Cabrillo, ElResumenSeGuardaEnLaMismaTransaccionQueElConcurso) {
     Pulsa(Qt::Key_F2);
     Escribe("CNCW");
     Pulsa(Qt::Key_Return);
+    // What the checks ask of it: a band, a mode and the province its preset sends.
+    P().SSCheck2[1]->click();
+    P().SSCheck1[1]->click();
+    Caja(6)->setText("M");
     Ejecuta("Create Trigger FallaEspecial Before Insert On FormatoEspecial Begin Select Raise(Abort, 'fallo "
             "de prueba'); End");
     EXPECT_THROW(ventana->Editor->Aceptar_Click(), ErrorBD);

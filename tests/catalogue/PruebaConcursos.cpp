@@ -389,6 +389,9 @@ TEST_F(Concursos, ModificarRechazaDuplicadosYSeriesNoNumericas) {
     EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
     EXPECT_EQ(Concurso(5).entero("UltimoNumEnviado"), 0);
 
+    // The CNCW preset, applied on the first try to store, sends letters: the checks ask for them.
+    Caja(6)->setFocus();
+    Reescribe("M");
     // An empty serial stores 0; a new name with a quote is stored and listed.
     Caja(5)->setFocus();
     Reescribe("");
@@ -421,9 +424,6 @@ TEST_F(Concursos, ModificarRechazaDuplicadosYSeriesNoNumericas) {
     Pulsa(Qt::Key_Down);
     ASSERT_EQ(CajaConFoco(), 2);
     Reescribe("2024");
-    // The CNCW preset applied on the last store asks for the letters sent.
-    Caja(6)->setFocus();
-    Reescribe("M");
     Pulsa(Qt::Key_F12);
     EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
     EXPECT_EQ(Concurso(5).texto("Edicion"), "2024");

@@ -33,7 +33,9 @@ protected:
         CreaBaseTrabajo();
         AnadeIndicativo(1, "EA1AAA");
         AnadeConcurso(5, "CNCW", "2025", "MARZO");
-        Ejecuta("Update Concursos Set Banda1 = 1, Modo1 = 1 Where NumeroOrden = 5");
+        // Stored as its preset leaves it: the province sent both ways.
+        Ejecuta("Update Concursos Set Banda1 = 1, Modo1 = 1, EnviarSiglas = 1, LiteralFijo = 1, "
+                "RecibirSiglas = 1, Siglas = 'M' Where NumeroOrden = 5");
         EscribeControl("UltimoConcurso", 41);
         EscribeControl("ConcursoActivo", 5);
     }

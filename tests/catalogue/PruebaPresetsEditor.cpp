@@ -17,6 +17,7 @@ protected:
         AnadeIndicativo(2, "EB4CALL");
         AnadeIndicativo(3, "F5ABC");
         AnadeConcurso(5, "PRIMERO", "2025", "MARZO");
+        Ejecuta("Update Concursos Set Banda1 = 1, Modo1 = 1");
         EscribeControl("UltimoConcurso", 41);
         EscribeControl("ConcursoActivo", 5);
     }
@@ -61,7 +62,18 @@ TEST_F(Presets, CncwEscritoEnMinusculasDaSusCategoriasYConBlancoFinalNada) {
     EXPECT_EQ(F().ListaCategoriasCabrillo->count(), 9);
     EXPECT_EQ(F().ListaCategoriasCabrillo->currentRow(), 0);
     EXPECT_EQ(Entradas(F().Categoria), QStringList{"SINGLE-OP ALL"});
+    // The letters its exchange sends were emptied by ticking them: the checks ask for them.
+    EXPECT_EQ(Caja(6)->text(), "");
+    P().SSCheck2[1]->click();
+    P().SSCheck1[1]->click();
     Pulsa(Qt::Key_F12);
+    ASSERT_EQ(avisos.textos().size(), 1);
+    EXPECT_TRUE(avisos.textos()[0].contains("FALTAN los códigos")) << avisos.textos()[0].toStdString();
+    ASSERT_TRUE(Caja(6)->hasFocus());
+    Escribe("m");
+    avisos.limpia();
+    Pulsa(Qt::Key_F12);
+    EXPECT_EQ(avisos.textos(), QStringList{"Alta de Concurso efectuada"});
     EXPECT_EQ(Resumen(42, {"NombreConcurso", "FormatoCabrillo", "Categoria"}), "CNCW|ESPECIAL|SINGLE-OP ALL");
     const QStringList guardadas = Especiales(42);
     ASSERT_EQ(guardadas.size(), 9);
@@ -71,6 +83,7 @@ TEST_F(Presets, CncwEscritoEnMinusculasDaSusCategoriasYConBlancoFinalNada) {
     EXPECT_TRUE(fila.siNo("EnviarSiglas"));
     EXPECT_TRUE(fila.siNo("RecibirSiglas"));
     EXPECT_FALSE(fila.siNo("EnviarNumeral"));
+    EXPECT_EQ(fila.texto("Siglas"), "M");
 
     // A trailing blank, or a name without a set, leaves the panel as version 2.0.
     for (const QString& escrito : {QStringLiteral("CNCW "), QStringLiteral("ARRL-160")}) {
@@ -111,8 +124,8 @@ TEST_F(Presets, ElReyCwSegunElIndicativoDeLaEstacion) {
 
 TEST_F(Presets, Arrl160GuardadoConEstacionEAEnviaDX) {
     AnadeConcurso(6, "ARRL-160", "2025", "MARZO");
-    Ejecuta("Update Concursos Set EnviarNumeral = 1, RecibirNumeral = 1, RecibirLocator = 1, Siglas = 'M' "
-            "Where NumeroOrden = 6");
+    Ejecuta("Update Concursos Set EnviarNumeral = 1, RecibirNumeral = 1, RecibirLocator = 1, Siglas = 'M', "
+            "Banda0 = 1, Modo1 = 1 Where NumeroOrden = 6");
     Inicia();
     EligeConcurso("ARRL-160 - 2025");
     EXPECT_EQ(Intercambio(), (QStringList{"ENumeral", "RNumeral", "RLocator"})); // showing changes nothing
@@ -126,12 +139,61 @@ TEST_F(Presets, Arrl160GuardadoConEstacionEAEnviaDX) {
     EXPECT_TRUE(fila.siNo("EnviarSiglas"));
     EXPECT_TRUE(fila.siNo("RecibirSiglas"));
 
-    // From a station outside Spain the letters are emptied.
+    // From a station outside Spain the letters are emptied, so the checks ask for them; the
+    // letters typed in answer are stored, not emptied again.
     EligeEstacion(2);
     EligeConcurso("ARRL-160 - 2025");
     Pulsa(Qt::Key_F4);
+    avisos.limpia();
     Pulsa(Qt::Key_F12);
-    EXPECT_EQ(FilaConcurso(6).texto("Siglas"), "");
+    ASSERT_EQ(avisos.textos().size(), 1);
+    EXPECT_TRUE(avisos.textos()[0].contains("FALTAN los códigos")) << avisos.textos()[0].toStdString();
+    EXPECT_EQ(Caja(6)->text(), "");
+    EXPECT_EQ(FilaConcurso(6).texto("Siglas"), "DX");
+    ASSERT_TRUE(Caja(6)->hasFocus());
+    Escribe("ma");
+    avisos.limpia();
+    Pulsa(Qt::Key_F12);
+    EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
+    fila = FilaConcurso(6);
+    EXPECT_EQ(fila.texto("Siglas"), "MA");
+    EXPECT_TRUE(fila.siNo("EnviarSiglas"));
+    EXPECT_TRUE(fila.siNo("LiteralFijo"));
+}
+
+TEST_F(Presets, UnCambioQueLosPresetsDejanIncompletoSeRechazaSinGuardarNada) {
+    // Stored sending a CQ zone; as an EA station's change its preset sends letters instead,
+    // which empties the shared box: the change is refused before anything is written.
+    AnadeConcurso(6, "S.M. EL REY CW", "2025", "MARZO");
+    Ejecuta("Update Concursos Set EnviarZonaCq = 1, RecibirNumeral = 1, Siglas = '14', Banda0 = 1, "
+            "Modo1 = 1 Where NumeroOrden = 6");
+    AnadeResumen(6, "CABRILLO 2.0", "Email = 'antes@correo.es'");
+    Inicia();
+    EligeEstacion(0);
+    EligeConcurso("S.M. EL REY CW - 2025");
+    Pulsa(Qt::Key_F4);
+    F().EMAIL->setText("despues@correo.es");
+    avisos.limpia();
+    Pulsa(Qt::Key_F12);
+    ASSERT_EQ(avisos.textos().size(), 1);
+    EXPECT_TRUE(avisos.textos()[0].contains("FALTAN los códigos")) << avisos.textos()[0].toStdString();
+    EXPECT_EQ(Intercambio(), IntercambioB);
+    EXPECT_EQ(Resumen(6, {"Email"}), "antes@correo.es");
+    EXPECT_TRUE(FilaConcurso(6).siNo("EnviarZonaCq"));
+    // A letter that is not a province is refused by the contest's own check.
+    Escribe("xx");
+    avisos.limpia();
+    Pulsa(Qt::Key_F12);
+    EXPECT_EQ(avisos.textos(), QStringList{"Las SIGLAS de la provincia no son correctas"});
+    Caja(6)->setText("TO");
+    avisos.limpia();
+    Pulsa(Qt::Key_F12);
+    EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
+    ConjuntoRegistros fila = FilaConcurso(6);
+    EXPECT_EQ(fila.texto("Siglas"), "TO");
+    EXPECT_TRUE(fila.siNo("EnviarSiglas"));
+    EXPECT_FALSE(fila.siNo("EnviarZonaCq"));
+    EXPECT_EQ(Resumen(6, {"Email"}), "despues@correo.es");
 }
 
 TEST_F(Presets, ConcursoDieGuardadoVuelveAAplicarSuCategoriaAlMostrarlo) {
@@ -155,6 +217,10 @@ TEST_F(Presets, UnNombreDeVeintiunLetrasSeGuardaEnteroEnElResumen) {
     Inicia();
     NuevoConNombre("SANT SADURNI VUHF SSB");
     EXPECT_EQ(Intercambio(), (QStringList{"ENumeral", "ELocator", "RNumeral", "RLocator"}));
+    // Its exchange sends the locator: the checks want one.
+    P().SSCheck2[10]->click();
+    P().SSCheck1[4]->click();
+    Caja(4)->setText("JN11AA");
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(avisos.textos(), QStringList{"Alta de Concurso efectuada"});
     EXPECT_EQ(Resumen(42, {"NombreConcurso", "Categoria"}), "SANT SADURNI VUHF SSB|FIJA");
