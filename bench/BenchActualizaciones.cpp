@@ -9,6 +9,7 @@
 #include "CorreccionesConcursos.h"
 #include "DatosEntregados.h"
 #include "Esquema.h"
+#include "Medidas.h"
 #include "Reloj.h"
 
 #include <QCoreApplication>
@@ -157,10 +158,6 @@ void LecturaDirecta() {
     sqlite3_close(db);
 }
 
-double Mediana(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -204,11 +201,8 @@ int main(int argc, char** argv) {
         correcciones1.push_back(Mide([&] { CorrigeConcursos(*otra); }));
     }
 
-    std::printf("%-58s %10s %10s %10s\n", "medida (ms)", "mínimo", "mediana", "máximo");
-    const auto fila = [](const char* nombre, const std::vector<double>& v) {
-        std::printf("%-58s %10.2f %10.2f %10.2f\n", nombre, *std::min_element(v.begin(), v.end()), Mediana(v),
-                    *std::max_element(v.begin(), v.end()));
-    };
+    ImprimeCabecera(58);
+    const auto fila = [](const char* nombre, const std::vector<double>& v) { ImprimeFila(58, 2, nombre, v); };
     fila("carga: meses de concursos, primera vez", meses1);
     fila("carga: meses de concursos, sin nada que cambiar", meses2);
     fila("activación: primera (ediciones, fusión, correcciones)", primera);

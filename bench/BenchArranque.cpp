@@ -8,6 +8,7 @@
 #include "Esquema.h"
 #include "EstadoPrincipal.h"
 #include "FConcursos.h"
+#include "Medidas.h"
 
 #include <QApplication>
 #include <QDir>
@@ -151,10 +152,6 @@ double MideSqliteDirecto() {
     return static_cast<double>(AhoraNs() - t0) / 1e6;
 }
 
-double Mediana(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -182,11 +179,8 @@ int main(int argc, char** argv) {
         sqlite.push_back(MideSqliteDirecto());
     }
 
-    std::printf("%-52s %10s %10s %10s\n", "medida (ms)", "mínimo", "mediana", "máximo");
-    const auto fila = [](const char* nombre, const std::vector<double>& v) {
-        std::printf("%-52s %10.1f %10.1f %10.1f\n", nombre, *std::min_element(v.begin(), v.end()), Mediana(v),
-                    *std::max_element(v.begin(), v.end()));
-    };
+    ImprimeCabecera(52);
+    const auto fila = [](const char* nombre, const std::vector<double>& v) { ImprimeFila(52, 1, nombre, v); };
     fila("inicio del proceso -> ventana principal mostrada", mostradas);
     fila("inicio del proceso -> fin de Iniciar XkLumoCon", iniciadas);
     fila("suelo: proceso vacío (/bin/true)", vacios);

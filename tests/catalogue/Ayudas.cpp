@@ -3,6 +3,7 @@
 #include "Esquema.h"
 
 #include <QFile>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -73,4 +74,11 @@ void EsPreguntaDeBorrado(const Aviso& pregunta, const QString& texto) {
     EXPECT_EQ(pregunta.icono, Icono::Critico);
     EXPECT_EQ(pregunta.botones, Botones::SiNo);
     EXPECT_EQ(pregunta.porDefecto, Respuesta::No);
+}
+
+QStringList Textos(const QListWidget* lista) {
+    QStringList t;
+    for (int i = 0; i < lista->count(); ++i)
+        t << lista->item(i)->text();
+    return t;
 }

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+
+class QListWidget;
 #include <QPushButton>
+#include <QStringList>
 #include <QVariant>
 
 // A working database in the current folder as the build delivers it, with the month field.
@@ -16,6 +19,8 @@ void AnadeConcurso(int numero, const QString& nombre, const QString& edicion, co
 void Ejecuta(const QString& sql);
 void EscribeControl(const QString& campo, int valor);
 int LeeControl(const QString& campo);
+// The entries of a list, in order.
+QStringList Textos(const QListWidget* lista);
 // The deletion question: critical, Yes/No with No as the default.
 void EsPreguntaDeBorrado(const Aviso& pregunta, const QString& texto);
 

@@ -76,10 +76,7 @@ inline QStringList Entradas(const QComboBox* c) {
 }
 
 inline QStringList Entradas(const QListWidget* l) {
-    QStringList v;
-    for (int i = 0; i < l->count(); ++i)
-        v << l->item(i)->text();
-    return v;
+    return Textos(l);
 }
 
 class PruebaCabrillo : public PruebaVentana {

@@ -37,13 +37,6 @@ int Cuenta(const QString& tabla, int numero) {
         .cuenta();
 }
 
-QStringList Textos(const QListWidget* lista) {
-    QStringList t;
-    for (int i = 0; i < lista->count(); ++i)
-        t << lista->item(i)->text();
-    return t;
-}
-
 // Two editions of CNCW in March (the 2025 one active), one contest without month; 41 contests
 // numbered so far.
 class Concursos : public PruebaVentana {

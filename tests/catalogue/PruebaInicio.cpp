@@ -10,13 +10,6 @@
 #include <QTest>
 
 namespace {
-QStringList Textos(const QListWidget* lista) {
-    QStringList t;
-    for (int i = 0; i < lista->count(); ++i)
-        t << lista->item(i)->text();
-    return t;
-}
-
 const QString TextoSinIndicativo = "No hay ningún INDICATIVO configurado. Inicialmente es necesario dar de "
                                    "ALTA el primer indicativo";
 const QString TextoSinMes = "No hay Concursos CONFIGURADOS para esta opción";
