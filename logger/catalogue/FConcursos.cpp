@@ -87,6 +87,8 @@ void FConcursos::construyeVentana() {
     ListaMeses = new QListWidget(SeleccionMes);
     Nombra(ListaMeses, "ListaMeses", SeleccionMes->title());
     (new QVBoxLayout(SeleccionMes))->addWidget(ListaMeses);
+    // Wide enough for "SEPTIEMBRE"; the contest names get the rest.
+    ListaMeses->setFixedWidth(ListaMeses->fontMetrics().horizontalAdvance(QStringLiteral("SEPTIEMBRE")) + 40);
 
     SeleccionConcurso = Marco(this, "SeleccionConcurso", "SELECCIONE UN CONCURSO");
     ListaConcursos = new QListWidget(SeleccionConcurso);
@@ -94,8 +96,8 @@ void FConcursos::construyeVentana() {
     (new QVBoxLayout(SeleccionConcurso))->addWidget(ListaConcursos);
 
     auto* listas = new QHBoxLayout;
-    listas->addWidget(SeleccionMes, 1);
-    listas->addWidget(SeleccionConcurso, 3);
+    listas->addWidget(SeleccionMes, 0);
+    listas->addWidget(SeleccionConcurso, 1);
     izquierda->addLayout(listas);
 
     Estaciones = new PanelEstaciones(this);
@@ -121,6 +123,7 @@ void FConcursos::construyeVentana() {
     TamañoTotal = OpcionesTamaño[3];
     MsgTamaño = Etiqueta(PanelTamañoPantalla, "MsgTamaño",
                          "Deberá REINICIAR el programa para que los cambios surtan efecto.");
+    MsgTamaño->setWordWrap(true);
     tamaños->addWidget(MsgTamaño, 2, 0, 1, 2);
     izquierda->addWidget(PanelTamañoPantalla);
 

@@ -98,14 +98,15 @@ FrameCategoria::FrameCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Cate
     Nombra(Operadores, "Operadores", lOperadores->text());
     for (QLineEdit* t : {EMAIL, Operadores})
         t->setMaxLength(64);
-    rejilla->addWidget(lEmail, 5, 0);
-    rejilla->addWidget(EMAIL, 5, 1, 1, 3);
-    rejilla->addWidget(lOperadores, 6, 0);
-    rejilla->addWidget(Operadores, 6, 1, 1, 3);
+    // Each long label above its box keeps the frame as narrow as its choice boxes.
+    rejilla->addWidget(lEmail, 5, 0, 1, 4);
+    rejilla->addWidget(EMAIL, 6, 0, 1, 4);
+    rejilla->addWidget(lOperadores, 7, 0, 1, 4);
+    rejilla->addWidget(Operadores, 8, 0, 1, 4);
 
     ListaCategoriasCabrillo = new QListWidget(this);
     Nombra(ListaCategoriasCabrillo, "ListaCategoriasCabrillo", "Categorías del concurso");
-    rejilla->addWidget(ListaCategoriasCabrillo, 7, 0, 1, 4);
+    rejilla->addWidget(ListaCategoriasCabrillo, 9, 0, 1, 4);
     // Kept beside the descriptions only to pair each with its code.
     ListaCategorias = new QListWidget(this);
     Nombra(ListaCategorias, "ListaCategorias", "Códigos de las categorías");

@@ -50,7 +50,13 @@ QRadioButton* BotonOpcion(QWidget* padre, const QString& nombre, const QString& 
 
 PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCURSO"), parent) {
     setObjectName("PanelConcurso");
-    auto* columna = new QVBoxLayout(this);
+    // Two columns, so that the whole window fits a laptop screen at its normal size: what is typed
+    // and exchanged on the left, bands, modes and the Cabrillo summary on the right.
+    auto* columnas = new QHBoxLayout(this);
+    auto* columna = new QVBoxLayout;
+    auto* derecha = new QVBoxLayout;
+    columnas->addLayout(columna, 1);
+    columnas->addLayout(derecha, 1);
 
     for (size_t i = 0; i < text3.size(); ++i) {
         const QString nombre = QStringLiteral("text3_%1").arg(i);
@@ -77,12 +83,19 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     etiquetas[8]->setText(QStringLiteral("Horas"));
     text3[CajaMes]->setMaxLength(80);
 
+    // Number, edition and month on one line; the name, up to 64 letters, on the whole next one.
     auto* cabecera = new QGridLayout;
-    for (int i : {0, 1, 2, CajaMes}) {
-        const int fila = i == CajaMes ? 3 : i;
-        cabecera->addWidget(etiquetas[static_cast<size_t>(i)], fila, 0);
-        cabecera->addWidget(text3[static_cast<size_t>(i)], fila, 1);
-    }
+    const auto pon = [&](int caja, int fila, int columnaRejilla, int ancho) {
+        cabecera->addWidget(etiquetas[static_cast<size_t>(caja)], fila, columnaRejilla);
+        cabecera->addWidget(text3[static_cast<size_t>(caja)], fila, columnaRejilla + 1, 1, ancho);
+    };
+    pon(0, 0, 0, 1);
+    pon(2, 0, 2, 1);
+    pon(CajaMes, 0, 4, 1);
+    pon(1, 1, 0, 5);
+    cabecera->setColumnStretch(1, 1);
+    cabecera->setColumnStretch(3, 1);
+    cabecera->setColumnStretch(5, 2);
     columna->addLayout(cabecera);
 
     // What is sent and received in each contact.
@@ -130,8 +143,13 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     }
     LiteralFijo = Casilla(FrameControles, "LiteralFijo", "Fijas");
     LiteralVariable = Casilla(FrameControles, "LiteralVariable", "Variables");
-    enviados->addWidget(LiteralFijo, 2, 2);
-    enviados->addWidget(LiteralVariable, 2, 3);
+    // Fixed or variable letters, under the letters box so that the boxes keep their width.
+    auto* literales = new QHBoxLayout;
+    literales->addWidget(LiteralFijo);
+    literales->addWidget(LiteralVariable);
+    literales->addStretch();
+    enviados->addLayout(literales, 3, 1);
+    enviados->setColumnStretch(1, 1);
     controles->addLayout(enviados);
     columna->addWidget(FrameControles);
 
@@ -166,18 +184,18 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     auto* rejillaBandas = new QGridLayout(PanelBandas);
     for (size_t i = 0; i < SSCheck2.size(); ++i) {
         SSCheck2[i] = Casilla(PanelBandas, QStringLiteral("SSCheck2_%1").arg(i), Bandas[i]);
-        rejillaBandas->addWidget(SSCheck2[i], static_cast<int>(i % 8), static_cast<int>(i / 8));
+        rejillaBandas->addWidget(SSCheck2[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
     }
     PanelModos = new QGroupBox(QStringLiteral("Modos"), this);
     PanelModos->setObjectName("PanelModos");
     auto* rejillaModos = new QGridLayout(PanelModos);
     for (size_t i = 0; i < SSCheck1.size(); ++i) {
         SSCheck1[i] = Casilla(PanelModos, QStringLiteral("SSCheck1_%1").arg(i), Modos[i]);
-        rejillaModos->addWidget(SSCheck1[i], static_cast<int>(i % 9), static_cast<int>(i / 9));
+        rejillaModos->addWidget(SSCheck1[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
     }
     bandasModos->addWidget(PanelBandas);
     bandasModos->addWidget(PanelModos);
-    columna->addLayout(bandasModos);
+    derecha->addLayout(bandasModos);
     auto* añadir = new QHBoxLayout;
     AñadirBanda = Boton(this, "AñadirBanda", "Añadir nueva BANDA");
     AñadirModo = Boton(this, "AñadirModo", "Añadir nuevo MODO");
@@ -186,14 +204,15 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     AñadirModo->setEnabled(false);
     añadir->addWidget(AñadirBanda);
     añadir->addWidget(AñadirModo);
-    columna->addLayout(añadir);
+    derecha->addLayout(añadir);
 
     // Over the top of the frame, in place of the band and mode frames, only while open.
     PanelNuevaBanda = new PanelNombresUser(this);
     PanelNuevaBanda->hide();
-    columna->insertWidget(0, PanelNuevaBanda);
+    derecha->insertWidget(0, PanelNuevaBanda);
     Categorias = new FrameCategoria(this);
-    columna->addWidget(Categorias);
+    derecha->addWidget(Categorias);
+    derecha->addStretch();
     columna->addStretch();
 
     opciones_ = {{EnviarNumeral, "EnviarNumeral"},

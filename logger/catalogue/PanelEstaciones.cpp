@@ -57,15 +57,18 @@ PanelEstaciones::PanelEstaciones(QWidget* parent)
     text2[0]->hide();
     columna->addLayout(rejilla);
 
-    auto* botones = new QHBoxLayout;
+    // The operations on one line, accept and cancel under them: the frame stays narrow.
+    auto* botones = new QGridLayout;
     NuevoIndicativo = Boton(this, "NuevoIndicativo", "Nuevo Indicativo");
     ModificaIndicativo = Boton(this, "ModificaIndicativo", "Cambiar");
     BorrarIndicativo = Boton(this, "BorrarIndicativo", "Borrar");
     AceptaIndicativo = Boton(this, "AceptaIndicativo", "[F12] Aceptar");
     CancelaIndicativo = Boton(this, "CancelaIndicativo", "[Esc] Cancelar");
-    for (QPushButton* b :
-         {NuevoIndicativo, ModificaIndicativo, BorrarIndicativo, AceptaIndicativo, CancelaIndicativo})
-        botones->addWidget(b);
+    botones->addWidget(NuevoIndicativo, 0, 0, 1, 2);
+    botones->addWidget(ModificaIndicativo, 0, 2, 1, 2);
+    botones->addWidget(BorrarIndicativo, 0, 4, 1, 2);
+    botones->addWidget(AceptaIndicativo, 1, 0, 1, 3);
+    botones->addWidget(CancelaIndicativo, 1, 3, 1, 3);
     columna->addLayout(botones);
 
     ModificaIndicativo->setEnabled(false);
