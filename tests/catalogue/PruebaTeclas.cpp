@@ -157,3 +157,13 @@ TEST_F(Tamanos, ValorDesconocidoNoMarcaNingunaYFinNoLoCambia) {
     EXPECT_EQ(LeeControl("TantoPorCien"), 7);
     EXPECT_EQ(terminaciones, 1);
 }
+
+// Operators log on laptops: at its normal size the whole window must fit a 1366x768 screen with
+// a task bar and the window's title bar.
+TEST_F(Tamanos, ElTamanoNormalCabeEnLaPantallaDeUnPortatil) {
+    EscribeControl("TantoPorCien", 0);
+    Inicia();
+    const QSize tamaño = ventana->sizeHint();
+    EXPECT_LE(tamaño.width(), 1366);
+    EXPECT_LE(tamaño.height(), 768 - 40 - 30);
+}
