@@ -8,13 +8,17 @@
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -215,4 +219,26 @@ TEST_F(Arranque, NombresTitulosYLongitudes) {
     EXPECT_EQ(t3[9]->maxLength(), 12); // the month box takes the size of Mes, the last field
     ventana->AjustaLongitudesIndicativo(2);
     EXPECT_EQ(t2[1]->maxLength(), 14);
+}
+
+// Screen readers and automation find every control of the window by its names, whichever frame
+// brought it.
+TEST_F(Arranque, CadaControlTieneNombreYNombreAccesibleUnicos) {
+    CreaBaseTrabajo();
+    ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
+    QSet<QString> vistos;
+    for (QWidget* w : ventana->findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLineEdit*>(w) &&
+            !qobject_cast<QComboBox*>(w) && !qobject_cast<QListWidget*>(w))
+            continue;
+        // Parts Qt builds inside a control (a combo box's own line edit) are not controls.
+        if (w->objectName().startsWith("qt_") || qobject_cast<QComboBox*>(w->parentWidget())) continue;
+        const QString nombre = w->objectName();
+        EXPECT_FALSE(nombre.isEmpty())
+            << w->metaObject()->className() << " " << w->accessibleName().toStdString();
+        EXPECT_FALSE(w->accessibleName().trimmed().isEmpty()) << nombre.toStdString();
+        EXPECT_FALSE(vistos.contains(nombre)) << "repeated " << nombre.toStdString();
+        vistos.insert(nombre);
+    }
+    EXPECT_GT(vistos.size(), 120); // the sweep reached every frame
 }
