@@ -145,6 +145,7 @@ void FConcursos::construyeVentana() {
 void FConcursos::conectaEventos() {
     connect(IniciarXkLumoCon, &QPushButton::clicked, this, &FConcursos::IniciarXkLumoCon_Click);
     connect(Ayuda, &QPushButton::clicked, this, &FConcursos::Ayuda_Click);
+    connect(IrContactos, &QPushButton::clicked, this, &FConcursos::IrContactos_Click);
     connect(FinClientes, &QPushButton::clicked, this, &FConcursos::FinClientes_Click);
     connect(ListaMeses, &QListWidget::currentRowChanged, this, [this](int fila) {
         if (fila >= 0) ListaMeses_Click();
@@ -447,6 +448,12 @@ void FConcursos::Tamaño_Click(int opcion) {
 
 void FConcursos::Ayuda_Click() {
     Sistema::actual().abreDocumento(ResuelveNombreArchivo(DocumentoAyuda));
+}
+
+// The log window comes in a later version; until then the button says so instead of doing nothing.
+void FConcursos::IrContactos_Click() {
+    MsgBox("La ventana de CONTACTOS todavía no está disponible en esta versión de XkLumoCon.",
+           Icono::Informacion, "CONTACTOS");
 }
 
 void FConcursos::FinClientes_Click() {

@@ -54,6 +54,7 @@ public:
     void CargaIndicativo();
     void Tamaño_Click(int opcion);
     void Ayuda_Click();
+    void IrContactos_Click();
     void FinClientes_Click();
 
     // Controls, under the names their objectName carries.

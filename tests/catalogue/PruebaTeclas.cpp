@@ -63,6 +63,11 @@ TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
         Pulsa(Qt::Key_Escape);
     }
 
+    // The log window is not there yet: the button says so.
+    ASSERT_EQ(avisos.cajas.size(), 1u);
+    EXPECT_EQ(avisos.cajas[0].titulo, "CONTACTOS");
+    EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
+
     Pulsa(Qt::Key_F1);
     EXPECT_EQ(sistema.documentos, QStringList{"GuiaXkLumoCon.htm"});
     EXPECT_TRUE(v.Ayuda->hasFocus());
