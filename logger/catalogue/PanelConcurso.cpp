@@ -77,6 +77,9 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     // readers still need a name for it.
     etiquetas[3]->clear();
     etiquetas[3]->hide();
+    // The number is the contest's key: a click gives the box the focus, so the lock alone would
+    // still let typed keys change it.
+    text3[0]->setReadOnly(true);
     LabelUTC = etiquetas[7];
     LabelUTC->setObjectName("LabelUTC");
     // The repeat box is named by the "Repetir cada" choice before it; its own label reads after it.

@@ -1,0 +1,68 @@
+// The callsign and contest editors in situations the everyday paths do not reach: boxes reached
+// with the mouse, keys in boxes that must never take them.
+#include "Ayudas.h"
+
+#include "CampoTexto.h"
+#include "Esquema.h"
+#include "PanelConcurso.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QTest>
+
+namespace {
+int Cuenta(const QString& tabla, int numero) {
+    return BaseDatos::Abre(NombreBaseDatos)
+        ->abreConjunto("Select * From " + tabla + " Where NumeroOrden = " + QString::number(numero))
+        .cuenta();
+}
+
+class RevisionEditores : public PruebaVentana {
+protected:
+    void SetUp() override {
+        CreaBaseTrabajo();
+        AnadeIndicativo(1, "EA1AAA");
+        AnadeConcurso(5, "CNCW", "2025", "MARZO");
+        Ejecuta("Update Concursos Set Banda1 = 1, Modo1 = 1");
+        EscribeControl("UltimoConcurso", 41);
+        EscribeControl("ConcursoActivo", 5);
+    }
+    PanelConcurso& P() { return *ventana->Concurso; }
+    CampoTexto* Caja(int i) { return P().text3[static_cast<size_t>(i)]; }
+    void Pulsa(Qt::Key tecla) {
+        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
+        QTest::keyClick(destino, tecla);
+    }
+    void Escribe(const QString& texto) { QTest::keyClicks(QApplication::focusWidget(), texto); }
+    // Selects all the text of the focused box and types over it.
+    void EscribeEncima(const QString& texto) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        Escribe(texto);
+    }
+};
+} // namespace
+
+// The number is the contest's key: a click on its box and a few keys must not give a new contest
+// the number of another one, nor move a changed contest's summary to another number.
+TEST_F(RevisionEditores, ElNumeroDelConcursoNoAdmiteTeclasNiConElRaton) {
+    Inicia();
+    Pulsa(Qt::Key_F2);
+    Escribe("NUEVO");
+    P().SSCheck2[1]->click();
+    P().SSCheck1[1]->click();
+    QTest::mouseClick(Caja(0), Qt::LeftButton);
+    EscribeEncima("5");
+    EXPECT_EQ(Caja(0)->text(), "42");
+    Pulsa(Qt::Key_F12);
+    EXPECT_EQ(Cuenta("Concursos", 5), 1);
+    EXPECT_EQ(Cuenta("Concursos", 42), 1);
+    EXPECT_EQ(LeeControl("UltimoConcurso"), 42);
+
+    Pulsa(Qt::Key_F4);
+    QTest::mouseClick(Caja(0), Qt::LeftButton);
+    EscribeEncima("5");
+    EXPECT_EQ(Caja(0)->text(), "42");
+    Pulsa(Qt::Key_F12);
+    EXPECT_EQ(Cuenta("ResumenCabrillo", 42), 1);
+    EXPECT_EQ(Cuenta("ResumenCabrillo", 5), 1);
+}
