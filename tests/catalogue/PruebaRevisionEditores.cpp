@@ -17,6 +17,13 @@ int Cuenta(const QString& tabla, int numero) {
         .cuenta();
 }
 
+QString NombreEnResumen(int numero) {
+    return BaseDatos::Abre(NombreBaseDatos)
+        ->abreConjunto("Select NombreConcurso From ResumenCabrillo Where NumeroOrden = " +
+                       QString::number(numero))
+        .texto("NombreConcurso");
+}
+
 class RevisionEditores : public PruebaVentana {
 protected:
     void SetUp() override {
@@ -64,5 +71,6 @@ TEST_F(RevisionEditores, ElNumeroDelConcursoNoAdmiteTeclasNiConElRaton) {
     EXPECT_EQ(Caja(0)->text(), "42");
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(Cuenta("ResumenCabrillo", 42), 1);
-    EXPECT_EQ(Cuenta("ResumenCabrillo", 5), 1);
+    EXPECT_EQ(NombreEnResumen(5), "CNCW");
+    EXPECT_EQ(NombreEnResumen(42), "NUEVO");
 }
