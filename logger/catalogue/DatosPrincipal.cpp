@@ -74,7 +74,8 @@ void GuardaTamañoPantalla(const QString& nombreBaseDatos, int tantoPorCien) {
 std::optional<int> LongitudMaxima(const DefCampo& campo, int extra) {
     switch (campo.tipo) {
     case TipoCampo::Entero16:
-        return 4 + extra;
+        // Sign and five digits: a serial past 9999 shown cut to four would be stored cut.
+        return 6 + extra;
     case TipoCampo::Entero32:
         return 11 + extra;
     case TipoCampo::FechaHora:

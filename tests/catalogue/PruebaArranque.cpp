@@ -215,7 +215,7 @@ TEST_F(Arranque, NombresTitulosYLongitudes) {
     const auto& t3 = ventana->Concurso->text3;
     EXPECT_EQ(t2[0]->maxLength(), 11); // 32-bit number
     EXPECT_EQ(t2[1]->maxLength(), 12);
-    EXPECT_EQ(t3[5]->maxLength(), 4);  // 16-bit number
+    EXPECT_EQ(t3[5]->maxLength(), 6);  // 16-bit number: sign and five digits
     EXPECT_EQ(t3[9]->maxLength(), 12); // the month box takes the size of Mes, the last field
     ventana->AjustaLongitudesIndicativo(2);
     EXPECT_EQ(t2[1]->maxLength(), 14);

@@ -74,3 +74,18 @@ TEST_F(RevisionEditores, ElNumeroDelConcursoNoAdmiteTeclasNiConElRaton) {
     EXPECT_EQ(NombreEnResumen(5), "CNCW");
     EXPECT_EQ(NombreEnResumen(42), "NUEVO");
 }
+
+// Serials run past 9999 in the big contests: a change must store the last one sent whole.
+TEST_F(RevisionEditores, UnaSerieDeCincoCifrasSeGuardaEntera) {
+    Ejecuta("Update Concursos Set NombreConcurso = 'SERIE LARGA', UltimoNumEnviado = 12345");
+    Inicia();
+    EXPECT_EQ(Caja(5)->text(), "12345");
+    Pulsa(Qt::Key_F4);
+    EXPECT_EQ(Caja(5)->text(), "12345");
+    Pulsa(Qt::Key_F12);
+    EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
+    EXPECT_EQ(BaseDatos::Abre(NombreBaseDatos)
+                  ->abreConjunto("Select UltimoNumEnviado From Concursos Where NumeroOrden = 5")
+                  .entero("UltimoNumEnviado"),
+              12345);
+}
