@@ -6,6 +6,16 @@ CampoTexto::CampoTexto(QColor colorFoco, QWidget* parent) : QLineEdit(parent), c
     pinta(Qt::white);
 }
 
+void CampoTexto::ponMayusculas() {
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& texto) {
+        const QString mayusculas = texto.toUpper();
+        if (mayusculas == texto) return;
+        const int cursor = cursorPosition();
+        setText(mayusculas);
+        setCursorPosition(cursor);
+    });
+}
+
 void CampoTexto::mousePressEvent(QMouseEvent* e) {
     if (bloqueado_) {
         e->accept();

@@ -10,6 +10,8 @@ public:
     explicit CampoTexto(QColor colorFoco, QWidget* parent = nullptr);
     void setBloqueado(bool bloqueado) { bloqueado_ = bloqueado; }
     bool bloqueado() const { return bloqueado_; }
+    // Every letter typed or pasted from then on becomes a capital, the caret staying where it was.
+    void ponMayusculas();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

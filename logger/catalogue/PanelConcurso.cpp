@@ -64,14 +64,7 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
         text3[i] = new CampoTexto(Qt::yellow, this);
         Nombra(text3[i], nombre, etiquetas[i]->text());
         text3[i]->setBloqueado(true);
-        // Every typed letter is a capital, also in pasted text.
-        QObject::connect(text3[i], &QLineEdit::textEdited, text3[i], [caja = text3[i]](const QString& texto) {
-            const QString mayusculas = texto.toUpper();
-            if (mayusculas == texto) return;
-            const int cursor = caja->cursorPosition();
-            caja->setText(mayusculas);
-            caja->setCursorPosition(cursor);
-        });
+        text3[i]->ponMayusculas();
     }
     // The points box has no label of its own: it sits beside the "send points" choice. Screen
     // readers still need a name for it.

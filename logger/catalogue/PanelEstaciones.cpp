@@ -19,13 +19,6 @@ const std::array<const char*, 6> EtiquetasIndicativo{"Número",    "Indicativo",
 // The boxes the user types into; text2[0] holds the row's key.
 constexpr int PrimerCampo = 1, UltimoCampo = 5;
 
-void Mayusculas(CampoTexto* caja, const QString& texto) {
-    const QString mayusculas = texto.toUpper();
-    if (mayusculas == texto) return;
-    const int cursor = caja->cursorPosition();
-    caja->setText(mayusculas);
-    caja->setCursorPosition(cursor);
-}
 } // namespace
 
 PanelEstaciones::PanelEstaciones(QWidget* parent)
@@ -47,8 +40,7 @@ PanelEstaciones::PanelEstaciones(QWidget* parent)
         text2[i]->setBloqueado(true);
         text2[i]->setReadOnly(true);
         text2[i]->installEventFilter(this);
-        connect(text2[i], &QLineEdit::textEdited, this,
-                [caja = text2[i]](const QString& texto) { Mayusculas(caja, texto); });
+        text2[i]->ponMayusculas();
         rejilla->addWidget(etiquetas[i], static_cast<int>(i) + 1, 0);
         rejilla->addWidget(text2[i], static_cast<int>(i) + 1, 1);
     }
