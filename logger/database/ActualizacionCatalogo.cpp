@@ -214,12 +214,15 @@ void ActualizaEdiciones(BaseDatos& bd, ConjuntoRegistros& control) {
     // Decided in table order, as each change bears on the rows after it; stored together.
     std::vector<qint64> borrar, borrarNumeros, mover, moverNumeros;
     std::vector<int> copiar;
+    // A copy that finds no number is not made, and must not count as this year's edition.
+    int libres = std::numeric_limits<qint16>::max() - LeeUltimoConcurso(control);
     for (const FilaEdicion& f : filas) {
         if (!f.anterior || EsConcursoActual(f.nombre)) continue;
         EstadoGrupo& g = grupos[f.grupo];
         if (f.conContactos) {
             // This year's edition, once made, is later than every edition looked at here.
-            if (g.tieneActual || g.rangoMaximo > f.rango) continue;
+            if (g.tieneActual || g.rangoMaximo > f.rango || libres <= 0) continue;
+            --libres;
             copiar.push_back(f.numero);
         } else if (g.tieneActual) {
             borrar.push_back(f.fila);

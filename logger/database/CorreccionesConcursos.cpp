@@ -79,11 +79,17 @@ void CorrigeCategorias(BaseDatos& bd, const CorreccionConcurso& c, int numero) {
 }
 
 void CorrigeNaranja(BaseDatos& bd, ConjuntoRegistros& concurso, int numero) {
-    // Stored only when different: this runs at every activation.
-    if (!concurso.siNo("RepetirEnCadaHoras") || concurso.texto("HorasRepeticion") != "23:59") {
+    // "No repetir" and "Puede Repetir" exclude the hours rule and would hide it from the log's
+    // repeat test. Stored only when different: this runs at every activation.
+    const bool noRepetir = concurso.siNo("NoRepetir");
+    const bool repetirEstacion = concurso.siNo("RepetirEstacion");
+    if (noRepetir || repetirEstacion || !concurso.siNo("RepetirEnCadaHoras") ||
+        concurso.texto("HorasRepeticion") != "23:59") {
         concurso.edita();
         concurso.asigna("RepetirEnCadaHoras", true);
         concurso.asigna("HorasRepeticion", "23:59");
+        if (noRepetir) concurso.asigna("NoRepetir", false);
+        if (repetirEstacion) concurso.asigna("RepetirEstacion", false);
         concurso.actualiza();
     }
     ConjuntoRegistros r =

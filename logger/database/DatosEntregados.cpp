@@ -50,8 +50,9 @@ void FusionaNuevos(BaseDatos& bd, ConjuntoRegistros& control, const QString& arc
 }
 
 // For each contest name, its first row in table order when that row has no month, with the month
-// of the first row of the months file that names it and gives one. Names compare by the
-// collation, in one join rather than one scan of the contests per name of the file.
+// of the first row of the months file that names it and gives one. Names compare by the working
+// table's collation, whatever the delivered file declares, in one join rather than one scan of the
+// contests per name of the file.
 std::vector<std::pair<qint64, QString>> MesesQueFaltan(BaseDatos& trabajo, const QString& archivo) {
     trabajo.ejecuta("ATTACH DATABASE " + Comillas(QFileInfo(archivo).absoluteFilePath()) + " AS Entregada");
     struct Separa {
@@ -66,7 +67,7 @@ std::vector<std::pair<qint64, QString>> MesesQueFaltan(BaseDatos& trabajo, const
     ConjuntoRegistros r = trabajo.abreConjunto(
         "SELECT c.Fila, m.Mes FROM (SELECT rowid AS Fila, NombreConcurso, Mes, "
         "row_number() OVER (PARTITION BY NombreConcurso ORDER BY rowid) AS Orden FROM main.Concursos) c "
-        "JOIN Entregada.Concursos m ON m.Concurso = c.NombreConcurso "
+        "JOIN Entregada.Concursos m ON m.Concurso = c.NombreConcurso COLLATE NOCASE "
         "WHERE c.Orden = 1 AND (c.Mes IS NULL OR c.Mes = '') AND m.Mes <> '' ORDER BY c.Fila, m.rowid");
     std::vector<std::pair<qint64, QString>> meses;
     for (; !r.eof(); r.siguiente()) {
