@@ -32,12 +32,6 @@ constexpr int NumNuevos = 20;
 constexpr int NumMeses = 300;
 const QString Plantilla = QStringLiteral("plantilla.mdb");
 
-long long AhoraNs() {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
-}
-
 class RelojFijo : public Reloj {
 public:
     QDateTime ahora() const override { return QDateTime(QDate(2026, 3, 15), QTime(10, 0)); }

@@ -28,12 +28,6 @@ namespace {
 constexpr int NumConcursos = 2000;
 constexpr int NumIndicativos = 20;
 
-long long AhoraNs() {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
-}
-
 // The measured program must never wait on a box.
 class AvisosImpresos : public Avisos {
 public:

@@ -2,7 +2,16 @@
 // The table every benchmark prints: minimum, median and maximum of repeated measurements in ms.
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
+
+// A monotonic clock in nanoseconds; a clock stable across processes (CLOCK_MONOTONIC) lets a
+// child process report when it reached a point.
+inline long long AhoraNs() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
+}
 
 inline double Mediana(std::vector<double> v) {
     std::sort(v.begin(), v.end());

@@ -1,4 +1,5 @@
 // The catalogue upgrades as the main window runs them: at load and at its activation, silently.
+#include "ArchivosPrueba.h"
 #include "Ayudas.h"
 
 #include "DatosEntregados.h"
@@ -9,12 +10,6 @@
 #include <QTest>
 
 namespace {
-
-void EscribeArchivo(const QString& nombre, const QByteArray& datos) {
-    QFile f(nombre);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(datos);
-}
 
 // A delivered file with one contest, "NUEVO" of this year, in May.
 void EntregaUnConcurso() {

@@ -1,5 +1,6 @@
 // Loading the main window: hand-over to the updater, the pending updater install, broken working
 // databases, and the window as it stands before the work starts.
+#include "ArchivosPrueba.h"
 #include "Ayudas.h"
 
 #include "CampoTexto.h"
@@ -24,19 +25,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-void EscribeArchivo(const QString& nombre, const QByteArray& datos) {
-    QFile f(nombre);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(datos);
-}
-
-QByteArray LeeArchivo(const QString& nombre) {
-    QFile f(nombre);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
 
 using Arranque = PruebaVentana;
 

@@ -1,5 +1,6 @@
 // The updater's window against a real FTP server on loopback, with the system seam recording
 // which program is started and the boxes seam proving that none is shown.
+#include "ArchivosPrueba.h"
 #include "Falsos.h"
 #include "frmMain.h"
 #include "Identidad.h"
@@ -18,16 +19,6 @@
 #include <functional>
 
 namespace {
-void escribe(const QString& nombre, const QByteArray& datos) {
-    QFile f(nombre);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(datos);
-}
-
-QByteArray lee(const QString& nombre) {
-    QFile f(nombre);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
-}
 
 QStringList archivos() {
     return QDir().entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -121,7 +112,8 @@ TEST_F(Actualizador, SinNadaQueActualizarArrancaElLogger) {
             servidor.escribe(item, "nuevo");
         sistema.arranques.clear();
         sistema.version = c.loggerInstalado;
-        if (!c.nuevosInstalado.isEmpty()) escribe("VersionNuevosCon.txt", c.nuevosInstalado.toLatin1());
+        if (!c.nuevosInstalado.isEmpty())
+            EscribeArchivo("VersionNuevosCon.txt", c.nuevosInstalado.toLatin1());
 
         abre(c.servidorCaido ? PuertoCerrado() : servidor.puerto(), GeneraIdentidad());
         EXPECT_TRUE(ventana->Terminado());
@@ -141,7 +133,7 @@ TEST_F(Actualizador, LaListaLeidaSeAnotaAunqueElUsuarioCierre) {
     EXPECT_TRUE(etiqueta("LabelAviso")->isVisible());
     EXPECT_FALSE(ventana->findChild<QPushButton*>("Cancelar")->isVisible());
     EXPECT_EQ(ventana->windowTitle(), "Verificando nuevas versiones");
-    EXPECT_EQ(lee("VersionNuevosCon.txt"), "3\r\n");
+    EXPECT_EQ(LeeArchivo("VersionNuevosCon.txt"), "3\r\n");
     ventana->close();
     EXPECT_TRUE(ventana->Terminado());
     EXPECT_TRUE(sistema.arranques.empty()); // closing is the user's way to decline
@@ -154,15 +146,15 @@ TEST_F(Actualizador, AceptarInstalaLosCuatroEnOrdenUnaSolaVez) {
     const QByteArray logger = datos(3000, 1), nuevos = datos(700, 2), conf = datos(255, 3),
                      cliente = datos(600, 4);
     servidor.escribe("VersionesXkLumoCon.txt", "ClienteXkLumoFTP.2\r\nXkConfLumoConcursos.1.1\r\n"
-                                               "XkLumoNuevosCon.3\r\nXkLumoCon.1.1.0.0\r\n");
+                                                      "XkLumoNuevosCon.3\r\nXkLumoCon.1.1.0.0\r\n");
     servidor.escribe("XkLumoCon", logger);
     servidor.escribe("XkLumoNuevosCon", nuevos);
     servidor.escribe("XkConfLumoConcursos", conf);
     servidor.escribe("ClienteXkLumoFTP", cliente);
     sistema.version = "1.0.0.0";
-    escribe("XkLumoCon", "logger viejo");
-    escribe("XkLumoNuevosCon.Mdb", "base vieja"); // the logger's spelling
-    escribe("VersionConfCon.txt", "1\r\n");
+    EscribeArchivo("XkLumoCon", "logger viejo");
+    EscribeArchivo("XkLumoNuevosCon.Mdb", "base vieja"); // the logger's spelling
+    EscribeArchivo("VersionConfCon.txt", "1\r\n");
 
     abre();
     ASSERT_TRUE(aceptar()->isVisible());
@@ -175,12 +167,12 @@ TEST_F(Actualizador, AceptarInstalaLosCuatroEnOrdenUnaSolaVez) {
     EXPECT_EQ(pasos, (QStringList{" Actualizando XkLumoCon", " Actualizando XkLumoNuevosCon",
                                   " Actualizando XkConfLumoConcursos", " Actualizando ClienteXkLumoFTP"}));
     EXPECT_TRUE(loggerArrancadoUnaVez());
-    EXPECT_EQ(lee("XkLumoCon"), logger);
+    EXPECT_EQ(LeeArchivo("XkLumoCon"), logger);
     EXPECT_TRUE(QFileInfo("XkLumoCon").isExecutable());
-    EXPECT_EQ(lee("XkLumoNuevosCon.Mdb"), nuevos);
-    EXPECT_EQ(lee("XkConfLumoConcursos.mdb"), conf);
+    EXPECT_EQ(LeeArchivo("XkLumoNuevosCon.Mdb"), nuevos);
+    EXPECT_EQ(LeeArchivo("XkConfLumoConcursos.mdb"), conf);
     // The updater cannot replace itself while it runs: the logger installs it at its next start.
-    EXPECT_EQ(lee("ClienteXkLumoFTPDescarga"), cliente);
+    EXPECT_EQ(LeeArchivo("ClienteXkLumoFTPDescarga"), cliente);
     EXPECT_TRUE(QFileInfo("ClienteXkLumoFTPDescarga").isExecutable());
     EXPECT_EQ(archivos(), (QStringList{"ClienteXkLumoFTPDescarga", "VersionClienteXkLumoFTP.txt",
                                        "VersionConfCon.txt", "VersionNuevosCon.txt", "VersionesXkLumoCon.txt",
@@ -193,7 +185,7 @@ TEST_F(Actualizador, UnaDescargaVaciaNoSeInstalaYLasDemasSiguen) {
     servidor.escribe("VersionesXkLumoCon.txt", "XkLumoNuevosCon.9\r\nXkConfLumoConcursos.2\r\n");
     servidor.escribe("XkLumoNuevosCon", ""); // zero bytes
     servidor.escribe("XkConfLumoConcursos", "conf nueva");
-    escribe("XkLumoNuevosCon.mdb", "base");
+    EscribeArchivo("XkLumoNuevosCon.mdb", "base");
 
     abre();
     ASSERT_TRUE(aceptar()->isVisible());
@@ -201,8 +193,8 @@ TEST_F(Actualizador, UnaDescargaVaciaNoSeInstalaYLasDemasSiguen) {
 
     EXPECT_TRUE(ventana->Terminado());
     EXPECT_TRUE(loggerArrancadoUnaVez());
-    EXPECT_EQ(lee("XkLumoNuevosCon.mdb"), "base");
-    EXPECT_EQ(lee("XkConfLumoConcursos.mdb"), "conf nueva");
+    EXPECT_EQ(LeeArchivo("XkLumoNuevosCon.mdb"), "base");
+    EXPECT_EQ(LeeArchivo("XkConfLumoConcursos.mdb"), "conf nueva");
     EXPECT_FALSE(QFile::exists("XkLumoNuevosConDescarga"));
     EXPECT_TRUE(avisos.cajas.empty());
 }
@@ -212,7 +204,7 @@ TEST_F(Actualizador, UnServidorQueCaeADescargaNoDejaSinLogger) {
     ASSERT_TRUE(lento.listo());
     lento.escribe("VersionesXkLumoCon.txt", "XkLumoCon.2.0.0.0\r\n");
     lento.escribe("XkLumoCon", datos(400000, 5));
-    escribe("XkLumoCon", "logger que funciona");
+    EscribeArchivo("XkLumoCon", "logger que funciona");
 
     abre(lento.puerto(), GeneraIdentidad());
     ASSERT_TRUE(aceptar()->isVisible());
@@ -224,7 +216,7 @@ TEST_F(Actualizador, UnServidorQueCaeADescargaNoDejaSinLogger) {
 
     EXPECT_TRUE(ventana->Terminado());
     EXPECT_TRUE(loggerArrancadoUnaVez());
-    EXPECT_EQ(lee("XkLumoCon"), "logger que funciona");
+    EXPECT_EQ(LeeArchivo("XkLumoCon"), "logger que funciona");
     EXPECT_EQ(archivos(), (QStringList{"VersionesXkLumoCon.txt", "XkLumoCon"}));
     EXPECT_TRUE(avisos.cajas.empty());
 }
@@ -235,7 +227,7 @@ TEST_F(Actualizador, CerrarDuranteLaDescargaTerminaSinArrancarNiInstalar) {
     lento.escribe("VersionesXkLumoCon.txt", "XkLumoCon.2.0.0.0\r\nXkLumoNuevosCon.9\r\n");
     lento.escribe("XkLumoCon", datos(400000, 6));
     lento.escribe("XkLumoNuevosCon", "nueva");
-    escribe("XkLumoCon", "logger que funciona");
+    EscribeArchivo("XkLumoCon", "logger que funciona");
 
     abre(lento.puerto(), GeneraIdentidad());
     ASSERT_TRUE(aceptar()->isVisible());
@@ -248,7 +240,7 @@ TEST_F(Actualizador, CerrarDuranteLaDescargaTerminaSinArrancarNiInstalar) {
     EXPECT_TRUE(ventana->Terminado());
     EXPECT_TRUE(sistema.arranques.empty());
     EXPECT_EQ(pasos, QStringList{" Actualizando XkLumoCon"}); // the rest is not tried
-    EXPECT_EQ(lee("XkLumoCon"), "logger que funciona");
+    EXPECT_EQ(LeeArchivo("XkLumoCon"), "logger que funciona");
     EXPECT_FALSE(QFile::exists("XkLumoConDescarga"));
     EXPECT_FALSE(QFile::exists("XkLumoNuevosCon.mdb"));
 }

@@ -1,3 +1,4 @@
+#include "ArchivosPrueba.h"
 #include "Falsos.h"
 #include "Versiones.h"
 
@@ -5,19 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-void escribe(const QString& nombre, const QByteArray& datos) {
-    QFile f(nombre);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(datos);
-}
-
-QByteArray lee(const QString& nombre) {
-    QFile f(nombre);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
-}
-} // namespace
 
 TEST(ValorVersion, SumaPonderadaYFormasDudosas) {
     const struct {
@@ -48,14 +36,14 @@ TEST(ValorVersion, SumaPonderadaYFormasDudosas) {
 
 TEST(LeeVersiones, LineasBuenasMalasYRepetidas) {
     SistemaFalso sistema;
-    escribe("VersionesXkLumoCon.txt", "basura sin punto\r\n"
-                                      "XkLumoCon\r\n" // no point: ignored
-                                      "XkLumoNuevosCon.3\r\n"
-                                      "XkLumoNuevosCon.5\r\n"    // the last line of an item counts
-                                      "XkConfLumoConcursos.\r\n" // no version text: ignored
-                                      "XkConfLumoConcursos.x.1\r\n"
-                                      "otra.cosa.9\r\n"
-                                      "ClienteXkLumoFTP.2.0.0.1"); // last line without a line end
+    EscribeArchivo("VersionesXkLumoCon.txt", "basura sin punto\r\n"
+                                             "XkLumoCon\r\n" // no point: ignored
+                                             "XkLumoNuevosCon.3\r\n"
+                                             "XkLumoNuevosCon.5\r\n"    // the last line of an item counts
+                                             "XkConfLumoConcursos.\r\n" // no version text: ignored
+                                             "XkConfLumoConcursos.x.1\r\n"
+                                             "otra.cosa.9\r\n"
+                                             "ClienteXkLumoFTP.2.0.0.1"); // last line without a line end
     EstadoVersiones v;
     v.LeeVersionesInstaladas();
     ASSERT_TRUE(v.LeeVersiones());
@@ -64,8 +52,8 @@ TEST(LeeVersiones, LineasBuenasMalasYRepetidas) {
     EXPECT_EQ(v[Elemento::ConfCon].remota, "");
     EXPECT_EQ(v[Elemento::Cliente].remota, "2.0.0.1");
     // Rewritten on reading, before any download; a broken line leaves no file behind.
-    EXPECT_EQ(lee("VersionNuevosCon.txt"), "5\r\n");
-    EXPECT_EQ(lee("VersionClienteXkLumoFTP.txt"), "2.0.0.1\r\n");
+    EXPECT_EQ(LeeArchivo("VersionNuevosCon.txt"), "5\r\n");
+    EXPECT_EQ(LeeArchivo("VersionClienteXkLumoFTP.txt"), "2.0.0.1\r\n");
     EXPECT_FALSE(QFile::exists("VersionConfCon.txt"));
 
     EXPECT_TRUE(v.ComparaVersiones());
@@ -78,9 +66,9 @@ TEST(LeeVersiones, LineasBuenasMalasYRepetidas) {
 TEST(LeeVersionesInstaladas, ArchivosYMarcaDelEjecutable) {
     SistemaFalso sistema;
     sistema.version = "1.2.0.300";
-    escribe("xklumocon", "programa");
-    escribe("versionnuevoscon.TXT", "4\r\nlinea que no cuenta\r\n"); // names ignore case
-    escribe("VersionConfCon.txt", "");                               // empty counts as 0
+    EscribeArchivo("xklumocon", "programa");
+    EscribeArchivo("versionnuevoscon.TXT", "4\r\nlinea que no cuenta\r\n"); // names ignore case
+    EscribeArchivo("VersionConfCon.txt", "");                               // empty counts as 0
     EstadoVersiones v;
     v.LeeVersionesInstaladas();
     EXPECT_EQ(v[Elemento::Logger].instalada, "1.2.0.300");
@@ -90,25 +78,25 @@ TEST(LeeVersionesInstaladas, ArchivosYMarcaDelEjecutable) {
     EXPECT_EQ(v[Elemento::Cliente].instalada, "0");
 
     // The installed-version file is rewritten through its existing spelling.
-    escribe("VersionesXkLumoCon.txt", "XkLumoNuevosCon.5\n");
+    EscribeArchivo("VersionesXkLumoCon.txt", "XkLumoNuevosCon.5\n");
     v.LeeVersiones();
-    EXPECT_EQ(lee("versionnuevoscon.TXT"), "5\r\n");
+    EXPECT_EQ(LeeArchivo("versionnuevoscon.TXT"), "5\r\n");
 }
 
 TEST(InstalaDescarga, UnaCopiaFallidaConservaLoInstaladoYLaDescarga) {
     // Nothing to install: an empty download is no program.
-    escribe("XkLumoCon", "logger que funciona");
-    escribe("XkLumoConDescarga", "");
+    EscribeArchivo("XkLumoCon", "logger que funciona");
+    EscribeArchivo("XkLumoConDescarga", "");
     EXPECT_FALSE(InstalaDescarga(Elemento::Logger));
-    EXPECT_EQ(lee("XkLumoCon"), "logger que funciona");
+    EXPECT_EQ(LeeArchivo("XkLumoCon"), "logger que funciona");
 
     // The installed name cannot be replaced (a folder stands there): both stay as they were.
     ASSERT_TRUE(QDir().mkdir("XkConfLumoConcursos.mdb"));
-    escribe("XkConfLumoConcursos.mdb/dentro", "x");
-    escribe("XkConfLumoConcursosDescarga", "nueva");
+    EscribeArchivo("XkConfLumoConcursos.mdb/dentro", "x");
+    EscribeArchivo("XkConfLumoConcursosDescarga", "nueva");
     EXPECT_FALSE(InstalaDescarga(Elemento::ConfCon));
-    EXPECT_EQ(lee("XkConfLumoConcursosDescarga"), "nueva");
-    EXPECT_EQ(lee("XkConfLumoConcursos.mdb/dentro"), "x");
+    EXPECT_EQ(LeeArchivo("XkConfLumoConcursosDescarga"), "nueva");
+    EXPECT_EQ(LeeArchivo("XkConfLumoConcursos.mdb/dentro"), "x");
 }
 
 namespace {
@@ -116,25 +104,25 @@ namespace {
 class SistemaVersiones : public SistemaFalso {
 public:
     QString versionEjecutable(const QString& ruta) override {
-        return lee(ruta).startsWith("viejo") ? "1.0.0.0" : "1.1.0.0";
+        return LeeArchivo(ruta).startsWith("viejo") ? "1.0.0.0" : "1.1.0.0";
     }
 };
 } // namespace
 
 TEST(InstalaDescargasPendientes, SeInstalanSalvoUnLoggerMasViejo) {
     SistemaVersiones sistema;
-    escribe("XkLumoNuevosCon.mdb", "vieja");
-    escribe("XkLumoNuevosConDescarga", "nueva");
-    escribe("XkLumoCon", "logger");
-    escribe("XkLumoConDescarga", "otro logger");
-    escribe("ClienteXkLumoFTPDescarga", "el logger lo instala");
+    EscribeArchivo("XkLumoNuevosCon.mdb", "vieja");
+    EscribeArchivo("XkLumoNuevosConDescarga", "nueva");
+    EscribeArchivo("XkLumoCon", "logger");
+    EscribeArchivo("XkLumoConDescarga", "otro logger");
+    EscribeArchivo("ClienteXkLumoFTPDescarga", "el logger lo instala");
     EXPECT_EQ(InstalaDescargasPendientes(), (QStringList{"XkLumoCon", "XkLumoNuevosCon.mdb"}));
-    EXPECT_EQ(lee("XkLumoNuevosCon.mdb"), "nueva");
-    EXPECT_EQ(lee("XkLumoCon"), "otro logger");
+    EXPECT_EQ(LeeArchivo("XkLumoNuevosCon.mdb"), "nueva");
+    EXPECT_EQ(LeeArchivo("XkLumoCon"), "otro logger");
     EXPECT_TRUE(QFile::exists("ClienteXkLumoFTPDescarga"));
 
     // Never an older logger over a newer one.
-    escribe("XkLumoConDescarga", "viejo");
+    EscribeArchivo("XkLumoConDescarga", "viejo");
     EXPECT_TRUE(InstalaDescargasPendientes().isEmpty());
-    EXPECT_EQ(lee("XkLumoCon"), "otro logger");
+    EXPECT_EQ(LeeArchivo("XkLumoCon"), "otro logger");
 }
