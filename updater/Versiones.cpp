@@ -9,16 +9,8 @@
 
 #include <limits>
 
-QString NombrePrograma(const QString& base) {
-#ifdef Q_OS_WIN
-    return base + QStringLiteral(".exe");
-#else
-    return base;
-#endif
-}
-
 bool ArrancaLogger() {
-    return Sistema::actual().arranca(ResuelveNombreArchivo(NombrePrograma(QStringLiteral("XkLumoCon"))),
+    return Sistema::actual().arranca(ResuelveNombreArchivo(NombreEjecutable(QStringLiteral("XkLumoCon"))),
                                      {QString::fromLatin1(ArgumentoLogger)});
 }
 
@@ -30,7 +22,7 @@ QString NombreInstalado(Elemento e) {
     const DatosElemento& d = Datos(e);
     if (!d.instalado) return QString();
     const QString nombre = QString::fromLatin1(d.instalado);
-    return d.ejecutable ? NombrePrograma(nombre) : nombre;
+    return d.ejecutable ? NombreEjecutable(nombre) : nombre;
 }
 
 QString NombreDescarga(Elemento e) {

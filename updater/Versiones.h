@@ -7,9 +7,6 @@
 // window calls and tests call without a window. Every file name is relative to the current
 // folder (the programs' folder) and matched without regard to case.
 
-// The platform's name of a program of the programs' folder ("XkLumoCon", "XkLumoCon.exe").
-QString NombrePrograma(const QString& base);
-
 inline constexpr const char* ListaVersiones = "VersionesXkLumoCon.txt";
 inline constexpr const char* SufijoDescarga = "Descarga";
 // The argument the logger is started with: any non-empty command line is a normal start.

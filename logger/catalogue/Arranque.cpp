@@ -8,14 +8,6 @@
 #include <QFile>
 #include <stdexcept>
 
-QString NombreEjecutable(const QString& base) {
-#ifdef Q_OS_WIN
-    return base + QStringLiteral(".exe");
-#else
-    return base;
-#endif
-}
-
 QString NombreActualizador() {
     return NombreEjecutable(QStringLiteral("ClienteXkLumoFTP"));
 }

@@ -4,8 +4,6 @@
 // The logger's first steps, before its window is loaded: the hand-over to the updater and the
 // installation of an updater the updater downloaded for itself.
 
-// The platform's name of a program of the programs' folder ("ClienteXkLumoFTP", "...exe").
-QString NombreEjecutable(const QString& base);
 QString NombreActualizador();
 QString NombreLogger();
 inline const QString DescargaActualizador = QStringLiteral("ClienteXkLumoFTPDescarga");

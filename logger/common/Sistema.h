@@ -19,5 +19,14 @@ public:
     static Sistema* instala(Sistema* nuevo);
 };
 
+// A program's file name on this platform: "ClienteXkLumoFTP" is "ClienteXkLumoFTP.exe" on Windows.
+inline QString NombreEjecutable(const QString& base) {
+#ifdef Q_OS_WIN
+    return base + QStringLiteral(".exe");
+#else
+    return base;
+#endif
+}
+
 // The marker text that carries a program's version inside its executable.
 inline constexpr const char* MarcaVersion = "XKLUMO-VERSION=";
