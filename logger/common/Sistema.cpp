@@ -34,11 +34,14 @@ public:
         if (!f.open(QIODevice::ReadOnly)) return "0.0.0.0";
         const QByteArray datos = f.readAll();
         const QByteArray marca(MarcaVersion);
-        const qsizetype i = datos.indexOf(marca);
-        if (i < 0) return "0.0.0.0";
         static const QRegularExpression patron("^\\d+\\.\\d+\\.\\d+\\.\\d+");
-        const auto m = patron.match(QString::fromLatin1(datos.mid(i + marca.size(), 32)));
-        return m.hasMatch() ? m.captured(0) : "0.0.0.0";
+        // Every program that reads versions also holds the bare marker text it searches for, so the
+        // first marker found may carry no version: the one followed by a version counts.
+        for (qsizetype i = datos.indexOf(marca); i >= 0; i = datos.indexOf(marca, i + 1)) {
+            const auto m = patron.match(QString::fromLatin1(datos.mid(i + marca.size(), 32)));
+            if (m.hasMatch()) return m.captured(0);
+        }
+        return "0.0.0.0";
     }
 };
 

@@ -1,6 +1,7 @@
 // The two real programs in a temporary programs' folder: the logger started with an empty
 // command line hands over to the updater with a token; the updater, finding no server at the
 // deployment endpoint, starts the logger again with "comando".
+#include "Sistema.h"
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <QDir>
@@ -133,4 +134,10 @@ TEST(Relevo, ElLoggerVuelveArrancadoConComando) {
             return true;
         },
         30000));
+}
+
+// The updater compares this version with the server's list: a logger read as 0 would be downloaded
+// again at every start.
+TEST(Relevo, ElLoggerConstruidoLlevaLaVersionDelProyecto) {
+    EXPECT_EQ(Sistema::actual().versionEjecutable(XK_LOGGER), XK_VERSION);
 }
