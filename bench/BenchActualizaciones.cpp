@@ -5,6 +5,7 @@
 //
 //   xk_bench_actualizaciones [repeticiones]
 #include "ActualizacionCatalogo.h"
+#include "BaseBench.h"
 #include "BaseDatos.h"
 #include "CorreccionesConcursos.h"
 #include "DatosEntregados.h"
@@ -50,10 +51,7 @@ QString NombreDe(int i) {
 }
 
 void LlenaPlantilla() {
-    CreaTodasLasTablas();
-    QFile::rename(NombreBaseEsquema, NombreBaseDatos);
-    AñadeCampoMes();
-    auto bd = BaseDatos::Abre(NombreBaseDatos);
+    auto bd = CreaBaseTrabajoVacia();
     BaseDatos::Transaccion t(*bd);
     ConjuntoRegistros c = bd->abreConjunto("Concursos");
     ConjuntoRegistros r = bd->abreConjunto("ResumenCabrillo");

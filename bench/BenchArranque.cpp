@@ -4,6 +4,7 @@
 //
 //   xk_bench_arranque [repeticiones]
 #include "Avisos.h"
+#include "BaseBench.h"
 #include "BaseDatos.h"
 #include "Esquema.h"
 #include "EstadoPrincipal.h"
@@ -42,10 +43,7 @@ const char* const Meses[] = {"ENERO", "FEBRERO", "MARZO",      "ABRIL",   "MAYO"
                              "JULIO", "AGOSTO",  "SEPTIEMBRE", "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"};
 
 void LlenaBase() {
-    CreaTodasLasTablas();
-    QFile::rename(NombreBaseEsquema, NombreBaseDatos);
-    AñadeCampoMes();
-    auto bd = BaseDatos::Abre(NombreBaseDatos);
+    auto bd = CreaBaseTrabajoVacia();
     BaseDatos::Transaccion t(*bd);
     ConjuntoRegistros c = bd->abreConjunto("Concursos");
     for (int i = 1; i <= NumConcursos; ++i) {
