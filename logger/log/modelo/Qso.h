@@ -1,0 +1,33 @@
+#pragma once
+#include <QDate>
+#include <QString>
+
+class ConjuntoRegistros;
+
+// One QSO: the seventeen fields of a Contactos (or Listados) row, texts as stored.
+struct Qso {
+    int numeroOrden = 0;
+    int numeroQso = 0;
+    QDate fecha;  // null when the row holds no date
+    QString hora; // "hh:mm"
+    QString banda;
+    QString modo;
+    QString indicativo;
+    QString rstEnviado;
+    QString literalEnviado;
+    QString numeralEnviado;
+    QString puntosEnviados;
+    QString locatorEnviado;
+    QString rstRecibido;
+    QString literalRecibido;
+    QString numeralRecibido;
+    QString puntosRecibidos;
+    QString locatorRecibido;
+
+    bool operator==(const Qso&) const = default;
+};
+
+// The one mapping between a row and a Qso. The set must have a current row (read) or a pending
+// add or edit (write).
+Qso LeeQso(const ConjuntoRegistros& rs);
+void EscribeQso(ConjuntoRegistros& rs, const Qso& q);
