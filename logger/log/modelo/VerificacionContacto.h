@@ -1,0 +1,54 @@
+#pragma once
+#include "Avisos.h"
+#include "CamposQso.h"
+#include "Qso.h"
+#include "ReglasContacto.h"
+
+#include <QStringList>
+
+#include <optional>
+
+// What the checks of a QSO row look at before it is stored or a correction is accepted.
+struct DatosContacto {
+    FilaQso fila;          // the row's texts as typed
+    ReglasContacto reglas; // the contest's flags
+    QStringList bandas;    // captions of the enabled band options (Option3D1)
+    QStringList modos;     // captions of the enabled mode options (Option3D2)
+};
+
+// The first check that failed: the box (no box when its text is empty), whether the beep sounds
+// first, and the column of the current row that gets the focus.
+struct RechazoContacto {
+    int paso = 0; // 1 to 15, the order of the checks
+    Aviso aviso;
+    bool pitido = false;
+    CampoQso foco = CampoQso::FechaQso;
+};
+
+struct ResultadoContacto {
+    // The row with its normalised texts (date "dd-mm-yyyy", time "hh:mm", a checked VGE reference
+    // or province in ControlRec and LiteralRecibido). Write these back into the row, also on refusal.
+    FilaQso fila;
+    std::optional<RechazoContacto> rechazo; // none: store
+
+    bool acepta() const { return !rechazo; }
+};
+
+// Runs the checks in order and stops at the first refusal. Shows nothing; the caller shows it
+// with MuestraRechazo and moves the focus. Never writes anything.
+ResultadoContacto VerificaContacto(const DatosContacto& datos);
+
+// The band (mode) must equal, exactly and case-sensitively, the caption of an enabled option.
+std::optional<RechazoContacto> VerificaBanda(const QString& banda, const QStringList& bandas);
+std::optional<RechazoContacto> VerificaModo(const QString& modo, const QStringList& modos);
+
+// An empty value is accepted; otherwise a Maidenhead locator ("IN80" stands for "IN80LL").
+bool VerificaLocator(const QString& valor, float& longitud, float& latitud);
+Aviso AvisoLocator(); // the box of a refused locator
+
+// The beep, when the check asks for one, then the box when it has a text.
+void MuestraRechazo(const RechazoContacto& rechazo);
+
+// The stored QSO of an accepted row: ControlRec is the received literal with NumeraloSiglas,
+// and a received serial given as "-" (nothing received) is stored empty.
+Qso QsoDeFila(const FilaQso& fila, const ReglasContacto& reglas, int numeroQso);
