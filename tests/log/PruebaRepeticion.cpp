@@ -64,6 +64,7 @@ protected:
         CreaTablaConcursos();
         CreaTablaContactos();
         bd = BaseDatos::Abre(NombreBaseEsquema);
+        IndexaIndicativos(*bd);
         reglas.numeroOrden = 1;
         fila[C::FechaQso] = "15-03-2026";
         fila[C::HoraQso] = "1129";
@@ -167,6 +168,17 @@ TEST_F(BuscaRepeticionPrueba, HoraRechazadaYTextosRaros) {
                                 QString(500, u'Ж'), QString("\x01\x02\r\n")})
         EXPECT_FALSE(busca(raro).encontrado);
     EXPECT_FALSE(BuscaRepeticion(*bd, reglas, "O'BRIEN", fila, false).encontrado); // empty log
+}
+
+TEST_F(BuscaRepeticionPrueba, ElIndiceDeOtraVersionSeRehace) {
+    qso(1, 1, "EA1ABC", "14", "10:00");
+    bd->ejecuta("CREATE INDEX ContactosPorIndicativo_0_0_0_0 ON Contactos (NumeroOrden, Indicativo)");
+    IndexaIndicativos(*bd);
+    IndexaIndicativos(*bd);
+    EXPECT_THROW(bd->ejecuta("DROP INDEX ContactosPorIndicativo_0_0_0_0"), ErrorBD);
+    reglas.noRepetir = true;
+    fila[C::HoraQso] = "10:30";
+    EXPECT_EQ(busca("ea1abc").lineas, QStringList({"15-03-2026 10:00 14 SSB"}));
 }
 
 } // namespace
