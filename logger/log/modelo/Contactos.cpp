@@ -16,7 +16,8 @@ QString PrimerTexto(BaseDatos& bd, const char* sql, int numeroOrden, const QStri
     Reinicia r(s.get());
     sqlite3_bind_int(s.get(), 1, numeroOrden);
     const QByteArray t = texto.toUtf8();
-    if (!texto.isNull()) sqlite3_bind_text(s.get(), 2, t.constData(), static_cast<int>(t.size()), SQLITE_STATIC);
+    if (!texto.isNull())
+        sqlite3_bind_text(s.get(), 2, t.constData(), static_cast<int>(t.size()), SQLITE_STATIC);
     const int rc = sqlite3_step(s.get());
     if (rc == SQLITE_ROW) {
         const auto* c = reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 0));
@@ -35,8 +36,8 @@ LogContactos::LogContactos(std::shared_ptr<BaseDatos> bd, int numeroOrden)
     : bd_(std::move(bd)), numeroOrden_(numeroOrden) {}
 
 void LogContactos::carga() {
-    Sentencia s = Prepara(bd_->conexion(),
-                          "SELECT NumeroQso FROM Contactos WHERE NumeroOrden = ?1 ORDER BY NumeroQso");
+    Sentencia s =
+        Prepara(bd_->conexion(), "SELECT NumeroQso FROM Contactos WHERE NumeroOrden = ?1 ORDER BY NumeroQso");
     Reinicia r(s.get());
     sqlite3_bind_int(s.get(), 1, numeroOrden_);
     std::vector<int> numeros;
@@ -51,8 +52,9 @@ std::vector<Qso> LogContactos::lee(int desde, int hasta) const {
     std::vector<Qso> qsos;
     if (desde < 1 || hasta < desde || hasta > total()) return qsos;
     ConjuntoRegistros rs = bd_->abreConjunto(
-        QStringLiteral("Select * From Contactos Where NumeroOrden = %1 and NumeroQso >= %2 and NumeroQso <= %3 "
-                       "Order by  NumeroQso")
+        QStringLiteral(
+            "Select * From Contactos Where NumeroOrden = %1 and NumeroQso >= %2 and NumeroQso <= %3 "
+            "Order by  NumeroQso")
             .arg(numeroOrden_)
             .arg(numero(desde))
             .arg(numero(hasta)));
@@ -89,10 +91,11 @@ void LogContactos::graba(const Qso& qso, ConjuntoRegistros& concurso) {
 }
 
 int LogContactos::ultimoNumeroBanda(const QString& banda) const {
-    return NumeroDeTexto(PrimerTexto(*bd_,
-                                     "SELECT NumeralEnviado FROM Contactos WHERE NumeroOrden = ?1 AND Banda = ?2 "
-                                     "ORDER BY NumeroQso DESC LIMIT 1",
-                                     numeroOrden_, banda.isNull() ? QStringLiteral("") : banda));
+    return NumeroDeTexto(
+        PrimerTexto(*bd_,
+                    "SELECT NumeralEnviado FROM Contactos WHERE NumeroOrden = ?1 AND Banda = ?2 "
+                    "ORDER BY NumeroQso DESC LIMIT 1",
+                    numeroOrden_, banda.isNull() ? QStringLiteral("") : banda));
 }
 
 int LogContactos::ultimoNumeroRecibido() const {

@@ -58,7 +58,8 @@ QString Formato0000(const QString& texto) {
     bool ok = false;
     const int n = texto.toInt(&ok);
     if (!ok) return texto;
-    return n < 0 ? QStringLiteral("-%1").arg(-n, 4, 10, QLatin1Char('0')) : QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+    return n < 0 ? QStringLiteral("-%1").arg(-n, 4, 10, QLatin1Char('0'))
+                 : QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
 }
 
 std::array<std::optional<QString>, NumeroColumnas> TextosDeQso(const Qso& q, bool numeraloSiglas) {
@@ -111,7 +112,8 @@ QString RstPorDefecto(const QString& modo, int indiceModo, bool seleccionada, co
                       const QString& previo) {
     if (modo == "SSB" || modo == "LSB" || modo == "USB" || modo == "FM") return QStringLiteral("59");
     if (modo == "CW" || modo == "RTTY" || modo == "PACKET") return QStringLiteral("599");
-    if (indiceModo >= 8 && indiceModo <= 15 && seleccionada) return n.TipoUser[static_cast<size_t>(indiceModo - 8)];
+    if (indiceModo >= 8 && indiceModo <= 15 && seleccionada)
+        return n.TipoUser[static_cast<size_t>(indiceModo - 8)];
     return previo;
 }
 

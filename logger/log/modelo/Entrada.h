@@ -23,18 +23,34 @@ struct EstadoLog {
 
 // The grid's columns, left to right as shown (NumeroQso last, hidden).
 enum class Columna {
-    FechaQso, HoraQso, Banda, Modo, Indicativo, RsRecibido, NumeralRecibido, LiteralRecibido, ControlRec,
-    PuntosRecibidos, QraLocatorRecibido, RsEnviado, NumeralEnviado, LiteralEnviado, PuntosEnviados,
-    QraLocatorEnviado, NumeroQso
+    FechaQso,
+    HoraQso,
+    Banda,
+    Modo,
+    Indicativo,
+    RsRecibido,
+    NumeralRecibido,
+    LiteralRecibido,
+    ControlRec,
+    PuntosRecibidos,
+    QraLocatorRecibido,
+    RsEnviado,
+    NumeralEnviado,
+    LiteralEnviado,
+    PuntosEnviados,
+    QraLocatorEnviado,
+    NumeroQso
 };
 inline constexpr int NumeroColumnas = 17;
-inline int Indice(Columna c) { return static_cast<int>(c); }
+inline int Indice(Columna c) {
+    return static_cast<int>(c);
+}
 
 struct InfoColumna {
-    const char* nombre;    // objectName stem: "Indicativo" gives Indicativo_3
-    int longitud;          // maximum length typed, never more than the stored field holds
-    const char* cabecera;  // header label
-    const char* lado;      // "recibido"/"enviado" where two columns share a header, else empty
+    const char* nombre;   // objectName stem: "Indicativo" gives Indicativo_3
+    int longitud;         // maximum length typed, never more than the stored field holds
+    const char* cabecera; // header label
+    const char* lado;     // "recibido"/"enviado" where two columns share a header, else empty
 };
 const std::array<InfoColumna, NumeroColumnas>& Columnas();
 // "INDICATIVO fila 3", "RST recibido fila 3".
@@ -71,8 +87,8 @@ struct Preparacion {
 };
 struct ContextoEnvio {
     bool numeracionPorBanda = false;
-    int ultimoSerieBanda = 0;                 // UltimoNumeroBanda of the current band
+    int ultimoSerieBanda = 0;                  // UltimoNumeroBanda of the current band
     std::function<int()> ultimoNumeroRecibido; // asked only for "LZ-OPEN-CW"
-    QString horaQso;                          // the entry line's time
+    QString horaQso;                           // the entry line's time
 };
 Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c);

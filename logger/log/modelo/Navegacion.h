@@ -5,8 +5,8 @@
 class NavegacionLog {
 public:
     static constexpr int NumeroFilas = 11;
-    int FilaActual = 0;      // current row, 0 to NumeroFilas - 1
-    int PosicionActual = 0;  // ordinal of the current row; TotalContactos + 1 on the entry line
+    int FilaActual = 0;     // current row, 0 to NumeroFilas - 1
+    int PosicionActual = 0; // ordinal of the current row; TotalContactos + 1 on the entry line
     int TotalContactos = 0;
 
     enum class Tecla { RePag, AvPag, Fin, Inicio, Arriba, Abajo, Otra };
@@ -16,8 +16,8 @@ public:
     struct Paso {
         bool consumida = true;
         bool pita = false;
-        bool dejaLinea = false;   // the entry line is abandoned: its row emptied, browsing again
-        int filaDesmarcada = -1;  // row whose date goes white (before the grid changes)
+        bool dejaLinea = false;  // the entry line is abandoned: its row emptied, browsing again
+        int filaDesmarcada = -1; // row whose date goes white (before the grid changes)
         bool borraPantalla = false;
         bool llenaPagina = false; // rows show the page from primeraDePagina(), the rest emptied
         bool marca = false;       // the current row's date goes yellow
