@@ -3,6 +3,7 @@
 #include "Correccion.h"
 #include "Esquema.h"
 #include "Falsos.h"
+#include "Renumeracion.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -67,31 +68,19 @@ protected:
             v.push_back(LeeQso(rs));
         return v;
     }
-    int ultimoNumEnviado() {
-        return bd
-            ->abreConjunto(QStringLiteral("Select * From Concursos Where NumeroOrden = %1").arg(kConcurso))
-            .entero("UltimoNumEnviado");
+    ConjuntoRegistros concurso() {
+        return bd->abreConjunto(
+            QStringLiteral("Select * From Concursos Where NumeroOrden = %1").arg(kConcurso));
+    }
+    int ultimoNumEnviado() { return concurso().entero("UltimoNumEnviado"); }
+    ResultadoEscritura borra(int numeroQso) {
+        ConjuntoRegistros c = concurso();
+        const ResultadoEscritura r = EliminaYRenumera(*bd, c, numeroQso);
+        EXPECT_EQ(c.entero("UltimoNumEnviado"), ultimoNumEnviado()); // the row shows what is stored
+        return r;
     }
     std::shared_ptr<BaseDatos> bd;
 };
-
-// Stands in for the log's renumbering: the same order, every number rewritten.
-void Renumera(BaseDatos& bd, int numeroOrden) {
-    ConjuntoRegistros rs =
-        bd.abreConjunto(QStringLiteral("Select NumeroOrden, NumeroQso,Fecha,Hora From Contactos "
-                                       "Where NumeroOrden = %1 Order By Fecha, Hora, "
-                                       "NumeralEnviado, NumeroQso")
-                            .arg(numeroOrden));
-    int n = 0;
-    for (; !rs.eof(); rs.siguiente()) {
-        rs.edita();
-        rs.asigna("NumeroQso", ++n);
-        rs.actualiza();
-    }
-    bd.ejecuta(QStringLiteral("Update Concursos Set UltimoNumEnviado = %1 Where NumeroOrden = %2")
-                   .arg(n)
-                   .arg(numeroOrden));
-}
 
 TEST_F(Log, UnaCorreccionReescribeElContactoYConservaSuNumero) {
     struct Caso {
@@ -130,7 +119,7 @@ TEST_F(Log, ElContactoGuardadoDeshaceLasEdicionesSinGuardar) {
 }
 
 TEST_F(Log, BorrarElQuintoDeDiezDejaNueveNumeradosDeUnoANueve) {
-    const ResultadoEscritura r = EliminaYRenumera(*bd, kConcurso, 5, Renumera);
+    const ResultadoEscritura r = borra(5);
     ASSERT_TRUE(r.hecho) << r.mensaje.toStdString();
     std::vector<Qso> quedan;
     for (const Qso& q : contactos())
@@ -155,10 +144,10 @@ TEST_F(Log, UnContactoQueNoEstaOEstaRepetidoNoSeToca) {
     q.indicativo = "EA3XX";
     EXPECT_EQ(ReescribeContacto(*bd, q).mensaje,
               "Hay 2 contactos con el número 6: pulse [F9] para ordenar el log y repita la operación");
-    EXPECT_FALSE(EliminaYRenumera(*bd, kConcurso, 6, Renumera).hecho);
+    EXPECT_FALSE(borra(6).hecho);
     q.numeroQso = 42;
     EXPECT_EQ(ReescribeContacto(*bd, q).mensaje, "El contacto 42 ya no está en el log");
-    EXPECT_FALSE(EliminaYRenumera(*bd, kConcurso, 42, Renumera).hecho);
+    EXPECT_FALSE(borra(42).hecho);
     EXPECT_EQ(contactos(), antes);
 }
 
@@ -204,8 +193,7 @@ TEST_F(Log, UnaEscrituraRechazadaDejaElLogComoEstaba) {
         }
         Qso q = Contacto(3);
         q.fecha = QDate(2026, 4, 1);
-        const ResultadoEscritura r = c.op == Op::Correccion ? ReescribeContacto(*bd, q)
-                                                            : EliminaYRenumera(*bd, kConcurso, 5, Renumera);
+        const ResultadoEscritura r = c.op == Op::Correccion ? ReescribeContacto(*bd, q) : borra(5);
         EXPECT_FALSE(r.hecho);
         EXPECT_TRUE(r.mensaje.contains(c.mensaje)) << r.mensaje.toStdString();
         const Aviso a = AvisoEscrituraRechazada(r);

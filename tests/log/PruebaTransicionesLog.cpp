@@ -12,8 +12,8 @@ using E = EventoLog;
 using M = ModoEdicion;
 
 // Browsing a log of `total` QSOs, with "QSO en otra Fecha" selected or not.
-EstadoLog Consulta(int total, bool otraFecha) {
-    EstadoLog e;
+EstadoControlesLog Consulta(int total, bool otraFecha) {
+    EstadoControlesLog e;
     e.botonesConsulta(total);
     for (C c : {C::FrameModo, C::FrameBanda, C::TiempoReal, C::OtraFecha})
         e.habilita(c, true);
@@ -23,7 +23,7 @@ EstadoLog Consulta(int total, bool otraFecha) {
     return e;
 }
 
-std::set<C> Habilitados(const EstadoLog& e) {
+std::set<C> Habilitados(const EstadoControlesLog& e) {
     std::set<C> s;
     for (int i = 0; i < NumControlesLog; ++i)
         if (e.habilitado[static_cast<size_t>(i)]) s.insert(static_cast<C>(i));
@@ -203,7 +203,7 @@ TEST(TransicionesLog, CadaTeclaDejaSusBotonesSuBloqueoYSuFoco) {
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        EstadoLog e = Consulta(c.total, c.otraFecha);
+        EstadoControlesLog e = Consulta(c.total, c.otraFecha);
         Trabajo trabajo = Trabajo::Ninguno;
         for (E tecla : c.teclas) {
             const auto t = Transicion(e.modo, tecla);
@@ -244,7 +244,7 @@ TEST(TransicionesLog, CadaModoTieneSuPalabra) {
                                            {M::CambioFecha, "CAMBIOFECHA"},
                                            {M::ListarCabrillo, "LISTARCABRILLO"}};
     for (const auto& [modo, palabra] : casos)
-        EXPECT_EQ(TextoModoEdicion(modo), palabra);
+        EXPECT_EQ(Palabra(modo), palabra);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "Correccion.h"
 
 #include "BaseDatos.h"
+#include "Renumeracion.h"
 
 namespace {
 
@@ -73,11 +74,16 @@ Aviso PreguntaBorrado() {
             QStringLiteral("VERIFICAR BORRADO DE CONTACTO"), Icono::Critico, Botones::SiNo, Respuesta::No};
 }
 
-ResultadoEscritura EliminaYRenumera(BaseDatos& bd, int numeroOrden, int numeroQso,
-                                    const Renumeracion& renumera) {
-    return EnTransaccion(bd, [&] {
-        ResultadoEscritura r = EliminaContactoEnCurso(bd, numeroOrden, numeroQso);
-        if (r && renumera) renumera(bd, numeroOrden);
-        return r;
+ResultadoEscritura EliminaYRenumera(BaseDatos& bd, ConjuntoRegistros& concurso, int numeroQso) {
+    const ResultadoEscritura r = EnTransaccion(bd, [&] {
+        ResultadoEscritura borrado = EliminaContactoEnCurso(bd, concurso.entero("NumeroOrden"), numeroQso);
+        if (borrado) RenumeraContactos(bd, concurso);
+        return borrado;
     });
+    // A commit refused after the renumbering wrote the contest's last number: read it again.
+    if (!r) {
+        concurso.cancela();
+        concurso.primero();
+    }
+    return r;
 }

@@ -10,10 +10,10 @@
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 class BaseDatos;
+class ConjuntoRegistros;
 
 // What a write of the log did.
 struct ResultadoEscritura {
@@ -36,13 +36,11 @@ ResultadoEscritura ReescribeContacto(BaseDatos& bd, const Qso& q);
 // The deletion question: Yes and No, No the default, critical icon.
 Aviso PreguntaBorrado();
 
-// The log's renumbering (RenumeraContactos of the log), for the contest given.
-using Renumeracion = std::function<void(BaseDatos& bd, int numeroOrden)>;
-
-// Deletes the QSO and renumbers the log in one transaction: a refusal anywhere, the renumbering
-// included, keeps the QSO and every number as they were.
-ResultadoEscritura EliminaYRenumera(BaseDatos& bd, int numeroOrden, int numeroQso,
-                                    const Renumeracion& renumera);
+// Deletes the contest's QSO of that number and renumbers the log (RenumeraContactos through
+// `concurso`, the contest's row) in one transaction: a refusal anywhere, the renumbering
+// included, keeps the QSO, every number and UltimoNumEnviado as they were, and `concurso` shows
+// what the file holds.
+ResultadoEscritura EliminaYRenumera(BaseDatos& bd, ConjuntoRegistros& concurso, int numeroQso);
 
 // The two writes above for model code that composes them: they join the caller's open
 // transaction and throw ErrorBD (the caller's transaction then rolls everything back). Their

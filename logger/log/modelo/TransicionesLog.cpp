@@ -206,13 +206,13 @@ std::optional<TransicionLog> Transicion(ModoEdicion modo, EventoLog evento) {
     return std::nullopt;
 }
 
-void EstadoLog::desactivaBotones() {
+void EstadoControlesLog::desactivaBotones() {
     for (C c :
          {C::ModificarReg, C::BorrarReg, C::Volver, C::Listar, C::ExportarXk, C::ExportarADIF, C::Ordenar})
         habilita(c, false);
 }
 
-void EstadoLog::botonesConsulta(int totalContactos) {
+void EstadoControlesLog::botonesConsulta(int totalContactos) {
     const bool hay = totalContactos >= 1;
     for (C c : {C::ModificarReg, C::BorrarReg, C::Listar, C::ExportarXk, C::Ordenar, C::ExportarADIF})
         habilita(c, hay);
@@ -221,7 +221,7 @@ void EstadoLog::botonesConsulta(int totalContactos) {
     habilita(C::Cancelar, false);
 }
 
-void EstadoLog::aplica(const TransicionLog& t, int totalContactos) {
+void EstadoControlesLog::aplica(const TransicionLog& t, int totalContactos) {
     if (t.modo) modo = *t.modo;
     if (t.desactivaBotones) desactivaBotones();
     if (t.botonesConsulta) botonesConsulta(totalContactos);

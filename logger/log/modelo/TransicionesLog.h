@@ -2,7 +2,7 @@
 // The log window's editing modes as data: for each button pressed in each mode, the work it runs
 // and what the window then shows (enabled buttons and frames, locks, marks, focus). The window
 // applies a transition to its widgets; tests check the same data without a window.
-#include "ModoEdicion.h"
+#include "Entrada.h" // ModoEdicion
 
 #include <array>
 #include <optional>
@@ -83,7 +83,7 @@ std::optional<TransicionLog> Transicion(ModoEdicion modo, EventoLog evento);
 
 // The window's state as plain data, for applying transitions without widgets (tests, or a window
 // that copies it onto its controls).
-struct EstadoLog {
+struct EstadoControlesLog {
     ModoEdicion modo = ModoEdicion::Ninguno;
     std::array<bool, NumControlesLog> habilitado{};
     bool teclasNavegacion = false;
