@@ -1,0 +1,57 @@
+#include "CambioFecha.h"
+
+#include "Verificaciones.h"
+
+namespace {
+
+// Takes the box the date check would show, so the caller decides when to show it.
+class AvisoRetenido : public Avisos {
+public:
+    AvisoRetenido() : previo_(Avisos::instala(this)) {}
+    ~AvisoRetenido() override { Avisos::instala(previo_); }
+    AvisoRetenido(const AvisoRetenido&) = delete;
+    AvisoRetenido& operator=(const AvisoRetenido&) = delete;
+    Respuesta muestra(const Aviso& a) override {
+        if (!aviso) aviso = a;
+        return a.porDefecto;
+    }
+    void pita() override {}
+    std::optional<Aviso> aviso;
+
+private:
+    Avisos* previo_;
+};
+
+Aviso Mensaje(const QString& texto) {
+    return {texto, {}, Icono::Ninguno, Botones::Aceptar, Respuesta::Aceptar};
+}
+
+} // namespace
+
+ResultadoCambioFecha CambiaFecha(const QString& fechaActual, const QDate& hoy) {
+    ResultadoCambioFecha r;
+    r.texto = fechaActual;
+    // Blanks count as no date: the date check would pass them as an empty date, and new entry
+    // lines would be stored without one.
+    if (fechaActual.trimmed().isEmpty()) {
+        r.aviso = Mensaje(QStringLiteral("Introduzca una FECHA"));
+        return r;
+    }
+    QString fecha = fechaActual;
+    {
+        AvisoRetenido retenido;
+        if (!VerificaFecha(fecha)) {
+            r.aviso = retenido.aviso;
+            return r; // the field keeps what was typed
+        }
+    }
+    r.texto = fecha;
+    const QDate nueva = QDate::fromString(fecha, QStringLiteral("dd-MM-yyyy"));
+    if (nueva == hoy) {
+        r.aviso = Mensaje(QStringLiteral("La nueva fecha de ser diferente de la actual FECHA"));
+        return r;
+    }
+    r.aceptada = true;
+    r.fecha = nueva;
+    return r;
+}

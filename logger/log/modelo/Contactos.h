@@ -1,0 +1,48 @@
+#pragma once
+#include "Qso.h"
+
+#include <memory>
+#include <vector>
+
+class BaseDatos;
+class ConjuntoRegistros;
+
+// The contest's log as the window holds it: the QSO numbers in order, so that an ordinal (1 to
+// TotalContactos) finds its QSO without reading the log again; pages are read by number.
+class LogContactos {
+public:
+    LogContactos(std::shared_ptr<BaseDatos> bd, int numeroOrden);
+
+    // CargaContactos' query: the contest's QSO numbers ordered by NumeroQso.
+    void carga();
+    int total() const { return static_cast<int>(numeros_.size()); }
+    // Number of the QSO at an ordinal (1 to total()).
+    int numero(int ordinal) const { return numeros_.at(static_cast<size_t>(ordinal - 1)); }
+    // The QSOs of ordinals desde..hasta (within 1..total()), in order.
+    std::vector<Qso> lee(int desde, int hasta) const;
+    Qso leeOrdinal(int ordinal) const { return lee(ordinal, ordinal).at(0); }
+
+    // GrabaContacto's writes in one transaction: the new row and the contest's UltimoNumEnviado
+    // (through `concurso`, the contest's row), committed before returning. On ErrorBD nothing is
+    // stored, the contest row shows what the file holds and the log is unchanged.
+    void graba(const Qso& qso, ConjuntoRegistros& concurso);
+
+    // Serial sent last on a band (NumeralEnviado of its highest QSO number), 0 when none.
+    int ultimoNumeroBanda(const QString& banda) const;
+    // NumeralRecibido of the contest's last QSO as a number, 0 when the log is empty.
+    int ultimoNumeroRecibido() const;
+
+    // "FIN": the placeholders "0000" and "-" of the exchange become empty, in one transaction.
+    void quitaMarcadores();
+
+    BaseDatos& bd() const { return *bd_; }
+    int numeroOrden() const { return numeroOrden_; }
+
+private:
+    std::shared_ptr<BaseDatos> bd_;
+    int numeroOrden_;
+    std::vector<int> numeros_;
+};
+
+// The index the log's reads by contest and number go through; made once, kept in the file.
+void AseguraIndiceContactos(BaseDatos& bd);

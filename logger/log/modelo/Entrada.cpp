@@ -1,0 +1,180 @@
+#include "Entrada.h"
+
+namespace {
+const QString FormatoFecha = QStringLiteral("dd-MM-yyyy");
+}
+
+QString Palabra(ModoEdicion modo) {
+    switch (modo) {
+    case ModoEdicion::Ninguno:
+        return {};
+    case ModoEdicion::Alta:
+        return QStringLiteral("ALTA");
+    case ModoEdicion::Modificar:
+        return QStringLiteral("MODIFICAR");
+    case ModoEdicion::Borrar:
+        return QStringLiteral("BORRAR");
+    case ModoEdicion::CambioFecha:
+        return QStringLiteral("CAMBIOFECHA");
+    case ModoEdicion::ListarCabrillo:
+        return QStringLiteral("LISTARCABRILLO");
+    }
+    return {};
+}
+
+const std::array<InfoColumna, NumeroColumnas>& Columnas() {
+    // Indicativo, Modo and the points are cut to what Contactos stores, so nothing typed can be
+    // refused by the engine.
+    static const std::array<InfoColumna, NumeroColumnas> t{{
+        {"FechaQso", 10, "FECHA", ""},
+        {"HoraQso", 5, "QTR", ""},
+        {"Banda", 6, "MHz.", ""},
+        {"Modo", 10, "MODO", ""},
+        {"Indicativo", 14, "INDICATIVO", ""},
+        {"RsRecibido", 5, "RST", "recibido"},
+        {"NumeralRecibido", 4, "N. Serie", "recibido"},
+        {"LiteralRecibido", 32, "Siglas, Ref.", "recibido"},
+        {"ControlRec", 32, "Control Recibido", ""},
+        {"PuntosRecibidos", 4, "Puntos", "recibido"},
+        {"QraLocatorRecibido", 6, "Locator", "recibido"},
+        {"RsEnviado", 5, "RST", "enviado"},
+        {"NumeralEnviado", 4, "N. Serie", "enviado"},
+        {"LiteralEnviado", 32, "Siglas, Ref.", "enviado"},
+        {"PuntosEnviados", 4, "Puntos", "enviado"},
+        {"QraLocatorEnviado", 6, "Locator", "enviado"},
+        {"NumeroQso", 9, "Número QSO", ""},
+    }};
+    return t;
+}
+
+QString NombreAccesible(Columna c, int fila) {
+    const InfoColumna& i = Columnas()[static_cast<size_t>(Indice(c))];
+    QString n = QString::fromUtf8(i.cabecera);
+    if (*i.lado) n += QLatin1Char(' ') + QLatin1String(i.lado);
+    return n + QStringLiteral(" fila %1").arg(fila);
+}
+
+QString Formato0000(const QString& texto) {
+    bool ok = false;
+    const int n = texto.toInt(&ok);
+    if (!ok) return texto;
+    return n < 0 ? QStringLiteral("-%1").arg(-n, 4, 10, QLatin1Char('0'))
+                 : QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+}
+
+std::array<std::optional<QString>, NumeroColumnas> TextosDeQso(const Qso& q, bool numeraloSiglas) {
+    std::array<std::optional<QString>, NumeroColumnas> t;
+    auto pon = [&t](Columna c, const QString& v) { t[static_cast<size_t>(Indice(c))] = v; };
+    pon(Columna::NumeroQso, QString::number(q.numeroQso));
+    if (q.fecha.isValid()) pon(Columna::FechaQso, q.fecha.toString(FormatoFecha));
+    pon(Columna::HoraQso, q.hora);
+    pon(Columna::Banda, q.banda);
+    pon(Columna::Modo, q.modo);
+    pon(Columna::Indicativo, q.indicativo);
+    pon(Columna::RsEnviado, q.rstEnviado);
+    pon(Columna::RsRecibido, q.rstRecibido);
+    pon(Columna::NumeralRecibido, Formato0000(q.numeralRecibido));
+    pon(Columna::QraLocatorRecibido, q.locatorRecibido);
+    pon(Columna::LiteralRecibido, q.literalRecibido);
+    pon(Columna::PuntosRecibidos, q.puntosRecibidos);
+    pon(Columna::NumeralEnviado, Formato0000(q.numeralEnviado));
+    pon(Columna::QraLocatorEnviado, q.locatorEnviado);
+    pon(Columna::LiteralEnviado, q.literalEnviado);
+    pon(Columna::PuntosEnviados, q.puntosEnviados);
+    if (numeraloSiglas) pon(Columna::ControlRec, q.literalRecibido);
+    return t;
+}
+
+Qso QsoDeFila(const TextosFila& f, int numeroOrden) {
+    auto v = [&f](Columna c) { return f[static_cast<size_t>(Indice(c))]; };
+    Qso q;
+    q.numeroOrden = numeroOrden;
+    q.numeroQso = v(Columna::NumeroQso).toInt();
+    q.fecha = QDate::fromString(v(Columna::FechaQso), FormatoFecha);
+    q.hora = v(Columna::HoraQso);
+    q.banda = v(Columna::Banda);
+    q.modo = v(Columna::Modo);
+    q.indicativo = v(Columna::Indicativo);
+    q.rstRecibido = v(Columna::RsRecibido);
+    q.numeralRecibido = v(Columna::NumeralRecibido);
+    q.literalRecibido = v(Columna::LiteralRecibido);
+    q.puntosRecibidos = v(Columna::PuntosRecibidos);
+    q.locatorRecibido = v(Columna::QraLocatorRecibido);
+    q.rstEnviado = v(Columna::RsEnviado);
+    q.numeralEnviado = v(Columna::NumeralEnviado);
+    q.literalEnviado = v(Columna::LiteralEnviado);
+    q.puntosEnviados = v(Columna::PuntosEnviados);
+    q.locatorEnviado = v(Columna::QraLocatorEnviado);
+    return q;
+}
+
+QString RstPorDefecto(const QString& modo, int indiceModo, bool seleccionada, const NombresUsuario& n,
+                      const QString& previo) {
+    if (modo == "SSB" || modo == "LSB" || modo == "USB" || modo == "FM") return QStringLiteral("59");
+    if (modo == "CW" || modo == "RTTY" || modo == "PACKET") return QStringLiteral("599");
+    if (indiceModo >= 8 && indiceModo <= 15 && seleccionada)
+        return n.TipoUser[static_cast<size_t>(indiceModo - 8)];
+    return previo;
+}
+
+qint16 DesfaseUTCDeReloj(const QDateTime& ahora) {
+    return static_cast<qint16>(-qRound(ahora.offsetFromUtc() / 3600.0));
+}
+
+MomentoQso MomentoEntrada(const QDateTime& ahora, qint16 desfase) {
+    const QDateTime t = ahora.addSecs(3600LL * desfase);
+    return {t.toString(FormatoFecha), t.toString(QStringLiteral("HH:mm"))};
+}
+
+Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c) {
+    Preparacion p;
+    auto texto = [&p](Columna col, const QString& t) { p.texto[static_cast<size_t>(Indice(col))] = t; };
+    auto bloquea = [&p](Columna col, bool b) { p.bloqueo[static_cast<size_t>(Indice(col))] = b; };
+    auto conRegla = [&](Columna col, bool recibe, const QString& siNo) {
+        bloquea(col, !recibe);
+        if (!recibe) texto(col, siNo);
+    };
+
+    if (d.EnviarNumeral) {
+        if (c.numeracionPorBanda) {
+            texto(Columna::NumeralEnviado, Formato0000(QString::number(c.ultimoSerieBanda + 1)));
+        } else {
+            texto(Columna::NumeralEnviado, Formato0000(QString::number(d.UltimoNumEnviado + 1)));
+            bloquea(Columna::NumeralEnviado, false);
+        }
+    } else {
+        bloquea(Columna::NumeralEnviado, true);
+        texto(Columna::NumeralEnviado, QStringLiteral("0"));
+    }
+    conRegla(Columna::RsRecibido, d.RecibirRst, QStringLiteral("599"));
+    conRegla(Columna::NumeralRecibido, d.RecibirNumeral, QStringLiteral("0"));
+    conRegla(Columna::LiteralRecibido, d.RecibirSiglas || d.RecibirZonaCq, QString());
+    conRegla(Columna::PuntosRecibidos, d.RecibirPuntos, QString());
+    conRegla(Columna::QraLocatorRecibido, d.RecibirLocator, QString());
+    bloquea(Columna::RsEnviado, true);
+    texto(Columna::QraLocatorEnviado, d.EnviarLocator ? d.MiLocator : QString());
+    bloquea(Columna::QraLocatorEnviado, true);
+    texto(Columna::PuntosEnviados, d.EnviarPuntos ? d.NumeroPuntosEnviar : QString());
+    bloquea(Columna::PuntosEnviados, true);
+
+    if (d.EnviarZonaCq || d.EnviarSiglas) {
+        if (d.LiteralVariable) {
+            bloquea(Columna::LiteralEnviado, false);
+        } else if (d.NombreConcurso == "LZ-OPEN-CW") {
+            texto(Columna::LiteralEnviado,
+                  Formato0000(QString::number(c.ultimoNumeroRecibido ? c.ultimoNumeroRecibido() : 0)));
+            bloquea(Columna::LiteralEnviado, true);
+        } else if (d.NombreConcurso == "BARTG-RTTY") {
+            const qsizetype dosPuntos = c.horaQso.indexOf(QLatin1Char(':'));
+            texto(Columna::LiteralEnviado,
+                  dosPuntos >= 0 ? QString(c.horaQso).remove(dosPuntos, 1) : QString());
+        } else {
+            texto(Columna::LiteralEnviado, d.Siglas);
+            bloquea(Columna::LiteralEnviado, true);
+        }
+    } else {
+        bloquea(Columna::LiteralEnviado, true);
+        texto(Columna::LiteralEnviado, QString());
+    }
+    return p;
+}

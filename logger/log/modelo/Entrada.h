@@ -1,0 +1,94 @@
+#pragma once
+#include "DatosConcurso.h"
+#include "Qso.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+// The log window's editing mode; Palabra gives the word the window's texts use.
+enum class ModoEdicion { Ninguno, Alta, Modificar, Borrar, CambioFecha, ListarCabrillo };
+QString Palabra(ModoEdicion modo);
+
+// The log window's flags.
+struct EstadoLog {
+    bool LineaEntrada = false;     // the focus belongs on the callsign of the entry line
+    bool TeclasNavegacion = false; // browsing keys go to TeclaNavegacion
+    bool VentanaIniciada = false;  // from the load to the end of the first activation
+    bool PuedeCerrar = false;      // only FIN lets the window close
+};
+
+// The grid's columns, left to right as shown (NumeroQso last, hidden).
+enum class Columna {
+    FechaQso,
+    HoraQso,
+    Banda,
+    Modo,
+    Indicativo,
+    RsRecibido,
+    NumeralRecibido,
+    LiteralRecibido,
+    ControlRec,
+    PuntosRecibidos,
+    QraLocatorRecibido,
+    RsEnviado,
+    NumeralEnviado,
+    LiteralEnviado,
+    PuntosEnviados,
+    QraLocatorEnviado,
+    NumeroQso
+};
+inline constexpr int NumeroColumnas = 17;
+inline int Indice(Columna c) {
+    return static_cast<int>(c);
+}
+
+struct InfoColumna {
+    const char* nombre;   // objectName stem: "Indicativo" gives Indicativo_3
+    int longitud;         // maximum length typed, never more than the stored field holds
+    const char* cabecera; // header label
+    const char* lado;     // "recibido"/"enviado" where two columns share a header, else empty
+};
+const std::array<InfoColumna, NumeroColumnas>& Columnas();
+// "INDICATIVO fila 3", "RST recibido fila 3".
+QString NombreAccesible(Columna c, int fila);
+
+using TextosFila = std::array<QString, NumeroColumnas>;
+// MuestraContacto: what each column shows of a stored QSO; nullopt leaves the column as it was
+// (an empty date). With NumeraloSiglas, ControlRec shows the received literal.
+std::array<std::optional<QString>, NumeroColumnas> TextosDeQso(const Qso& q, bool numeraloSiglas);
+// The QSO a row holds, for storing (date "dd-mm-yyyy").
+Qso QsoDeFila(const TextosFila& fila, int numeroOrden);
+// A serial "formatted 0000": 12 gives 0012; a text that is no whole number is left as it is.
+QString Formato0000(const QString& texto);
+
+// The report proposed for a mode; `previo` when the mode has no form of its own (AM, user
+// modes 9 and 10).
+QString RstPorDefecto(const QString& modoActual, int indiceModo, bool opcionSeleccionada,
+                      const NombresUsuario& nombres, const QString& previo);
+
+// Hours to add to the clock's local time to get UTC, from the clock's own UTC offset: right on
+// every time zone, and the summer-time rule's value in peninsular Spain.
+qint16 DesfaseUTCDeReloj(const QDateTime& ahora);
+// Date "dd-mm-yyyy" and time "hh:mm" of an entry line typed in real time.
+struct MomentoQso {
+    QString fecha, hora;
+};
+MomentoQso MomentoEntrada(const QDateTime& ahora, qint16 desfaseUTC);
+
+// PreparaEnvio: the sent exchange's fixed parts and the entry locks of the entry line. A column
+// without a text keeps its text; one without a lock keeps its lock.
+struct Preparacion {
+    std::array<std::optional<QString>, NumeroColumnas> texto;
+    std::array<std::optional<bool>, NumeroColumnas> bloqueo;
+};
+struct ContextoEnvio {
+    bool numeracionPorBanda = false;
+    int ultimoSerieBanda = 0;                  // UltimoNumeroBanda of the current band
+    std::function<int()> ultimoNumeroRecibido; // asked only for "LZ-OPEN-CW"
+    QString horaQso;                           // the entry line's time
+};
+Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c);
