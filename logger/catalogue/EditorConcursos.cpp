@@ -1,5 +1,7 @@
 #include "EditorConcursos.h"
 
+#include "MensajesMotor.h"
+
 #include "Avisos.h"
 #include "CampoTexto.h"
 #include "DatosConcursos.h"
@@ -373,7 +375,8 @@ bool EditorConcursos::AltaConcurso() {
     if (!CompruebaValores() || !ValidaConcurso()) return false;
 
     const int numero = t[0]->text().toInt();
-    {
+    // A store the engine refuses keeps the edit open with what was typed, for another try.
+    if (!IntentaGuardar([&] {
         const CursorEspera espera;
         BaseDatos::Transaccion transaccion(bd);
         ConjuntoRegistros fila = NuevaFilaConcurso(bd);
@@ -392,7 +395,8 @@ bool EditorConcursos::AltaConcurso() {
         else
             InsertaResumenCabrillo();
         transaccion.confirma();
-    }
+    }))
+        return false;
     SeleccionaMes(t[CajaMes]->text());
     MsgBox("Alta de Concurso efectuada", Icono::Informacion, "ALTA");
     VuelveAReposo();
@@ -422,7 +426,7 @@ bool EditorConcursos::GuardaConcurso() {
     // The checks see, and the row stores, the exchange the presets leave.
     AjustaControlesAntesDeGuardar();
     if (!CompruebaValores() || !ValidaConcurso()) return false;
-    {
+    if (!IntentaGuardar([&] {
         const CursorEspera espera;
         BaseDatos::Transaccion transaccion(bd);
         // The summary goes with the row.
@@ -432,7 +436,8 @@ bool EditorConcursos::GuardaConcurso() {
         DerivaCamposAlGuardar(fila);
         fila.actualiza();
         transaccion.confirma();
-    }
+    }))
+        return false;
     SeleccionaMes(t[CajaMes]->text());
     VuelveAReposo();
     return true;
@@ -446,7 +451,7 @@ bool EditorConcursos::BorraConcurso() {
         return false;
     }
     const int numero = estado_.RegConcursos->entero("NumeroOrden");
-    {
+    if (!IntentaGuardar([&] {
         // All of the contest goes, or none of it.
         const CursorEspera espera;
         BaseDatos& bd = *estado_.BaseConcursos;
@@ -458,7 +463,8 @@ bool EditorConcursos::BorraConcurso() {
         control.asigna("ConcursoActivo", 0);
         control.actualiza();
         transaccion.confirma();
-    }
+    }))
+        return false;
     {
         const QSignalBlocker bloqueo(v_.ListaConcursos);
         for (int i = v_.ListaConcursos->count() - 1; i >= 0; --i)

@@ -1,5 +1,7 @@
 #include "FrameCategoria.h"
 
+#include "TextoLimpio.h"
+
 #include "Nombres.h"
 #include "PresetsConcurso.h"
 
@@ -96,8 +98,10 @@ FrameCategoria::FrameCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Cate
     auto* lOperadores = Etiqueta(this, "LOperadores", "Operadores  separados por comas en caso de MULTI-OP");
     Operadores = new QLineEdit(this);
     Nombra(Operadores, "Operadores", lOperadores->text());
-    for (QLineEdit* t : {EMAIL, Operadores})
+    for (QLineEdit* t : {EMAIL, Operadores}) {
         t->setMaxLength(64);
+        FiltraControles(*t);
+    }
     // Each long label above its box keeps the frame as narrow as its choice boxes.
     rejilla->addWidget(lEmail, 5, 0, 1, 4);
     rejilla->addWidget(EMAIL, 6, 0, 1, 4);
