@@ -377,25 +377,25 @@ bool EditorConcursos::AltaConcurso() {
     const int numero = t[0]->text().toInt();
     // A store the engine refuses keeps the edit open with what was typed, for another try.
     if (!IntentaGuardar([&] {
-        const CursorEspera espera;
-        BaseDatos::Transaccion transaccion(bd);
-        ConjuntoRegistros fila = NuevaFilaConcurso(bd);
-        fila.anade();
-        fila.asigna("NumeroOrden", numero);
-        panel_.CopiaEnFila(fila);
-        DerivaCamposAlGuardar(fila);
-        fila.actualiza();
-        ConjuntoRegistros& control = *estado_.RegControl;
-        control.edita();
-        control.asigna("UltimoConcurso", numero);
-        control.asigna("ConcursoActivo", numero);
-        control.actualiza();
-        if (estado_.OperacionEnCurso == NuevaEdicion)
-            CopiaResumenCabrillo();
-        else
-            InsertaResumenCabrillo();
-        transaccion.confirma();
-    }))
+            const CursorEspera espera;
+            BaseDatos::Transaccion transaccion(bd);
+            ConjuntoRegistros fila = NuevaFilaConcurso(bd);
+            fila.anade();
+            fila.asigna("NumeroOrden", numero);
+            panel_.CopiaEnFila(fila);
+            DerivaCamposAlGuardar(fila);
+            fila.actualiza();
+            ConjuntoRegistros& control = *estado_.RegControl;
+            control.edita();
+            control.asigna("UltimoConcurso", numero);
+            control.asigna("ConcursoActivo", numero);
+            control.actualiza();
+            if (estado_.OperacionEnCurso == NuevaEdicion)
+                CopiaResumenCabrillo();
+            else
+                InsertaResumenCabrillo();
+            transaccion.confirma();
+        }))
         return false;
     SeleccionaMes(t[CajaMes]->text());
     MsgBox("Alta de Concurso efectuada", Icono::Informacion, "ALTA");
@@ -427,16 +427,16 @@ bool EditorConcursos::GuardaConcurso() {
     AjustaControlesAntesDeGuardar();
     if (!CompruebaValores() || !ValidaConcurso()) return false;
     if (!IntentaGuardar([&] {
-        const CursorEspera espera;
-        BaseDatos::Transaccion transaccion(bd);
-        // The summary goes with the row.
-        ModificaResumenCabrillo();
-        fila.edita();
-        panel_.CopiaEnFila(fila);
-        DerivaCamposAlGuardar(fila);
-        fila.actualiza();
-        transaccion.confirma();
-    }))
+            const CursorEspera espera;
+            BaseDatos::Transaccion transaccion(bd);
+            // The summary goes with the row.
+            ModificaResumenCabrillo();
+            fila.edita();
+            panel_.CopiaEnFila(fila);
+            DerivaCamposAlGuardar(fila);
+            fila.actualiza();
+            transaccion.confirma();
+        }))
         return false;
     SeleccionaMes(t[CajaMes]->text());
     VuelveAReposo();
@@ -452,18 +452,18 @@ bool EditorConcursos::BorraConcurso() {
     }
     const int numero = estado_.RegConcursos->entero("NumeroOrden");
     if (!IntentaGuardar([&] {
-        // All of the contest goes, or none of it.
-        const CursorEspera espera;
-        BaseDatos& bd = *estado_.BaseConcursos;
-        BaseDatos::Transaccion transaccion(bd);
-        BorraFilasDelConcurso(bd, numero);
-        estado_.RegConcursos->borra();
-        ConjuntoRegistros& control = *estado_.RegControl;
-        control.edita();
-        control.asigna("ConcursoActivo", 0);
-        control.actualiza();
-        transaccion.confirma();
-    }))
+            // All of the contest goes, or none of it.
+            const CursorEspera espera;
+            BaseDatos& bd = *estado_.BaseConcursos;
+            BaseDatos::Transaccion transaccion(bd);
+            BorraFilasDelConcurso(bd, numero);
+            estado_.RegConcursos->borra();
+            ConjuntoRegistros& control = *estado_.RegControl;
+            control.edita();
+            control.asigna("ConcursoActivo", 0);
+            control.actualiza();
+            transaccion.confirma();
+        }))
         return false;
     {
         const QSignalBlocker bloqueo(v_.ListaConcursos);

@@ -191,7 +191,8 @@ bool EditorIndicativos::AltaIndicativo() {
     if (!datosCompletos(v)) return false;
     muestraValores(v);
     // A store the engine refuses keeps the boxes open with what was typed, for another try.
-    if (!IntentaGuardar([&] { InsertaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, v); })) return false;
+    if (!IntentaGuardar([&] { InsertaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, v); }))
+        return false;
 
     QComboBox* lista = panel_.ListaIndicativos;
     {

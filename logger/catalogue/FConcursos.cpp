@@ -20,8 +20,8 @@
 #include "PanelEstaciones.h"
 #include "Provincias.h"
 #include "Sistema.h"
-#include "Ventanas.h"
 #include "VentanaAyuda.h"
+#include "Ventanas.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,6 +33,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -98,6 +99,10 @@ void FConcursos::construyeVentana() {
     SeleccionConcurso = Marco(this, "SeleccionConcurso", "SELECCIONE UN CONCURSO");
     ListaConcursos = new QListWidget(SeleccionConcurso);
     Nombra(ListaConcursos, "ListaConcursos", SeleccionConcurso->title());
+    // Name and edition of a long contest name in full: two editions must not look alike.
+    ListaConcursos->setMinimumWidth(
+        ListaConcursos->fontMetrics().horizontalAdvance(QStringLiteral("CEUTA CUNA DE LA LEGION - 2026")) +
+        40);
     (new QVBoxLayout(SeleccionConcurso))->addWidget(ListaConcursos);
 
     auto* listas = new QHBoxLayout;
@@ -201,6 +206,11 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
     QuitaTabStop(*this);
     adjustSize();
     AjustaPantalla(*this, estado_.PorcentajePantalla);
+    if (const QScreen* pantalla = screen()) {
+        // Every size option stays on the screen, the title bar included.
+        const QRect libre = pantalla->availableGeometry();
+        resize(std::min(width(), libre.width()), std::min(height(), libre.height() - 40));
+    }
     CentraFormulario(*this);
     CargaListaProvincias(*ListaProv);
 

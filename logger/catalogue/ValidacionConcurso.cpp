@@ -143,7 +143,8 @@ Resultado EdicionAño(Revision& r) {
 // A serial is counted on from here: never signed, fractional or in exponent form.
 Resultado SerieEntera(Revision& r) {
     if (r.v[5].isEmpty() || SonDigitos(r.v[5])) return std::nullopt;
-    return Rechazo(19, QStringLiteral(" El último número de serie enviado debe ser un número entero desde 0."),
+    return Rechazo(19,
+                   QStringLiteral(" El último número de serie enviado debe ser un número entero desde 0."),
                    QStringLiteral("VERIFICAR NÚMERO DE SERIE"), Icono::Critico, false, 5);
 }
 
@@ -268,10 +269,24 @@ Resultado ZonaHasta40(Revision& r) {
 
 // The checks in the order they run.
 const std::vector<Resultado (*)(Revision&)>& Comprobaciones() {
-    static const std::vector<Resultado (*)(Revision&)> lista{
-        Nombre,    Edicion,       EdicionAño,   SerieEntera,  Mes,             FaltanHoras,  FormatoHoras,    Bandas,
-        Modos,     FaltaLocator,  FormaLocator, FaltanLetras, BlancosEnLetras, SiglasDelConcurso,
-        FaltaZona, BlancosEnZona, ZonaNumerica, ZonaHasta40};
+    static const std::vector<Resultado (*)(Revision&)> lista{Nombre,
+                                                             Edicion,
+                                                             EdicionAño,
+                                                             SerieEntera,
+                                                             Mes,
+                                                             FaltanHoras,
+                                                             FormatoHoras,
+                                                             Bandas,
+                                                             Modos,
+                                                             FaltaLocator,
+                                                             FormaLocator,
+                                                             FaltanLetras,
+                                                             BlancosEnLetras,
+                                                             SiglasDelConcurso,
+                                                             FaltaZona,
+                                                             BlancosEnZona,
+                                                             ZonaNumerica,
+                                                             ZonaHasta40};
     return lista;
 }
 

@@ -25,8 +25,8 @@ QString MensajeMotor(sqlite3* db) {
         return QStringLiteral("Valor no válido: %1.").arg(msg.mid(prefijo.size()));
     }
     const char* archivo = sqlite3_db_filename(db, "main");
-    return MensajeMotorEnEspañol(sqlite3_extended_errcode(db), archivo ? QString::fromUtf8(archivo) : QString(),
-                                 msg);
+    return MensajeMotorEnEspañol(sqlite3_extended_errcode(db),
+                                 archivo ? QString::fromUtf8(archivo) : QString(), msg);
 }
 
 void Falla(sqlite3* db) {
