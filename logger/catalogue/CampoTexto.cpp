@@ -1,13 +1,18 @@
 #include "CampoTexto.h"
 
+#include "TextoLimpio.h"
+
 #include <QMouseEvent>
 
 CampoTexto::CampoTexto(QColor colorFoco, QWidget* parent) : QLineEdit(parent), colorFoco_(colorFoco) {
     pinta(Qt::white);
+    FiltraControles(*this);
 }
 
 void CampoTexto::ponMayusculas() {
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& texto) {
+    // The box's text, not the signal's: the control character filter may have run first.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString&) {
+        const QString texto = text();
         const QString mayusculas = texto.toUpper();
         if (mayusculas == texto) return;
         const int cursor = cursorPosition();

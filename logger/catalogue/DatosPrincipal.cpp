@@ -1,5 +1,7 @@
 #include "DatosPrincipal.h"
 
+#include "MensajesMotor.h"
+
 const QStringList& MesesLista() {
     static const QStringList meses{"Sin Mes", "ENERO",     "FEBRERO",  "MARZO",  "ABRIL",
                                    "MAYO",    "JUNIO",     "JULIO",    "AGOSTO", "SEPTIEMBRE",
@@ -16,6 +18,7 @@ std::optional<int> OpcionTamaño(int tantoPorCien) {
 void AbreBaseDatos(EstadoPrincipal& estado) {
     estado.BaseConcursos = BaseDatos::Abre(estado.NombreBaseDatos);
     BaseDatos& bd = *estado.BaseConcursos;
+    ExigeTablas(bd);
     estado.DefConcursos = bd.definicionTabla("Concursos");
     estado.DefIndicativos = bd.definicionTabla("Indicativos");
     estado.DefContactos = bd.definicionTabla("Contactos");

@@ -1,5 +1,7 @@
 #include "EditorConcursos.h"
 
+#include "MensajesMotor.h"
+
 #include "Avisos.h"
 #include "CampoTexto.h"
 #include "DatosConcursos.h"
@@ -373,26 +375,28 @@ bool EditorConcursos::AltaConcurso() {
     if (!CompruebaValores() || !ValidaConcurso()) return false;
 
     const int numero = t[0]->text().toInt();
-    {
-        const CursorEspera espera;
-        BaseDatos::Transaccion transaccion(bd);
-        ConjuntoRegistros fila = NuevaFilaConcurso(bd);
-        fila.anade();
-        fila.asigna("NumeroOrden", numero);
-        panel_.CopiaEnFila(fila);
-        DerivaCamposAlGuardar(fila);
-        fila.actualiza();
-        ConjuntoRegistros& control = *estado_.RegControl;
-        control.edita();
-        control.asigna("UltimoConcurso", numero);
-        control.asigna("ConcursoActivo", numero);
-        control.actualiza();
-        if (estado_.OperacionEnCurso == NuevaEdicion)
-            CopiaResumenCabrillo();
-        else
-            InsertaResumenCabrillo();
-        transaccion.confirma();
-    }
+    // A store the engine refuses keeps the edit open with what was typed, for another try.
+    if (!IntentaGuardar([&] {
+            const CursorEspera espera;
+            BaseDatos::Transaccion transaccion(bd);
+            ConjuntoRegistros fila = NuevaFilaConcurso(bd);
+            fila.anade();
+            fila.asigna("NumeroOrden", numero);
+            panel_.CopiaEnFila(fila);
+            DerivaCamposAlGuardar(fila);
+            fila.actualiza();
+            ConjuntoRegistros& control = *estado_.RegControl;
+            control.edita();
+            control.asigna("UltimoConcurso", numero);
+            control.asigna("ConcursoActivo", numero);
+            control.actualiza();
+            if (estado_.OperacionEnCurso == NuevaEdicion)
+                CopiaResumenCabrillo();
+            else
+                InsertaResumenCabrillo();
+            transaccion.confirma();
+        }))
+        return false;
     SeleccionaMes(t[CajaMes]->text());
     MsgBox("Alta de Concurso efectuada", Icono::Informacion, "ALTA");
     VuelveAReposo();
@@ -422,17 +426,18 @@ bool EditorConcursos::GuardaConcurso() {
     // The checks see, and the row stores, the exchange the presets leave.
     AjustaControlesAntesDeGuardar();
     if (!CompruebaValores() || !ValidaConcurso()) return false;
-    {
-        const CursorEspera espera;
-        BaseDatos::Transaccion transaccion(bd);
-        // The summary goes with the row.
-        ModificaResumenCabrillo();
-        fila.edita();
-        panel_.CopiaEnFila(fila);
-        DerivaCamposAlGuardar(fila);
-        fila.actualiza();
-        transaccion.confirma();
-    }
+    if (!IntentaGuardar([&] {
+            const CursorEspera espera;
+            BaseDatos::Transaccion transaccion(bd);
+            // The summary goes with the row.
+            ModificaResumenCabrillo();
+            fila.edita();
+            panel_.CopiaEnFila(fila);
+            DerivaCamposAlGuardar(fila);
+            fila.actualiza();
+            transaccion.confirma();
+        }))
+        return false;
     SeleccionaMes(t[CajaMes]->text());
     VuelveAReposo();
     return true;
@@ -446,19 +451,20 @@ bool EditorConcursos::BorraConcurso() {
         return false;
     }
     const int numero = estado_.RegConcursos->entero("NumeroOrden");
-    {
-        // All of the contest goes, or none of it.
-        const CursorEspera espera;
-        BaseDatos& bd = *estado_.BaseConcursos;
-        BaseDatos::Transaccion transaccion(bd);
-        BorraFilasDelConcurso(bd, numero);
-        estado_.RegConcursos->borra();
-        ConjuntoRegistros& control = *estado_.RegControl;
-        control.edita();
-        control.asigna("ConcursoActivo", 0);
-        control.actualiza();
-        transaccion.confirma();
-    }
+    if (!IntentaGuardar([&] {
+            // All of the contest goes, or none of it.
+            const CursorEspera espera;
+            BaseDatos& bd = *estado_.BaseConcursos;
+            BaseDatos::Transaccion transaccion(bd);
+            BorraFilasDelConcurso(bd, numero);
+            estado_.RegConcursos->borra();
+            ConjuntoRegistros& control = *estado_.RegControl;
+            control.edita();
+            control.asigna("ConcursoActivo", 0);
+            control.actualiza();
+            transaccion.confirma();
+        }))
+        return false;
     {
         const QSignalBlocker bloqueo(v_.ListaConcursos);
         for (int i = v_.ListaConcursos->count() - 1; i >= 0; --i)

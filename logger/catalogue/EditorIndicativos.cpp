@@ -1,5 +1,7 @@
 #include "EditorIndicativos.h"
 
+#include "MensajesMotor.h"
+
 #include "Avisos.h"
 #include "CampoTexto.h"
 #include "DatosPrincipal.h"
@@ -188,7 +190,9 @@ bool EditorIndicativos::AltaIndicativo() {
     }
     if (!datosCompletos(v)) return false;
     muestraValores(v);
-    InsertaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, v);
+    // A store the engine refuses keeps the boxes open with what was typed, for another try.
+    if (!IntentaGuardar([&] { InsertaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, v); }))
+        return false;
 
     QComboBox* lista = panel_.ListaIndicativos;
     {
@@ -216,7 +220,7 @@ bool EditorIndicativos::GuardaIndicativo() {
     }
     if (!datosCompletos(v)) return false;
     muestraValores(v);
-    ReescribeIndicativo(*estado_.BaseConcursos, v);
+    if (!IntentaGuardar([&] { ReescribeIndicativo(*estado_.BaseConcursos, v); })) return false;
 
     QComboBox* lista = panel_.ListaIndicativos;
     if (const int fila = lista->findData(numero); fila >= 0) lista->setItemText(fila, v[CajaIndicativo]);
@@ -233,7 +237,8 @@ void EditorIndicativos::BorraIndicativo() {
     if (MsgBox("De verdad quiere BORRAR este Indicativo", Icono::Critico, "VERIFICAR BORRADO DE QSO",
                Botones::SiNo, Respuesta::No) == Respuesta::Si) {
         const int numero = panel_.text2[0]->text().toInt();
-        EliminaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, numero);
+        if (!IntentaGuardar([&] { EliminaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, numero); }))
+            return;
         {
             const QSignalBlocker bloqueo(lista);
             if (const int fila = lista->findData(numero); fila >= 0) lista->removeItem(fila);

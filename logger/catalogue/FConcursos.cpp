@@ -1,5 +1,6 @@
 #include "FConcursos.h"
 
+#include "Accesibles.h"
 #include "ActualizacionCatalogo.h"
 #include "AplicacionXk.h"
 #include "Archivos.h"
@@ -13,22 +14,26 @@
 #include "EditorNombresUser.h"
 #include "Esquema.h"
 #include "FrameCategoria.h"
+#include "InstanciaUnica.h"
 #include "Nombres.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
 #include "Provincias.h"
 #include "Sistema.h"
+#include "VentanaAyuda.h"
 #include "Ventanas.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -47,6 +52,7 @@ FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(paren
     construyeVentana();
     conectaEventos();
     Editor = new EditorConcursos(*this, estado_);
+    NombraParaLectores(*this);
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
 }
@@ -93,6 +99,10 @@ void FConcursos::construyeVentana() {
     SeleccionConcurso = Marco(this, "SeleccionConcurso", "SELECCIONE UN CONCURSO");
     ListaConcursos = new QListWidget(SeleccionConcurso);
     Nombra(ListaConcursos, "ListaConcursos", SeleccionConcurso->title());
+    // Name and edition of a long contest name in full: two editions must not look alike.
+    ListaConcursos->setMinimumWidth(
+        ListaConcursos->fontMetrics().horizontalAdvance(QStringLiteral("CEUTA CUNA DE LA LEGION - 2026")) +
+        40);
     (new QVBoxLayout(SeleccionConcurso))->addWidget(ListaConcursos);
 
     auto* listas = new QHBoxLayout;
@@ -171,9 +181,16 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
         // No updater to hand over to: start as it would have started us, rather than end with
         // nothing on the screen.
     }
+    estado_.VersionPrograma = Sistema::actual().versionEjecutable(ResuelveNombreArchivo(NombreLogger()));
+    // Only the copy that shows its window holds the folder: one that hands over never does, so
+    // the logger the updater starts again finds it free.
+    if (!TomaInstanciaUnica(QDir::currentPath())) {
+        AvisaYaAbierto("XkLumoCon Versión: " + estado_.VersionPrograma);
+        estado_.PuedeTerminar = true;
+        return Carga::YaAbierto;
+    }
     InstalaActualizadorDescargado();
 
-    estado_.VersionPrograma = Sistema::actual().versionEjecutable(ResuelveNombreArchivo(NombreLogger()));
     setWindowTitle("XkLumoCon Versión: " + estado_.VersionPrograma);
 
     estado_.EditandoConcurso = false;
@@ -189,6 +206,11 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
     QuitaTabStop(*this);
     adjustSize();
     AjustaPantalla(*this, estado_.PorcentajePantalla);
+    if (const QScreen* pantalla = screen()) {
+        // Every size option stays on the screen, the title bar included.
+        const QRect libre = pantalla->availableGeometry();
+        resize(std::min(width(), libre.width()), std::min(height(), libre.height() - 40));
+    }
     CentraFormulario(*this);
     CargaListaProvincias(*ListaProv);
 
@@ -225,6 +247,11 @@ bool FConcursos::event(QEvent* evento) {
 void FConcursos::Form_Activate() {
     // A box shown by an upgrade may activate the window again while it runs.
     if (!estado_.ArranquePendiente || estado_.ActualizandoDatos) return;
+    // An activation never cancels an edit: a box of it just closed, or the user came back from
+    // another window. The upgrades wait for an activation with no edit open.
+    if (estado_.EditandoIndicativo || estado_.EditandoConcurso || Estaciones->AceptaIndicativo->isEnabled() ||
+        Aceptar->isEnabled())
+        return;
     estado_.OperacionEnCurso.clear();
     estado_.ActualizandoDatos = true;
     ActualizaCatalogo(*estado_.BaseConcursos, *estado_.RegControl);
@@ -447,7 +474,7 @@ void FConcursos::Tamaño_Click(int opcion) {
 }
 
 void FConcursos::Ayuda_Click() {
-    Sistema::actual().abreDocumento(ResuelveNombreArchivo(DocumentoAyuda));
+    MuestraAyuda(*this, DocumentoAyuda);
 }
 
 // The log window comes in a later version; until then the button says so instead of doing nothing.

@@ -25,7 +25,8 @@ public:
     explicit FConcursos(EstadoPrincipal& estado, QWidget* parent = nullptr);
     ~FConcursos() override;
 
-    enum class Carga { Mostrada, Entregada };
+    // YaAbierto: another logger holds the programs' folder; this one said so and ends.
+    enum class Carga { Mostrada, Entregada, YaAbierto };
     // Startup with the program's command line (arguments after the program name, joined). An
     // empty one hands over to the updater: the program then ends without showing the window.
     // Errors of the database engine propagate as ErrorBD; file errors as std::runtime_error.

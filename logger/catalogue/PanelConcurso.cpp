@@ -149,12 +149,22 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     controles->addLayout(enviados);
     columna->addWidget(FrameControles);
 
-    auto* hora = new QHBoxLayout;
+    // The UTC offset on a line of its own under the choice, its room kept while hidden: showing it
+    // for a UTC contest must never widen or reflow the window.
+    auto* hora = new QGridLayout;
     Label3 = Etiqueta(this, "Label3", "Hora para el CONCURSO :");
     HoraLocal = BotonOpcion(this, "HoraLocal", "Hora LOCAL");
     HoraUTC = BotonOpcion(this, "HoraUTC", "Hora UTC");
-    for (QWidget* w : std::initializer_list<QWidget*>{Label3, HoraLocal, HoraUTC, LabelUTC, text3[7]})
-        hora->addWidget(w);
+    hora->addWidget(Label3, 0, 0);
+    hora->addWidget(HoraLocal, 0, 1);
+    hora->addWidget(HoraUTC, 0, 2);
+    hora->addWidget(LabelUTC, 1, 0, Qt::AlignRight);
+    hora->addWidget(text3[7], 1, 1);
+    for (QWidget* w : {static_cast<QWidget*>(LabelUTC), static_cast<QWidget*>(text3[7])}) {
+        QSizePolicy politica = w->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(politica);
+    }
     columna->addLayout(hora);
 
     SSFrame5 = new QGroupBox(QStringLiteral("REPETIR ESTACIÓN"), this);

@@ -1,5 +1,7 @@
 #include "PanelNombresUser.h"
 
+#include "TextoLimpio.h"
+
 #include "CampoTexto.h"
 #include "Nombres.h"
 
@@ -52,6 +54,7 @@ PanelNombresUser::PanelNombresUser(QWidget* parent)
         RST[i] = new QLineEdit(this);
         // The report field holds three characters: a longer text could not be stored.
         RST[i]->setMaxLength(LargoTipoUser);
+        FiltraControles(*RST[i]);
         Nombra(RST[i], "RST_" + n, "RST tipo");
         RST[i]->setAccessibleDescription(etiqueta->text());
         QLabel* tipo = Etiqueta(this, "LabelRST_" + n, "RST tipo");

@@ -133,6 +133,21 @@ Resultado Edicion(Revision& r) {
                    2);
 }
 
+// The roll-over to a new year compares editions: anything but a year would be rewritten unseen.
+Resultado EdicionAño(Revision& r) {
+    if (r.v[2].size() == 4 && SonDigitos(r.v[2])) return std::nullopt;
+    return Rechazo(18, QStringLiteral(" La EDICIÓN debe ser un año de cuatro cifras (por ejemplo 2024)."),
+                   QStringLiteral("VERIFICAR EDICIÓN"), Icono::Critico, false, 2);
+}
+
+// A serial is counted on from here: never signed, fractional or in exponent form.
+Resultado SerieEntera(Revision& r) {
+    if (r.v[5].isEmpty() || SonDigitos(r.v[5])) return std::nullopt;
+    return Rechazo(19,
+                   QStringLiteral(" El último número de serie enviado debe ser un número entero desde 0."),
+                   QStringLiteral("VERIFICAR NÚMERO DE SERIE"), Icono::Critico, false, 5);
+}
+
 Resultado Mes(Revision& r) {
     if (r.v[9].isEmpty() || MesesLista().indexOf(r.v[9]) > 0) return std::nullopt;
     return Rechazo(3, QStringLiteral("El NOMBRE del MES no es correcto"), {}, Icono::Ninguno, false, 9);
@@ -254,10 +269,24 @@ Resultado ZonaHasta40(Revision& r) {
 
 // The checks in the order they run.
 const std::vector<Resultado (*)(Revision&)>& Comprobaciones() {
-    static const std::vector<Resultado (*)(Revision&)> lista{
-        Nombre,    Edicion,       Mes,          FaltanHoras,  FormatoHoras,    Bandas,
-        Modos,     FaltaLocator,  FormaLocator, FaltanLetras, BlancosEnLetras, SiglasDelConcurso,
-        FaltaZona, BlancosEnZona, ZonaNumerica, ZonaHasta40};
+    static const std::vector<Resultado (*)(Revision&)> lista{Nombre,
+                                                             Edicion,
+                                                             EdicionAño,
+                                                             SerieEntera,
+                                                             Mes,
+                                                             FaltanHoras,
+                                                             FormatoHoras,
+                                                             Bandas,
+                                                             Modos,
+                                                             FaltaLocator,
+                                                             FormaLocator,
+                                                             FaltanLetras,
+                                                             BlancosEnLetras,
+                                                             SiglasDelConcurso,
+                                                             FaltaZona,
+                                                             BlancosEnZona,
+                                                             ZonaNumerica,
+                                                             ZonaHasta40};
     return lista;
 }
 

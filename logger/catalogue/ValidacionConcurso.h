@@ -19,7 +19,7 @@ struct DatosValidacion {
 // The first check that failed: the box to show, whether the beep sounds first, and the text3 box
 // that gets the focus (-1: the focus stays).
 struct RechazoConcurso {
-    int paso = 0; // number of the failed check, 1 to 17
+    int paso = 0; // number of the failed check, 1 to 19
     Aviso aviso;
     bool pitido = false;
     int foco = -1;

@@ -2,6 +2,7 @@
 
 #include "Archivos.h"
 #include "Interno.h"
+#include "MensajesMotor.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -23,7 +24,9 @@ QString MensajeMotor(sqlite3* db) {
     if (sqlite3_extended_errcode(db) == SQLITE_CONSTRAINT_CHECK && msg.startsWith(prefijo)) {
         return QStringLiteral("Valor no válido: %1.").arg(msg.mid(prefijo.size()));
     }
-    return msg;
+    const char* archivo = sqlite3_db_filename(db, "main");
+    return MensajeMotorEnEspañol(sqlite3_extended_errcode(db),
+                                 archivo ? QString::fromUtf8(archivo) : QString(), msg);
 }
 
 void Falla(sqlite3* db) {
@@ -295,7 +298,8 @@ sqlite3* Conecta(const QString& ruta, int opciones) {
     const int rc =
         sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db, opciones | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
-        const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("sin memoria");
+        const QString msg = db ? MensajeMotorEnEspañol(rc, {}, QString::fromUtf8(sqlite3_errmsg(db)))
+                               : QStringLiteral("sin memoria");
         sqlite3_close_v2(db);
         throw ErrorBD(QStringLiteral("No se puede abrir '%1': %2").arg(ruta, msg));
     }
@@ -303,6 +307,8 @@ sqlite3* Conecta(const QString& ruta, int opciones) {
         ConfiguraConexion(db);
     } catch (const ErrorBD& e) {
         sqlite3_close_v2(db);
+        // The Spanish sentences already name the file.
+        if (e.mensaje().contains(ruta)) throw;
         throw ErrorBD(QStringLiteral("'%1': %2").arg(ruta, e.mensaje()));
     }
     return db;

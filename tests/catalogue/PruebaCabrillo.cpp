@@ -231,7 +231,11 @@ TEST_F(Cabrillo, ElResumenSeGuardaEnLaMismaTransaccionQueElConcurso) {
     Caja(6)->setText("M");
     Ejecuta("Create Trigger FallaEspecial Before Insert On FormatoEspecial Begin Select Raise(Abort, 'fallo "
             "de prueba'); End");
-    EXPECT_THROW(ventana->Editor->Aceptar_Click(), ErrorBD);
+    ventana->Editor->Aceptar_Click();
+    ASSERT_FALSE(avisos.cajas.empty());
+    EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
+    EXPECT_TRUE(avisos.cajas.back().texto.contains("fallo de prueba"));
+    EXPECT_TRUE(ventana->Aceptar->isEnabled());
     EXPECT_EQ(CuentaResumenes(42), 0);
     EXPECT_EQ(FilaConcurso(42).cuenta(), 0);
     EXPECT_EQ(LeeControl("UltimoConcurso"), 41);

@@ -484,8 +484,12 @@ TEST_F(Concursos, UnFalloAMitadDelBorradoDejaElConcursoEntero) {
     Inicia();
     Pulsa(Qt::Key_F5);
     avisos.respuestas = {Respuesta::Si};
-    // The program ends on an engine error; what matters is the file it leaves.
-    EXPECT_THROW(ventana->Editor->Aceptar_Click(), ErrorBD);
+    // The engine's refusal is shown and the edit stays open; what matters is the file it leaves.
+    ventana->Editor->Aceptar_Click();
+    ASSERT_FALSE(avisos.cajas.empty());
+    EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
+    EXPECT_TRUE(avisos.cajas.back().texto.contains("fallo de prueba"));
+    EXPECT_TRUE(ventana->Aceptar->isEnabled());
     EXPECT_EQ(Cuenta("Concursos", 5), 1);
     EXPECT_EQ(Cuenta("Contactos", 5), 2);
     EXPECT_EQ(Cuenta("ResumenCabrillo", 5), 1);
@@ -503,7 +507,11 @@ TEST_F(Concursos, UnFalloAlDarDeAltaNoDejaNiFilaNiContador) {
     Ejecuta(
         "Create Trigger FallaControl Before Update On Control Begin Select Raise(Abort, 'fallo de prueba'); "
         "End");
-    EXPECT_THROW(ventana->Editor->Aceptar_Click(), ErrorBD);
+    ventana->Editor->Aceptar_Click();
+    ASSERT_FALSE(avisos.cajas.empty());
+    EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
+    EXPECT_TRUE(avisos.cajas.back().texto.contains("fallo de prueba"));
+    EXPECT_TRUE(ventana->Aceptar->isEnabled());
     EXPECT_EQ(Cuenta("Concursos", 42), 0);
     EXPECT_EQ(LeeControl("UltimoConcurso"), 41);
 }

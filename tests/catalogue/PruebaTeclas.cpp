@@ -4,6 +4,7 @@
 #include "CampoTexto.h"
 #include "PanelEstaciones.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,6 +42,10 @@ TEST_F(Teclas, AntesDeEmpezarSoloActuanLosBotonesHabilitados) {
 }
 
 TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
+    // The guide is there: a missing one is told instead of opened.
+    QFile guia("GuiaXkLumoCon.htm");
+    ASSERT_TRUE(guia.open(QIODevice::WriteOnly));
+    guia.close();
     Inicia();
     FConcursos& v = *ventana;
     // Each edit is cancelled before the next key; a cancelled new contest leaves none active, so

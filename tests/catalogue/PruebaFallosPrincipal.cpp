@@ -1,0 +1,264 @@
+// Faults found with a real keyboard and screen reader: the activation during a first callsign, the
+// window's width, the own help window, refused stores, engine messages, control characters, the
+// edition and serial checks and the names screen readers announce.
+#include "Ayudas.h"
+
+#include "CampoTexto.h"
+#include "DatosPrincipal.h"
+#include "Esquema.h"
+#include "FrameCategoria.h"
+#include "PanelConcurso.h"
+#include "PanelEstaciones.h"
+#include "VentanaAyuda.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+// The laptop screen the window must fit, set before the application starts.
+const bool PantallaPortatil = [] {
+    const QString ruta = QDir::tempPath() + "/xk_pantalla_1366x768.json";
+    QFile f(ruta);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(R"({"screens": [{"name": "Portatil", "x": 0, "y": 0, "width": 1366, "height": 768,)"
+                R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    f.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + ruta).toLocal8Bit());
+    return true;
+}();
+
+class Fallos : public PruebaVentana {
+protected:
+    void SetUp() override {
+        CreaBaseTrabajo();
+        AnadeIndicativo(1, "EA1AAA");
+        AnadeConcurso(5, "CEUTA CUNA DE LA LEGION", "2025", "MARZO");
+        Ejecuta(
+            "Update Concursos Set Banda3 = 1, Modo1 = 1, HoraUTC = 1, HoraLocal = 0 Where NumeroOrden = 5");
+        EscribeControl("ConcursoActivo", 5);
+    }
+    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
+        QTest::keyClick(destino, tecla, mods);
+    }
+    void Escribe(const QString& texto) { QTest::keyClicks(QApplication::focusWidget(), texto); }
+    void Reescribe(QLineEdit* caja, const QString& texto) {
+        caja->setFocus();
+        caja->selectAll();
+        Pulsa(Qt::Key_Backspace);
+        Escribe(texto);
+    }
+    CampoTexto* Estacion(int i) { return ventana->Estaciones->text2[static_cast<size_t>(i)]; }
+    CampoTexto* Caja(int i) { return ventana->Concurso->text3[static_cast<size_t>(i)]; }
+    static QStringList Indicativos() {
+        QStringList l;
+        auto r =
+            BaseDatos::Abre(NombreBaseDatos)->abreConjunto("Select * From Indicativos order by NumeroOrden");
+        for (; !r.eof(); r.siguiente())
+            l << r.texto("Indicativo") + "|" + r.texto("Operador");
+        return l;
+    }
+};
+} // namespace
+
+// A box of the first callsign closing activates the window again: the edit must go on.
+TEST_F(Fallos, LaActivacionNoCancelaElPrimerIndicativo) {
+    Ejecuta("Delete From Indicativos");
+    ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
+    ventana->Estaciones->NuevoIndicativo->click();
+    Escribe("EA2BBB");
+    Pulsa(Qt::Key_F12);
+    ASSERT_TRUE(avisos.textos().value(0).startsWith("ADVERTENCIA"));
+    QEvent activa(QEvent::WindowActivate);
+    QApplication::sendEvent(ventana.get(), &activa);
+    QTest::qWait(20);
+    for (int i = 2; i <= 5; ++i)
+        Estacion(i)->setText("X");
+    Pulsa(Qt::Key_F12);
+    EXPECT_EQ(Indicativos(), QStringList{"EA2BBB|X"});
+    EXPECT_TRUE(ventana->IniciarXkLumoCon->isEnabled());
+}
+
+// Every size option: the window within a 1366x768 screen, its width the same with the UTC offset
+// shown or hidden; the lists and drop-downs wide enough for their texts.
+TEST_F(Fallos, LaVentanaCabeYNoCambiaDeAnchoEnCadaTamano) {
+    for (int valor : ValoresTamaño) {
+        SCOPED_TRACE(valor);
+        EscribeControl("TantoPorCien", valor);
+        NuevaVentana();
+        Inicia();
+        FConcursos& v = *ventana;
+        ASSERT_FALSE(v.Concurso->LabelUTC->isHidden());
+        QTest::qWait(20);
+        const int ancho = v.width();
+        EXPECT_LE(v.frameGeometry().width(), 1366);
+        EXPECT_LE(v.frameGeometry().height(), 768);
+        v.Concurso->HoraLocal->click();
+        v.Concurso->LabelUTC->hide();
+        v.Concurso->text3[7]->hide();
+        QTest::qWait(20);
+        EXPECT_EQ(v.width(), ancho);
+        v.Concurso->LabelUTC->show();
+        v.Concurso->text3[7]->show();
+        QTest::qWait(20);
+        EXPECT_EQ(v.width(), ancho);
+        const QFontMetrics fm(v.ListaConcursos->font());
+        EXPECT_GE(v.ListaConcursos->viewport()->width(),
+                  fm.horizontalAdvance(v.ListaConcursos->item(0)->text()));
+        QComboBox* formato = v.Concurso->Categorias->CatConcurso;
+        EXPECT_GE(formato->width(), QFontMetrics(formato->font()).horizontalAdvance("CABRILLO 2.0") + 20);
+    }
+}
+
+// Without a desktop viewer the guide shows in the program's own window; a missing one is named.
+TEST_F(Fallos, LaAyudaSeVeSinVisorYSuFaltaSeDice) {
+    sistema.abreOk = false;
+    Inicia();
+    Pulsa(Qt::Key_F1);
+    EXPECT_TRUE(avisos.textos().contains(
+        "No se encuentra el archivo de ayuda \"GuiaXkLumoCon.htm\" en la carpeta del programa."));
+    EXPECT_EQ(ventana->findChild<VentanaAyuda*>(), nullptr);
+
+    QFile guia("GuiaXkLumoCon.htm");
+    ASSERT_TRUE(guia.open(QIODevice::WriteOnly));
+    guia.write("<html><body><h1>Gu\xc3\xad"
+               "a de XkLumoCon</h1></body></html>");
+    guia.close();
+    ventana->AltaReg->setFocus();
+    Pulsa(Qt::Key_F1);
+    auto* ayuda = ventana->findChild<VentanaAyuda*>();
+    ASSERT_NE(ayuda, nullptr);
+    EXPECT_TRUE(ayuda->isVisible());
+    EXPECT_TRUE(ayuda->Texto->isReadOnly());
+    EXPECT_TRUE(ayuda->Texto->toPlainText().contains(QString::fromUtf8("Guía de XkLumoCon")));
+    QTest::keyClick(ayuda->Texto, Qt::Key_Escape);
+    EXPECT_FALSE(ayuda->isVisible());
+}
+
+// Another program holding the write lock: the refusal is shown in Spanish and the typed callsign
+// stays for another try, stored once the lock is gone.
+TEST_F(Fallos, UnaBaseBloqueadaNoPierdeElIndicativo) {
+    Inicia();
+    ventana->Estaciones->NuevoIndicativo->click();
+    Escribe("EA3CCC");
+    for (int i = 2; i <= 5; ++i)
+        Estacion(i)->setText("Y");
+    {
+        auto otra = BaseDatos::Abre(NombreBaseDatos);
+        BaseDatos::Transaccion bloqueo(*otra);
+        Pulsa(Qt::Key_F12);
+    }
+    ASSERT_FALSE(avisos.cajas.empty());
+    EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
+    EXPECT_TRUE(avisos.cajas.back().texto.startsWith("La base de datos está bloqueada por otro programa."));
+    EXPECT_TRUE(avisos.cajas.back().texto.contains("XkLumoConcursos.Mdb"));
+    EXPECT_EQ(Estacion(1)->text(), "EA3CCC");
+    EXPECT_EQ(Indicativos().size(), 1);
+    Pulsa(Qt::Key_F12);
+    EXPECT_EQ(Indicativos().value(1), "EA3CCC|Y");
+}
+
+// Failures of the file at load are told in Spanish with the file and the engine's text, before the
+// window shows.
+TEST_F(Fallos, LosFallosDelMotorSeDicenEnEspanolAlCargar) {
+    const struct {
+        const char* sql;
+        QByteArray contenido;
+        const char* frase;
+        const char* motor;
+    } casos[] = {
+        {"Drop Table FormatoEspecial", {}, "Falta una tabla en la base de datos.", "FormatoEspecial"},
+        {nullptr, QByteArray(4096, 'x'), "El archivo no es una base de datos", "file is not a database"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.frase);
+        if (c.sql) Ejecuta(c.sql);
+        if (!c.contenido.isEmpty()) {
+            QFile::remove(NombreBaseDatos + "-wal");
+            QFile::remove(NombreBaseDatos + "-shm");
+            QFile f(NombreBaseDatos);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(c.contenido);
+        }
+        NuevaVentana();
+        try {
+            ventana->Form_Load("comando");
+            ADD_FAILURE() << "loaded";
+        } catch (const ErrorBD& e) {
+            EXPECT_TRUE(e.mensaje().startsWith(c.frase)) << e.mensaje().toStdString();
+            EXPECT_TRUE(e.mensaje().contains("XkLumoConcursos.Mdb"));
+            EXPECT_TRUE(e.mensaje().contains(c.motor));
+        }
+        EXPECT_FALSE(ventana->isVisible());
+    }
+}
+
+// Pasted control characters never reach a box: a line break is a blank, the rest goes.
+TEST_F(Fallos, LosCaracteresDeControlNoEntranEnLasCajas) {
+    Inicia();
+    Pulsa(Qt::Key_F4);
+    QLineEdit* email = ventana->Concurso->Categorias->EMAIL;
+    for (QLineEdit* caja : {static_cast<QLineEdit*>(Caja(1)), email}) {
+        SCOPED_TRACE(caja->objectName().toStdString());
+        caja->setFocus();
+        caja->selectAll();
+        QApplication::clipboard()->setText(QString::fromUtf8("ea1\r\nb\tc\x07\x1b"
+                                                             "d\ne"));
+        Pulsa(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(caja->text().toUpper(), "EA1 BCD E");
+    }
+}
+
+// The edition is a four-digit year and the serial a whole number from 0; the box gets the focus.
+TEST_F(Fallos, EdicionYSerieSeRechazanComoNumeros) {
+    Inicia();
+    const struct {
+        int caja;
+        const char* valor;
+        const char* mensaje;
+    } casos[] = {
+        {2, "-", " La EDICIÓN debe ser un año de cuatro cifras (por ejemplo 2024)."},
+        {2, "1E5", " La EDICIÓN debe ser un año de cuatro cifras (por ejemplo 2024)."},
+        {5, "-5", " El último número de serie enviado debe ser un número entero desde 0."},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.valor);
+        Pulsa(Qt::Key_F4);
+        Reescribe(Caja(c.caja), c.valor);
+        avisos.limpia();
+        Pulsa(Qt::Key_F12);
+        EXPECT_TRUE(avisos.textos().contains(QString::fromUtf8(c.mensaje)))
+            << avisos.textos().join("|").toStdString();
+        EXPECT_TRUE(Caja(c.caja)->hasFocus());
+        Pulsa(Qt::Key_Escape);
+    }
+    auto r = BaseDatos::Abre(NombreBaseDatos)->abreConjunto("Concursos");
+    EXPECT_EQ(r.texto("Edicion"), "2025");
+    EXPECT_EQ(r.entero("UltimoNumEnviado"), 0);
+}
+
+// Screen readers: each frame by its own caption, each drop-down by its label.
+TEST_F(Fallos, MarcosYDesplegablesTienenSuNombre) {
+    Inicia();
+    for (QGroupBox* marco : ventana->Concurso->findChildren<QGroupBox*>()) {
+        QString titulo = marco->title();
+        titulo.remove('&');
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(marco)->text(QAccessible::Name), titulo.trimmed());
+    }
+    FrameCategoria& c = *ventana->Concurso->Categorias;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(c.CatConcurso)->text(QAccessible::Name), "Formato");
+    for (QComboBox* caja : ventana->findChildren<QComboBox*>()) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(caja);
+        EXPECT_EQ(i->text(QAccessible::Name), caja->accessibleName()) << caja->objectName().toStdString();
+        EXPECT_EQ(i->text(QAccessible::Value), caja->currentText());
+    }
+}
