@@ -366,8 +366,8 @@ bool EscribeFicheroCabrillo(BaseDatos& bd, const DatosConcurso& c, const Estacio
                             const QString& nombre, const QString& versionPrograma) {
     std::vector<Qso> qsos;
     {
-        auto rs = bd.abreConjunto("Select * From Listados Where NumeroOrden = " + Numero(c.numeroOrden) +
-                                  " Order By " + CampoOrden(orden));
+        auto rs = bd.abreLectura("Select * From Listados Where NumeroOrden = " + Numero(c.numeroOrden) +
+                                 " Order By " + CampoOrden(orden));
         qsos.reserve(static_cast<size_t>(rs.cuenta()));
         for (; !rs.eof(); rs.siguiente())
             qsos.push_back(LeeQso(rs));
