@@ -52,3 +52,50 @@ QString NombreBanda(int indice) {
 QString NombreModo(int indice) {
     return indice >= 0 && indice < NumeroModos ? QString::fromLatin1(Modos[indice].nombre) : QString();
 }
+
+// ---- Cabrillo: frequency and mode columns of a QSO line ----
+
+namespace {
+const std::vector<FilaBandaCabrillo> BandasCabrillo{
+    {50, "50"},     {70, "70"},     {144, "144"},     {222, "222"},     {420, "432"},     {902, "902"},
+    {1240, "1.2G"}, {2300, "2.3G"}, {3300, "3.4G"},   {5650, "5.7G"},   {10000, "10G"},   {24000, "24G"},
+    {47000, "47G"}, {75500, "75G"}, {119980, "122G"}, {134000, "134G"}, {241000, "241G"},
+};
+
+struct FilaModoCabrillo {
+    const char* modo;
+    const char* codigo;
+};
+const std::array<FilaModoCabrillo, 9> ModosCabrillo{{{"CW", "CW"},
+                                                     {"RTTY", "RY"},
+                                                     {"FM", "FM"},
+                                                     {"AM", "PH"},
+                                                     {"SSB", "PH"},
+                                                     {"USB", "PH"},
+                                                     {"LSB", "PH"},
+                                                     {"PSK31", "RY"},
+                                                     {"BPSK63", "RY"}}};
+} // namespace
+
+const std::vector<FilaBandaCabrillo>& TablaBandasCabrillo() {
+    return BandasCabrillo;
+}
+
+QString FrecuenciaCabrillo(const QString& banda) {
+    bool esNumero = false;
+    const double mhz =
+        QString(banda).replace(QLatin1Char(','), QLatin1Char('.')).trimmed().toDouble(&esNumero);
+    if (!esNumero || mhz <= 0) return banda;
+    if (mhz < BandasCabrillo.front().desdeMHz) return QString::number(qRound64(mhz * 1000));
+    const char* designador = BandasCabrillo.front().designador;
+    for (const auto& fila : BandasCabrillo)
+        if (mhz >= fila.desdeMHz) designador = fila.designador;
+    return QString::fromLatin1(designador);
+}
+
+QString ModoCabrillo(const QString& modo, bool version30) {
+    for (const auto& fila : ModosCabrillo)
+        if (modo == QLatin1String(fila.modo)) return QString::fromLatin1(fila.codigo);
+    if (modo.contains(QLatin1String("PSK"))) return QStringLiteral("RY");
+    return version30 ? QStringLiteral("DG") : QStringLiteral("RY");
+}

@@ -2,6 +2,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 // The bands and modes a contest may allow, by the index its Banda0..15 and Modo0..17 fields use.
 // The last entries are named by the user in the Control row; their caption here is the default.
@@ -28,3 +29,21 @@ const std::array<FilaModo, NumeroModos>& TablaModos();
 // Default caption of band or mode i (the user entries read "User1"...).
 QString NombreBanda(int indice);
 QString NombreModo(int indice);
+
+// ---- Cabrillo: frequency and mode columns of a QSO line ----
+
+// Lower edge (MHz) of each Cabrillo band designator from 50 MHz up; a band at or above an edge and
+// below the next one writes that designator.
+struct FilaBandaCabrillo {
+    double desdeMHz;
+    const char* designador;
+};
+const std::vector<FilaBandaCabrillo>& TablaBandasCabrillo();
+
+// Frequency column of a QSO on the band text `banda` ("3.5" gives 3500, "1296" gives 1.2G), not yet
+// aligned; a text that is no number is written as it is.
+QString FrecuenciaCabrillo(const QString& banda);
+
+// Mode column of a QSO in the log's upper-cased mode text; a mode Cabrillo does not name writes
+// DG in version 3.0 and RY in the others.
+QString ModoCabrillo(const QString& modo, bool version30);

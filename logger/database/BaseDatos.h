@@ -70,6 +70,8 @@ public:
     void agregaCampo(const QString& tabla, const DefCampo& campo);
     // A table name (every row) or a single-table SELECT with WHERE and ORDER BY.
     ConjuntoRegistros abreConjunto(const QString& tablaOSql);
+    // Any query, its rows read at once and held: a read-only set for long walks (a whole log).
+    ConjuntoRegistros abreLectura(const QString& sql);
     void ejecuta(const QString& sql);
 
     // Several writes that belong together: all or nothing. Nested calls join the outer one.
@@ -138,9 +140,10 @@ public:
     void cancela();   // drops a pending add or edit
     void borra();     // deletes the current row; moves to no current row until a move
 
+    struct Datos;
+
 private:
     friend class BaseDatos;
-    struct Datos;
     explicit ConjuntoRegistros(std::unique_ptr<Datos> d);
     std::unique_ptr<Datos> d_;
 };

@@ -161,6 +161,34 @@ ConjuntoRegistros::ConjuntoRegistros(ConjuntoRegistros&&) noexcept = default;
 ConjuntoRegistros& ConjuntoRegistros::operator=(ConjuntoRegistros&&) noexcept = default;
 ConjuntoRegistros::~ConjuntoRegistros() = default;
 
+namespace {
+// Any other query: its rows are read once and kept, read-only.
+void LeeFilas(ConjuntoRegistros::Datos& datos, sqlite3* db_, const QString& texto) {
+    auto* d = &datos;
+    d->actualizable = false;
+    Sentencia s = Prepara(db_, texto);
+    Reinicia r(s.get());
+    const int n = sqlite3_column_count(s.get());
+    std::vector<bool> natural(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const char* decl = sqlite3_column_decltype(s.get(), i);
+        natural[static_cast<size_t>(i)] = decl == nullptr;
+        d->def.campos.push_back(bd_interno::CampoDeDeclaracion(
+            QString::fromUtf8(sqlite3_column_name(s.get(), i)), QString::fromUtf8(decl ? decl : ""), {}));
+    }
+    int rc;
+    while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
+        std::vector<QVariant> fila(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            fila[static_cast<size_t>(i)] =
+                LeeColumna(s.get(), i, d->def.campo(i).tipo, natural[static_cast<size_t>(i)]);
+        }
+        d->filas.push_back(std::move(fila));
+    }
+    if (rc != SQLITE_DONE) Falla(db_);
+}
+} // namespace
+
 ConjuntoRegistros BaseDatos::abreConjunto(const QString& tablaOSql) {
     auto d = std::make_unique<ConjuntoRegistros::Datos>();
     d->bd = shared_from_this();
@@ -201,29 +229,16 @@ ConjuntoRegistros BaseDatos::abreConjunto(const QString& tablaOSql) {
             d->ids.push_back(sqlite3_column_int64(s.get(), 0));
         if (rc != SQLITE_DONE) Falla(db_);
     } else {
-        // Any other query: its rows are read once and kept, read-only.
-        d->actualizable = false;
-        Sentencia s = Prepara(db_, texto);
-        Reinicia r(s.get());
-        const int n = sqlite3_column_count(s.get());
-        std::vector<bool> natural(static_cast<size_t>(n));
-        for (int i = 0; i < n; ++i) {
-            const char* decl = sqlite3_column_decltype(s.get(), i);
-            natural[static_cast<size_t>(i)] = decl == nullptr;
-            d->def.campos.push_back(bd_interno::CampoDeDeclaracion(
-                QString::fromUtf8(sqlite3_column_name(s.get(), i)), QString::fromUtf8(decl ? decl : ""), {}));
-        }
-        int rc;
-        while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
-            std::vector<QVariant> fila(static_cast<size_t>(n));
-            for (int i = 0; i < n; ++i) {
-                fila[static_cast<size_t>(i)] =
-                    LeeColumna(s.get(), i, d->def.campo(i).tipo, natural[static_cast<size_t>(i)]);
-            }
-            d->filas.push_back(std::move(fila));
-        }
-        if (rc != SQLITE_DONE) Falla(db_);
+        LeeFilas(*d, db_, texto);
     }
+    d->indexa();
+    return ConjuntoRegistros(std::move(d));
+}
+
+ConjuntoRegistros BaseDatos::abreLectura(const QString& sql) {
+    auto d = std::make_unique<ConjuntoRegistros::Datos>();
+    d->bd = shared_from_this();
+    LeeFilas(*d, db_, sql.trimmed());
     d->indexa();
     return ConjuntoRegistros(std::move(d));
 }

@@ -1,0 +1,47 @@
+#pragma once
+#include "Cabrillo.h"
+
+#include <QGroupBox>
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+// The choice of the Cabrillo run (order of the QSOs, one list or one per band). The window shows it
+// with Abre, runs the lists on `aceptado` and moves the focus to the entry row on `eleccionCambiada`.
+class PanelTipoDeListas : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit PanelTipoDeListas(QWidget* parent = nullptr);
+
+    QGroupBox *SSFrame1, *SSFrame2;
+    QRadioButton *OrdenQso, *OrdenNum, *OrdenLetras;
+    QCheckBox *ListasPorBanda, *ListaPorOrden;
+    QPushButton* AceptarListas;
+
+    // One list ticked, and one per band as well for the contests that ask for it; then shown.
+    void Abre(const QString& nombreConcurso);
+    cabrillo::Orden orden() const;
+    bool porBanda() const;
+
+signals:
+    void aceptado();
+    void eleccionCambiada();
+};
+
+// The files just written, one line per list entry, in a fixed-pitch font.
+class PanelListaPantalla : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit PanelListaPantalla(QWidget* parent = nullptr);
+
+    QListWidget* ListaPantalla;
+    QPushButton* AceptarFicheroCabrillo;
+
+    void Limpia();
+    void Anade(const QStringList& lineas);
+
+signals:
+    void aceptado();
+};

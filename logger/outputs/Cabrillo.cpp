@@ -1,0 +1,449 @@
+#include "Cabrillo.h"
+
+#include "BandasModos.h"
+#include "CategoriasCabrillo.h"
+#include "ConcursosNombrados.h"
+#include "Indicativos.h"
+#include "TextoWindows.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace cabrillo {
+
+namespace {
+
+constexpr int LargoLinea = 200;
+constexpr int ColumnaIndicativo = 31;
+constexpr int AnchoIndicativo = 14, AnchoRst = 4, AnchoNumero = 5, AnchoPuntos = 5, AnchoLocator = 7;
+
+const QString CrLf = QStringLiteral("\r\n");
+
+QString Numero(int n) {
+    return QString::number(n);
+}
+
+// Places each present item where the previous present one ends.
+class Cursor {
+public:
+    Cursor(int inicio, int ancho) : inicio_(inicio), ancho_(ancho) {}
+    int siguiente() const { return inicio_ + ancho_; }
+    int coloca(bool presente, int ancho) {
+        if (!presente) return 0;
+        inicio_ = siguiente();
+        ancho_ = ancho;
+        return inicio_;
+    }
+
+private:
+    int inicio_, ancho_;
+};
+
+// Overwrites from the 1-based column on; nothing past the end of the line.
+void Pon(QString& linea, int columna, const QString& texto) {
+    for (int k = 0; k < texto.size(); ++k) {
+        const int i = columna - 1 + k;
+        if (i >= linea.size()) break;
+        linea[i] = texto[k];
+    }
+}
+
+// "7" gives "007"; a text that is no number stays as it is.
+QString TresCifras(const QString& valor) {
+    bool ok = false;
+    const int n = valor.trimmed().toInt(&ok);
+    return ok && n >= 0 ? QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')) : valor;
+}
+
+// A present item with an empty value still takes its place, so readers keep the columns aligned.
+QString OGuion(const QString& valor) {
+    return valor.isEmpty() ? QStringLiteral("-") : valor;
+}
+
+bool Presente(const QString& valor) {
+    return !EsNoAplicable(valor) && !valor.isEmpty();
+}
+
+// Cabrillo separates operators by blanks; the panel asks for commas.
+QString Operadores(const QString& texto) {
+    static const QRegularExpression comas(QStringLiteral("\\s*,\\s*"));
+    return QString(texto).replace(comas, QStringLiteral(" ")).trimmed();
+}
+
+QString BaseDe(const QString& indicativo) {
+    QString base = indicativo, resto;
+    SeparaIndicativo(base, resto);
+    return base;
+}
+
+} // namespace
+
+QString CampoOrden(Orden orden) {
+    switch (orden) {
+    case Orden::NumeralRecibido:
+        return QStringLiteral("NumeralRecibido");
+    case Orden::LiteralRecibido:
+        return QStringLiteral("LiteralRecibido");
+    case Orden::NumeroQso:
+        break;
+    }
+    return QStringLiteral("NumeroQso");
+}
+
+DatosConcurso LeeDatosConcurso(BaseDatos& bd, int numeroOrden) {
+    DatosConcurso c;
+    c.numeroOrden = numeroOrden;
+    auto rs = bd.abreConjunto("Select * From Concursos Where NumeroOrden = " + Numero(numeroOrden));
+    if (rs.eof()) return c;
+    c.nombreConcurso = rs.texto("NombreConcurso");
+    auto& i = c.intercambio;
+    i.enviarRst = rs.siNo("EnviarRst");
+    i.enviarNumeral = rs.siNo("EnviarNumeral");
+    i.enviarSiglas = rs.siNo("EnviarSiglas");
+    i.enviarZonaCq = rs.siNo("EnviarZonaCq");
+    i.enviarPuntos = rs.siNo("EnviarPuntos");
+    i.enviarLocator = rs.siNo("EnviarLocator");
+    i.recibirRst = rs.siNo("RecibirRst");
+    i.recibirNumeral = rs.siNo("RecibirNumeral");
+    i.recibirSiglas = rs.siNo("RecibirSiglas");
+    i.recibirZonaCq = rs.siNo("RecibirZonaCq");
+    i.recibirPuntos = rs.siNo("RecibirPuntos");
+    i.recibirLocator = rs.siNo("RecibirLocator");
+    i.numeraloSiglas = rs.siNo("NumeraloSiglas");
+    for (int b = 0; b < NumeroBandas; ++b)
+        c.bandas[static_cast<size_t>(b)] = rs.siNo("Banda" + Numero(b));
+    return c;
+}
+
+Estacion LeeEstacion(BaseDatos& bd, int numeroIndicativo) {
+    Estacion e;
+    auto rs = bd.abreConjunto("Select * From Indicativos Where NumeroOrden = " + Numero(numeroIndicativo));
+    if (rs.eof()) return e;
+    e.indicativo = rs.texto("Indicativo");
+    e.operador = rs.texto("Operador");
+    e.direccion = rs.texto("Direccion");
+    e.poblacion = rs.texto("Poblacion");
+    e.pais = rs.texto("Pais");
+    return e;
+}
+
+std::array<QString, 16> TextosBandas(BaseDatos& bd) {
+    std::array<QString, 16> textos;
+    for (const auto& b : TablaBandas())
+        textos[static_cast<size_t>(b.indice)] = NombreBanda(b.indice);
+    auto rs = bd.abreConjunto("Control");
+    if (!rs.eof()) {
+        for (const auto& b : TablaBandas()) {
+            if (!b.deUsuario) continue;
+            const QString nombre = rs.texto("BandaUser" + Numero(b.indice - PrimeraBandaUser + 1)).trimmed();
+            if (!nombre.isEmpty()) textos[static_cast<size_t>(b.indice)] = nombre;
+        }
+    }
+    return textos;
+}
+
+AnchosLiterales CalculaAnchoLiterales(BaseDatos& bd, int numeroOrden) {
+    AnchosLiterales a;
+    auto rs = bd.abreConjunto("Select max(length(LiteralEnviado)) As E, max(length(LiteralRecibido)) As R "
+                              "From Contactos Where NumeroOrden = " +
+                              Numero(numeroOrden));
+    if (!rs.eof()) {
+        a.enviado = std::max(a.enviado, rs.valor(0).toInt());
+        a.recibido = std::max(a.recibido, rs.valor(1).toInt());
+    }
+    return a;
+}
+
+Columnas CalculaColumnasEnviadas(const Intercambio& i, const AnchosLiterales& a) {
+    Columnas c;
+    c.miIndicativo = ColumnaIndicativo;
+    Cursor cur(ColumnaIndicativo, AnchoIndicativo);
+    c.miRst = cur.coloca(i.enviarRst, AnchoRst);
+    c.miNumero = cur.coloca(i.enviarNumeral, AnchoNumero);
+    c.misLetras = cur.coloca(i.enviarSiglas || i.enviarZonaCq, a.enviado + 1);
+    c.misPuntos = cur.coloca(i.enviarPuntos, AnchoPuntos);
+    c.miLocator = cur.coloca(i.enviarLocator, AnchoLocator);
+    return c;
+}
+
+void CalculaColumnasRecibidas(const Intercambio& i, const AnchosLiterales& a, Columnas& c) {
+    // The received side starts where the last present sent item ends.
+    Cursor cur(ColumnaIndicativo, AnchoIndicativo);
+    const std::array<std::pair<int, int>, 5> enviadas{{{c.miRst, AnchoRst},
+                                                       {c.miNumero, AnchoNumero},
+                                                       {c.misLetras, a.enviado + 1},
+                                                       {c.misPuntos, AnchoPuntos},
+                                                       {c.miLocator, AnchoLocator}}};
+    for (const auto& [columna, ancho] : enviadas)
+        if (columna > 0) cur = Cursor(columna, ancho);
+    c.suIndicativo = cur.siguiente();
+    cur = Cursor(c.suIndicativo, AnchoIndicativo);
+    c.suRst = cur.coloca(i.recibirRst, AnchoRst);
+    c.suNumero = cur.coloca(!i.numeraloSiglas && i.recibirNumeral, AnchoNumero);
+    c.susLetras = cur.coloca(i.recibirSiglas || i.recibirZonaCq, a.recibido + 1);
+    c.susPuntos = cur.coloca(i.recibirPuntos, AnchoPuntos);
+    c.suLocator = cur.coloca(i.recibirLocator, AnchoLocator);
+}
+
+void GuardaColumnas(BaseDatos& bd, int numeroOrden, const Columnas& c) {
+    BaseDatos::Transaccion t(bd);
+    auto rs = bd.abreConjunto("Select * From ResumenCabrillo Where NumeroOrden = " + Numero(numeroOrden));
+    if (rs.eof()) {
+        rs.anade();
+        rs.asigna("NumeroOrden", numeroOrden);
+    } else {
+        rs.edita();
+    }
+    rs.asigna("MiIndicativo", c.miIndicativo);
+    rs.asigna("MiRst", c.miRst);
+    rs.asigna("MiNumero", c.miNumero);
+    rs.asigna("MisLetras", c.misLetras);
+    rs.asigna("MiLocator", c.miLocator);
+    rs.asigna("SuIndicativo", c.suIndicativo);
+    rs.asigna("SuRst", c.suRst);
+    rs.asigna("SuNumero", c.suNumero);
+    rs.asigna("SusLetras", c.susLetras);
+    rs.asigna("SuLocator", c.suLocator);
+    rs.actualiza();
+    t.confirma();
+}
+
+ResumenCabrillo LeeResumenCabrillo(BaseDatos& bd, int numeroOrden) {
+    ResumenCabrillo r;
+    auto rs = bd.abreConjunto("Select * From ResumenCabrillo Where NumeroOrden = " + Numero(numeroOrden));
+    if (rs.eof()) return r;
+    r.formato = rs.texto("FormatoCabrillo");
+    r.categoria = rs.texto("Categoria");
+    r.banda = rs.texto("Banda");
+    r.potencia = rs.texto("Potencia");
+    r.modo = rs.texto("Modo");
+    r.overlay = rs.texto("Overlay");
+    r.asistido = rs.texto("Asistido");
+    r.estacion = rs.texto("Estacion");
+    r.tx = rs.texto("Tx");
+    r.time = rs.texto("Time");
+    r.email = rs.texto("Email");
+    r.operators = rs.texto("Operators");
+    auto& c = r.columnas;
+    c.miIndicativo = rs.entero("MiIndicativo");
+    c.miRst = rs.entero("MiRst");
+    c.miNumero = rs.entero("MiNumero");
+    c.misLetras = rs.entero("MisLetras");
+    c.miLocator = rs.entero("MiLocator");
+    c.suIndicativo = rs.entero("SuIndicativo");
+    c.suRst = rs.entero("SuRst");
+    c.suNumero = rs.entero("SuNumero");
+    c.susLetras = rs.entero("SusLetras");
+    c.suLocator = rs.entero("SuLocator");
+    return r;
+}
+
+bool CopiaContactosListados(BaseDatos& bd, int numeroOrden, const QString& banda, bool porBanda,
+                            Orden orden) {
+    QString where = " Where NumeroOrden = " + Numero(numeroOrden);
+    if (porBanda) where += " And Banda = " + Comillas(banda);
+    BaseDatos::Transaccion t(bd);
+    bd.ejecuta("Insert Into Listados Select * From Contactos" + where + " Order by " + CampoOrden(orden));
+    auto rs = bd.abreConjunto("Select count(*) From Listados" + where);
+    const bool copiados = !rs.eof() && rs.valor(0).toInt() > 0;
+    t.confirma();
+    return copiados;
+}
+
+QString NombreCabrillo(const QString& nombreConcurso) {
+    const qsizetype parentesis = nombreConcurso.indexOf(QLatin1Char('('));
+    return (parentesis >= 0 ? nombreConcurso.left(parentesis) : nombreConcurso).trimmed();
+}
+
+bool EsNoAplicable(const QString& valor) {
+    return valor.toUpper() == QString::fromLatin1(NoAplicable).toUpper();
+}
+
+QString CategoriaCombinada(const ResumenCabrillo& r) {
+    QString combinada = r.categoria;
+    for (const QString* v : {&r.banda, &r.potencia, &r.modo})
+        if (!EsNoAplicable(*v)) combinada += QLatin1Char(' ') + *v;
+    return combinada;
+}
+
+QStringList CabeceraCabrillo(const ResumenCabrillo& r, const QString& nombreConcurso,
+                             const QString& indicativoBase, const Estacion& estacion,
+                             const QString& versionPrograma) {
+    // A summary with no known format is shown by the panel with the 2.0 values: write it as 2.0.
+    const bool v30 = r.formato == QLatin1String(FormatoCabrillo30);
+    const bool especial = r.formato == QLatin1String(FormatoEspecial);
+    const bool v20 = !v30 && !especial;
+    const bool ref = nombreConcurso.startsWith(QLatin1String("REF-"));
+    const QString combinada = CategoriaCombinada(r);
+
+    QStringList l;
+    l << (v30 ? QStringLiteral("START-OF-LOG: 3.0") : QStringLiteral("START-OF-LOG: 2.0"));
+    l << (v30 ? QStringLiteral("LOCATION: DX") : QStringLiteral("ARRL-SECTION: DX"));
+    if (ref) l << QStringLiteral("REF-SECTION: DX");
+    l << "CONTEST: " + nombreConcurso;
+    l << "CALLSIGN: " + indicativoBase;
+    if (v20) l << "CATEGORY: " + combinada;
+    if (especial) l << "CATEGORY: " + r.categoria;
+    if (v30) {
+        if (Presente(r.categoria)) l << "CATEGORY-OPERATOR: " + r.categoria;
+        const std::array<std::pair<const char*, const QString*>, 7> lineas{
+            {{"CATEGORY-ASSISTED: ", &r.asistido},
+             {"CATEGORY-BAND: ", &r.banda},
+             {"CATEGORY-MODE: ", &r.modo},
+             {"CATEGORY-POWER: ", &r.potencia},
+             {"CATEGORY-STATION: ", &r.estacion},
+             {"CATEGORY-TIME: ", &r.time},
+             {"CATEGORY-TRANSMITTER: ", &r.tx}}};
+        for (const auto& [prefijo, valor] : lineas)
+            if (Presente(*valor)) l << QLatin1String(prefijo) + *valor;
+    }
+    if (Presente(r.overlay)) l << "CATEGORY-OVERLAY: " + r.overlay;
+    l << "EMAIL: " + r.email;
+    l << "OPERATORS: " + Operadores(r.operators);
+    l << QStringLiteral("CLAIMED-SCORE:");
+    l << QStringLiteral("CLUB: ");
+    l << "CREATED-BY: XkLumoCon Versión " + versionPrograma;
+    l << "NAME: " + estacion.operador;
+    l << "ADDRESS: " + estacion.direccion;
+    l << "ADDRESS: " + estacion.poblacion;
+    l << "ADDRESS: " + estacion.pais;
+    if (ref && combinada.startsWith(QLatin1String("SINGLE-OP")))
+        l << QStringLiteral("OFFTIME: yyyy-mm-dd hhmm yyyy-mm-dd hhmm yyyy-mm-dd hhmm yyyy-mm-dd hhmm "
+                            "yyyy-mm-dd hhmm yyyy-mm-dd hhmm ");
+    l << "SOAPBOX: " + nombreConcurso;
+    return l;
+}
+
+void EscribeIntercambioQSO(QString& linea, const QString& indicativoEnviado, const ResumenCabrillo& r,
+                           const Intercambio& i, const Qso& q) {
+    const Columnas& c = r.columnas;
+    auto item = [&](int columna, bool presente, const QString& valor) {
+        if (columna > 0 && presente) Pon(linea, columna, OGuion(valor));
+    };
+    item(c.miIndicativo, true, indicativoEnviado);
+    item(c.miRst, i.enviarRst, q.rstEnviado);
+    item(c.miNumero, i.enviarNumeral, TresCifras(q.numeralEnviado));
+    item(c.misLetras, i.enviarSiglas || i.enviarZonaCq, q.literalEnviado);
+    item(c.miLocator, i.enviarLocator, q.locatorEnviado);
+    item(c.suIndicativo, true, q.indicativo);
+    item(c.suRst, i.recibirRst, q.rstRecibido);
+    item(c.suNumero, !i.numeraloSiglas && i.recibirNumeral, TresCifras(q.numeralRecibido));
+    item(c.susLetras, i.recibirSiglas || i.recibirZonaCq,
+         i.numeraloSiglas ? TresCifras(q.literalRecibido) : q.literalRecibido);
+    item(c.suLocator, i.recibirLocator, q.locatorRecibido);
+}
+
+QString LineaQso(const Qso& q, const QString& indicativoEnviado, const ResumenCabrillo& r,
+                 const Intercambio& i) {
+    QString linea(LargoLinea, QLatin1Char(' '));
+    Pon(linea, 1, QStringLiteral("QSO:"));
+    Pon(linea, 6, FrecuenciaCabrillo(q.banda).rightJustified(5));
+    Pon(linea, 12, ModoCabrillo(q.modo, r.formato == QLatin1String(FormatoCabrillo30)));
+    if (q.fecha.isValid()) Pon(linea, 15, q.fecha.toString(QStringLiteral("yyyy-MM-dd")));
+    Pon(linea, 26, q.hora.left(2) + q.hora.right(2));
+    EscribeIntercambioQSO(linea, indicativoEnviado, r, i, q);
+    qsizetype fin = linea.size();
+    while (fin > 0 && linea[fin - 1] == QLatin1Char(' '))
+        --fin;
+    linea.truncate(fin);
+    return linea;
+}
+
+QStringList LineasFichero(const std::vector<Qso>& qsos, const ResumenCabrillo& r, const DatosConcurso& c,
+                          const Estacion& estacion, const QString& versionPrograma) {
+    QStringList l = CabeceraCabrillo(r, NombreCabrillo(c.nombreConcurso), BaseDe(estacion.indicativo),
+                                     estacion, versionPrograma);
+    l.reserve(l.size() + static_cast<qsizetype>(qsos.size()) + 1);
+    for (const Qso& q : qsos)
+        l << LineaQso(q, estacion.indicativo, r, c.intercambio);
+    l << QStringLiteral("END-OF-LOG:");
+    return l;
+}
+
+bool EscribeFicheroCabrillo(BaseDatos& bd, const DatosConcurso& c, const Estacion& estacion, Orden orden,
+                            const QString& nombre, const QString& versionPrograma) {
+    std::vector<Qso> qsos;
+    {
+        auto rs = bd.abreLectura("Select * From Listados Where NumeroOrden = " + Numero(c.numeroOrden) +
+                                 " Order By " + CampoOrden(orden));
+        qsos.reserve(static_cast<size_t>(rs.cuenta()));
+        for (; !rs.eof(); rs.siguiente())
+            qsos.push_back(LeeQso(rs));
+    }
+    if (qsos.empty()) return false;
+    const QStringList lineas =
+        LineasFichero(qsos, LeeResumenCabrillo(bd, c.numeroOrden), c, estacion, versionPrograma);
+    QString error;
+    if (!EscribeArchivoTexto(QDir::current().filePath(nombre + ".LOG"), lineas, &error))
+        throw ErrorBD(QStringLiteral("No se ha podido escribir el fichero %1.LOG: %2").arg(nombre, error));
+    return true;
+}
+
+QStringList MuestraFicheroLog(const QString& nombre) {
+    QStringList lineas;
+    QFile f(QDir::current().filePath(nombre + ".LOG"));
+    if (f.open(QIODevice::ReadOnly)) {
+        QStringDecoder decodificador("windows-1252");
+        const QByteArray bytes = f.readAll();
+        QString texto = decodificador.isValid() ? QString(decodificador(bytes)) : QString::fromLatin1(bytes);
+        if (texto.endsWith(CrLf)) texto.chop(2);
+        if (!texto.isEmpty()) lineas = texto.split(CrLf);
+    }
+    lineas << QString() << QString() << QString();
+    return lineas;
+}
+
+bool ListasPorBandaPredeterminado(const QString& nombreConcurso) {
+    const ConcursoNombrado* c = BuscaConcursoNombrado(nombreConcurso);
+    return c && c->porBanda;
+}
+
+Resultado GeneraListadosCabrillo(BaseDatos& bd, const Peticion& p) {
+    Resultado res;
+    const DatosConcurso c = LeeDatosConcurso(bd, p.numeroConcurso);
+    const Estacion estacion = LeeEstacion(bd, p.numeroIndicativo);
+    const QString base = BaseDe(estacion.indicativo);
+    const QString vaciaListados = QStringLiteral("Delete From Listados");
+    bd.ejecuta(vaciaListados);
+
+    const AnchosLiterales anchos = CalculaAnchoLiterales(bd, c.numeroOrden);
+    Columnas columnas = CalculaColumnasEnviadas(c.intercambio, anchos);
+    CalculaColumnasRecibidas(c.intercambio, anchos, columnas);
+    GuardaColumnas(bd, c.numeroOrden, columnas);
+
+    const QString carpeta = QDir::toNativeSeparators(QDir::currentPath());
+    auto escribe = [&](const QString& nombre) {
+        if (!EscribeFicheroCabrillo(bd, c, estacion, p.orden, nombre, p.versionPrograma)) return;
+        res.ficheros << nombre + ".LOG";
+        res.mensaje += nombre + ".LOG" + CrLf + CrLf;
+        res.lineasPantalla << MuestraFicheroLog(nombre);
+    };
+
+    if (p.porBanda) {
+        res.mensaje = "Se ha seleccionado el obtener listas por CADA BANDA, si no es correcto "
+                      "vuelva a la pantalla del LOG y seleccione 'Listas por orden de QSO'." +
+                      CrLf + CrLf + "Se han generado en la carpeta:" + CrLf + CrLf + carpeta + CrLf + CrLf +
+                      "Los siguientes ficheros en formato CABRILLO:" + CrLf + CrLf;
+        const auto textos = TextosBandas(bd);
+        for (const auto& b : TablaBandas()) {
+            const auto i = static_cast<size_t>(b.indice);
+            if (!c.bandas[i]) continue;
+            if (CopiaContactosListados(bd, c.numeroOrden, textos[i], true, p.orden)) {
+                escribe(base + "-" + textos[i]);
+                bd.ejecuta(vaciaListados);
+            }
+        }
+    } else {
+        res.mensaje =
+            "Se ha seleccionado el obtener listas por ORDEN DE QSO en una única lista, si no es correcto "
+            "vuelva a la pantalla del LOG y seleccione 'Listas por cada banda'." +
+            CrLf + CrLf + "Se ha generado en la carpeta:" + CrLf + CrLf + carpeta + CrLf + CrLf +
+            "El siguiente fichero en formato CABRILLO:" + CrLf + CrLf;
+        if (CopiaContactosListados(bd, c.numeroOrden, QStringLiteral("1"), false, p.orden)) escribe(base);
+    }
+    return res;
+}
+
+} // namespace cabrillo
