@@ -2,6 +2,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 // The bands and modes a contest may allow, by the index its Banda0..15 and Modo0..17 fields use.
 // The last entries are named by the user in the Control row; their caption here is the default.
@@ -28,3 +29,40 @@ const std::array<FilaModo, NumeroModos>& TablaModos();
 // Default caption of band or mode i (the user entries read "User1"...).
 QString NombreBanda(int indice);
 QString NombreModo(int indice);
+
+// ---- ADIF names of bands and modes (used by the ADIF export) ----
+
+// A band of the ADIF band list with its range in MHz.
+struct FilaBandaAdif {
+    const char* adif; // "13CM"
+    double desdeMHz;
+    double hastaMHz;
+};
+
+// The contest band texts the log stores, by the ADIF band they belong to.
+struct FilaBandaLogAdif {
+    const char* banda; // text stored in a QSO's Banda ("1.8")
+    const char* adif;  // "160M"
+};
+
+// A mode of the ADIF mode list, or a submode with the mode it belongs to.
+struct FilaModoAdif {
+    const char* nombre;  // as the log stores it, upper-cased ("PSK31")
+    const char* modo;    // ADIF MODE ("PSK")
+    const char* submodo; // ADIF SUBMODE, "" when the name is a mode itself
+};
+
+const std::vector<FilaBandaAdif>& TablaBandasAdif();
+const std::vector<FilaBandaLogAdif>& TablaBandasLogAdif();
+const std::vector<FilaModoAdif>& TablaModosAdif();
+
+// The ADIF BAND for a QSO's Banda: the log's band texts by table, a user band that is a number of
+// MHz by the range that holds it; "" when there is none.
+QString BandaAdif(const QString& banda);
+
+// The ADIF MODE and SUBMODE for a QSO's Modo; a mode ADIF does not know is kept as stored.
+struct ModoAdif {
+    QString modo;
+    QString submodo;
+};
+ModoAdif ModoParaAdif(const QString& modo);
