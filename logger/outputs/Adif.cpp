@@ -7,10 +7,23 @@
 
 #include <QDir>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 // The ADIF version whose band and mode lists the file follows.
 const QString VersionAdif = QStringLiteral("3.1.4");
 const QString Crlf = QStringLiteral("\r\n");
+
+// CampoAdif appended in place: a record is built without a text per field.
+void Anade(QString& linea, QLatin1StringView etiqueta, const QString& valor) {
+    if (valor.isEmpty()) return;
+    linea += u'<';
+    linea += etiqueta;
+    linea += u':';
+    linea += QString::number(valor.size());
+    linea += u'>';
+    linea += valor;
+}
 } // namespace
 
 DatosExportacion LeeDatosExportacion(const ConjuntoRegistros& concurso, const ConjuntoRegistros& estacion,
@@ -29,6 +42,8 @@ DatosExportacion LeeDatosExportacion(const ConjuntoRegistros& concurso, const Co
 }
 
 std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden) {
+    // One read transaction: one snapshot of the log, instead of one lock and check per row.
+    BaseDatos::Transaccion lectura(bd);
     ConjuntoRegistros rs =
         bd.abreConjunto(QStringLiteral("Select * From Contactos Where NumeroOrden = %1 Order by  NumeroQso")
                             .arg(numeroOrden));
@@ -65,16 +80,26 @@ QStringList RegistroAdif(const Qso& q, const QString& nombreConcurso, const QStr
     const QString fecha = q.fecha.isValid() ? q.fecha.toString(QStringLiteral("yyyyMMdd")) : QString();
     const QString hora = q.hora.isEmpty() ? QString() : q.hora.left(2) + q.hora.right(2);
     const ModoAdif modo = ModoParaAdif(q.modo);
-    lineas << CampoAdif("QSO_DATE", fecha) + CampoAdif("TIME_ON", hora) +
-                  CampoAdif("BAND", BandaAdif(q.banda)) + CampoAdif("MODE", modo.modo) +
-                  CampoAdif("SUBMODE", modo.submodo) + CampoAdif("OPERATOR", indicativoEstacion) +
-                  CampoAdif("RST_SENT", q.rstEnviado) + CampoAdif("CALL", q.indicativo) +
-                  CampoAdif("RST_RCVD", q.rstRecibido);
-    const QString lineaB = CampoAdif("STX", q.numeralEnviado) + CampoAdif("STX_STRING", q.literalEnviado) +
-                           CampoAdif("MY_GRIDSQUARE", q.locatorEnviado) +
-                           CampoAdif("SRX", q.numeralRecibido) + CampoAdif("SRX_STRING", q.literalRecibido) +
-                           CampoAdif("GRIDSQUARE", q.locatorRecibido);
-    if (!lineaB.isEmpty()) lineas << lineaB;
+    QString a;
+    a.reserve(160);
+    Anade(a, "QSO_DATE"_L1, fecha);
+    Anade(a, "TIME_ON"_L1, hora);
+    Anade(a, "BAND"_L1, BandaAdif(q.banda));
+    Anade(a, "MODE"_L1, modo.modo);
+    Anade(a, "SUBMODE"_L1, modo.submodo);
+    Anade(a, "OPERATOR"_L1, indicativoEstacion);
+    Anade(a, "RST_SENT"_L1, q.rstEnviado);
+    Anade(a, "CALL"_L1, q.indicativo);
+    Anade(a, "RST_RCVD"_L1, q.rstRecibido);
+    lineas << a;
+    QString b;
+    Anade(b, "STX"_L1, q.numeralEnviado);
+    Anade(b, "STX_STRING"_L1, q.literalEnviado);
+    Anade(b, "MY_GRIDSQUARE"_L1, q.locatorEnviado);
+    Anade(b, "SRX"_L1, q.numeralRecibido);
+    Anade(b, "SRX_STRING"_L1, q.literalRecibido);
+    Anade(b, "GRIDSQUARE"_L1, q.locatorRecibido);
+    if (!b.isEmpty()) lineas << b;
     lineas << QStringLiteral("<EOR>") << QString();
     return lineas;
 }
