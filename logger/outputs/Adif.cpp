@@ -133,7 +133,18 @@ Aviso MensajeAdif(const QString& carpeta, const QString& nombreArchivo) {
 
 Aviso ExportaADIF(BaseDatos& bd, const DatosExportacion& d) {
     const QString nombre = NombreArchivoAdif(d.indicativo);
-    const QStringList lineas = LineasAdif(d, LeeQsosExportacion(bd, d.numeroOrden));
+    QStringList lineas;
+    try {
+        lineas = LineasAdif(d, LeeQsosExportacion(bd, d.numeroOrden));
+    } catch (const ErrorBD& e) {
+        // The log could not be read (locked by another program): say so; the log window goes on.
+        Aviso a;
+        a.icono = Icono::Critico;
+        a.titulo = QStringLiteral("ERROR");
+        a.texto = QStringLiteral("No se han podido leer los contactos para el fichero ") + nombre +
+                  QStringLiteral(": ") + e.mensaje();
+        return a;
+    }
     QString error;
     // The file is complete and in place before the message names it.
     if (!EscribeArchivoTexto(nombre, lineas, &error)) {

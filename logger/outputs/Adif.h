@@ -46,5 +46,6 @@ QString NombreArchivoAdif(const QString& indicativoEstacion);
 Aviso MensajeAdif(const QString& carpeta, const QString& nombreArchivo);
 
 // Writes the contest's file in the current folder and returns the message to show: the closing
-// message once the file is complete, or a critical message when it could not be written.
+// message once the file is complete, or a critical message when the log could not be read or the
+// file could not be written (no file is left then).
 Aviso ExportaADIF(BaseDatos& bd, const DatosExportacion& d);

@@ -134,3 +134,14 @@ TEST(Adif, ArchivoQueNoSePuedeEscribirDaUnErrorYNoElMensaje) {
     EXPECT_TRUE(a.texto.startsWith("No se ha podido escribir el fichero N0CALL.adi"))
         << a.texto.toStdString();
 }
+
+TEST(Adif, LogQueNoSePuedeLeerDaUnErrorYNingunFichero) {
+    auto bd = BaseConQsos({UnQso(1, "N1CALL")});
+    bd->ejecuta("DROP TABLE Contactos");
+    const Aviso a = ExportaADIF(*bd, UnaEstacion());
+    EXPECT_EQ(a.icono, Icono::Critico);
+    EXPECT_TRUE(a.texto.startsWith("No se han podido leer los contactos para el fichero N0CALL.adi: "))
+        << a.texto.toStdString();
+    EXPECT_TRUE(a.texto.contains("Contactos")) << a.texto.toStdString();
+    EXPECT_FALSE(QFile::exists("N0CALL.adi"));
+}
