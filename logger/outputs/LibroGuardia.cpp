@@ -8,19 +8,32 @@
 
 namespace {
 // Types are the logbook's own choice: text everywhere, as the values written are texts, and the
-// sizes of the QSO fields they come from.
+// sizes of the QSO fields they come from; the numerals wider, as "-123" becomes "-0123".
 struct CampoLibroDef {
     const char* nombre;
     int tamano;
 };
-constexpr CampoLibroDef CamposLibro[] = {
-    {"IndicativoPropio", 14}, {"Base", 14},           {"QSOVia", 1},
-    {"Concurso", 64},         {"Edicion", 4},         {"FechaQso", 10},
-    {"HoraQso", 5},           {"Banda", 10},          {"Modo", 10},
-    {"Indicativo", 14},       {"Barra", 14},          {"RsEnviado", 5},
-    {"RsRecibido", 5},        {"NumeralRecibido", 4}, {"QraLocatorRecibido", 6},
-    {"LiteralRecibido", 64},  {"PuntosRecibidos", 4}, {"NumeralEnviado", 4},
-    {"QraLocatorEnviado", 6}, {"LiteralEnviado", 64}, {"PuntosEnviados", 4}};
+constexpr CampoLibroDef CamposLibro[] = {{"IndicativoPropio", 14},
+                                         {"Base", 14},
+                                         {"QSOVia", 1},
+                                         {"Concurso", 64},
+                                         {"Edicion", 4},
+                                         {"FechaQso", 10},
+                                         {"HoraQso", 5},
+                                         {"Banda", 10},
+                                         {"Modo", 10},
+                                         {"Indicativo", 14},
+                                         {"Barra", 14},
+                                         {"RsEnviado", 5},
+                                         {"RsRecibido", 5},
+                                         {"NumeralRecibido", 10},
+                                         {"QraLocatorRecibido", 6},
+                                         {"LiteralRecibido", 64},
+                                         {"PuntosRecibidos", 4},
+                                         {"NumeralEnviado", 10},
+                                         {"QraLocatorEnviado", 6},
+                                         {"LiteralEnviado", 64},
+                                         {"PuntosEnviados", 4}};
 
 QVariant NumeroOTexto(const QString& valor, bool formato) {
     if (valor.isEmpty()) return 0;

@@ -54,6 +54,8 @@ TEST(LibroGuardia, FilasEscritasConSusReglasDeValorVacio) {
              q.numeralEnviado = "7";
          },
          Fila("N0CALL", "FIJA", "Marconi", "2024", "17-03-2024", "N1CALL", "", "0012", "0007")},
+        {"numeral negativo", "N0CALL", "2024", "Marconi", [](Qso& q) { q.numeralRecibido = "-123"; },
+         Fila("N0CALL", "FIJA", "Marconi", "2024", "17-03-2024", "N1CALL", "", "-0123", "0")},
         {"numeral que no es número", "N0CALL", "2024", "Marconi", [](Qso& q) { q.numeralRecibido = "AB"; },
          Fila("N0CALL", "FIJA", "Marconi", "2024", "17-03-2024", "N1CALL", "", "AB", "0")},
         {"fecha nula", "N0CALL", "2024", "Marconi", [](Qso& q) { q.fecha = QDate(); },

@@ -72,6 +72,15 @@ TEST(PanelExportacion, EligeUnLibroConTeclas) {
     QTest::keyClick(Dir1, Qt::Key_Return); // ".." is the current entry
     EXPECT_EQ(panel.Carpeta(), casa);
 
+    // The drive list moves the folder list to a root and back home.
+    QTest::keyClick(&panel, Qt::Key_U, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), Drive1);
+    QTest::keyClick(Drive1, Qt::Key_Up);
+    EXPECT_EQ(panel.Carpeta(), QDir::rootPath());
+    EXPECT_FALSE(Textos(File1).contains("LibroDeA.mdb"));
+    QTest::keyClick(Drive1, Qt::Key_Down);
+    EXPECT_EQ(panel.Carpeta(), casa);
+
     QSignalSpy elegido(&panel, &FrameExportacionXK::LibroElegido);
     QTest::keyClick(&panel, Qt::Key_L, Qt::AltModifier);
     ASSERT_EQ(QApplication::focusWidget(), File1);
