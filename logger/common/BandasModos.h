@@ -47,3 +47,40 @@ QString FrecuenciaCabrillo(const QString& banda);
 // Mode column of a QSO in the log's upper-cased mode text; a mode Cabrillo does not name writes
 // DG in version 3.0 and RY in the others.
 QString ModoCabrillo(const QString& modo, bool version30);
+
+// ---- ADIF names of bands and modes (used by the ADIF export) ----
+
+// A band of the ADIF band list with its range in MHz.
+struct FilaBandaAdif {
+    const char* adif; // "13CM"
+    double desdeMHz;
+    double hastaMHz;
+};
+
+// The contest band texts the log stores, by the ADIF band they belong to.
+struct FilaBandaLogAdif {
+    const char* banda; // text stored in a QSO's Banda ("1.8")
+    const char* adif;  // "160M"
+};
+
+// A mode of the ADIF mode list, or a submode with the mode it belongs to.
+struct FilaModoAdif {
+    const char* nombre;  // as the log stores it, upper-cased ("PSK31")
+    const char* modo;    // ADIF MODE ("PSK")
+    const char* submodo; // ADIF SUBMODE, "" when the name is a mode itself
+};
+
+const std::vector<FilaBandaAdif>& TablaBandasAdif();
+const std::vector<FilaBandaLogAdif>& TablaBandasLogAdif();
+const std::vector<FilaModoAdif>& TablaModosAdif();
+
+// The ADIF BAND for a QSO's Banda: the log's band texts by table, a user band that is a number of
+// MHz by the range that holds it; "" when there is none.
+QString BandaAdif(const QString& banda);
+
+// The ADIF MODE and SUBMODE for a QSO's Modo; a mode ADIF does not know is kept as stored.
+struct ModoAdif {
+    QString modo;
+    QString submodo;
+};
+ModoAdif ModoParaAdif(const QString& modo);

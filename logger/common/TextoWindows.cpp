@@ -9,9 +9,18 @@
 QByteArray ATextoWindows(const QString& texto) {
     if (texto.isEmpty()) return {};
     UErrorCode estado = U_ZERO_ERROR;
-    std::unique_ptr<UConverter, decltype(&ucnv_close)> conv(ucnv_open("windows-1252", &estado), &ucnv_close);
-    if (U_FAILURE(estado)) return texto.toLatin1();
-    ucnv_setSubstChars(conv.get(), "?", 1, &estado);
+    // One converter per thread: a file of many lines converts each of them.
+    thread_local std::unique_ptr<UConverter, decltype(&ucnv_close)> conv = [] {
+        UErrorCode e = U_ZERO_ERROR;
+        std::unique_ptr<UConverter, decltype(&ucnv_close)> c(ucnv_open("windows-1252", &e), &ucnv_close);
+        if (U_FAILURE(e))
+            c.reset();
+        else
+            ucnv_setSubstChars(c.get(), "?", 1, &e);
+        return c;
+    }();
+    if (!conv) return texto.toLatin1();
+    ucnv_resetFromUnicode(conv.get());
     const auto* origen = reinterpret_cast<const UChar*>(texto.utf16());
     const auto longitud = static_cast<int32_t>(texto.size());
     // One byte per UTF-16 unit at most, plus room for the terminator the call may write.

@@ -85,6 +85,9 @@ struct ConjuntoRegistros::Datos {
     std::vector<QVariant> buffer;                 // what a reader sees while adding or editing
     std::vector<std::optional<QVariant>> cambios; // stored form of the assigned fields
     Sentencia lectura;
+    // The last insert, kept for the next row that assigns the same fields (appending many rows).
+    Sentencia insercion;
+    QStringList columnasInsercion;
 
     sqlite3* db() const { return bd->conexion(); }
     qsizetype total() const {
@@ -349,15 +352,21 @@ void ConjuntoRegistros::actualiza() {
     sqlite3* db = d_->db();
     if (d_->modo == Modo::Anade) {
         // Only assigned fields are named, so the others take the table's defaults.
-        QString sql = columnas.isEmpty()
-                          ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tabla)
-                          : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                .arg(tabla, columnas.join(", "),
-                                     QStringList(columnas.size(), QStringLiteral("?")).join(", "));
-        Sentencia s = Prepara(db, sql);
+        if (!d_->insercion || d_->columnasInsercion != columnas) {
+            QString sql = columnas.isEmpty()
+                              ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tabla)
+                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(tabla, columnas.join(", "),
+                                         QStringList(columnas.size(), QStringLiteral("?")).join(", "));
+            d_->insercion.reset();
+            d_->insercion = Prepara(db, sql);
+            d_->columnasInsercion = columnas;
+        }
+        sqlite3_stmt* s = d_->insercion.get();
+        Reinicia r(s);
         for (size_t i = 0; i < valores.size(); ++i)
-            Enlaza(db, s.get(), static_cast<int>(i + 1), *valores[i]);
-        PasoFinal(db, s.get());
+            Enlaza(db, s, static_cast<int>(i + 1), *valores[i]);
+        PasoFinal(db, s);
         d_->ids.push_back(sqlite3_last_insert_rowid(db));
         d_->mueve(d_->total() - 1);
         return;

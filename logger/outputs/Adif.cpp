@@ -1,0 +1,159 @@
+#include "Adif.h"
+
+#include "BandasModos.h"
+#include "BaseDatos.h"
+#include "Indicativos.h"
+#include "TextoWindows.h"
+
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The ADIF version whose band and mode lists the file follows.
+const QString VersionAdif = QStringLiteral("3.1.4");
+const QString Crlf = QStringLiteral("\r\n");
+
+// CampoAdif appended in place: a record is built without a text per field.
+void Anade(QString& linea, QLatin1StringView etiqueta, const QString& valor) {
+    if (valor.isEmpty()) return;
+    linea += u'<';
+    linea += etiqueta;
+    linea += u':';
+    linea += QString::number(valor.size());
+    linea += u'>';
+    linea += valor;
+}
+} // namespace
+
+DatosExportacion LeeDatosExportacion(const ConjuntoRegistros& concurso, const ConjuntoRegistros& estacion,
+                                     const QString& version) {
+    DatosExportacion d;
+    d.numeroOrden = concurso.entero("NumeroOrden");
+    d.nombreConcurso = concurso.texto("NombreConcurso");
+    d.edicion = concurso.texto("Edicion");
+    d.indicativo = estacion.texto("Indicativo");
+    d.operador = estacion.texto("Operador");
+    d.direccion = estacion.texto("Direccion");
+    d.poblacion = estacion.texto("Poblacion");
+    d.pais = estacion.texto("Pais");
+    d.version = version;
+    return d;
+}
+
+std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden) {
+    // One read transaction: one snapshot of the log, instead of one lock and check per row.
+    BaseDatos::Transaccion lectura(bd);
+    ConjuntoRegistros rs =
+        bd.abreConjunto(QStringLiteral("Select * From Contactos Where NumeroOrden = %1 Order by  NumeroQso")
+                            .arg(numeroOrden));
+    std::vector<Qso> qsos;
+    qsos.reserve(static_cast<size_t>(rs.cuenta()));
+    for (; !rs.eof(); rs.siguiente())
+        qsos.push_back(LeeQso(rs));
+    return qsos;
+}
+
+QString CampoAdif(const QString& etiqueta, const QString& valor, bool siempre) {
+    if (valor.isEmpty() && !siempre) return {};
+    return u'<' + etiqueta + u':' + QString::number(valor.size()) + u'>' + valor;
+}
+
+QStringList CabeceraAdif(const DatosExportacion& d) {
+    // ARRL_SECTION is no header field; readers look for the version and the program instead.
+    return {QStringLiteral("Exportación a ADIF por XKLumoCon Versión ") + d.version,
+            CampoAdif("ADIF_VER", VersionAdif) + CampoAdif("PROGRAMID", QStringLiteral("XkLumoCon")) +
+                CampoAdif("PROGRAMVERSION", d.version),
+            CampoAdif("CONTEST_ID", d.nombreConcurso, true),
+            CampoAdif("OPERATOR", d.indicativo, true),
+            CampoAdif("NAME", d.operador, true),
+            CampoAdif("ADDRESS", d.direccion, true),
+            CampoAdif("ADDRESS", d.poblacion, true),
+            CampoAdif("ADDRESS", d.pais, true),
+            QStringLiteral("<EOH>"),
+            QString()};
+}
+
+QStringList RegistroAdif(const Qso& q, const QString& nombreConcurso, const QString& indicativoEstacion) {
+    QStringList lineas;
+    if (!nombreConcurso.isEmpty()) lineas << CampoAdif("CONTEST_ID", nombreConcurso);
+    const QString fecha = q.fecha.isValid() ? q.fecha.toString(QStringLiteral("yyyyMMdd")) : QString();
+    const QString hora = q.hora.isEmpty() ? QString() : q.hora.left(2) + q.hora.right(2);
+    const ModoAdif modo = ModoParaAdif(q.modo);
+    QString a;
+    a.reserve(160);
+    Anade(a, "QSO_DATE"_L1, fecha);
+    Anade(a, "TIME_ON"_L1, hora);
+    Anade(a, "BAND"_L1, BandaAdif(q.banda));
+    Anade(a, "MODE"_L1, modo.modo);
+    Anade(a, "SUBMODE"_L1, modo.submodo);
+    Anade(a, "OPERATOR"_L1, indicativoEstacion);
+    Anade(a, "RST_SENT"_L1, q.rstEnviado);
+    Anade(a, "CALL"_L1, q.indicativo);
+    Anade(a, "RST_RCVD"_L1, q.rstRecibido);
+    lineas << a;
+    QString b;
+    Anade(b, "STX"_L1, q.numeralEnviado);
+    Anade(b, "STX_STRING"_L1, q.literalEnviado);
+    Anade(b, "MY_GRIDSQUARE"_L1, q.locatorEnviado);
+    Anade(b, "SRX"_L1, q.numeralRecibido);
+    Anade(b, "SRX_STRING"_L1, q.literalRecibido);
+    Anade(b, "GRIDSQUARE"_L1, q.locatorRecibido);
+    if (!b.isEmpty()) lineas << b;
+    lineas << QStringLiteral("<EOR>") << QString();
+    return lineas;
+}
+
+QStringList LineasAdif(const DatosExportacion& d, const std::vector<Qso>& qsos) {
+    QStringList lineas = CabeceraAdif(d);
+    lineas.reserve(lineas.size() + static_cast<qsizetype>(qsos.size()) * 5);
+    for (const Qso& q : qsos) {
+        // A row without a callsign is no QSO; the ones after it still belong in the file.
+        if (q.indicativo.trimmed().isEmpty()) continue;
+        lineas << RegistroAdif(q, d.nombreConcurso, d.indicativo);
+    }
+    return lineas;
+}
+
+QString NombreArchivoAdif(const QString& indicativoEstacion) {
+    QString base = indicativoEstacion, resto;
+    SeparaIndicativo(base, resto);
+    return base + QStringLiteral(".adi");
+}
+
+Aviso MensajeAdif(const QString& carpeta, const QString& nombreArchivo) {
+    Aviso a;
+    a.icono = Icono::Informacion;
+    a.titulo = QStringLiteral("INFORMACIÓN");
+    a.texto = QStringLiteral("Se ha generado en la carpeta:") + Crlf + Crlf + carpeta + Crlf + Crlf +
+              QStringLiteral("El siguiente fichero en formato ADIF:") + Crlf + Crlf +
+              nombreArchivo.toUpper() + Crlf + Crlf;
+    return a;
+}
+
+Aviso ExportaADIF(BaseDatos& bd, const DatosExportacion& d) {
+    const QString nombre = NombreArchivoAdif(d.indicativo);
+    QStringList lineas;
+    try {
+        lineas = LineasAdif(d, LeeQsosExportacion(bd, d.numeroOrden));
+    } catch (const ErrorBD& e) {
+        // The log could not be read (locked by another program): say so; the log window goes on.
+        Aviso a;
+        a.icono = Icono::Critico;
+        a.titulo = QStringLiteral("ERROR");
+        a.texto = QStringLiteral("No se han podido leer los contactos para el fichero ") + nombre +
+                  QStringLiteral(": ") + e.mensaje();
+        return a;
+    }
+    QString error;
+    // The file is complete and in place before the message names it.
+    if (!EscribeArchivoTexto(nombre, lineas, &error)) {
+        Aviso a;
+        a.icono = Icono::Critico;
+        a.titulo = QStringLiteral("ERROR");
+        a.texto =
+            QStringLiteral("No se ha podido escribir el fichero ") + nombre + QStringLiteral(": ") + error;
+        return a;
+    }
+    return MensajeAdif(QDir::toNativeSeparators(QDir::currentPath()), nombre);
+}

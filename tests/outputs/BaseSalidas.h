@@ -1,0 +1,50 @@
+#pragma once
+// A working database in the current folder with one contest and its QSOs, for the exports.
+#include "Adif.h"
+#include "BaseDatos.h"
+#include "Esquema.h"
+#include "Qso.h"
+
+#include <QFile>
+
+#include <memory>
+#include <vector>
+
+inline std::shared_ptr<BaseDatos> BaseConQsos(const std::vector<Qso>& qsos) {
+    CreaTodasLasTablas();
+    QFile::rename(NombreBaseEsquema, NombreBaseDatos);
+    auto bd = BaseDatos::Abre(NombreBaseDatos);
+    ConjuntoRegistros rs = bd->abreConjunto("Contactos");
+    for (const Qso& q : qsos) {
+        rs.anade();
+        EscribeQso(rs, q);
+        rs.actualiza();
+    }
+    return bd;
+}
+
+inline Qso UnQso(int numero, const QString& indicativo, const QString& hora = "09:30") {
+    Qso q;
+    q.numeroOrden = 3;
+    q.numeroQso = numero;
+    q.fecha = QDate(2024, 3, 17);
+    q.hora = hora;
+    q.banda = "144";
+    q.modo = "USB";
+    q.indicativo = indicativo;
+    q.rstEnviado = "59";
+    q.rstRecibido = "59";
+    return q;
+}
+
+inline DatosExportacion UnaEstacion(const QString& indicativo = "N0CALL") {
+    DatosExportacion d;
+    d.numeroOrden = 3;
+    d.indicativo = indicativo;
+    d.operador = "Ana";
+    d.direccion = "Calle 1";
+    d.poblacion = "León";
+    d.pais = "España";
+    d.version = "1.0.0.0";
+    return d;
+}
