@@ -98,6 +98,7 @@ QString ModoCabrillo(const QString& modo, bool version30) {
         if (modo == QLatin1String(fila.modo)) return QString::fromLatin1(fila.codigo);
     if (modo.contains(QLatin1String("PSK"))) return QStringLiteral("RY");
     return version30 ? QStringLiteral("DG") : QStringLiteral("RY");
+}
 
 // ---- ADIF names of bands and modes ----
 
