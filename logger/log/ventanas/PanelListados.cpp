@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -95,7 +96,13 @@ PanelListaPantalla::PanelListaPantalla(QWidget* parent) : QGroupBox(parent) {
     ListaPantalla->setObjectName(QStringLiteral("ListaPantalla"));
     ListaPantalla->setAccessibleName(QStringLiteral("LISTADOS LOG CABRILLO"));
     // The QSO lines are fixed columns: they only read right in a fixed-pitch font.
-    ListaPantalla->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QFont fija = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(fija).fixedPitch()) {
+        fija = QFont(QStringLiteral("Monospace"));
+        fija.setStyleHint(QFont::TypeWriter);
+    }
+    fija.setFixedPitch(true);
+    ListaPantalla->setFont(fija);
     ListaPantalla->setUniformItemSizes(true);
     AceptarFicheroCabrillo = Control<QPushButton>(this, "AceptarFicheroCabrillo", QStringLiteral("Aceptar"));
     AceptarFicheroCabrillo->setAutoDefault(false);
