@@ -1,7 +1,9 @@
 #include "Falsos.h"
 
 AvisosFalsos::AvisosFalsos() : previo_(Avisos::instala(this)) {}
-AvisosFalsos::~AvisosFalsos() { Avisos::instala(previo_); }
+AvisosFalsos::~AvisosFalsos() {
+    Avisos::instala(previo_);
+}
 
 Respuesta AvisosFalsos::muestra(const Aviso& aviso) {
     cajas.push_back(aviso);
@@ -13,15 +15,20 @@ Respuesta AvisosFalsos::muestra(const Aviso& aviso) {
 
 QStringList AvisosFalsos::textos() const {
     QStringList t;
-    for (const auto& c : cajas) t << c.texto;
+    for (const auto& c : cajas)
+        t << c.texto;
     return t;
 }
 
 RelojFalso::RelojFalso(QDateTime m) : momento(std::move(m)), previo_(Reloj::instala(this)) {}
-RelojFalso::~RelojFalso() { Reloj::instala(previo_); }
+RelojFalso::~RelojFalso() {
+    Reloj::instala(previo_);
+}
 
 SistemaFalso::SistemaFalso() : previo_(Sistema::instala(this)) {}
-SistemaFalso::~SistemaFalso() { Sistema::instala(previo_); }
+SistemaFalso::~SistemaFalso() {
+    Sistema::instala(previo_);
+}
 
 bool SistemaFalso::arranca(const QString& programa, const QStringList& argumentos) {
     arranques.push_back({programa, argumentos});

@@ -3,8 +3,8 @@
 #include "Reloj.h"
 #include "Sistema.h"
 
-#include <QStringList>
 #include <deque>
+#include <QStringList>
 #include <vector>
 
 // Records every box and answers from a queue; with the queue empty the default button answers.
@@ -21,7 +21,10 @@ public:
 
     // Texts of the boxes shown so far.
     QStringList textos() const;
-    void limpia() { cajas.clear(); pitidos = 0; }
+    void limpia() {
+        cajas.clear();
+        pitidos = 0;
+    }
 
 private:
     Avisos* previo_;

@@ -1,9 +1,9 @@
 // Test entry point: a QApplication exists before any test, and each test runs in its own
 // empty temporary folder as the current folder.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <memory>
 

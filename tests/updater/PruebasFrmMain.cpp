@@ -146,7 +146,7 @@ TEST_F(Actualizador, AceptarInstalaLosCuatroEnOrdenUnaSolaVez) {
     const QByteArray logger = datos(3000, 1), nuevos = datos(700, 2), conf = datos(255, 3),
                      cliente = datos(600, 4);
     servidor.escribe("VersionesXkLumoCon.txt", "ClienteXkLumoFTP.2\r\nXkConfLumoConcursos.1.1\r\n"
-                                                      "XkLumoNuevosCon.3\r\nXkLumoCon.1.1.0.0\r\n");
+                                               "XkLumoNuevosCon.3\r\nXkLumoCon.1.1.0.0\r\n");
     servidor.escribe("XkLumoCon", logger);
     servidor.escribe("XkLumoNuevosCon", nuevos);
     servidor.escribe("XkConfLumoConcursos", conf);

@@ -1,8 +1,8 @@
 #include "PanelListados.h"
 
+#include "Ventanas.h"
+
 #include <QCheckBox>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -96,13 +96,7 @@ PanelListaPantalla::PanelListaPantalla(QWidget* parent) : QGroupBox(parent) {
     ListaPantalla->setObjectName(QStringLiteral("ListaPantalla"));
     ListaPantalla->setAccessibleName(QStringLiteral("LISTADOS LOG CABRILLO"));
     // The QSO lines are fixed columns: they only read right in a fixed-pitch font.
-    QFont fija = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!QFontInfo(fija).fixedPitch()) {
-        fija = QFont(QStringLiteral("Monospace"));
-        fija.setStyleHint(QFont::TypeWriter);
-    }
-    fija.setFixedPitch(true);
-    ListaPantalla->setFont(fija);
+    ListaPantalla->setFont(FuenteFija());
     ListaPantalla->setUniformItemSizes(true);
     AceptarFicheroCabrillo = Control<QPushButton>(this, "AceptarFicheroCabrillo", QStringLiteral("Aceptar"));
     AceptarFicheroCabrillo->setAutoDefault(false);

@@ -1,5 +1,7 @@
 #include "PanelRepeticion.h"
 
+#include "Ventanas.h"
+
 #include "Repeticion.h"
 
 #include <QFontDatabase>
@@ -74,7 +76,7 @@ PanelRepeticion::PanelRepeticion(QWidget* parent) : QGroupBox(QStringLiteral("Es
     lista_ = new QListWidget(this);
     lista_->setObjectName(QStringLiteral("ListaRepeticion"));
     lista_->setAccessibleName(title());
-    lista_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lista_->setFont(FuenteFija());
     lista_->setFocusPolicy(Qt::NoFocus);
     lista_->setSelectionMode(QAbstractItemView::NoSelection); // a click on a line does nothing
     auto* v = new QVBoxLayout(this);

@@ -77,7 +77,6 @@ public:
     QListWidget* ListaProv;
 
 protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
     bool event(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
@@ -91,7 +90,6 @@ private:
 
     EstadoPrincipal& estado_;
     bool activacionVista_ = false;
-    bool exposicionVista_ = false;
 };
 
 // Loads the main window for the program: an error of the engine or of a file during the load

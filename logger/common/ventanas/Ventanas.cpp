@@ -1,5 +1,9 @@
 #include "Ventanas.h"
 
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+
 #include <QApplication>
 #include <QLayout>
 #include <QScreen>
@@ -93,9 +97,17 @@ void AjustaPantalla(QWidget& ventana, int porcentaje, QRect pantalla) {
 }
 
 void CentraFormulario(QWidget& ventana, QRect pantalla) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const QRect p = Pantalla(ventana, pantalla);
     const QSize tamano = ventana.frameGeometry().size();
     ventana.move(p.x() + (p.width() - tamano.width()) / 2, p.y() + (p.height() - tamano.height()) / 2);
-    QApplication::restoreOverrideCursor();
+}
+
+QFont FuenteFija() {
+    QFont fija = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(fija).fixedPitch()) {
+        fija = QFont(QStringLiteral("Monospace"));
+        fija.setStyleHint(QFont::TypeWriter);
+    }
+    fija.setFixedPitch(true);
+    return fija;
 }

@@ -15,3 +15,8 @@ void AjustaPantalla(QWidget& ventana, int porcentaje, QRect pantalla = {});
 
 // Centres the window on the screen (`pantalla` empty: the window's screen).
 void CentraFormulario(QWidget& ventana, QRect pantalla = {});
+
+class QFont;
+// A fixed-pitch font for lists of fixed columns, even where the system's fixed font resolves to a
+// proportional one.
+QFont FuenteFija();
