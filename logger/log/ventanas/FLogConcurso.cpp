@@ -363,6 +363,7 @@ void FLogConcurso::NuevoContacto() {
 
 void FLogConcurso::PreparaEnvio() {
     const int f = nav_.FilaActual;
+    datos_.UltimoNumEnviado = log_->siguienteNumero() - 1;
     ContextoEnvio c;
     c.numeracionPorBanda = NumeracionPorBanda_;
     if (NumeracionPorBanda_ && datos_.EnviarNumeral) UltimoSerieBanda = log_->ultimoNumeroBanda(BandaActual);
