@@ -4,6 +4,7 @@
 #include "EstadoPrincipal.h"
 #include "FConcursos.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {

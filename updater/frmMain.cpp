@@ -1,7 +1,10 @@
 #include "frmMain.h"
 
 #include "cFTP.h"
+#include "CursorEspera.h"
 #include "Identidad.h"
+#include "PrimeraActivacion.h"
+#include "Ventanas.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,16 +13,10 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
-
-namespace {
-// Where the desktop neither activates nor paints a shown window, the check still runs.
-constexpr int EsperaActivacionMs = 1000;
-} // namespace
 
 frmMain::frmMain(const QString& servidor, int puerto, const QString& usuario, const QString& lineaComando,
                  const QString& clave, QWidget* parent)
@@ -70,6 +67,9 @@ frmMain::frmMain(const QString& servidor, int puerto, const QString& usuario, co
 
     connect(Aceptar, &QPushButton::clicked, this, &frmMain::Aceptar_Click);
     connect(Cancelar, &QPushButton::clicked, this, &frmMain::terminaArrancando);
+    activacion_ = new PrimeraActivacion(*this, [this] {
+        if (!cerrado_) Form_Activate();
+    });
 
     Form_Load();
 }
@@ -79,18 +79,17 @@ frmMain::~frmMain() {
 }
 
 void frmMain::cursorEspera(bool espera) {
-    if (espera == esperando_) return;
-    esperando_ = espera;
     if (espera)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        espera_.emplace();
     else
-        QApplication::restoreOverrideCursor();
+        espera_.reset();
 }
 
 void frmMain::Form_Load() {
     mFTP = std::make_unique<cFTP>();
     connect(mFTP.get(), &cFTP::FileTransferProgress, this, &frmMain::mFTP_FileTransferProgress);
-    CentrarForm(this);
+    cursorEspera(true);
+    CentraFormulario(*this);
     if (!VerificaIdentidad(lineaComando_)) {
         // Not started by the logger: end without a trace.
         cursorEspera(false);
@@ -105,24 +104,6 @@ void frmMain::Form_Load() {
     mFTP->SetTransferBinary();
     LabelDescarga->setText(QStringLiteral(" Verificando versiones "));
     show();
-}
-
-void frmMain::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    QTimer::singleShot(EsperaActivacionMs, this, &frmMain::programaActivacion);
-}
-
-bool frmMain::event(QEvent* e) {
-    // The first activation, or the first paint where the desktop never activates the window.
-    if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Paint) programaActivacion();
-    return QWidget::event(e);
-}
-
-void frmMain::programaActivacion() {
-    if (activacionProgramada_ || cerrado_) return;
-    activacionProgramada_ = true;
-    // Out of the paint or activation handler: the check blocks while it connects.
-    QTimer::singleShot(0, this, &frmMain::Form_Activate);
 }
 
 void frmMain::Form_Activate() {
@@ -228,15 +209,6 @@ void frmMain::mFTP_FileTransferProgress(qint32 lCurrentBytes, qint32 lTotalBytes
     const qint64 tanto = lTotalBytes > 0 ? qint64(lCurrentBytes) * 100 / lTotalBytes : 0;
     pb->setValue(static_cast<int>(std::clamp<qint64>(tanto, 0, 100)));
     QApplication::processEvents();
-}
-
-void frmMain::CentrarForm(QWidget* ventana) {
-    cursorEspera(true);
-    const QScreen* pantalla = ventana->screen() ? ventana->screen() : QGuiApplication::primaryScreen();
-    if (!pantalla) return;
-    const QRect r = pantalla->geometry();
-    ventana->move(r.left() + (r.width() - ventana->width()) / 2,
-                  r.top() + (r.height() - ventana->height()) / 2);
 }
 
 bool frmMain::VerificaIdentidad(const QString& lineaComando) const {

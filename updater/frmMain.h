@@ -1,10 +1,13 @@
 #pragma once
+#include "CursorEspera.h"
 #include "Versiones.h"
 
 #include <memory>
+#include <optional>
 #include <QWidget>
 
 class cFTP;
+class PrimeraActivacion;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -41,17 +44,13 @@ public:
     bool DescargaFichero(const QString& nombre);
     void ArrancaPrograma();
     void mFTP_FileTransferProgress(qint32 lCurrentBytes, qint32 lTotalBytes);
-    void CentrarForm(QWidget* ventana);
     bool VerificaIdentidad(const QString& lineaComando) const;
     void Form_Unload();
 
 protected:
-    bool event(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void programaActivacion();
     // Every ending but the user's close: the logger starts, the window closes.
     void terminaArrancando();
     void cursorEspera(bool espera);
@@ -67,9 +66,9 @@ private:
     QLabel* LabelDescarga;
     QProgressBar* pb;
 
-    bool activacionProgramada_ = false;
     bool activado_ = false;
     bool actualizando_ = false;
     bool cerrado_ = false;
-    bool esperando_ = false;
+    std::optional<CursorEspera> espera_;
+    PrimeraActivacion* activacion_ = nullptr;
 };

@@ -2,9 +2,11 @@
 
 #include "Avisos.h"
 #include "CampoTexto.h"
+#include "CursorEspera.h"
 #include "DatosConcursos.h"
 #include "DatosPrincipal.h"
 #include "EditorNombresUser.h"
+#include "Esquema.h"
 #include "FConcursos.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
@@ -33,14 +35,6 @@ const QString Consulta = QStringLiteral("CONSULTA");
 
 constexpr int CajaMes = 9;
 
-// The hourglass while the rows are written; back to normal before any box is shown.
-class CursorEspera {
-public:
-    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
-    CursorEspera(const CursorEspera&) = delete;
-    CursorEspera& operator=(const CursorEspera&) = delete;
-};
 } // namespace
 
 EditorConcursos::EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado)

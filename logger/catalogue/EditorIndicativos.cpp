@@ -2,6 +2,7 @@
 
 #include "Avisos.h"
 #include "CampoTexto.h"
+#include "CursorEspera.h"
 #include "DatosPrincipal.h"
 #include "EstadoPrincipal.h"
 #include "FConcursos.h"
@@ -24,13 +25,6 @@ const QString Modificar = QStringLiteral("MODIFICAR");
 const QString Borrar = QStringLiteral("BORRAR");
 constexpr int CajaIndicativo = 1;
 
-// The hourglass while an accepted operation runs.
-struct CursorEspera {
-    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
-    CursorEspera(const CursorEspera&) = delete;
-    CursorEspera& operator=(const CursorEspera&) = delete;
-};
 } // namespace
 
 EditorIndicativos::EditorIndicativos(FConcursos& ventana)

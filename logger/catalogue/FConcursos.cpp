@@ -16,9 +16,12 @@
 #include "Esquema.h"
 #include "FLogConcurso.h"
 #include "FrameCategoria.h"
+#include "ListaProvincias.h"
 #include "Nombres.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
+#include "PreviaTeclas.h"
+#include "PrimeraActivacion.h"
 #include "Provincias.h"
 #include "Sistema.h"
 #include "Ventanas.h"
@@ -51,12 +54,29 @@ FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(paren
     conectaEventos();
     Editor = new EditorConcursos(*this, estado_);
     // The window sees every key before the control that has the focus.
-    qApp->installEventFilter(this);
+    auto* teclas = new PreviaTeclas(*this);
+    const std::pair<int, QPushButton*> tabla[] = {
+        {Qt::Key_F1, Ayuda},
+        {Qt::Key_F2, AltaReg},
+        {Qt::Key_F3, NuevaEdicion},
+        {Qt::Key_F4, ModificarReg},
+        {Qt::Key_F5, BorrarReg},
+        {Qt::Key_F6, IrContactos},
+        // The contest editor's buttons when it edits, else the callsign editor's.
+        {Qt::Key_F12, Aceptar},
+        {Qt::Key_F12, Estaciones->AceptaIndicativo},
+        {Qt::Key_Escape, Cancelar},
+        {Qt::Key_Escape, Estaciones->CancelaIndicativo},
+    };
+    for (const auto& [tecla, boton] : tabla)
+        teclas->asigna(tecla, boton);
+    teclas->despues = [this](QKeyEvent& tecla) { return Form_KeyDown(&tecla); };
+    // Where no window manager ever activates the window, its first exposure stands for the first
+    // activation; a real activation that follows it is that same first one.
+    new PrimeraActivacion(*this, [this] { Form_Activate(); });
 }
 
-FConcursos::~FConcursos() {
-    qApp->removeEventFilter(this);
-}
+FConcursos::~FConcursos() = default;
 
 void FConcursos::construyeVentana() {
     setObjectName("FConcursos");
@@ -208,19 +228,10 @@ void FConcursos::CargaControl() {
 }
 
 bool FConcursos::event(QEvent* evento) {
-    // Where no window manager ever activates the window, its first exposure stands for the first
-    // activation; a real activation that follows it is that same first one.
+    // The first activation is PrimeraActivacion's; every later one runs the step again.
     if (evento->type() == QEvent::WindowActivate) {
-        if (!activacionVista_) {
-            activacionVista_ = true;
-            if (!exposicionVista_) QTimer::singleShot(0, this, &FConcursos::Form_Activate);
-        } else {
-            QTimer::singleShot(0, this, &FConcursos::Form_Activate);
-        }
-        exposicionVista_ = true;
-    } else if (evento->type() == QEvent::Paint && !exposicionVista_) {
-        exposicionVista_ = true;
-        if (!activacionVista_) QTimer::singleShot(0, this, &FConcursos::Form_Activate);
+        if (activacionVista_) QTimer::singleShot(0, this, &FConcursos::Form_Activate);
+        activacionVista_ = true;
     }
     return QWidget::event(evento);
 }
@@ -244,53 +255,7 @@ void FConcursos::closeEvent(QCloseEvent* evento) {
     Termina();
 }
 
-bool FConcursos::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType()) return false;
-    auto* w = static_cast<QWidget*>(objeto);
-    if (w->window() != this) return false;
-    // Only the first delivery of a key: a key a control ignores is delivered again to its parents.
-    QWidget* primero = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (w != primero) return false;
-    return Form_KeyDown(static_cast<QKeyEvent*>(evento));
-}
-
 bool FConcursos::Form_KeyDown(QKeyEvent* tecla) {
-    if (!(tecla->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
-        QPushButton* boton = nullptr;
-        switch (tecla->key()) {
-        case Qt::Key_F1:
-            boton = Ayuda;
-            break;
-        case Qt::Key_F2:
-            boton = AltaReg;
-            break;
-        case Qt::Key_F3:
-            boton = NuevaEdicion;
-            break;
-        case Qt::Key_F4:
-            boton = ModificarReg;
-            break;
-        case Qt::Key_F5:
-            boton = BorrarReg;
-            break;
-        case Qt::Key_F6:
-            boton = IrContactos;
-            break;
-        case Qt::Key_F12:
-            boton = Aceptar->isEnabled() ? Aceptar : Estaciones->AceptaIndicativo;
-            break;
-        case Qt::Key_Escape:
-            boton = Cancelar->isEnabled() ? Cancelar : Estaciones->CancelaIndicativo;
-            break;
-        default:
-            break;
-        }
-        if (boton && boton->isEnabled()) {
-            boton->setFocus();
-            boton->click();
-            return true;
-        }
-    }
     if (estado_.EditandoUser) return false;
     if (estado_.EditandoConcurso) return Editor->NavegaCamposConcurso(tecla);
     if (estado_.EditandoIndicativo) return Estaciones->NavegaCamposIndicativo(tecla);

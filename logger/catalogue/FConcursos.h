@@ -80,7 +80,6 @@ public:
     std::unique_ptr<FLogConcurso> VentanaLog;
 
 protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
     bool event(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
@@ -94,7 +93,6 @@ private:
 
     EstadoPrincipal& estado_;
     bool activacionVista_ = false;
-    bool exposicionVista_ = false;
 };
 
 // Loads the main window for the program: an error of the engine or of a file during the load

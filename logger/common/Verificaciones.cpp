@@ -1,7 +1,6 @@
 #include "Verificaciones.h"
 
 #include "Avisos.h"
-#include "BaseDatos.h"
 #include "Reloj.h"
 
 #include <QDate>
@@ -113,27 +112,5 @@ bool VerificaFecha(QString& valor) {
         return false;
     }
     valor = fecha.toString(QStringLiteral("dd-MM-yyyy"));
-    return true;
-}
-
-bool VerificaTiposCampos(const DefTabla& tabla, QStringList& valores, qint16& indice) {
-    for (int i = 0; i < tabla.cuenta(); ++i) {
-        indice = static_cast<qint16>(i);
-        if (i >= valores.size()) continue;
-        QString& valor = valores[i];
-        bool ok = true;
-        switch (tabla.campo(i).tipo) {
-        case TipoCampo::FechaHora:
-            ok = VerificaFecha(valor);
-            break;
-        case TipoCampo::Entero16:
-        case TipoCampo::Entero32:
-            ok = VerificaNumero(valor);
-            break;
-        default:
-            break;
-        }
-        if (!ok) return false;
-    }
     return true;
 }

@@ -2,8 +2,6 @@
 #include <QString>
 #include <QStringList>
 
-struct DefTabla;
-
 // Checks of values the user types. Each one works on the text in place: an accepted value is left
 // in its normal form ("hh:mm", "dd-mm-yyyy", "0"), so the caller stores what the check leaves.
 
@@ -21,8 +19,3 @@ bool VerificaHora(QString& valor);
 // True if blank (cleared) or a valid day-first date (ddmmyy[yy] with optional "-" or "/"
 // separators); rewritten to "dd-mm-yyyy". Otherwise shows the date message.
 bool VerificaFecha(QString& valor);
-
-// Checks every value against its field's type (date: VerificaFecha; integers: VerificaNumero).
-// On false, `indice` is the position of the first failing field. Fields without a value in
-// `valores` are not checked.
-bool VerificaTiposCampos(const DefTabla& tabla, QStringList& valores, qint16& indice);

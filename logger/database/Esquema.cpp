@@ -1,5 +1,7 @@
 #include "Esquema.h"
 
+#include "Verificaciones.h"
+
 namespace {
 
 using T = TipoCampo;
@@ -194,4 +196,26 @@ void AñadeCampoMes() {
         if (c.nombre == QLatin1String("Mes")) return;
     }
     bd->agregaCampo("Concursos", DefCampo("Mes", TipoCampo::Texto, 12));
+}
+
+bool VerificaTiposCampos(const DefTabla& tabla, QStringList& valores, qint16& indice) {
+    for (int i = 0; i < tabla.cuenta(); ++i) {
+        indice = static_cast<qint16>(i);
+        if (i >= valores.size()) continue;
+        QString& valor = valores[i];
+        bool ok = true;
+        switch (tabla.campo(i).tipo) {
+        case TipoCampo::FechaHora:
+            ok = VerificaFecha(valor);
+            break;
+        case TipoCampo::Entero16:
+        case TipoCampo::Entero32:
+            ok = VerificaNumero(valor);
+            break;
+        default:
+            break;
+        }
+        if (!ok) return false;
+    }
+    return true;
 }

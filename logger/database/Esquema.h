@@ -30,3 +30,8 @@ void CreaTodasLasTablas();
 
 // Startup upgrade of the working database: adds Concursos.Mes (text 12) when missing.
 void AñadeCampoMes();
+
+// Checks every value against its field's type (date: VerificaFecha; integers: VerificaNumero).
+// On false, `indice` is the position of the first failing field. Fields without a value in
+// `valores` are not checked.
+bool VerificaTiposCampos(const DefTabla& tabla, QStringList& valores, qint16& indice);

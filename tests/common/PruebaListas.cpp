@@ -1,4 +1,5 @@
 #include "Indicativos.h"
+#include "ListaProvincias.h"
 #include "Locator.h"
 #include "Provincias.h"
 

@@ -1,4 +1,4 @@
-#include "BaseDatos.h"
+#include "Esquema.h"
 #include "Falsos.h"
 #include "Verificaciones.h"
 

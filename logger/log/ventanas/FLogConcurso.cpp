@@ -4,10 +4,13 @@
 #include "CampoTexto.h"
 #include "ConcursosNombrados.h"
 #include "Contactos.h"
+#include "CursorEspera.h"
 #include "FrameMenu.h"
+#include "ListaProvincias.h"
 #include "Nombres.h"
 #include "PanelBandasModos.h"
-#include "Provincias.h"
+#include "PreviaTeclas.h"
+#include "PrimeraActivacion.h"
 #include "RejillaLog.h"
 #include "Reloj.h"
 #include "Ventanas.h"
@@ -24,6 +27,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace {
 const QString TextoCarga = QStringLiteral(" Pulse la tecla [ENTER] para pasar al siguiente control    Pulse "
                                           "[F12-Aceptar] para grabar el contacto ");
@@ -33,12 +38,6 @@ const QString TextoEntrada = QStringLiteral(
 const QString TextoNavegacion =
     QStringLiteral(" Pulse [F8 Log] para obtener el FICHERO CABRILLO -- Pulse [FIN] para salir");
 const QString FormatoFecha = QStringLiteral("dd-MM-yyyy");
-
-// Hourglass pointer while a button's action runs.
-struct RelojDeArena {
-    RelojDeArena() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~RelojDeArena() { QApplication::restoreOverrideCursor(); }
-};
 } // namespace
 
 FLogConcurso::FLogConcurso(EstadoPrincipal& estado, QWidget* padre) : QWidget(padre), estado_(estado) {
@@ -46,12 +45,10 @@ FLogConcurso::FLogConcurso(EstadoPrincipal& estado, QWidget* padre) : QWidget(pa
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-FLogConcurso::~FLogConcurso() {
-    qApp->removeEventFilter(this);
-}
+FLogConcurso::~FLogConcurso() = default;
 
 void FLogConcurso::Form_Load() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CursorEspera espera;
     datos_ = LeeDatosConcurso(*estado_.RegConcursos);
     nombres_ = LeeNombresUsuario(*estado_.RegControl);
     log_ = std::make_unique<LogContactos>(estado_.BaseConcursos, *estado_.RegConcursos);
@@ -66,10 +63,9 @@ void FLogConcurso::Form_Load() {
     ModoEdicion_ = ModoEdicion::Ninguno;
     flags_.VentanaIniciada = true;
     flags_.PuedeCerrar = false;
-    // The window sees every key before the control that has the focus.
-    qApp->installEventFilter(this);
+    construyeTeclas();
+    new PrimeraActivacion(*this, [this] { Form_Activate(); });
     show();
-    QApplication::restoreOverrideCursor();
 }
 
 void FLogConcurso::construyeVentana() {
@@ -143,16 +139,9 @@ void FLogConcurso::construyePanelRepeticion() {
 }
 
 bool FLogConcurso::event(QEvent* evento) {
-    // Where no window manager activates the window, its first exposure stands for the first
-    // activation; every activation ends by putting the focus in its place.
-    if (evento->type() == QEvent::WindowActivate) {
-        const bool primera = !activado_ && !expuesto_;
-        activado_ = true;
-        if (primera || !flags_.VentanaIniciada) QTimer::singleShot(0, this, &FLogConcurso::Form_Activate);
-    } else if (evento->type() == QEvent::Paint && !expuesto_ && !activado_) {
-        expuesto_ = true;
-        QTimer::singleShot(0, this, &FLogConcurso::Form_Activate);
-    }
+    // The first activation is PrimeraActivacion's; every later one puts the focus in its place.
+    if (evento->type() == QEvent::WindowActivate && !flags_.VentanaIniciada)
+        QTimer::singleShot(0, this, &FLogConcurso::ColocaFoco);
     return QWidget::event(evento);
 }
 
@@ -429,7 +418,7 @@ void FLogConcurso::Timer2_Timer() {
 }
 
 void FLogConcurso::Aceptar_Click() {
-    RelojDeArena arena;
+    CursorEspera espera;
     // "CAMBIOFECHA", "BORRAR" and "MODIFICAR" come with the corrections.
     if (ModoEdicion_ == ModoEdicion::Alta) GrabaContacto();
 }
@@ -462,7 +451,7 @@ void FLogConcurso::Volver_Click() {
     }
     flags_.PuedeCerrar = true;
     Timer2->stop();
-    qApp->removeEventFilter(this);
+    teclas_->setActiva(false);
     close();
     if (AlCerrar) AlCerrar();
 }
@@ -582,58 +571,37 @@ void FLogConcurso::EnterEnCelda(CeldaLog& c) {
     }
 }
 
-bool FLogConcurso::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType()) return false;
-    auto* w = static_cast<QWidget*>(objeto);
-    if (w->window() != this || !isVisible()) return false;
-    // Only the first delivery of a key: a key a control ignores is delivered again to its parents.
-    QWidget* primero = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (w != primero) return false;
+void FLogConcurso::construyeTeclas() {
+    teclas_ = new PreviaTeclas(*this);
+    const std::array<std::pair<int, QPushButton*>, 8> tabla{{{Qt::Key_F4, Menu->ModificarReg},
+                                                             {Qt::Key_F5, Menu->BorrarReg},
+                                                             {Qt::Key_F6, Menu->Listar},
+                                                             {Qt::Key_F7, Menu->ExportarXk},
+                                                             {Qt::Key_F8, Menu->ExportarADIF},
+                                                             {Qt::Key_F9, Menu->Ordenar},
+                                                             {Qt::Key_F12, Menu->Aceptar},
+                                                             {Qt::Key_Escape, Menu->Cancelar}}};
+    for (const auto& [tecla, boton] : tabla)
+        teclas_->asigna(tecla, boton);
+    teclas_->antes = [this](QKeyEvent&) {
+        auto* celda = dynamic_cast<CeldaLog*>(QApplication::focusWidget());
+        if (celda && celda->columna == Columna::HoraQso) Timer2->stop();
+        return celda && celda->columna == Columna::NumeroQso;
+    };
+    // Every other key, a disabled button's key and any key with Shift browse or move along the row.
+    teclas_->despues = [this](QKeyEvent& e) { return TeclaSinBoton(e); };
     // While the date of the contacts is typed the field has the keys first.
-    if (primero == FechaActual) return false;
-    return Form_KeyDown(*static_cast<QKeyEvent*>(evento));
+    FechaActual->installEventFilter(this);
 }
 
-bool FLogConcurso::Form_KeyDown(QKeyEvent& e) {
+bool FLogConcurso::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == FechaActual && (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut))
+        teclas_->setActiva(evento->type() == QEvent::FocusOut);
+    return QWidget::eventFilter(objeto, evento);
+}
+
+bool FLogConcurso::TeclaSinBoton(QKeyEvent& e) {
     auto* celda = dynamic_cast<CeldaLog*>(QApplication::focusWidget());
-    if (celda && celda->columna == Columna::HoraQso) Timer2->stop();
-    if (celda && celda->columna == Columna::NumeroQso) return true;
-    if (!(e.modifiers() & Qt::ShiftModifier)) {
-        QPushButton* boton = nullptr;
-        switch (e.key()) {
-        case Qt::Key_F4:
-            boton = Menu->ModificarReg;
-            break;
-        case Qt::Key_F5:
-            boton = Menu->BorrarReg;
-            break;
-        case Qt::Key_F6:
-            boton = Menu->Listar;
-            break;
-        case Qt::Key_F7:
-            boton = Menu->ExportarXk;
-            break;
-        case Qt::Key_F8:
-            boton = Menu->ExportarADIF;
-            break;
-        case Qt::Key_F9:
-            boton = Menu->Ordenar;
-            break;
-        case Qt::Key_F12:
-            boton = Menu->Aceptar;
-            break;
-        case Qt::Key_Escape:
-            boton = Menu->Cancelar;
-            break;
-        default:
-            break;
-        }
-        if (boton && boton->isEnabled()) {
-            boton->setFocus();
-            boton->click();
-            return true;
-        }
-    }
     if (flags_.TeclasNavegacion) {
         int tecla = e.key();
         TeclaNavegacion(tecla);

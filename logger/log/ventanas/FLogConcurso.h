@@ -14,6 +14,7 @@ class CeldaLog;
 class FrameMenu;
 class LogContactos;
 class PanelBandasModos;
+class PreviaTeclas;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -80,7 +81,8 @@ protected:
 private:
     void construyeVentana();
     void construyePanelRepeticion();
-    bool Form_KeyDown(QKeyEvent& tecla);
+    void construyeTeclas();
+    bool TeclaSinBoton(QKeyEvent& tecla);
     void aplica(const NavegacionLog::Paso& paso, bool arriba);
     void muestraPagina();
     void PreparaEnvio();
@@ -106,5 +108,5 @@ private:
     bool NumeracionPorBanda_ = false;
     // A store the engine refused keeps Aceptar on for another F12 wherever the focus goes.
     bool reintento_ = false;
-    bool activado_ = false, expuesto_ = false;
+    PreviaTeclas* teclas_ = nullptr;
 };

@@ -52,7 +52,9 @@ Sistema*& instancia() {
 }
 } // namespace
 
-Sistema& Sistema::actual() { return *instancia(); }
+Sistema& Sistema::actual() {
+    return *instancia();
+}
 
 Sistema* Sistema::instala(Sistema* nuevo) {
     Sistema* previo = instancia();

@@ -19,4 +19,6 @@ QString ResuelveNombreArchivo(const QString& nombre) {
     return nombre;
 }
 
-void CambiaACarpetaPrograma() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
+void CambiaACarpetaPrograma() {
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+}

@@ -13,7 +13,9 @@ Reloj*& instancia() {
 }
 } // namespace
 
-Reloj& Reloj::actual() { return *instancia(); }
+Reloj& Reloj::actual() {
+    return *instancia();
+}
 
 Reloj* Reloj::instala(Reloj* nuevo) {
     Reloj* previo = instancia();
@@ -21,5 +23,9 @@ Reloj* Reloj::instala(Reloj* nuevo) {
     return previo;
 }
 
-QDateTime Ahora() { return Reloj::actual().ahora(); }
-QDate Hoy() { return Ahora().date(); }
+QDateTime Ahora() {
+    return Reloj::actual().ahora();
+}
+QDate Hoy() {
+    return Ahora().date();
+}

@@ -93,9 +93,7 @@ void AjustaPantalla(QWidget& ventana, int porcentaje, QRect pantalla) {
 }
 
 void CentraFormulario(QWidget& ventana, QRect pantalla) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const QRect p = Pantalla(ventana, pantalla);
     const QSize tamano = ventana.frameGeometry().size();
     ventana.move(p.x() + (p.width() - tamano.width()) / 2, p.y() + (p.height() - tamano.height()) / 2);
-    QApplication::restoreOverrideCursor();
 }
