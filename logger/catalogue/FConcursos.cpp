@@ -443,10 +443,9 @@ void FConcursos::IrContactos_Click() {
     VentanaLog = std::make_unique<FLogConcurso>(estado_);
     VentanaLog->AlCerrar = [this] {
         estado_.OperacionEnCurso.clear();
-        if (LeeDatosConcurso(*estado_.RegConcursos).HoraUTC)
-            Concurso->text3[7]->setText(QString::number(estado_.DesfaseUTC));
         show();
-        HabilitaBotonesConcurso();
+        // The contest shown again from the file: its last serial and UTC offset moved on in the log.
+        CargaConcurso();
         // The log window goes once its own handlers have returned.
         QTimer::singleShot(0, this, [this] { VentanaLog.reset(); });
     };

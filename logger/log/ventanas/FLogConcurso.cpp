@@ -120,7 +120,14 @@ void FLogConcurso::construyeVentana() {
     connect(Menu->Cancelar, &QPushButton::clicked, this, &FLogConcurso::Cancelar_Click);
     connect(Menu->Volver, &QPushButton::clicked, this, &FLogConcurso::Volver_Click);
     connect(Menu->Ordenar, &QPushButton::clicked, this, &FLogConcurso::Ordenar_Click);
-    // To be joined by the outputs and the corrections: F4, F5, F6, F7 and F8 do nothing yet.
+    connect(Menu->ModificarReg, &QPushButton::clicked, this, &FLogConcurso::ModificarReg_Click);
+    connect(Menu->BorrarReg, &QPushButton::clicked, this, &FLogConcurso::BorrarReg_Click);
+    connect(Menu->Listar, &QPushButton::clicked, this, &FLogConcurso::Listar_Click);
+    connect(Menu->ExportarXk, &QPushButton::clicked, this, &FLogConcurso::ExportarXk_Click);
+    connect(Menu->ExportarADIF, &QPushButton::clicked, this, &FLogConcurso::ExportarADIF_Click);
+    connect(OtraFecha, &QRadioButton::toggled, this, [this](bool si) {
+        if (si) OtraFecha_Click();
+    });
     connect(TiempoReal, &QRadioButton::toggled, this, [this](bool si) {
         if (si) TiempoReal_Click();
     });
@@ -374,6 +381,16 @@ bool FLogConcurso::VerificaContacto() {
 
 // Until the repeat rules come, the look-up finds nothing.
 void FLogConcurso::BuscaRepeticion() {}
+
+// Until the corrections and the outputs come, their buttons do nothing.
+void FLogConcurso::ModificarReg_Click() {}
+void FLogConcurso::BorrarReg_Click() {}
+void FLogConcurso::Listar_Click() {}
+void FLogConcurso::ExportarXk_Click() {}
+void FLogConcurso::ExportarADIF_Click() {}
+// The date change ("CAMBIOFECHA") comes with the corrections; until then the next entry line takes
+// the date in FechaActual.
+void FLogConcurso::OtraFecha_Click() {}
 
 void FLogConcurso::muestraErrorBD(const QString& mensaje) {
     MsgBox(mensaje, Icono::Critico);

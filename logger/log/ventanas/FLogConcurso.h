@@ -55,6 +55,12 @@ public:
     // Hooks the exchange checks, the repeat look-up, the corrections and the outputs replace.
     bool VerificaContacto();
     void BuscaRepeticion();
+    void ModificarReg_Click();
+    void BorrarReg_Click();
+    void Listar_Click();
+    void ExportarXk_Click();
+    void ExportarADIF_Click();
+    void OtraFecha_Click();
 
     ModoEdicion modo() const { return ModoEdicion_; }
     const NavegacionLog& navegacion() const { return nav_; }
