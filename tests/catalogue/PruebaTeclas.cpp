@@ -50,8 +50,8 @@ TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
     FConcursos& v = *ventana;
     // Each edit is cancelled before the next key; a cancelled new contest leaves none active, so
     // it comes last.
-    const std::vector<std::pair<Qt::Key, QPushButton*>> tabla{{Qt::Key_F6, v.IrContactos},
-                                                              {Qt::Key_F3, v.NuevaEdicion},
+    // F6 opens the log window: its own test walks there and back.
+    const std::vector<std::pair<Qt::Key, QPushButton*>> tabla{{Qt::Key_F3, v.NuevaEdicion},
                                                               {Qt::Key_F4, v.ModificarReg},
                                                               {Qt::Key_F5, v.BorrarReg},
                                                               {Qt::Key_F2, v.AltaReg}};
@@ -68,10 +68,7 @@ TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
         Pulsa(Qt::Key_Escape);
     }
 
-    // The log window is not there yet: the button says so.
-    ASSERT_EQ(avisos.cajas.size(), 1u);
-    EXPECT_EQ(avisos.cajas[0].titulo, "CONTACTOS");
-    EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
+    EXPECT_TRUE(avisos.cajas.empty());
 
     Pulsa(Qt::Key_F1);
     EXPECT_EQ(sistema.documentos, QStringList{"GuiaXkLumoCon.htm"});

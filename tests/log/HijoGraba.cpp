@@ -9,19 +9,19 @@
 int main() {
     auto bd = BaseDatos::Abre(NombreBaseDatos);
     ConjuntoRegistros concurso = bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5");
-    LogContactos log(bd, 5);
+    LogContactos log(bd, concurso);
     log.carga();
     for (;;) {
         Qso q;
         q.numeroOrden = 5;
-        q.numeroQso = concurso.entero("UltimoNumEnviado") + 1;
+        q.numeroQso = log.siguienteNumero();
         q.fecha = QDate(2026, 3, 1);
         q.hora = "10:00";
         q.banda = "14";
         q.modo = "CW";
         q.indicativo = QStringLiteral("EA%1XX").arg(q.numeroQso);
         q.numeralEnviado = QStringLiteral("%1").arg(q.numeroQso, 4, 10, QLatin1Char('0'));
-        log.graba(q, concurso);
+        log.graba(q);
         std::printf("%d\n", q.numeroQso);
         std::fflush(stdout);
     }

@@ -129,21 +129,21 @@ TEST(RenumeraContactos, UnFalloAMitadDejaCadaNumeroComoEstaba) {
 TEST(LogContactos, GrabaLeePaginasYQuitaMarcadores) {
     auto bd = CreaBaseConConcurso("CNCW");
     AnadeQsos(*bd, 25);
-    AseguraIndiceContactos(*bd);
-    LogContactos log(bd, 5);
-    log.carga();
+    ConjuntoRegistros concurso = bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5");
+    LogContactos log(bd, concurso);
+    log.abre();
     EXPECT_EQ(log.total(), 25);
     const auto pagina = log.lee(23, 25);
     ASSERT_EQ(pagina.size(), 3u);
     EXPECT_EQ(pagina[0].indicativo, "EA23XX");
 
-    ConjuntoRegistros concurso = bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5");
     Qso q = pagina[2];
+    EXPECT_EQ(log.siguienteNumero(), 26);
     q.numeroQso = 26;
     q.banda = "7";
     q.numeralEnviado = "0000";
     q.literalRecibido = "-";
-    log.graba(q, concurso);
+    log.graba(q);
     EXPECT_EQ(log.total(), 26);
     EXPECT_EQ(log.leeOrdinal(26), q);
     EXPECT_EQ(UltimoNumEnviado(*bd), 26);
@@ -156,7 +156,7 @@ TEST(LogContactos, GrabaLeePaginasYQuitaMarcadores) {
     bd->ejecuta(
         "CREATE TEMP TRIGGER Falla BEFORE INSERT ON Contactos BEGIN SELECT RAISE(ABORT, 'bloqueada'); END");
     q.numeroQso = 27;
-    EXPECT_THROW(log.graba(q, concurso), ErrorBD);
+    EXPECT_THROW(log.graba(q), ErrorBD);
     EXPECT_EQ(log.total(), 26);
     EXPECT_EQ(UltimoNumEnviado(*bd), 26);
     EXPECT_EQ(concurso.entero("UltimoNumEnviado"), 26);

@@ -2,17 +2,20 @@
 
 #include "Accesibles.h"
 #include "ActualizacionCatalogo.h"
+#include "Apertura.h"
 #include "AplicacionXk.h"
 #include "Archivos.h"
 #include "Arranque.h"
 #include "Avisos.h"
 #include "CampoTexto.h"
+#include "DatosConcurso.h"
 #include "DatosEntregados.h"
 #include "DatosPrincipal.h"
 #include "EditorConcursos.h"
 #include "EditorIndicativos.h"
 #include "EditorNombresUser.h"
 #include "Esquema.h"
+#include "FLogConcurso.h"
 #include "FrameCategoria.h"
 #include "InstanciaUnica.h"
 #include "ListaProvincias.h"
@@ -442,10 +445,38 @@ void FConcursos::Ayuda_Click() {
     MuestraAyuda(*this, DocumentoAyuda);
 }
 
-// The log window comes in a later version; until then the button says so instead of doing nothing.
+// The checks before the log opens run on the contest shown in the editor; then this window hides
+// until the log closes with FIN.
 void FConcursos::IrContactos_Click() {
-    MsgBox("La ventana de CONTACTOS todavía no está disponible en esta versión de XkLumoCon.",
-           Icono::Informacion, "CONTACTOS");
+    DatosApertura d;
+    d.hayIndicativo = Estaciones->ListaIndicativos->currentIndex() >= 0 && estado_.RegIndicativos &&
+                      !estado_.RegIndicativos->eof();
+    if (estado_.RegConcursos && !estado_.RegConcursos->eof()) {
+        const DatosConcurso c = LeeDatosConcurso(*estado_.RegConcursos);
+        d.EnviarLocator = c.EnviarLocator;
+        d.EnviarSiglas = c.EnviarSiglas;
+        d.LiteralFijo = c.LiteralFijo;
+        d.EnviarZonaCq = c.EnviarZonaCq;
+    }
+    d.MiLocator = Concurso->text3[4]->text();
+    d.Siglas = Concurso->text3[6]->text();
+    if (const auto rechazo = CompruebaApertura(d)) {
+        if (rechazo->pita) Beep();
+        Avisos::actual().muestra(rechazo->aviso);
+        return;
+    }
+    if (!d.hayIndicativo || !estado_.RegConcursos || estado_.RegConcursos->eof()) return;
+    hide();
+    VentanaLog = std::make_unique<FLogConcurso>(estado_);
+    VentanaLog->AlCerrar = [this] {
+        estado_.OperacionEnCurso.clear();
+        show();
+        // The contest shown again from the file: its last serial and UTC offset moved on in the log.
+        CargaConcurso();
+        // The log window goes once its own handlers have returned.
+        QTimer::singleShot(0, this, [this] { VentanaLog.reset(); });
+    };
+    VentanaLog->Form_Load();
 }
 
 void FConcursos::FinClientes_Click() {

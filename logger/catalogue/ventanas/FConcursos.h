@@ -3,9 +3,11 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <QWidget>
 
 class EditorIndicativos;
+class FLogConcurso;
 class EditorConcursos;
 class PanelConcurso;
 class PanelEstaciones;
@@ -75,6 +77,8 @@ public:
     PanelConcurso* Concurso;
     EditorConcursos* Editor;
     QListWidget* ListaProv;
+    // The log window while it is open.
+    std::unique_ptr<FLogConcurso> VentanaLog;
 
 protected:
     bool event(QEvent* evento) override;

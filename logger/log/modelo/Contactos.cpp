@@ -2,6 +2,9 @@
 
 #include "BaseDatos.h"
 #include "Interno.h"
+#include "Renumeracion.h"
+
+#include <algorithm>
 
 using namespace bd_interno;
 
@@ -32,8 +35,36 @@ void AseguraIndiceContactos(BaseDatos& bd) {
     bd.ejecuta("CREATE INDEX IF NOT EXISTS ContactosPorNumero ON Contactos (NumeroOrden, NumeroQso)");
 }
 
-LogContactos::LogContactos(std::shared_ptr<BaseDatos> bd, int numeroOrden)
-    : bd_(std::move(bd)), numeroOrden_(numeroOrden) {}
+LogContactos::LogContactos(std::shared_ptr<BaseDatos> bd, ConjuntoRegistros& concurso)
+    : bd_(std::move(bd)), concurso_(concurso), numeroOrden_(concurso.entero("NumeroOrden")) {}
+
+void LogContactos::abre() {
+    AseguraIndiceContactos(*bd_);
+    renumera();
+    carga();
+}
+
+int LogContactos::renumera() {
+    return RenumeraContactos(*bd_, concurso_);
+}
+
+int LogContactos::siguienteNumero() const {
+    return concurso_.entero("UltimoNumEnviado") + 1;
+}
+
+void LogContactos::guardaHoraUTCActual(qint16 desfase) {
+    const QString texto = QString::number(desfase);
+    if (concurso_.texto("HoraUTCActual") == texto) return;
+    try {
+        concurso_.edita();
+        concurso_.asigna("HoraUTCActual", texto);
+        concurso_.actualiza();
+    } catch (const ErrorBD&) {
+        concurso_.cancela();
+        concurso_.primero();
+        throw;
+    }
+}
 
 void LogContactos::carga() {
     Sentencia s =
@@ -63,7 +94,8 @@ std::vector<Qso> LogContactos::lee(int desde, int hasta) const {
     return qsos;
 }
 
-void LogContactos::graba(const Qso& qso, ConjuntoRegistros& concurso) {
+void LogContactos::graba(const Qso& qso) {
+    ConjuntoRegistros& concurso = concurso_;
     try {
         BaseDatos::Transaccion t(*bd_);
         ConjuntoRegistros nuevo = bd_->abreConjunto(

@@ -1,6 +1,8 @@
 #pragma once
 #include "Qso.h"
 
+#include <QtGlobal>
+
 #include <memory>
 #include <vector>
 
@@ -11,7 +13,14 @@ class ConjuntoRegistros;
 // TotalContactos) finds its QSO without reading the log again; pages are read by number.
 class LogContactos {
 public:
-    LogContactos(std::shared_ptr<BaseDatos> bd, int numeroOrden);
+    // `concurso` holds the contest's row as its current row (the main window's RegConcursos); the
+    // log writes UltimoNumEnviado and HoraUTCActual through it, so it always shows the file's values.
+    LogContactos(std::shared_ptr<BaseDatos> bd, ConjuntoRegistros& concurso);
+
+    // At every opening: the index, the renumbering, the numbers.
+    void abre();
+    // RenumeraContactos of this contest (then carga() to see the new order).
+    int renumera();
 
     // CargaContactos' query: the contest's QSO numbers ordered by NumeroQso.
     void carga();
@@ -25,7 +34,11 @@ public:
     // GrabaContacto's writes in one transaction: the new row and the contest's UltimoNumEnviado
     // (through `concurso`, the contest's row), committed before returning. On ErrorBD nothing is
     // stored, the contest row shows what the file holds and the log is unchanged.
-    void graba(const Qso& qso, ConjuntoRegistros& concurso);
+    void graba(const Qso& qso);
+    // The number the next QSO takes: UltimoNumEnviado + 1.
+    int siguienteNumero() const;
+    // The contest's HoraUTCActual; written only when it changes.
+    void guardaHoraUTCActual(qint16 desfase);
 
     // Serial sent last on a band (NumeralEnviado of its highest QSO number), 0 when none.
     int ultimoNumeroBanda(const QString& banda) const;
@@ -40,6 +53,7 @@ public:
 
 private:
     std::shared_ptr<BaseDatos> bd_;
+    ConjuntoRegistros& concurso_;
     int numeroOrden_;
     std::vector<int> numeros_;
 };

@@ -178,3 +178,20 @@ Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c) {
     }
     return p;
 }
+
+std::optional<Columna> CadenaRecibida(const DatosConcurso& d, Columna desde) {
+    const std::array<std::pair<Columna, bool>, 6> cadena{{
+        {Columna::ControlRec, d.NumeraloSiglas},
+        {Columna::NumeralRecibido, d.RecibirNumeral && !d.NumeraloSiglas},
+        {Columna::LiteralRecibido, (d.RecibirSiglas || d.RecibirZonaCq) && !d.NumeraloSiglas},
+        {Columna::PuntosRecibidos, d.RecibirPuntos},
+        {Columna::QraLocatorRecibido, d.RecibirLocator},
+        {Columna::LiteralEnviado, d.LiteralVariable},
+    }};
+    bool buscando = false;
+    for (const auto& [columna, pide] : cadena) {
+        buscando = buscando || columna == desde;
+        if (buscando && pide) return columna;
+    }
+    return std::nullopt;
+}

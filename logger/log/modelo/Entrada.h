@@ -92,3 +92,8 @@ struct ContextoEnvio {
     QString horaQso;                           // the entry line's time
 };
 Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c);
+
+// The received chain of the Enter key: from `desde` (ControlRec, NumeralRecibido,
+// LiteralRecibido, PuntosRecibidos, QraLocatorRecibido or LiteralEnviado, in that order) the
+// first field the contest asks for; nullopt at its end, where the QSO is stored.
+std::optional<Columna> CadenaRecibida(const DatosConcurso& d, Columna desde);

@@ -1,0 +1,251 @@
+// The log window on contests of 1,000, 8,000 and 32,000 QSOs: opening (renumbering included),
+// F12 until the next entry line is ready, the browsing keys and FIN, through the real window
+// under the offscreen platform, beside the bare SQLite floor of the same reads and writes.
+//
+//   QT_QPA_PLATFORM=offscreen xk_bench_log [repeticiones]
+#include "Avisos.h"
+#include "BaseBench.h"
+#include "EstadoPrincipal.h"
+#include "FLogConcurso.h"
+#include "FrameMenu.h"
+#include "Medidas.h"
+#include "RejillaLog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+class AvisosImpresos : public Avisos {
+public:
+    Respuesta muestra(const Aviso& a) override {
+        std::printf("caja %s\n", qPrintable(a.texto));
+        return a.porDefecto;
+    }
+    void pita() override {}
+};
+
+double Ms(long long desde) {
+    return static_cast<double>(AhoraNs() - desde) / 1e6;
+}
+
+void Sql(sqlite3* db, const char* sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        std::printf("sqlite: %s\n", error);
+        sqlite3_free(error);
+    }
+}
+
+// A contest (number 5) with n QSOs typed in order, two of them with placeholders.
+void LlenaBase(int n) {
+    auto bd = CreaBaseTrabajoVacia();
+    bd->ejecuta("INSERT INTO Indicativos (NumeroOrden, Indicativo) VALUES (1, 'EA1AAA')");
+    bd->ejecuta(
+        "INSERT INTO Concursos (NumeroOrden, NombreConcurso, Edicion, UltimoNumEnviado, Banda4, Modo1, "
+        "Indicebanda, IndiceModo, EnviarRst, RecibirRst, EnviarNumeral, RecibirNumeral, HoraLocal) VALUES "
+        "(5, 'CNCW', '2026', " +
+        QString::number(n) + ", 1, 1, 4, 1, 1, 1, 1, 1, 1)");
+    bd->ejecuta("UPDATE Control SET ConcursoActivo = 5, IndicativoActivo = 1");
+    sqlite3* db = bd->conexion();
+    Sql(db, "BEGIN");
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO Contactos (NumeroOrden, NumeroQso, Fecha, Hora, Banda, Modo, Indicativo, "
+                       "RstEnviado, NumeralEnviado, RstRecibido, NumeralRecibido, LiteralRecibido) "
+                       "VALUES (5, ?1, ?2, ?3, '14', 'CW', ?4, '599', ?5, '599', ?6, ?7)",
+                       -1, &s, nullptr);
+    const QDateTime inicio(QDate(2026, 3, 1), QTime(0, 0));
+    for (int i = 1; i <= n; ++i) {
+        const QDateTime m = inicio.addSecs(5LL * i);
+        const QByteArray fecha = m.date().startOfDay().toString("yyyy-MM-ddTHH:mm:ss").toUtf8();
+        const QByteArray hora = m.toString("HH:mm").toUtf8();
+        const QByteArray ind = QStringLiteral("EA%1X").arg(i).toUtf8();
+        const QByteArray num = QStringLiteral("%1").arg(i % 10000, 4, 10, QLatin1Char('0')).toUtf8();
+        sqlite3_bind_int(s, 1, i);
+        sqlite3_bind_text(s, 2, fecha.constData(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(s, 3, hora.constData(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(s, 4, ind.constData(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(s, 5, num.constData(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(s, 6, i % 500 == 0 ? "0000" : "12", -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(s, 7, i % 700 == 0 ? "-" : "M", -1, SQLITE_TRANSIENT);
+        sqlite3_step(s);
+        sqlite3_reset(s);
+    }
+    sqlite3_finalize(s);
+    Sql(db, "COMMIT");
+}
+
+// The floor: the same reads and writes straight on SQLite, on the program's connection.
+struct Suelo {
+    sqlite3* db;
+    void paginaPorNumero(int desde) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db,
+                           "SELECT * FROM Contactos WHERE NumeroOrden = 5 AND NumeroQso BETWEEN ?1 AND ?2 "
+                           "ORDER BY NumeroQso",
+                           -1, &s, nullptr);
+        sqlite3_bind_int(s, 1, desde);
+        sqlite3_bind_int(s, 2, desde + 10);
+        while (sqlite3_step(s) == SQLITE_ROW)
+            for (int c = 0; c < 17; ++c)
+                sqlite3_column_text(s, c);
+        sqlite3_finalize(s);
+    }
+    void apertura() {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(
+            db,
+            "SELECT rowid, NumeroQso FROM Contactos WHERE NumeroOrden = 5 ORDER BY Fecha, Hora, "
+            "NumeralEnviado, NumeroQso",
+            -1, &s, nullptr);
+        while (sqlite3_step(s) == SQLITE_ROW)
+            sqlite3_column_int(s, 1);
+        sqlite3_finalize(s);
+        sqlite3_prepare_v2(db, "SELECT NumeroQso FROM Contactos WHERE NumeroOrden = 5 ORDER BY NumeroQso", -1,
+                           &s, nullptr);
+        while (sqlite3_step(s) == SQLITE_ROW)
+            sqlite3_column_int(s, 0);
+        sqlite3_finalize(s);
+        paginaPorNumero(1);
+    }
+    void graba(int numero) {
+        Sql(db, "BEGIN IMMEDIATE");
+        const QByteArray sql =
+            QStringLiteral("INSERT INTO Contactos (NumeroOrden, NumeroQso, Fecha, Hora, Banda, "
+                           "Modo, Indicativo) VALUES (5, %1, '2026-03-15T00:00:00', '10:30', "
+                           "'14', 'CW', 'EA9SUELO')")
+                .arg(numero)
+                .toUtf8();
+        Sql(db, sql.constData());
+        Sql(db, QStringLiteral("UPDATE Concursos SET UltimoNumEnviado = %1 WHERE NumeroOrden = 5")
+                    .arg(numero)
+                    .toUtf8()
+                    .constData());
+        Sql(db, "COMMIT");
+        paginaPorNumero(numero - 10);
+    }
+    void fin() {
+        Sql(db, "BEGIN IMMEDIATE");
+        Sql(db, "UPDATE Contactos SET NumeralEnviado = '' WHERE NumeroOrden = 5 AND NumeralEnviado = '0000'");
+        Sql(db,
+            "UPDATE Contactos SET NumeralRecibido = '' WHERE NumeroOrden = 5 AND NumeralRecibido = '0000'");
+        Sql(db, "UPDATE Contactos SET LiteralEnviado = '' WHERE NumeroOrden = 5 AND LiteralEnviado = '-'");
+        Sql(db, "UPDATE Contactos SET LiteralRecibido = '' WHERE NumeroOrden = 5 AND LiteralRecibido = '-'");
+        Sql(db, "COMMIT");
+    }
+};
+
+struct Log {
+    EstadoPrincipal estado;
+    std::unique_ptr<FLogConcurso> ventana;
+    Log() {
+        estado.NombreBaseDatos = NombreBaseDatos;
+        estado.BaseConcursos = BaseDatos::Abre(NombreBaseDatos);
+        estado.RegConcursos.emplace(
+            estado.BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
+        estado.RegControl.emplace(estado.BaseConcursos->abreConjunto("Control"));
+        estado.RegIndicativos.emplace(estado.BaseConcursos->abreConjunto("Indicativos"));
+    }
+    double abre() {
+        const long long t = AhoraNs();
+        ventana = std::make_unique<FLogConcurso>(estado);
+        ventana->Form_Load();
+        ventana->Form_Activate();
+        return Ms(t);
+    }
+};
+
+void Tecla(QWidget* w, Qt::Key k) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, k);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    AvisosImpresos avisos;
+    Avisos::instala(&avisos);
+    const int repeticiones = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
+    constexpr int ancho = 44;
+    for (int n : {1000, 8000, 32000}) {
+        QTemporaryDir carpeta;
+        QDir::setCurrent(carpeta.path());
+        LlenaBase(n);
+        std::printf("\n%d QSOs\n", n);
+        ImprimeCabecera(ancho);
+        std::vector<double> abrir, abrirSuelo, f12, f12Suelo, fin, finSuelo;
+        std::map<const char*, std::vector<double>> teclas;
+        std::vector<double> teclaSuelo;
+        for (int r = 0; r < repeticiones; ++r) {
+            {
+                Log log;
+                abrir.push_back(log.abre());
+                FLogConcurso& v = *log.ventana;
+                v.show();
+                for (int i = 0; i < 5; ++i) {
+                    QApplication::focusWidget();
+                    v.Rejilla->pon(Columna::Indicativo, v.navegacion().FilaActual, "EA4BENCH");
+                    v.Rejilla->celda(Columna::Indicativo, v.navegacion().FilaActual)->setFocus();
+                    v.Rejilla->celda(Columna::NumeralRecibido, v.navegacion().FilaActual)->setFocus();
+                    const long long t = AhoraNs();
+                    Tecla(&v, Qt::Key_F12);
+                    f12.push_back(Ms(t));
+                }
+                Tecla(&v, Qt::Key_Up);
+                for (auto [nombre, k] :
+                     std::initializer_list<std::pair<const char*, Qt::Key>>{{"Re Pág", Qt::Key_PageUp},
+                                                                            {"Av Pág", Qt::Key_PageDown},
+                                                                            {"Inicio", Qt::Key_Home},
+                                                                            {"Flecha abajo", Qt::Key_Down},
+                                                                            {"Flecha arriba", Qt::Key_Up},
+                                                                            {"Fin", Qt::Key_End}}) {
+                    const long long t = AhoraNs();
+                    Tecla(&v, k);
+                    teclas[nombre].push_back(Ms(t));
+                }
+                const long long t = AhoraNs();
+                v.Menu->Volver->click();
+                fin.push_back(Ms(t));
+            }
+            // Back to n QSOs in order for the next round.
+            auto bd = BaseDatos::Abre(NombreBaseDatos);
+            bd->ejecuta(QStringLiteral("DELETE FROM Contactos WHERE NumeroQso > %1").arg(n));
+            bd->ejecuta(QStringLiteral("UPDATE Concursos SET UltimoNumEnviado = %1").arg(n));
+            Suelo s{bd->conexion()};
+            long long t = AhoraNs();
+            s.apertura();
+            abrirSuelo.push_back(Ms(t));
+            t = AhoraNs();
+            s.graba(n + 1);
+            f12Suelo.push_back(Ms(t));
+            t = AhoraNs();
+            s.paginaPorNumero(n / 2);
+            teclaSuelo.push_back(Ms(t));
+            t = AhoraNs();
+            s.fin();
+            finSuelo.push_back(Ms(t));
+            bd->ejecuta(QStringLiteral("DELETE FROM Contactos WHERE NumeroQso > %1").arg(n));
+            bd->ejecuta(QStringLiteral("UPDATE Concursos SET UltimoNumEnviado = %1").arg(n));
+        }
+        ImprimeFila(ancho, 2, "abrir el log (renumerar incluido)", abrir);
+        ImprimeFila(ancho, 2, "  suelo SQLite", abrirSuelo);
+        ImprimeFila(ancho, 2, "F12 hasta la línea siguiente", f12);
+        ImprimeFila(ancho, 2, "  suelo SQLite", f12Suelo);
+        for (const auto& [nombre, v] : teclas)
+            ImprimeFila(ancho, 2, nombre, v);
+        ImprimeFila(ancho, 2, "  suelo SQLite (una página)", teclaSuelo);
+        ImprimeFila(ancho, 2, "FIN", fin);
+        ImprimeFila(ancho, 2, "  suelo SQLite", finSuelo);
+        QDir::setCurrent(QDir::tempPath());
+    }
+    return 0;
+}

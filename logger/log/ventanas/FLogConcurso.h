@@ -1,0 +1,118 @@
+#pragma once
+#include "DatosConcurso.h"
+#include "Entrada.h"
+#include "EstadoPrincipal.h"
+#include "Navegacion.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class CampoTexto;
+class CeldaLog;
+class FrameMenu;
+class LogContactos;
+class PanelBandasModos;
+class PreviaTeclas;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QListWidget;
+class QRadioButton;
+class QTimer;
+class RejillaLog;
+
+// The log window: one contest's QSOs in the grid, the entry line and its keys. It gets the
+// program-wide objects of the main window; the contest is the current row of RegConcursos and
+// the station the current row of RegIndicativos.
+class FLogConcurso : public QWidget {
+public:
+    explicit FLogConcurso(EstadoPrincipal& estado, QWidget* padre = nullptr);
+    ~FLogConcurso() override;
+
+    // Builds the grid for the contest, loads bands and modes and shows the window; the first
+    // activation (or first exposure) opens the log.
+    void Form_Load();
+    // Run once the window has closed through FIN: the main window shows itself again.
+    std::function<void()> AlCerrar;
+
+    // Operations of the window.
+    void Form_Activate();
+    void ColocaFoco();
+    void CargaContactos();
+    void NuevoContacto();
+    void GrabaContacto();
+    void TeclaNavegacion(int& tecla);
+    void BotonesConsulta();
+    void DesactivaBotones();
+    void Timer2_Timer();
+    void Volver_Click();
+    void Aceptar_Click();
+    void Cancelar_Click();
+    void Ordenar_Click();
+
+    // Hooks the exchange checks, the repeat look-up, the corrections and the outputs replace.
+    bool VerificaContacto();
+    void BuscaRepeticion();
+    void ModificarReg_Click();
+    void BorrarReg_Click();
+    void Listar_Click();
+    void ExportarXk_Click();
+    void ExportarADIF_Click();
+    void OtraFecha_Click();
+
+    ModoEdicion modo() const { return ModoEdicion_; }
+    const NavegacionLog& navegacion() const { return nav_; }
+    const EstadoLog& estadoLog() const { return flags_; }
+
+    // Controls, under the names their objectName carries.
+    RejillaLog* Rejilla;
+    PanelBandasModos* BandasModos;
+    FrameMenu* Menu;
+    QGroupBox* FrameFecha;
+    QRadioButton *TiempoReal, *OtraFecha;
+    CampoTexto* FechaActual;
+    QLabel* LabelEnter;
+    QGroupBox* PanelRepeticion;
+    QListWidget* ListaRepeticion;
+    QListWidget* ListaProv;
+    QTimer* Timer2;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    bool event(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void construyeVentana();
+    void construyePanelRepeticion();
+    void construyeTeclas();
+    bool TeclaSinBoton(QKeyEvent& tecla);
+    void aplica(const NavegacionLog::Paso& paso, bool arriba);
+    void muestraPagina();
+    void PreparaEnvio();
+    void EnterEnCelda(CeldaLog& celda);
+    void sigueCadenaRecibida(Columna desde);
+    void alEntrarEnCelda(CeldaLog& celda);
+    void eligeBanda(int indice);
+    void eligeModo(int indice);
+    void TiempoReal_Click();
+    CeldaLog* celdaActual(Columna c) const;
+    void muestraErrorBD(const QString& mensaje);
+
+    EstadoPrincipal& estado_;
+    DatosConcurso datos_;
+    NombresUsuario nombres_;
+    std::unique_ptr<LogContactos> log_;
+    NavegacionLog nav_;
+    EstadoLog flags_;
+    ModoEdicion ModoEdicion_ = ModoEdicion::Ninguno;
+    QString BandaActual, ModoActual, RstPorDefecto_;
+    int IndiceBandaActual = 0, IndiceModoActual = 0;
+    int UltimoSerieBanda = 0;
+    bool NumeracionPorBanda_ = false;
+    // A store the engine refused keeps Aceptar on for another F12 wherever the focus goes.
+    bool reintento_ = false;
+    PreviaTeclas* teclas_ = nullptr;
+};

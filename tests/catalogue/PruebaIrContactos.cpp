@@ -1,0 +1,55 @@
+// F6 in the main window: the opening checks, the log window in its place and back with FIN.
+#include "Ayudas.h"
+
+#include "FLogConcurso.h"
+#include "FrameMenu.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+class IrContactos : public PruebaVentana {
+protected:
+    void SetUp() override {
+        CreaBaseTrabajo();
+        AnadeIndicativo(1, "EA1AAA");
+        AnadeConcurso(5, "CNCW", "2025", "MARZO");
+        Ejecuta(
+            "UPDATE Concursos SET Banda4 = 1, Modo1 = 1, IndiceBanda = 4, IndiceModo = 1, EnviarZonaCq = 1, "
+            "Siglas = '' WHERE NumeroOrden = 5");
+        EscribeControl("ConcursoActivo", 5);
+    }
+    void F6() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6); }
+};
+} // namespace
+
+TEST_F(IrContactos, UnaComprobacionFallidaDejaLaVentanaYLaBuenaAbreElLogHastaFin) {
+    Inicia();
+    FConcursos& v = *ventana;
+    F6();
+    ASSERT_EQ(avisos.cajas.size(), 1u);
+    EXPECT_EQ(avisos.cajas[0].titulo, "VERIFICAR ZONA CQ");
+    EXPECT_EQ(avisos.pitidos, 1);
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_FALSE(v.VentanaLog);
+
+    Ejecuta("UPDATE Concursos SET Siglas = '14' WHERE NumeroOrden = 5");
+    v.ListaConcursos->setCurrentRow(-1);
+    v.ListaConcursos->setCurrentRow(0); // shows the contest again
+    avisos.limpia();
+    estado->OperacionEnCurso = "CONSULTA";
+    F6();
+    EXPECT_TRUE(avisos.cajas.empty());
+    ASSERT_TRUE(v.VentanaLog);
+    EXPECT_FALSE(v.isVisible());
+    FLogConcurso& log = *v.VentanaLog;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !log.estadoLog().VentanaIniciada; }));
+    EXPECT_EQ(log.windowTitle(), "CNCW");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    log.Menu->Volver->click();
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());
+    EXPECT_TRUE(v.IrContactos->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !v.VentanaLog; }));
+}

@@ -1,0 +1,372 @@
+// The log window driven with keys: the grid's pages, the entry line, storing and leaving.
+#include "AyudasVentanaLog.h"
+#include "FrameMenu.h"
+#include "PanelBandasModos.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+QString Ea(int i) {
+    return QStringLiteral("EA%1XX").arg(i);
+}
+// Callsigns of QSOs desde..hasta.
+QStringList Serie(int desde, int hasta) {
+    QStringList l;
+    for (int i = desde; i <= hasta; ++i)
+        l << Ea(i);
+    return l;
+}
+} // namespace
+
+TEST_F(PruebaLog, LasTeclasRecorrenElLogPorPaginasDeOnce) {
+    struct Caso {
+        int total;
+        std::vector<Qt::Key> teclas;
+        QStringList filas;
+        QString foco;
+        int pitidos;
+        const char* que;
+    };
+    using K = Qt::Key;
+    const std::vector<Caso> casos{
+        {25, {}, Serie(23, 25), "Indicativo_3", 0, "25 QSOs: page three, the entry line in row 3"},
+        {25, {K::Key_Up}, Serie(23, 25), "FechaQso_2", 0, "up leaves the entry line on QSO 25"},
+        {25, {K::Key_Up, K::Key_PageUp}, Serie(12, 22), "FechaQso_10", 0, "page up"},
+        {25,
+         {K::Key_Up, K::Key_PageUp, K::Key_PageUp, K::Key_PageUp},
+         Serie(1, 11),
+         "FechaQso_10",
+         1,
+         "page up on page one beeps"},
+        {25,
+         {K::Key_Up, K::Key_PageDown},
+         Serie(23, 25),
+         "FechaQso_2",
+         1,
+         "page down on the last page beeps"},
+        {25, {K::Key_Up, K::Key_Home}, Serie(1, 11), "FechaQso_0", 0, "home"},
+        {25, {K::Key_Up, K::Key_Home, K::Key_Up}, Serie(1, 11), "FechaQso_0", 1, "up on QSO 1 beeps"},
+        {25,
+         {K::Key_Up, K::Key_Home, K::Key_End},
+         Serie(23, 25),
+         "FechaQso_0",
+         0,
+         "end: first of the last page"},
+        {25, {K::Key_Up, K::Key_Home, K::Key_PageDown}, Serie(12, 22), "FechaQso_0", 0, "page down"},
+        {25,
+         {K::Key_PageUp, K::Key_PageDown, K::Key_Home, K::Key_End, K::Key_Down},
+         Serie(23, 25),
+         "Indicativo_3",
+         5,
+         "on the entry line the paging keys only beep"},
+        {22, {}, {}, "Indicativo_0", 0, "22 QSOs: the entry line on an empty page"},
+        {22, {K::Key_Up}, Serie(12, 22), "FechaQso_10", 0, "up from there: 12 to 22, QSO 22 current"},
+        {22,
+         {K::Key_Up, K::Key_Down},
+         {},
+         "Indicativo_0",
+         0,
+         "down on the last QSO opens the entry line again"},
+        {12, {K::Key_Up, K::Key_Up}, Serie(1, 11), "FechaQso_10", 0, "up from row 0 shows the previous page"},
+        {0, {}, {}, "Indicativo_0", 1, "an empty log: the entry line in row 0"},
+        {0, {K::Key_Up}, {}, "FechaQso_0", 2, "up on an empty log beeps"},
+        {0,
+         {K::Key_Up, K::Key_Down},
+         {},
+         "Indicativo_0",
+         3,
+         "down there beeps and opens the entry line again"},
+        {0, {K::Key_Up, K::Key_PageUp, K::Key_End}, {}, "FechaQso_0", 4, "paging an empty log beeps"},
+    };
+    for (const Caso& c : casos) {
+        ventana.reset();
+        bd.reset();
+        QFile::remove("XkLumoConcursos.Mdb");
+        for (const char* s : {"-wal", "-shm"})
+            QFile::remove(QStringLiteral("XkLumoConcursos.Mdb") + s);
+        bd = CreaBaseConConcurso("CNCW");
+        AnadeQsos(*bd, c.total);
+        Abre();
+        avisos.limpia();
+        for (Qt::Key k : c.teclas)
+            Pulsa(k);
+        EXPECT_EQ(Indicativos(), c.filas) << c.que;
+        EXPECT_EQ(NombreFoco(), c.foco) << c.que;
+        EXPECT_EQ(avisos.pitidos + (c.total == 0 ? 1 : 0), c.pitidos) << c.que;
+    }
+}
+
+TEST_F(PruebaLog, AbreConLosBotonesDeConsultaYLaLineaPreparada) {
+    bd = CreaBaseConConcurso("CNCW", {{"Banda2", true}, {"IndiceBanda", 0}});
+    AnadeQsos(*bd, 3);
+    Abre();
+    FLogConcurso& v = *ventana;
+    EXPECT_EQ(v.windowTitle(), "CNCW");
+    EXPECT_EQ(v.Rejilla->LabelNumQSO->text(), "3 QSO");
+    EXPECT_EQ(v.modo(), ModoEdicion::Alta);
+    EXPECT_EQ(Palabra(v.modo()), "ALTA");
+    EXPECT_EQ(v.ListaProv->count(), 52);
+    EXPECT_FALSE(v.ListaProv->isVisible());
+    EXPECT_FALSE(v.PanelRepeticion->isVisible());
+    // The first enabled band (7, index 2) stands for the index the contest names if disabled.
+    EXPECT_TRUE(v.BandasModos->Option3D1[2]->isChecked());
+    EXPECT_FALSE(v.BandasModos->Option3D1[0]->isEnabled());
+    EXPECT_EQ(Texto(Columna::Banda, 3), "7");
+    EXPECT_EQ(Texto(Columna::Modo, 3), "CW");
+    EXPECT_EQ(Texto(Columna::FechaQso, 3), "15-03-2026");
+    EXPECT_EQ(Texto(Columna::HoraQso, 3), "10:30");
+    EXPECT_EQ(Texto(Columna::RsEnviado, 3), "599");
+    EXPECT_EQ(Texto(Columna::NumeralEnviado, 3), "0004");
+    EXPECT_EQ(v.LabelEnter->text(), " Pulse la tecla [ENTER] para pasar al siguiente control -- Pulse "
+                                    "[F12-Aceptar] para grabar el contacto -- Pulse [ESC] para salir");
+    for (QPushButton* b : {v.Menu->ModificarReg, v.Menu->BorrarReg, v.Menu->Volver, v.Menu->Ordenar})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_TRUE(v.Menu->Cancelar->isEnabled());
+    EXPECT_FALSE(v.Menu->Aceptar->isEnabled()); // until Enter on a callsign
+
+    Pulsa(Qt::Key_Up);
+    EXPECT_EQ(v.LabelEnter->text(),
+              " Pulse [F8 Log] para obtener el FICHERO CABRILLO -- Pulse [FIN] para salir");
+    for (QPushButton* b : {v.Menu->ModificarReg, v.Menu->BorrarReg, v.Menu->Listar, v.Menu->ExportarXk,
+                           v.Menu->ExportarADIF, v.Menu->Ordenar, v.Menu->Volver})
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_FALSE(v.Menu->Aceptar->isEnabled());
+    EXPECT_EQ(v.Rejilla->celda(Columna::FechaQso, 2)->marca(), QColor(255, 255, 0));
+    // Shift sends a function key to browsing: Shift+F9 renumbers nothing, F9 does and keeps the page.
+    Pulsa(Qt::Key_F9, Qt::ShiftModifier);
+    Pulsa(Qt::Key_F9);
+    EXPECT_EQ(Indicativos(), Serie(1, 3));
+    EXPECT_EQ(NombreFoco(), "FechaQso_2");
+
+    // Names for people and tools: unique object names and accessible names.
+    QSet<QString> nombres, accesibles;
+    for (QWidget* w : v.findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
+        EXPECT_FALSE(nombres.contains(w->objectName())) << w->objectName().toStdString();
+        nombres.insert(w->objectName());
+        if (qobject_cast<QLineEdit*>(w)) {
+            EXPECT_FALSE(accesibles.contains(w->accessibleName())) << w->accessibleName().toStdString();
+            accesibles.insert(w->accessibleName());
+        }
+    }
+    EXPECT_EQ(v.Rejilla->celda(Columna::RsRecibido, 3)->accessibleName(), "RST recibido fila 3");
+    EXPECT_EQ(v.Rejilla->celda(Columna::Indicativo, 3)->maxLength(), 14);
+    EXPECT_EQ(v.Rejilla->celda(Columna::Modo, 3)->maxLength(), 10);
+    EXPECT_EQ(v.Rejilla->celda(Columna::PuntosEnviados, 3)->maxLength(), 4);
+}
+
+TEST_F(PruebaLog, EnterYF12GuardanElQsoYAbrenLaLineaSiguiente) {
+    bd = CreaBaseConConcurso("CNCW");
+    AnadeQsos(*bd, 10);
+    Abre();
+    Escribe("ea4abc");
+    EXPECT_EQ(Texto(Columna::Indicativo, 10), "EA4ABC");
+    Pulsa(Qt::Key_Return);
+    EXPECT_EQ(NombreFoco(), "NumeralRecibido_10");
+    Escribe("12");
+    Pulsa(Qt::Key_F12);
+    const auto qsos = QsosGuardados(*bd);
+    ASSERT_EQ(qsos.size(), 11u);
+    const Qso& q = qsos.back();
+    EXPECT_EQ(q.numeroQso, 11);
+    EXPECT_EQ(q.indicativo, "EA4ABC");
+    EXPECT_EQ(q.fecha, QDate(2026, 3, 15));
+    EXPECT_EQ(q.hora, "10:30");
+    EXPECT_EQ(q.banda, "14");
+    EXPECT_EQ(q.modo, "CW");
+    EXPECT_EQ(q.numeralEnviado, "0011");
+    EXPECT_EQ(q.numeralRecibido, "12");
+    EXPECT_EQ(q.rstRecibido, "599");
+    EXPECT_EQ(UltimoNumEnviado(*bd), 11);
+    EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());
+    // QSO 11 filled the page: the entry line opens on the next one.
+    EXPECT_EQ(Indicativos(), QStringList{});
+    EXPECT_EQ(NombreFoco(), "Indicativo_0");
+    EXPECT_EQ(Texto(Columna::NumeralEnviado, 0), "0012");
+    EXPECT_EQ(ventana->Rejilla->LabelNumQSO->text(), "11 QSO");
+    // The clock moves the entry line's time; a key in the time field stops it.
+    reloj.momento = reloj.momento.addSecs(120);
+    ventana->Timer2_Timer();
+    EXPECT_EQ(Texto(Columna::HoraQso, 0), "10:32");
+    EXPECT_TRUE(ventana->Timer2->isActive());
+    EXPECT_EQ(ventana->Timer2->interval(), 30000);
+    Pulsa(Qt::Key_Up);
+    EXPECT_FALSE(ventana->Timer2->isActive());
+    EXPECT_EQ(Indicativos(), Serie(1, 10) << "EA4ABC");
+}
+
+TEST_F(PruebaLog, CadaConcursoPreparaLaLineaYGuardaSuIntercambio) {
+    struct Caso {
+        QString nombre;
+        Campos campos;
+        int qsos;
+        bool otraFecha;
+        QStringList teclas; // typed on the entry line, each followed by Enter
+        Columna columna;
+        QString esperado;                // on the entry line as it opens
+        QString rstRecibido, rstEnviado; // stored ("" when nothing is stored)
+        const char* que;
+    };
+    const std::vector<Caso> casos{
+        {"CNCW",
+         {{"EnviarNumeral", false}, {"RecibirNumeral", false}},
+         0,
+         false,
+         {"EA4ABC"},
+         Columna::NumeralEnviado,
+         "0",
+         "599",
+         "599",
+         "a report-only contest stores on Enter"},
+        {"CNCW",
+         {{"RecibirRst", false},
+          {"Modo1", false},
+          {"IndiceModo", 4},
+          {"EnviarNumeral", false},
+          {"RecibirNumeral", false}},
+         0,
+         false,
+         {"EA4ABC"},
+         Columna::RsRecibido,
+         "599",
+         "599",
+         "59",
+         "no received report: 599, also on SSB"},
+        {"CNCW",
+         {{"Modo1", false}, {"Modo4", false}, {"Modo0", true}, {"IndiceModo", 0}},
+         0,
+         false,
+         {},
+         Columna::RsEnviado,
+         "",
+         "",
+         "",
+         "AM first: empty reports"},
+        {"ATLANTICO",
+         {{"Banda2", true}, {"IndiceBanda", 2}},
+         25,
+         false,
+         {},
+         Columna::NumeralEnviado,
+         "0001",
+         "",
+         "",
+         "per band: the first QSO on 7 sends 0001"},
+        {"ATLANTICO", {}, 25, false, {}, Columna::NumeralEnviado, "0026", "", "", "per band on 14"},
+        {"LZ-OPEN-CW",
+         {{"EnviarSiglas", true}, {"LiteralFijo", true}, {"Siglas", "X"}},
+         0,
+         false,
+         {},
+         Columna::LiteralEnviado,
+         "0000",
+         "",
+         "",
+         "LZ-OPEN-CW on an empty log sends 0000"},
+        {"LZ-OPEN-CW",
+         {{"EnviarSiglas", true}, {"LiteralFijo", true}, {"Siglas", "X"}},
+         3,
+         false,
+         {},
+         Columna::LiteralEnviado,
+         "0103",
+         "",
+         "",
+         "LZ-OPEN-CW sends the last received serial"},
+        {"BARTG-RTTY",
+         {{"EnviarSiglas", true}, {"LiteralFijo", true}, {"Siglas", "X"}},
+         0,
+         false,
+         {},
+         Columna::LiteralEnviado,
+         "1030",
+         "",
+         "",
+         "BARTG-RTTY sends the time"},
+        {"BARTG-RTTY",
+         {{"EnviarSiglas", true}, {"LiteralFijo", true}, {"Siglas", "X"}},
+         0,
+         true,
+         {},
+         Columna::LiteralEnviado,
+         "",
+         "",
+         "",
+         "BARTG-RTTY in another date: no time yet"},
+    };
+    for (const Caso& c : casos) {
+        ventana.reset();
+        bd.reset();
+        for (const char* s : {"", "-wal", "-shm"})
+            QFile::remove(QStringLiteral("XkLumoConcursos.Mdb") + s);
+        bd = CreaBaseConConcurso(c.nombre, c.campos);
+        AnadeQsos(*bd, c.qsos);
+        Abre();
+        const int fila = ventana->navegacion().FilaActual;
+        if (c.otraFecha) {
+            Pulsa(Qt::Key_Up);
+            ventana->OtraFecha->setChecked(true);
+            Pulsa(Qt::Key_Down);
+        }
+        EXPECT_EQ(Texto(c.columna, ventana->navegacion().FilaActual), c.esperado) << c.que;
+        for (const QString& t : c.teclas) {
+            Escribe(t);
+            Pulsa(Qt::Key_Return);
+        }
+        const auto qsos = QsosGuardados(*bd);
+        if (c.rstRecibido.isEmpty() && c.rstEnviado.isEmpty()) {
+            EXPECT_EQ(static_cast<int>(qsos.size()), c.qsos) << c.que;
+            continue;
+        }
+        ASSERT_EQ(static_cast<int>(qsos.size()), c.qsos + 1) << c.que;
+        EXPECT_EQ(qsos.back().rstRecibido, c.rstRecibido) << c.que;
+        EXPECT_EQ(qsos.back().rstEnviado, c.rstEnviado) << c.que;
+        EXPECT_EQ(ventana->navegacion().FilaActual, fila + 1) << c.que;
+    }
+}
+
+TEST_F(PruebaLog, UnaEscrituraRechazadaMuestraElMotorYConservaElQso) {
+    bd = CreaBaseConConcurso("CNCW", {{"RecibirNumeral", false}, {"Banda2", true}});
+    Abre();
+    bd->ejecuta("CREATE TRIGGER Bloqueo BEFORE INSERT ON Contactos BEGIN SELECT RAISE(ABORT, 'database is "
+                "locked'); END");
+    Escribe("EA4ABC");
+    Pulsa(Qt::Key_Return); // the end of the chain stores
+    ASSERT_EQ(avisos.cajas.size(), 1u);
+    EXPECT_TRUE(avisos.cajas[0].texto.contains("database is locked"));
+    EXPECT_EQ(avisos.cajas[0].icono, Icono::Critico);
+    EXPECT_TRUE(QsosGuardados(*bd).empty());
+    EXPECT_EQ(UltimoNumEnviado(*bd), 0);
+    EXPECT_EQ(Texto(Columna::Indicativo, 0), "EA4ABC");
+    EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
+    EXPECT_EQ(NombreFoco(), "Indicativo_0");
+    bd->ejecuta("DROP TRIGGER Bloqueo");
+    Pulsa(Qt::Key_F12);
+    ASSERT_EQ(QsosGuardados(*bd).size(), 1u);
+    EXPECT_EQ(QsosGuardados(*bd)[0].numeralEnviado, "0001");
+    EXPECT_EQ(NombreFoco(), "Indicativo_1");
+
+    // The band option chosen in the log is not written back; FIN empties the placeholders.
+    ventana->BandasModos->Option3D1[2]->click();
+    EXPECT_EQ(Texto(Columna::Banda, 1), "7");
+    bd->ejecuta("UPDATE Contactos SET NumeralRecibido = '0000', LiteralRecibido = '-', LiteralEnviado = '-'");
+    ventana->close(); // the close box is refused
+    EXPECT_TRUE(ventana->isVisible());
+    Pulsa(Qt::Key_Up);
+    ventana->Menu->Volver->click();
+    EXPECT_FALSE(ventana->isVisible());
+    EXPECT_EQ(cierres, 1);
+    const Qso q = QsosGuardados(*bd)[0];
+    EXPECT_EQ(q.numeralRecibido, "");
+    EXPECT_EQ(q.literalRecibido, "");
+    EXPECT_EQ(q.literalEnviado, "");
+    EXPECT_EQ(q.numeralEnviado, "0001");
+    EXPECT_EQ(bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5").entero("IndiceBanda"), 4);
+}
