@@ -100,6 +100,8 @@ private:
     void TiempoReal_Click();
     CeldaLog* celdaActual(Columna c) const;
     void muestraErrorBD(const QString& mensaje);
+    void aceptaCorreccion();
+    void cancelaCorreccion();
 
     EstadoPrincipal& estado_;
     DatosConcurso datos_;

@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+// Texts the log window's parts share: the help line under the grid and the date format.
+inline const QString TextoCarga =
+    QStringLiteral(" Pulse la tecla [ENTER] para pasar al siguiente control    Pulse "
+                   "[F12-Aceptar] para grabar el contacto ");
+inline const QString TextoEntrada = QStringLiteral(
+    " Pulse la tecla [ENTER] para pasar al siguiente control -- Pulse [F12-Aceptar] para grabar el "
+    "contacto -- Pulse [ESC] para salir");
+inline const QString TextoNavegacion =
+    QStringLiteral(" Pulse [F8 Log] para obtener el FICHERO CABRILLO -- Pulse [FIN] para salir");
+inline const QString FormatoFecha = QStringLiteral("dd-MM-yyyy");
