@@ -82,11 +82,11 @@ int main(int argc, char** argv) {
     horas.noRepetir = false;
     horas.repetirEnCadaBanda = horas.repetirEnCadaHoras = true;
     horas.horasRepeticion = "01:30";
-    FilaQso fila;
-    fila[CampoQso::FechaQso] = "15-03-2026";
-    fila[CampoQso::HoraQso] = "12:00";
-    fila[CampoQso::Banda] = "14";
-    fila[CampoQso::Modo] = "SSB";
+    TextosFila fila;
+    fila[Columna::FechaQso] = "15-03-2026";
+    fila[Columna::HoraQso] = "12:00";
+    fila[Columna::Banda] = "14";
+    fila[Columna::Modo] = "SSB";
 
     struct Caso {
         const char* nombre;

@@ -5,7 +5,7 @@
 
 namespace {
 
-using C = CampoQso;
+using C = Columna;
 using A = ResultadoEnter::Accion;
 using M = ModoCampos;
 
@@ -46,10 +46,10 @@ struct Caso {
     const char* nombre;
     ReglasContacto reglas;
     M modo;
-    CampoQso campo;
+    Columna campo;
     const char* texto;
     A accion;
-    CampoQso foco;
+    Columna foco;
     const char* nuevo; // the field's new text, nullptr: unchanged
     bool pitido = false;
 };
@@ -112,7 +112,7 @@ TEST(TeclaEnter, CadenasDeTresConcursos) {
         const ResultadoEnter r = TeclaEnter(c.campo, QString::fromUtf8(c.texto), c.reglas, c.modo);
         EXPECT_EQ(r.accion, c.accion);
         if (c.accion == A::Foco) {
-            EXPECT_EQ(NombreCampo(r.foco), NombreCampo(c.foco));
+            EXPECT_EQ(NombreColumna(r.foco), NombreColumna(c.foco));
         }
         EXPECT_EQ(r.texto.value_or("<igual>"), c.nuevo ? QString::fromUtf8(c.nuevo) : QString("<igual>"));
         EXPECT_EQ(r.pitido, c.pitido);
@@ -132,7 +132,7 @@ TEST(TeclaEnter, ControlPasaAlLiteralYLaRepeticionSeBuscaFueraDeModificar) {
 }
 
 TEST(CamposEntrada, AlSalirYAlEscribir) {
-    const std::tuple<CampoQso, const char*, const char*> casos[] = {
+    const std::tuple<Columna, const char*, const char*> casos[] = {
         {C::NumeralRecibido, " 12 ", "0012"}, {C::NumeralRecibido, "-12", "0012"},
         {C::NumeralRecibido, "-", "-"},       {C::NumeralRecibido, "AB", "AB"},
         {C::NumeralRecibido, "", ""},         {C::ControlRec, " M ", " M "},

@@ -23,9 +23,9 @@ TEST(PanelRepeticion, ColoresYLineas) {
     ResultadoRepeticion r;
     r.encontrado = true;
     r.lineas = {"12-03-2005 10:30 14 SSB", "12-03-2005 11:00 14 CW"};
-    r.campos[static_cast<size_t>(CampoQso::Banda)] = "14";
-    r.campos[static_cast<size_t>(CampoQso::Modo)] = "CW";
-    r.campos[static_cast<size_t>(CampoQso::Indicativo)] = "EA1ABC";
+    r.campos[static_cast<size_t>(Columna::Banda)] = "14";
+    r.campos[static_cast<size_t>(Columna::Modo)] = "CW";
+    r.campos[static_cast<size_t>(Columna::Indicativo)] = "EA1ABC";
     r.bandaIgual = true;
     panel->muestra(r);
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-using C = CampoQso;
+using C = Columna;
 using R = Repeticion;
 
 TEST(DecideRepeticion, CadaCombinacionDeLasTresReglas) {
@@ -93,7 +93,7 @@ protected:
     }
     std::shared_ptr<BaseDatos> bd;
     ReglasContacto reglas;
-    FilaQso fila;
+    TextosFila fila;
 };
 
 TEST_F(BuscaRepeticionPrueba, ReglasSobreElLog) {

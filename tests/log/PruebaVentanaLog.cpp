@@ -2,6 +2,7 @@
 #include "AyudasVentanaLog.h"
 #include "FrameMenu.h"
 #include "PanelBandasModos.h"
+#include "PanelRepeticion.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -182,7 +183,7 @@ TEST_F(PruebaLog, EnterYF12GuardanElQsoYAbrenLaLineaSiguiente) {
     EXPECT_EQ(q.banda, "14");
     EXPECT_EQ(q.modo, "CW");
     EXPECT_EQ(q.numeralEnviado, "0011");
-    EXPECT_EQ(q.numeralRecibido, "12");
+    EXPECT_EQ(q.numeralRecibido, "0012"); // leaving the field for Aceptar shows it with four digits
     EXPECT_EQ(q.rstRecibido, "599");
     EXPECT_EQ(UltimoNumEnviado(*bd), 11);
     EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());

@@ -9,7 +9,7 @@
 
 namespace {
 
-using C = CampoQso;
+using C = Columna;
 
 const QString MensajeHora = QStringLiteral("Error en formato de la hora.- Formato admitido: hh:mm. Hora "
                                            "igual o menor que 23 y minutos igual o menor "
@@ -35,7 +35,7 @@ struct Caso {
     std::function<void(DatosContacto&)> prepara;
     const char* mensaje; // nullptr: accepted
     const char* titulo;
-    CampoQso foco;
+    Columna foco;
 };
 
 void Zona(DatosContacto& d, bool enviada, const char* v) {
@@ -237,7 +237,9 @@ TEST(VerificaContacto, DejaLosValoresNormalizadosYElQsoAGuardar) {
     EXPECT_EQ(r.fila[C::FechaQso], "15-03-2026");
     EXPECT_EQ(r.fila[C::HoraQso], "10:30");
     EXPECT_EQ(r.fila[C::ControlRec], "VGM123");
-    const Qso q = QsoDeFila(r.fila, d.reglas, 7);
+    TextosFila guardada = r.fila;
+    guardada[C::NumeroQso] = "7";
+    const Qso q = QsoDeFila(guardada, d.reglas.numeroOrden);
     EXPECT_EQ(q.fecha, QDate(2026, 3, 15));
     EXPECT_EQ(q.literalRecibido, "VGM123");
     EXPECT_EQ(q.numeroQso, 7);
@@ -247,7 +249,8 @@ TEST(VerificaContacto, DejaLosValoresNormalizadosYElQsoAGuardar) {
     s.fila[C::NumeralRecibido] = "-";
     const auto rs = VerificaContacto(s);
     ASSERT_TRUE(rs.acepta());
-    EXPECT_EQ(QsoDeFila(rs.fila, s.reglas, 1).numeralRecibido, ""); // nothing received is stored empty
+    EXPECT_EQ(QsoDeFila(rs.fila, s.reglas.numeroOrden).numeralRecibido,
+              ""); // nothing received is stored empty
 }
 
 TEST(VerificaLocator, FormasAceptadasYRechazadas) {

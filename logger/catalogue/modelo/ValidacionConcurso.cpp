@@ -1,5 +1,7 @@
 #include "ValidacionConcurso.h"
 
+#include "AvisoRetenido.h"
+
 #include "DatosPrincipal.h"
 #include "Indicativos.h"
 #include "Locator.h"
@@ -28,25 +30,6 @@ RechazoConcurso Rechazo(int paso, const QString& texto, const QString& titulo, I
     a.icono = icono;
     return {paso, a, pitido, foco};
 }
-
-// VerificaHora shows its own box; it is taken here so that the caller shows every refusal alike.
-class AvisoRetenido : public Avisos {
-public:
-    AvisoRetenido() : previo_(Avisos::instala(this)) {}
-    ~AvisoRetenido() override { Avisos::instala(previo_); }
-    AvisoRetenido(const AvisoRetenido&) = delete;
-    AvisoRetenido& operator=(const AvisoRetenido&) = delete;
-    Respuesta muestra(const Aviso& a) override {
-        if (!aviso) aviso = a;
-        return a.porDefecto;
-    }
-    void pita() override { pitido = true; }
-    std::optional<Aviso> aviso;
-    bool pitido = false;
-
-private:
-    Avisos* previo_;
-};
 
 bool EsProvincia(const QString& texto) {
     return CodigosProvincia().contains(texto);

@@ -1,26 +1,10 @@
 #include "CambioFecha.h"
 
+#include "AvisoRetenido.h"
+
 #include "Verificaciones.h"
 
 namespace {
-
-// Takes the box the date check would show, so the caller decides when to show it.
-class AvisoRetenido : public Avisos {
-public:
-    AvisoRetenido() : previo_(Avisos::instala(this)) {}
-    ~AvisoRetenido() override { Avisos::instala(previo_); }
-    AvisoRetenido(const AvisoRetenido&) = delete;
-    AvisoRetenido& operator=(const AvisoRetenido&) = delete;
-    Respuesta muestra(const Aviso& a) override {
-        if (!aviso) aviso = a;
-        return a.porDefecto;
-    }
-    void pita() override {}
-    std::optional<Aviso> aviso;
-
-private:
-    Avisos* previo_;
-};
 
 Aviso Mensaje(const QString& texto) {
     return {texto, {}, Icono::Ninguno, Botones::Aceptar, Respuesta::Aceptar};

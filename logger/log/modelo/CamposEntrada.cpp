@@ -10,10 +10,10 @@
 
 namespace {
 
-using C = CampoQso;
+using C = Columna;
 using A = ResultadoEnter::Accion;
 
-ResultadoEnter Foco(CampoQso c) {
+ResultadoEnter Foco(Columna c) {
     ResultadoEnter r;
     r.accion = A::Foco;
     r.foco = c;
@@ -28,7 +28,7 @@ std::optional<double> Numero(const QString& texto) {
 }
 
 struct Eslabon {
-    CampoQso campo;
+    Columna campo;
     bool (*pide)(const ReglasContacto&);
 };
 
@@ -55,13 +55,13 @@ const Eslabon Enviados[] = {
 };
 
 template <size_t N>
-std::optional<CampoQso> Busca(const Eslabon (&cadena)[N], size_t desde, const ReglasContacto& r) {
+std::optional<Columna> Busca(const Eslabon (&cadena)[N], size_t desde, const ReglasContacto& r) {
     for (size_t i = desde; i < N; ++i)
         if (cadena[i].pide(r)) return cadena[i].campo;
     return std::nullopt;
 }
 
-template <size_t N> size_t Posicion(const Eslabon (&cadena)[N], CampoQso c) {
+template <size_t N> size_t Posicion(const Eslabon (&cadena)[N], Columna c) {
     for (size_t i = 0; i < N; ++i)
         if (cadena[i].campo == c) return i;
     return N;
@@ -80,37 +80,8 @@ ResultadoEnter Queda(bool pitido) {
 
 } // namespace
 
-int LongitudMaxima(CampoQso campo) {
-    switch (campo) {
-    case C::FechaQso:
-        return 10;
-    case C::HoraQso:
-        return 5;
-    case C::Banda:
-        return 6;
-    // The grid's 12, 20 and 6 would not fit the stored Modo, Indicativo and points.
-    case C::Modo:
-        return 10;
-    case C::Indicativo:
-        return 14;
-    case C::RsRecibido:
-    case C::RsEnviado:
-        return 5;
-    case C::NumeralRecibido:
-    case C::NumeralEnviado:
-        return 4;
-    case C::LiteralRecibido:
-    case C::ControlRec:
-    case C::LiteralEnviado:
-        return 32;
-    case C::PuntosRecibidos:
-    case C::PuntosEnviados:
-        return 4;
-    case C::QraLocatorRecibido:
-    case C::QraLocatorEnviado:
-        return 6;
-    }
-    return 0;
+int LongitudMaxima(Columna campo) {
+    return Columnas()[static_cast<size_t>(Indice(campo))].longitud;
 }
 
 QString Mayusculas(const QString& texto) {
@@ -135,7 +106,7 @@ QString NumeralSinCeros(const QString& texto) {
     return QString::number(a, 'g', 15);
 }
 
-QString TextoAlSalir(CampoQso campo, const QString& texto) {
+QString TextoAlSalir(Columna campo, const QString& texto) {
     switch (campo) {
     case C::ControlRec:
     case C::NumeralEnviado:
@@ -151,12 +122,12 @@ QString TextoAlSalir(CampoQso campo, const QString& texto) {
     }
 }
 
-ResultadoEnter CadenaEnviada(CampoQso desde, const ReglasContacto& reglas) {
+ResultadoEnter CadenaEnviada(Columna desde, const ReglasContacto& reglas) {
     if (auto c = Busca(Enviados, Posicion(Enviados, desde), reglas)) return Foco(*c);
     return Foco(C::FechaQso);
 }
 
-ResultadoEnter CadenaRecibida(CampoQso desde, const ReglasContacto& reglas, ModoCampos modo) {
+ResultadoEnter CadenaRecibida(Columna desde, const ReglasContacto& reglas, ModoCampos modo) {
     if (auto c = Busca(Recibidos, Posicion(Recibidos, desde), reglas)) return Foco(*c);
     if (modo == ModoCampos::Modificar) return CadenaEnviada(C::RsEnviado, reglas);
     ResultadoEnter r;
@@ -164,7 +135,7 @@ ResultadoEnter CadenaRecibida(CampoQso desde, const ReglasContacto& reglas, Modo
     return r;
 }
 
-ResultadoEnter TeclaEnter(CampoQso campo, const QString& texto, const ReglasContacto& reglas,
+ResultadoEnter TeclaEnter(Columna campo, const QString& texto, const ReglasContacto& reglas,
                           ModoCampos modo) {
     const bool modificar = modo == ModoCampos::Modificar;
     const auto* nombrado = reglas.nombrado();
@@ -240,6 +211,8 @@ ResultadoEnter TeclaEnter(CampoQso campo, const QString& texto, const ReglasCont
     }
     case C::QraLocatorEnviado:
         return modificar ? Foco(C::FechaQso) : ResultadoEnter{};
+    case C::NumeroQso:
+        break;
     }
     return {};
 }

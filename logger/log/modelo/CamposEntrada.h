@@ -1,6 +1,6 @@
 #pragma once
 #include "Avisos.h"
-#include "CamposQso.h"
+#include "Entrada.h"
 #include "ReglasContacto.h"
 
 #include <optional>
@@ -11,7 +11,7 @@
 enum class ModoCampos { Navegacion, Alta, Modificar, Otro };
 
 // The most characters a column takes (never more than its stored field holds).
-int LongitudMaxima(CampoQso campo);
+int LongitudMaxima(Columna campo);
 
 // Every typed character upper-cased, Spanish letters included ("ñ" gives "Ñ").
 QString Mayusculas(const QString& texto);
@@ -19,7 +19,7 @@ QString Mayusculas(const QString& texto);
 // The text a field keeps when it loses the focus: trimmed, except ControlRec and NumeralEnviado;
 // NumeralRecibido also loses a leading "-" and shows four digits ("12" gives "0012"). A lone "-"
 // (nothing received) stays, so the checks accept it.
-QString TextoAlSalir(CampoQso campo, const QString& texto);
+QString TextoAlSalir(Columna campo, const QString& texto);
 
 // Shown with four digits ("0000"); an empty or non-numeric text is returned unchanged.
 QString FormatoCuatroCifras(const QString& texto);
@@ -36,7 +36,7 @@ struct ResultadoEnter {
         Queda, // the focus stays (after the beep or the box)
         Graba, // the QSO is stored as if Aceptar had been pressed
     } accion = Accion::Nada;
-    CampoQso foco = CampoQso::FechaQso;
+    Columna foco = Columna::FechaQso;
     bool pitido = false;
     std::optional<Aviso> aviso;             // shown before staying (a refused locator)
     std::optional<QString> texto;           // the field's new text
@@ -46,11 +46,10 @@ struct ResultadoEnter {
 };
 
 // Enter in `campo` holding `texto`, for the contest's rules and the editing mode.
-ResultadoEnter TeclaEnter(CampoQso campo, const QString& texto, const ReglasContacto& reglas,
-                          ModoCampos modo);
+ResultadoEnter TeclaEnter(Columna campo, const QString& texto, const ReglasContacto& reglas, ModoCampos modo);
 
 // The received chain searched from the given field; its end stores the QSO outside "MODIFICAR"
 // and goes on along the sent chain in "MODIFICAR".
-ResultadoEnter CadenaRecibida(CampoQso desde, const ReglasContacto& reglas, ModoCampos modo);
+ResultadoEnter CadenaRecibida(Columna desde, const ReglasContacto& reglas, ModoCampos modo);
 // The sent chain of a correction searched from the given field; its end is FechaQso.
-ResultadoEnter CadenaEnviada(CampoQso desde, const ReglasContacto& reglas);
+ResultadoEnter CadenaEnviada(Columna desde, const ReglasContacto& reglas);

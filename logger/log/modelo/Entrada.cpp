@@ -54,6 +54,10 @@ QString NombreAccesible(Columna c, int fila) {
     return n + QStringLiteral(" fila %1").arg(fila);
 }
 
+QString NombreColumna(Columna c) {
+    return QString::fromLatin1(Columnas()[static_cast<size_t>(Indice(c))].nombre);
+}
+
 QString Formato0000(const QString& texto) {
     bool ok = false;
     const int n = texto.toInt(&ok);
@@ -96,7 +100,7 @@ Qso QsoDeFila(const TextosFila& f, int numeroOrden) {
     q.modo = v(Columna::Modo);
     q.indicativo = v(Columna::Indicativo);
     q.rstRecibido = v(Columna::RsRecibido);
-    q.numeralRecibido = v(Columna::NumeralRecibido);
+    q.numeralRecibido = v(Columna::NumeralRecibido) == u"-" ? QString() : v(Columna::NumeralRecibido);
     q.literalRecibido = v(Columna::LiteralRecibido);
     q.puntosRecibidos = v(Columna::PuntosRecibidos);
     q.locatorRecibido = v(Columna::QraLocatorRecibido);
@@ -177,21 +181,4 @@ Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c) {
         texto(Columna::LiteralEnviado, QString());
     }
     return p;
-}
-
-std::optional<Columna> CadenaRecibida(const DatosConcurso& d, Columna desde) {
-    const std::array<std::pair<Columna, bool>, 6> cadena{{
-        {Columna::ControlRec, d.NumeraloSiglas},
-        {Columna::NumeralRecibido, d.RecibirNumeral && !d.NumeraloSiglas},
-        {Columna::LiteralRecibido, (d.RecibirSiglas || d.RecibirZonaCq) && !d.NumeraloSiglas},
-        {Columna::PuntosRecibidos, d.RecibirPuntos},
-        {Columna::QraLocatorRecibido, d.RecibirLocator},
-        {Columna::LiteralEnviado, d.LiteralVariable},
-    }};
-    bool buscando = false;
-    for (const auto& [columna, pide] : cadena) {
-        buscando = buscando || columna == desde;
-        if (buscando && pide) return columna;
-    }
-    return std::nullopt;
 }

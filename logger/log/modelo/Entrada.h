@@ -45,6 +45,23 @@ inline constexpr int NumeroColumnas = 17;
 inline int Indice(Columna c) {
     return static_cast<int>(c);
 }
+// The columns that take keys, left to right (all but the hidden NumeroQso).
+inline constexpr std::array<Columna, NumeroColumnas - 1> ColumnasTecleadas{Columna::FechaQso,
+                                                                           Columna::HoraQso,
+                                                                           Columna::Banda,
+                                                                           Columna::Modo,
+                                                                           Columna::Indicativo,
+                                                                           Columna::RsRecibido,
+                                                                           Columna::NumeralRecibido,
+                                                                           Columna::LiteralRecibido,
+                                                                           Columna::ControlRec,
+                                                                           Columna::PuntosRecibidos,
+                                                                           Columna::QraLocatorRecibido,
+                                                                           Columna::RsEnviado,
+                                                                           Columna::NumeralEnviado,
+                                                                           Columna::LiteralEnviado,
+                                                                           Columna::PuntosEnviados,
+                                                                           Columna::QraLocatorEnviado};
 
 struct InfoColumna {
     const char* nombre;   // objectName stem: "Indicativo" gives Indicativo_3
@@ -55,12 +72,21 @@ struct InfoColumna {
 const std::array<InfoColumna, NumeroColumnas>& Columnas();
 // "INDICATIVO fila 3", "RST recibido fila 3".
 QString NombreAccesible(Columna c, int fila);
+// The column's control name ("FechaQso"); the repeat panel adds "Rep".
+QString NombreColumna(Columna c);
 
-using TextosFila = std::array<QString, NumeroColumnas>;
+// The texts of one grid row, by column.
+struct TextosFila : std::array<QString, NumeroColumnas> {
+    using std::array<QString, NumeroColumnas>::operator[];
+    QString& operator[](Columna c) { return (*this)[static_cast<size_t>(Indice(c))]; }
+    const QString& operator[](Columna c) const { return (*this)[static_cast<size_t>(Indice(c))]; }
+};
 // MuestraContacto: what each column shows of a stored QSO; nullopt leaves the column as it was
 // (an empty date). With NumeraloSiglas, ControlRec shows the received literal.
 std::array<std::optional<QString>, NumeroColumnas> TextosDeQso(const Qso& q, bool numeraloSiglas);
-// The QSO a row holds, for storing (date "dd-mm-yyyy").
+// The QSO a row holds, for storing (date "dd-mm-yyyy"; the number from the NumeroQso column). A
+// received serial given as "-" (nothing received) is stored empty. With NumeraloSiglas the row is
+// the one the checks gave back, whose LiteralRecibido holds what ControlRec took.
 Qso QsoDeFila(const TextosFila& fila, int numeroOrden);
 // A serial "formatted 0000": 12 gives 0012; a text that is no whole number is left as it is.
 QString Formato0000(const QString& texto);
@@ -92,8 +118,3 @@ struct ContextoEnvio {
     QString horaQso;                           // the entry line's time
 };
 Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c);
-
-// The received chain of the Enter key: from `desde` (ControlRec, NumeralRecibido,
-// LiteralRecibido, PuntosRecibidos, QraLocatorRecibido or LiteralEnviado, in that order) the
-// first field the contest asks for; nullopt at its end, where the QSO is stored.
-std::optional<Columna> CadenaRecibida(const DatosConcurso& d, Columna desde);

@@ -34,3 +34,8 @@ ReglasContacto LeeReglasContacto(const ConjuntoRegistros& rs, const QString& ind
     r.horasRepeticion = rs.texto("HorasRepeticion");
     return r;
 }
+
+ReglasContacto LeeReglasContacto(const ConjuntoRegistros& concurso, const ConjuntoRegistros* estacion) {
+    const bool hay = estacion && !estacion->eof() && !estacion->bof();
+    return LeeReglasContacto(concurso, hay ? estacion->texto("Indicativo") : QString());
+}

@@ -26,3 +26,6 @@ struct ReglasContacto {
 
 // From the current row of a Concursos set, with the callsign of the station row selected.
 ReglasContacto LeeReglasContacto(const ConjuntoRegistros& concurso, const QString& indicativoEstacion);
+// The same, with the station's callsign from the current row of the Indicativos set (none when the
+// set is missing or past its rows).
+ReglasContacto LeeReglasContacto(const ConjuntoRegistros& concurso, const ConjuntoRegistros* estacion);

@@ -1,5 +1,7 @@
 #include "Repeticion.h"
 
+#include "AvisoRetenido.h"
+
 #include "BaseDatos.h"
 #include "Verificaciones.h"
 
@@ -8,7 +10,7 @@
 
 namespace {
 
-using C = CampoQso;
+using C = Columna;
 using R = Repeticion;
 constexpr R P = R::Permitida, X = R::Prohibida, H = R::SegunHoras;
 
@@ -36,23 +38,6 @@ int MinutosHora(const QString& hora) {
     const int m = hora.mid(dp + 1).toInt(&okM);
     return okH && okM ? h * 60 + m : 0;
 }
-
-class AvisoRetenido : public Avisos {
-public:
-    AvisoRetenido() : previo_(Avisos::instala(this)) {}
-    ~AvisoRetenido() override { Avisos::instala(previo_); }
-    AvisoRetenido(const AvisoRetenido&) = delete;
-    AvisoRetenido& operator=(const AvisoRetenido&) = delete;
-    Respuesta muestra(const Aviso& a) override {
-        if (!aviso) aviso = a;
-        return a.porDefecto;
-    }
-    void pita() override {}
-    std::optional<Aviso> aviso;
-
-private:
-    Avisos* previo_;
-};
 
 // The version of the collator every connection of the program compares texts with.
 QString VersionColacion() {
@@ -143,12 +128,12 @@ QString LineaRepeticion(const Qso& q) {
 }
 
 void MuestraRepeticion(ResultadoRepeticion& r, const Qso& q, const ReglasContacto& reglas,
-                       const FilaQso& fila) {
+                       const TextosFila& fila) {
     r.ultimo = q;
     r.numeroQso = q.numeroQso;
     auto& c = r.campos;
     c.fill({});
-    auto pon = [&](CampoQso campo, const QString& v) { c[static_cast<size_t>(campo)] = v; };
+    auto pon = [&](Columna campo, const QString& v) { c[static_cast<size_t>(campo)] = v; };
     pon(C::FechaQso, q.fecha.toString(QStringLiteral("dd-MM-yyyy")));
     pon(C::HoraQso, q.hora);
     pon(C::Banda, q.banda);
@@ -170,7 +155,7 @@ void MuestraRepeticion(ResultadoRepeticion& r, const Qso& q, const ReglasContact
 }
 
 ResultadoRepeticion BuscaRepeticion(BaseDatos& bd, const ReglasContacto& reglas, const QString& indicativo,
-                                    const FilaQso& fila, bool hayQsos) {
+                                    const TextosFila& fila, bool hayQsos) {
     ResultadoRepeticion r;
     r.horaQso = fila[C::HoraQso];
     if (reglas.repetirEstacion || !hayQsos) return r;

@@ -1,6 +1,6 @@
 #pragma once
 #include "Avisos.h"
-#include "CamposQso.h"
+#include "Entrada.h"
 #include "Qso.h"
 #include "ReglasContacto.h"
 
@@ -49,7 +49,7 @@ struct ResultadoRepeticion {
     QStringList lineas; // ListaRepeticion, in NumeroQso order
     Qso ultimo;
     // The panel's fields by column (FechaQsoRep...), from the last forbidden QSO.
-    std::array<QString, NumeroCamposQso> campos;
+    std::array<QString, NumeroColumnas> campos;
     bool bandaIgual = false; // BandaRep red, else cyan
     bool modoIgual = false;  // ModoRep red, else cyan
 };
@@ -58,7 +58,7 @@ struct ResultadoRepeticion {
 // judged by the rules against the row (its date, time, band and mode). `hayQsos` false: the log
 // is empty and nothing is looked at.
 ResultadoRepeticion BuscaRepeticion(BaseDatos& bd, const ReglasContacto& reglas, const QString& indicativo,
-                                    const FilaQso& fila, bool hayQsos);
+                                    const TextosFila& fila, bool hayQsos);
 
 // The look-up reads a contest's QSOs of one callsign through an index on (NumeroOrden, Indicativo);
 // a scan of a full contest costs more than the operator can wait. The index is ordered by the
@@ -68,4 +68,4 @@ void IndexaIndicativos(BaseDatos& bd);
 
 // The panel's data of a QSO judged against the row's band and mode.
 void MuestraRepeticion(ResultadoRepeticion& r, const Qso& q, const ReglasContacto& reglas,
-                       const FilaQso& fila);
+                       const TextosFila& fila);

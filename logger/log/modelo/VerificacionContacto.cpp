@@ -1,5 +1,7 @@
 #include "VerificacionContacto.h"
 
+#include "AvisoRetenido.h"
+
 #include "ConcursosNombrados.h"
 #include "Indicativos.h"
 #include "Locator.h"
@@ -15,40 +17,20 @@
 
 namespace {
 
-using C = CampoQso;
+using C = Columna;
 using Resultado = std::optional<RechazoContacto>;
 
 const QString TituloControl = QStringLiteral("VERIFICAR CONTROL RECIBIDO");
 const QString TituloReferencia = QStringLiteral("VERIFICAR REFERENCIA");
 const QString ZonaMayor = QStringLiteral("La ZONA no debe ser mayor de 40");
 
-RechazoContacto Rechazo(int paso, const QString& texto, const QString& titulo, CampoQso foco) {
+RechazoContacto Rechazo(int paso, const QString& texto, const QString& titulo, Columna foco) {
     Aviso a;
     a.texto = texto;
     a.titulo = titulo;
     a.icono = texto.isEmpty() ? Icono::Ninguno : Icono::Critico;
     return {paso, a, false, foco};
 }
-
-// The date and time checks show their own boxes; they are taken here so that the caller shows
-// every refusal alike.
-class AvisoRetenido : public Avisos {
-public:
-    AvisoRetenido() : previo_(Avisos::instala(this)) {}
-    ~AvisoRetenido() override { Avisos::instala(previo_); }
-    AvisoRetenido(const AvisoRetenido&) = delete;
-    AvisoRetenido& operator=(const AvisoRetenido&) = delete;
-    Respuesta muestra(const Aviso& a) override {
-        if (!aviso) aviso = a;
-        return a.porDefecto;
-    }
-    void pita() override { pitido = true; }
-    std::optional<Aviso> aviso;
-    bool pitido = false;
-
-private:
-    Avisos* previo_;
-};
 
 bool EsProvincia(const QString& texto) {
     return CodigosProvincia().contains(texto);
@@ -67,7 +49,7 @@ std::optional<double> Valor(const QString& texto) {
 }
 
 struct Revision {
-    FilaQso f;
+    TextosFila f;
     const DatosContacto& d;
     const ReglasContacto& r() const { return d.reglas; }
 };
@@ -106,7 +88,7 @@ Resultado BandaModo(Revision& v) {
 struct Obligatorio {
     int paso;
     bool ReglasContacto::*flag;
-    CampoQso campo;
+    Columna campo;
     const char* falta;
     const char* noNumerico; // nullptr: any text
     bool zona;
@@ -248,7 +230,7 @@ Resultado RecibidosCheck(Revision& v) {
 }
 
 // Size of the stored field of each column (the received literal also holds ControlRec).
-int TamanoGuardado(CampoQso c) {
+int TamanoGuardado(Columna c) {
     switch (c) {
     case C::FechaQso:
         return 10;
@@ -275,6 +257,8 @@ int TamanoGuardado(CampoQso c) {
     case C::QraLocatorRecibido:
     case C::QraLocatorEnviado:
         return 6;
+    case C::NumeroQso:
+        break;
     }
     return 0;
 }
@@ -282,7 +266,7 @@ int TamanoGuardado(CampoQso c) {
 // A value longer than its stored field would be refused by the engine after the checks passed;
 // a serial numbered past 9999 is one (the fields are typed within their sizes).
 Resultado Longitudes(Revision& v) {
-    for (CampoQso c : TodosCamposQso) {
+    for (Columna c : ColumnasTecleadas) {
         if (v.f[c].size() <= TamanoGuardado(c)) continue;
         return Rechazo(15,
                        QStringLiteral("El dato no cabe en el registro: como máximo %1 caracteres")
@@ -344,26 +328,4 @@ ResultadoContacto VerificaContacto(const DatosContacto& datos) {
 void MuestraRechazo(const RechazoContacto& rechazo) {
     if (rechazo.pitido) Beep();
     if (!rechazo.aviso.texto.isEmpty()) Avisos::actual().muestra(rechazo.aviso);
-}
-
-Qso QsoDeFila(const FilaQso& f, const ReglasContacto& reglas, int numeroQso) {
-    Qso q;
-    q.numeroOrden = reglas.numeroOrden;
-    q.numeroQso = numeroQso;
-    q.fecha = QDate::fromString(f[C::FechaQso], QStringLiteral("dd-MM-yyyy"));
-    q.hora = f[C::HoraQso];
-    q.banda = f[C::Banda];
-    q.modo = f[C::Modo];
-    q.indicativo = f[C::Indicativo];
-    q.rstRecibido = f[C::RsRecibido];
-    q.numeralRecibido = f[C::NumeralRecibido] == u"-" ? QString() : f[C::NumeralRecibido];
-    q.literalRecibido = reglas.numeraloSiglas ? f[C::ControlRec] : f[C::LiteralRecibido];
-    q.puntosRecibidos = f[C::PuntosRecibidos];
-    q.locatorRecibido = f[C::QraLocatorRecibido];
-    q.rstEnviado = f[C::RsEnviado];
-    q.numeralEnviado = f[C::NumeralEnviado];
-    q.literalEnviado = f[C::LiteralEnviado];
-    q.puntosEnviados = f[C::PuntosEnviados];
-    q.locatorEnviado = f[C::QraLocatorEnviado];
-    return q;
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include "Avisos.h"
-#include "CamposQso.h"
+#include "Entrada.h"
 #include "Qso.h"
 #include "ReglasContacto.h"
 
@@ -10,7 +10,7 @@
 
 // What the checks of a QSO row look at before it is stored or a correction is accepted.
 struct DatosContacto {
-    FilaQso fila;          // the row's texts as typed
+    TextosFila fila;       // the row's texts as typed
     ReglasContacto reglas; // the contest's flags
     QStringList bandas;    // captions of the enabled band options (Option3D1)
     QStringList modos;     // captions of the enabled mode options (Option3D2)
@@ -22,13 +22,13 @@ struct RechazoContacto {
     int paso = 0; // 1 to 15, the order of the checks
     Aviso aviso;
     bool pitido = false;
-    CampoQso foco = CampoQso::FechaQso;
+    Columna foco = Columna::FechaQso;
 };
 
 struct ResultadoContacto {
     // The row with its normalised texts (date "dd-mm-yyyy", time "hh:mm", a checked VGE reference
     // or province in ControlRec and LiteralRecibido). Write these back into the row, also on refusal.
-    FilaQso fila;
+    TextosFila fila;
     std::optional<RechazoContacto> rechazo; // none: store
 
     bool acepta() const { return !rechazo; }
@@ -48,7 +48,3 @@ Aviso AvisoLocator(); // the box of a refused locator
 
 // The beep, when the check asks for one, then the box when it has a text.
 void MuestraRechazo(const RechazoContacto& rechazo);
-
-// The stored QSO of an accepted row: ControlRec is the received literal with NumeraloSiglas,
-// and a received serial given as "-" (nothing received) is stored empty.
-Qso QsoDeFila(const FilaQso& fila, const ReglasContacto& reglas, int numeroQso);

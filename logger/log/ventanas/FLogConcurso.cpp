@@ -9,10 +9,12 @@
 #include "ListaProvincias.h"
 #include "Nombres.h"
 #include "PanelBandasModos.h"
+#include "PanelRepeticion.h"
 #include "PreviaTeclas.h"
 #include "PrimeraActivacion.h"
 #include "RejillaLog.h"
 #include "Reloj.h"
+#include "Repeticion.h"
 #include "Ventanas.h"
 
 #include <QApplication>
@@ -22,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -40,6 +43,8 @@ void FLogConcurso::Form_Load() {
     CursorEspera espera;
     datos_ = LeeDatosConcurso(*estado_.RegConcursos);
     nombres_ = LeeNombresUsuario(*estado_.RegControl);
+    reglas_ =
+        LeeReglasContacto(*estado_.RegConcursos, estado_.RegIndicativos ? &*estado_.RegIndicativos : nullptr);
     log_ = std::make_unique<LogContactos>(estado_.BaseConcursos, *estado_.RegConcursos);
     construyeVentana();
     QuitaTabStop(*this);
@@ -49,6 +54,12 @@ void FLogConcurso::Form_Load() {
     const auto [banda, modo] = BandasModos->CargaBandasModos(datos_, nombres_);
     IndiceBandaActual = banda >= 0 ? banda : datos_.IndiceBanda;
     if (modo < 0) IndiceModoActual = datos_.IndiceModo;
+    // The options' captions do not change while the log is open; the mode field holds capitals,
+    // so a user mode named in small letters is compared as the field shows it.
+    for (QRadioButton* b : BandasModos->Option3D1)
+        if (b->isEnabled()) bandas_ << b->text();
+    for (QRadioButton* b : BandasModos->Option3D2)
+        if (b->isEnabled()) modos_ << b->text().toUpper();
     ModoEdicion_ = ModoEdicion::Ninguno;
     flags_.VentanaIniciada = true;
     flags_.PuedeCerrar = false;
@@ -94,6 +105,9 @@ void FLogConcurso::construyeVentana() {
 
     Menu = new FrameMenu(this);
     principal->addWidget(Menu);
+    vigilaClic(BandasModos->FrameBanda);
+    vigilaClic(BandasModos->FrameModo);
+    vigilaClic(Menu);
     LabelEnter = Etiqueta(this, "LabelEnter", TextoCarga);
     principal->addWidget(LabelEnter);
 
@@ -122,16 +136,14 @@ void FLogConcurso::construyeVentana() {
     });
 }
 
-// The repeat panel's place above the grid: empty until the repeat look-up fills it.
 void FLogConcurso::construyePanelRepeticion() {
-    PanelRepeticion = new QGroupBox("Estación repetida", this);
-    PanelRepeticion->setObjectName("PanelRepeticion");
-    auto* capa = new QVBoxLayout(PanelRepeticion);
-    ListaRepeticion = new QListWidget(PanelRepeticion);
-    Nombra(ListaRepeticion, "ListaRepeticion", "Estación repetida");
-    ListaRepeticion->setMaximumHeight(60);
-    capa->addWidget(ListaRepeticion);
-    PanelRepeticion->hide();
+    PanelRepeticion = new ::PanelRepeticion(this);
+    PanelRepeticion->ponNumeraloSiglas(datos_.NumeraloSiglas);
+    ListaRepeticion = PanelRepeticion->lista();
+}
+
+void FLogConcurso::vigilaClic(QWidget* marco) {
+    marco->installEventFilter(this);
 }
 
 bool FLogConcurso::event(QEvent* evento) {
@@ -153,6 +165,12 @@ void FLogConcurso::Form_Activate() {
             // Shown in its old order rather than not at all; the next opening renumbers.
             muestraErrorBD(e.mensaje());
             log_->carga();
+        }
+        try {
+            IndexaIndicativos(*estado_.BaseConcursos);
+        } catch (const ErrorBD& e) {
+            // Without the index the look-up still finds the repeats, only slower.
+            muestraErrorBD(e.mensaje());
         }
         CargaContactos();
         NumeracionPorBanda_ = NumeracionPorBanda(datos_.NombreConcurso);

@@ -3,7 +3,9 @@
 #include "Entrada.h"
 #include "EstadoPrincipal.h"
 #include "Navegacion.h"
+#include "ReglasContacto.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -14,6 +16,7 @@ class CeldaLog;
 class FrameMenu;
 class LogContactos;
 class PanelBandasModos;
+class PanelRepeticion;
 class PreviaTeclas;
 class QGroupBox;
 class QKeyEvent;
@@ -22,6 +25,8 @@ class QListWidget;
 class QRadioButton;
 class QTimer;
 class RejillaLog;
+struct ResultadoEnter;
+enum class ModoCampos;
 
 // The log window: one contest's QSOs in the grid, the entry line and its keys. It gets the
 // program-wide objects of the main window; the contest is the current row of RegConcursos and
@@ -74,7 +79,7 @@ public:
     QRadioButton *TiempoReal, *OtraFecha;
     CampoTexto* FechaActual;
     QLabel* LabelEnter;
-    QGroupBox* PanelRepeticion;
+    ::PanelRepeticion* PanelRepeticion;
     QListWidget* ListaRepeticion;
     QListWidget* ListaProv;
     QTimer* Timer2;
@@ -93,7 +98,6 @@ private:
     void muestraPagina();
     void PreparaEnvio();
     void EnterEnCelda(CeldaLog& celda);
-    void sigueCadenaRecibida(Columna desde);
     void alEntrarEnCelda(CeldaLog& celda);
     void eligeBanda(int indice);
     void eligeModo(int indice);
@@ -117,4 +121,15 @@ private:
     // A store the engine refused keeps Aceptar on for another F12 wherever the focus goes.
     bool reintento_ = false;
     PreviaTeclas* teclas_ = nullptr;
+
+    // The exchange checks and the repeat look-up: the contest's rules, read once at the opening,
+    // and the captions of the enabled band and mode options.
+    ReglasContacto reglas_;
+    QStringList bandas_, modos_;
+    ModoCampos modoCampos() const;
+    void aplicaEnter(CeldaLog& celda, const ResultadoEnter& r);
+    // A key in the current row's date while a QSO is typed empties its time.
+    void teclaEnFecha(const QKeyEvent& e, const CeldaLog& celda);
+    // A click on the frame puts the focus back where the mode wants it (ColocaFoco).
+    void vigilaClic(QWidget* marco);
 };

@@ -1,15 +1,20 @@
 #include "FLogConcurso.h"
 
 #include "Avisos.h"
+#include "CamposEntrada.h"
 #include "CampoTexto.h"
 #include "Contactos.h"
 #include "FrameMenu.h"
 #include "PanelBandasModos.h"
+#include "PanelRepeticion.h"
 #include "RejillaLog.h"
 #include "Reloj.h"
+#include "Repeticion.h"
 #include "TextosLog.h"
+#include "VerificacionContacto.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -81,13 +86,39 @@ void FLogConcurso::PreparaEnvio() {
     }
 }
 
-// Until the exchange checks come, every QSO passes.
+// The row's checks: on refusal the message, the focus on the field at fault and the row kept as
+// typed (with the date and time normalised).
 bool FLogConcurso::VerificaContacto() {
-    return true;
+    const int f = nav_.FilaActual;
+    const ResultadoContacto r =
+        ::VerificaContacto(DatosContacto{Rejilla->textos(f), reglas_, bandas_, modos_});
+    for (Columna c : ColumnasTecleadas)
+        if (r.fila[c] != Rejilla->texto(c, f)) Rejilla->pon(c, f, r.fila[c]);
+    if (r.acepta()) return true;
+    MuestraRechazo(*r.rechazo);
+    celdaActual(r.rechazo->foco)->setFocus();
+    return false;
 }
 
-// Until the repeat rules come, the look-up finds nothing.
-void FLogConcurso::BuscaRepeticion() {}
+// The earlier QSOs with the callsign the rules do not allow again, in the panel; a warning only.
+void FLogConcurso::BuscaRepeticion() {
+    const int f = nav_.FilaActual;
+    ResultadoRepeticion rr;
+    try {
+        rr = ::BuscaRepeticion(*estado_.BaseConcursos, reglas_,
+                               Rejilla->texto(Columna::Indicativo, f).trimmed(), Rejilla->textos(f),
+                               nav_.TotalContactos > 0);
+    } catch (const ErrorBD& e) {
+        muestraErrorBD(e.mensaje());
+        return;
+    }
+    if (rr.horaQso != Rejilla->texto(Columna::HoraQso, f)) Rejilla->pon(Columna::HoraQso, f, rr.horaQso);
+    if (rr.avisoHora) {
+        if (!rr.avisoHora->texto.isEmpty()) Avisos::actual().muestra(*rr.avisoHora);
+        celdaActual(Columna::HoraQso)->setFocus();
+    }
+    PanelRepeticion->muestra(rr);
+}
 
 void FLogConcurso::GrabaContacto() {
     const int f = nav_.FilaActual;
@@ -104,8 +135,7 @@ void FLogConcurso::GrabaContacto() {
         return;
     }
     Timer2->stop();
-    PanelRepeticion->hide();
-    ListaRepeticion->hide();
+    PanelRepeticion->oculta();
     for (int i = 0; i < RejillaLog::NumeroFilas; ++i)
         Rejilla->MarcaLinea(false, i);
     nav_.cargaContactos(log_->total());
@@ -158,7 +188,15 @@ void FLogConcurso::eligeModo(int i) {
 }
 
 void FLogConcurso::alEntrarEnCelda(CeldaLog& c) {
-    if (c.columna != Columna::Indicativo || c.fila != nav_.FilaActual) return;
+    if (c.fila != nav_.FilaActual) return;
+    if (c.columna == Columna::HoraQso && ModoEdicion_ == ModoEdicion::Ninguno && !flags_.VentanaIniciada) {
+        ModoEdicion_ = ModoEdicion::Alta;
+        return;
+    }
+    // What ControlRec took is stored as the received literal, and shown again from there.
+    if (c.columna == Columna::ControlRec && reglas_.numeraloSiglas)
+        c.setText(Rejilla->texto(Columna::LiteralRecibido, c.fila));
+    if (c.columna != Columna::Indicativo) return;
     if (ModoEdicion_ != ModoEdicion::Alta && ModoEdicion_ != ModoEdicion::Modificar) return;
     if (!reintento_) Menu->Aceptar->setEnabled(false);
     BandasModos->FrameBanda->setEnabled(true);
@@ -167,63 +205,69 @@ void FLogConcurso::alEntrarEnCelda(CeldaLog& c) {
     c.setBloqueado(false);
 }
 
-void FLogConcurso::sigueCadenaRecibida(Columna desde) {
-    if (const auto siguiente = CadenaRecibida(datos_, desde)) {
-        celdaActual(*siguiente)->setFocus();
-    } else if (ModoEdicion_ != ModoEdicion::Modificar) {
-        Menu->Aceptar->setEnabled(true);
-        Aceptar_Click();
+ModoCampos FLogConcurso::modoCampos() const {
+    switch (ModoEdicion_) {
+    case ModoEdicion::Ninguno:
+        return ModoCampos::Navegacion;
+    case ModoEdicion::Alta:
+        return ModoCampos::Alta;
+    case ModoEdicion::Modificar:
+        return ModoCampos::Modificar;
+    default:
+        return ModoCampos::Otro;
     }
 }
 
-// The Enter chain along the row; the exchange fields' own rules come with the exchange checks.
+// Enter along the row: what the field's rules decide, applied.
 void FLogConcurso::EnterEnCelda(CeldaLog& c) {
-    const bool alta = ModoEdicion_ == ModoEdicion::Alta;
-    switch (c.columna) {
-    case Columna::FechaQso:
-        celdaActual(Columna::HoraQso)->setFocus();
-        break;
-    case Columna::HoraQso:
-        celdaActual(alta ? Columna::Indicativo : Columna::Banda)->setFocus();
-        break;
-    case Columna::Banda:
-        celdaActual(Columna::Modo)->setFocus();
-        break;
-    case Columna::Modo:
-        celdaActual(Columna::Indicativo)->setFocus();
-        break;
-    case Columna::Indicativo:
-        if (c.text().trimmed().isEmpty()) return;
+    aplicaEnter(c, TeclaEnter(c.columna, c.text(), reglas_, modoCampos()));
+}
+
+void FLogConcurso::aplicaEnter(CeldaLog& c, const ResultadoEnter& r) {
+    using A = ResultadoEnter::Accion;
+    if (r.texto) c.setText(*r.texto);
+    if (r.literalRecibido) Rejilla->pon(Columna::LiteralRecibido, c.fila, *r.literalRecibido);
+    if (c.columna == Columna::Indicativo && r.accion != A::Nada) {
         Menu->Aceptar->setEnabled(true);
-        PanelRepeticion->hide();
-        ListaRepeticion->hide();
-        if (ModoEdicion_ == ModoEdicion::Modificar) {
-            celdaActual(Columna::RsRecibido)->setFocus();
-            return;
-        }
-        BuscaRepeticion();
-        sigueCadenaRecibida(Columna::ControlRec);
+        PanelRepeticion->oculta();
+        if (r.buscaRepeticion) BuscaRepeticion();
+    }
+    if (r.pitido) Beep();
+    if (r.aviso) Avisos::actual().muestra(*r.aviso);
+    switch (r.accion) {
+    case A::Foco:
+        celdaActual(r.foco)->setFocus();
         break;
-    case Columna::RsRecibido:
-        sigueCadenaRecibida(Columna::ControlRec);
+    case A::Graba:
+        // Stored without leaving the field: it is tidied as leaving it would.
+        c.setText(TextoAlSalir(c.columna, c.text()));
+        Menu->Aceptar->setEnabled(true);
+        Aceptar_Click();
         break;
-    case Columna::ControlRec:
-        Rejilla->pon(Columna::LiteralRecibido, c.fila, c.text());
-        sigueCadenaRecibida(Columna::PuntosRecibidos);
-        break;
-    case Columna::NumeralRecibido:
-        sigueCadenaRecibida(Columna::LiteralRecibido);
-        break;
-    case Columna::LiteralRecibido:
-        sigueCadenaRecibida(Columna::PuntosRecibidos);
-        break;
-    case Columna::PuntosRecibidos:
-        sigueCadenaRecibida(Columna::QraLocatorRecibido);
-        break;
-    case Columna::QraLocatorRecibido:
-        sigueCadenaRecibida(Columna::LiteralEnviado);
-        break;
-    default:
+    case A::Nada:
+    case A::Queda:
         break;
     }
+}
+
+void FLogConcurso::teclaEnFecha(const QKeyEvent& e, const CeldaLog& c) {
+    if (c.columna != Columna::FechaQso || c.fila != nav_.FilaActual) return;
+    if (ModoEdicion_ == ModoEdicion::Ninguno) return;
+    switch (e.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return;
+    default:
+        // Keys of buttons that are off edit nothing.
+        if (e.key() >= Qt::Key_F1 && e.key() <= Qt::Key_F35) return;
+        break;
+    }
+    Rejilla->pon(Columna::HoraQso, c.fila, QString());
+    // A date being typed must not be overwritten by the entry line's clock.
+    Timer2->stop();
 }

@@ -3,6 +3,7 @@
 #include "Avisos.h"
 #include "CampoTexto.h"
 #include "FrameMenu.h"
+#include "PanelRepeticion.h"
 #include "PreviaTeclas.h"
 #include "RejillaLog.h"
 #include "TextosLog.h"
@@ -108,6 +109,11 @@ void FLogConcurso::construyeTeclas() {
 }
 
 bool FLogConcurso::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::MouseButtonPress && objeto != FechaActual) {
+        // After the click has done its own focus change.
+        QTimer::singleShot(0, this, &FLogConcurso::ColocaFoco);
+        return false;
+    }
     if (objeto == FechaActual && (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut))
         teclas_->setActiva(evento->type() == QEvent::FocusOut);
     return QWidget::eventFilter(objeto, evento);
@@ -124,5 +130,6 @@ bool FLogConcurso::TeclaSinBoton(QKeyEvent& e) {
         EnterEnCelda(*celda);
         return true;
     }
+    if (celda) teclaEnFecha(e, *celda);
     return false;
 }

@@ -13,40 +13,42 @@
 namespace {
 
 // The grid's header labels: the fields here sit under them.
-QString Etiqueta(CampoQso c) {
+QString Etiqueta(Columna c) {
     switch (c) {
-    case CampoQso::FechaQso:
+    case Columna::FechaQso:
         return QStringLiteral("FECHA");
-    case CampoQso::HoraQso:
+    case Columna::HoraQso:
         return QStringLiteral("QTR");
-    case CampoQso::Banda:
+    case Columna::Banda:
         return QStringLiteral("MHz.");
-    case CampoQso::Modo:
+    case Columna::Modo:
         return QStringLiteral("MODO");
-    case CampoQso::Indicativo:
+    case Columna::Indicativo:
         return QStringLiteral("INDICATIVO");
-    case CampoQso::RsRecibido:
+    case Columna::RsRecibido:
         return QStringLiteral("RST recibido");
-    case CampoQso::NumeralRecibido:
+    case Columna::NumeralRecibido:
         return QStringLiteral("N. Serie recibido");
-    case CampoQso::LiteralRecibido:
+    case Columna::LiteralRecibido:
         return QStringLiteral("Siglas, Ref. recibidas");
-    case CampoQso::ControlRec:
+    case Columna::ControlRec:
         return QStringLiteral("Control Recibido");
-    case CampoQso::PuntosRecibidos:
+    case Columna::PuntosRecibidos:
         return QStringLiteral("Puntos recibidos");
-    case CampoQso::QraLocatorRecibido:
+    case Columna::QraLocatorRecibido:
         return QStringLiteral("Locator recibido");
-    case CampoQso::RsEnviado:
+    case Columna::RsEnviado:
         return QStringLiteral("RST enviado");
-    case CampoQso::NumeralEnviado:
+    case Columna::NumeralEnviado:
         return QStringLiteral("N. Serie enviado");
-    case CampoQso::LiteralEnviado:
+    case Columna::LiteralEnviado:
         return QStringLiteral("Siglas, Ref. enviadas");
-    case CampoQso::PuntosEnviados:
+    case Columna::PuntosEnviados:
         return QStringLiteral("Puntos enviados");
-    case CampoQso::QraLocatorEnviado:
+    case Columna::QraLocatorEnviado:
         return QStringLiteral("Locator enviado");
+    case Columna::NumeroQso:
+        break;
     }
     return {};
 }
@@ -64,9 +66,9 @@ PanelRepeticion::PanelRepeticion(QWidget* parent) : QGroupBox(QStringLiteral("Es
     setAccessibleName(title());
     auto* columnas = new QHBoxLayout;
     columnas->setSpacing(1);
-    for (CampoQso c : TodosCamposQso) {
+    for (Columna c : ColumnasTecleadas) {
         auto* e = new QLineEdit(this);
-        e->setObjectName(NombreCampo(c) + QStringLiteral("Rep"));
+        e->setObjectName(NombreColumna(c) + QStringLiteral("Rep"));
         e->setAccessibleName(Etiqueta(c));
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);
@@ -87,9 +89,9 @@ PanelRepeticion::PanelRepeticion(QWidget* parent) : QGroupBox(QStringLiteral("Es
 }
 
 void PanelRepeticion::ponNumeraloSiglas(bool numeraloSiglas) {
-    campo(CampoQso::ControlRec)->setVisible(numeraloSiglas);
-    campo(CampoQso::NumeralRecibido)->setVisible(!numeraloSiglas);
-    campo(CampoQso::LiteralRecibido)->setVisible(!numeraloSiglas);
+    campo(Columna::ControlRec)->setVisible(numeraloSiglas);
+    campo(Columna::NumeralRecibido)->setVisible(!numeraloSiglas);
+    campo(Columna::LiteralRecibido)->setVisible(!numeraloSiglas);
 }
 
 void PanelRepeticion::muestra(const ResultadoRepeticion& r) {
@@ -97,11 +99,11 @@ void PanelRepeticion::muestra(const ResultadoRepeticion& r) {
         oculta();
         return;
     }
-    for (CampoQso c : TodosCamposQso)
+    for (Columna c : ColumnasTecleadas)
         campo(c)->setText(r.campos[static_cast<size_t>(c)]);
     const QColor rojo(255, 0, 0), cian(0, 255, 255);
-    Pinta(campo(CampoQso::Banda), r.bandaIgual ? rojo : cian);
-    Pinta(campo(CampoQso::Modo), r.modoIgual ? rojo : cian);
+    Pinta(campo(Columna::Banda), r.bandaIgual ? rojo : cian);
+    Pinta(campo(Columna::Modo), r.modoIgual ? rojo : cian);
     lista_->clear();
     lista_->addItems(r.lineas);
     lista_->setVisible(true);

@@ -1,5 +1,5 @@
 #pragma once
-#include "CamposQso.h"
+#include "Entrada.h"
 
 #include <QGroupBox>
 
@@ -21,10 +21,10 @@ public:
     void muestra(const ResultadoRepeticion& r);
     void oculta();
 
-    QLineEdit* campo(CampoQso c) const { return campos_[static_cast<size_t>(c)]; }
+    QLineEdit* campo(Columna c) const { return campos_[static_cast<size_t>(c)]; }
     QListWidget* lista() const { return lista_; }
 
 private:
-    std::array<QLineEdit*, NumeroCamposQso> campos_{};
+    std::array<QLineEdit*, NumeroColumnas> campos_{};
     QListWidget* lista_;
 };

@@ -1,5 +1,6 @@
 #include "RejillaLog.h"
 
+#include "CamposEntrada.h"
 #include "Nombres.h"
 
 #include <QGridLayout>
@@ -22,7 +23,7 @@ CeldaLog::CeldaLog(Columna c, int f, const std::function<void(CeldaLog&)>& alEnt
     : CampoTexto(Cian, padre), columna(c), fila(f), alEntrar_(alEntrar) {
     const InfoColumna& info = Columnas()[static_cast<size_t>(Indice(c))];
     Nombra(this, QStringLiteral("%1_%2").arg(QLatin1String(info.nombre)).arg(f), NombreAccesible(c, f));
-    setMaxLength(info.longitud);
+    setMaxLength(LongitudMaxima(c));
     ponMayusculas();
     setFocusPolicy(Qt::ClickFocus);
 }
@@ -46,6 +47,8 @@ void CeldaLog::focusInEvent(QFocusEvent* e) {
 
 void CeldaLog::focusOutEvent(QFocusEvent* e) {
     CampoTexto::focusOutEvent(e);
+    const QString limpio = TextoAlSalir(columna, text());
+    if (limpio != text()) setText(limpio);
     if (marca_.isValid()) pintaFondo(marca_);
 }
 
