@@ -20,13 +20,6 @@ ResultadoEnter Foco(Columna c) {
     return r;
 }
 
-std::optional<double> Numero(const QString& texto) {
-    bool ok = false;
-    const double v = QLocale().toDouble(texto, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 struct Eslabon {
     Columna campo;
     bool (*pide)(const ReglasContacto&);
@@ -88,18 +81,8 @@ QString Mayusculas(const QString& texto) {
     return texto.toUpper();
 }
 
-QString FormatoCuatroCifras(const QString& texto) {
-    const auto v = Numero(texto);
-    if (!v) return texto;
-    const double redondo = std::round(*v);
-    if (std::fabs(redondo) > 1e9) return texto;
-    const long long n = static_cast<long long>(redondo);
-    const QString cifras = QString::number(n < 0 ? -n : n).rightJustified(4, u'0');
-    return n < 0 ? u'-' + cifras : cifras;
-}
-
 QString NumeralSinCeros(const QString& texto) {
-    const auto v = Numero(texto);
+    const auto v = ValorNumerico(texto);
     if (!v) return texto;
     const double a = std::fabs(*v);
     if (a == std::floor(a) && a < 1e15) return QString::number(static_cast<long long>(a));
@@ -115,7 +98,7 @@ QString TextoAlSalir(Columna campo, const QString& texto) {
         QString t = texto.trimmed();
         if (t == u"-") return t;
         if (t.startsWith(u'-')) t.remove(0, 1);
-        return FormatoCuatroCifras(t);
+        return Formato0000(t);
     }
     default:
         return texto.trimmed();
@@ -173,7 +156,7 @@ ResultadoEnter TeclaEnter(Columna campo, const QString& texto, const ReglasConta
         if (nombrado && nombrado->literalRecibidoNumerico) {
             QString t = texto;
             if (!VerificaNumero(t)) return Queda(true);
-            nuevo = FormatoCuatroCifras(t);
+            nuevo = Formato0000(t);
         }
         ResultadoEnter r = CadenaRecibida(C::PuntosRecibidos, reglas, modo);
         if (nuevo && *nuevo != texto) r.texto = nuevo;

@@ -21,9 +21,6 @@ QString Mayusculas(const QString& texto);
 // (nothing received) stays, so the checks accept it.
 QString TextoAlSalir(Columna campo, const QString& texto);
 
-// Shown with four digits ("0000"); an empty or non-numeric text is returned unchanged.
-QString FormatoCuatroCifras(const QString& texto);
-
 // Enter on NumeralEnviado: the absolute value without leading zeros ("0012" gives "12"); an empty
 // or non-numeric text is left as typed, for the checks to refuse.
 QString NumeralSinCeros(const QString& texto);

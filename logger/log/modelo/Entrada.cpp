@@ -1,7 +1,18 @@
 #include "Entrada.h"
 
+#include <QLocale>
+
+#include <cmath>
+
 namespace {
 const QString FormatoFecha = QStringLiteral("dd-MM-yyyy");
+} // namespace
+
+std::optional<double> ValorNumerico(const QString& texto) {
+    bool ok = false;
+    const double v = QLocale().toDouble(texto, &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
 }
 
 QString Palabra(ModoEdicion modo) {
@@ -59,11 +70,13 @@ QString NombreColumna(Columna c) {
 }
 
 QString Formato0000(const QString& texto) {
-    bool ok = false;
-    const int n = texto.toInt(&ok);
-    if (!ok) return texto;
-    return n < 0 ? QStringLiteral("-%1").arg(-n, 4, 10, QLatin1Char('0'))
-                 : QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+    const auto v = ValorNumerico(texto);
+    if (!v) return texto;
+    const double redondo = std::round(*v);
+    if (std::fabs(redondo) > 1e9) return texto;
+    const long long n = static_cast<long long>(redondo);
+    const QString cifras = QString::number(n < 0 ? -n : n).rightJustified(4, u'0');
+    return n < 0 ? u'-' + cifras : cifras;
 }
 
 std::array<std::optional<QString>, NumeroColumnas> TextosDeQso(const Qso& q, bool numeraloSiglas) {

@@ -88,7 +88,11 @@ std::array<std::optional<QString>, NumeroColumnas> TextosDeQso(const Qso& q, boo
 // received serial given as "-" (nothing received) is stored empty. With NumeraloSiglas the row is
 // the one the checks gave back, whose LiteralRecibido holds what ControlRec took.
 Qso QsoDeFila(const TextosFila& fila, int numeroOrden);
-// A serial "formatted 0000": 12 gives 0012; a text that is no whole number is left as it is.
+// The value of a number as the operator types it (the locale's decimal comma); none for "-" or
+// anything else that names no finite number.
+std::optional<double> ValorNumerico(const QString& texto);
+// A serial "formatted 0000": 12 gives 0012 (a fraction is rounded); an empty or non-numeric text
+// is left as it is.
 QString Formato0000(const QString& texto);
 
 // The report proposed for a mode; `previo` when the mode has no form of its own (AM, user

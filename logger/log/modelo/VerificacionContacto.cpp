@@ -40,14 +40,6 @@ bool EsNumero(QString texto) {
     return VerificaNumero(texto);
 }
 
-// The value of a text that passed the number test; none for "-", which names no number.
-std::optional<double> Valor(const QString& texto) {
-    bool ok = false;
-    const double v = QLocale().toDouble(texto, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 struct Revision {
     TextosFila f;
     const DatosContacto& d;
@@ -105,7 +97,7 @@ Resultado CompruebaObligatorio(const Obligatorio& o, Revision& v) {
     if (!EsNumero(t)) return Rechazo(o.paso, noNumerico, titulo, o.campo);
     if (!o.zona) return std::nullopt;
     // A zone of "-" names no zone to hold against the limit: refused as not numeric.
-    const auto zona = Valor(t);
+    const auto zona = ValorNumerico(t);
     if (!zona) return Rechazo(o.paso, noNumerico, titulo, o.campo);
     if (*zona > 40) return Rechazo(o.paso, ZonaMayor, titulo, o.campo);
     return std::nullopt;
