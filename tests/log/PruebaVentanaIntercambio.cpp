@@ -1,0 +1,217 @@
+// The log window's exchange: the Enter chain with the contest's rules, the checks before storing,
+// the repeat panel and the keys of the date and time fields.
+#include "AyudasVentanaLog.h"
+#include "FrameMenu.h"
+#include "PanelBandasModos.h"
+#include "PanelRepeticion.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+class PruebaIntercambio : public PruebaLog {
+protected:
+    // Clears the field with the focus, types the text and presses Enter.
+    void Teclea(const QString& texto) {
+        if (auto* e = qobject_cast<QLineEdit*>(Foco())) e->clear();
+        if (!texto.isEmpty()) Escribe(texto);
+        Pulsa(Qt::Key_Return);
+    }
+    void Reabre(const QString& concurso, const Campos& campos, int qsos) {
+        ventana.reset();
+        bd.reset();
+        for (const char* s : {"", "-wal", "-shm"})
+            QFile::remove(QStringLiteral("XkLumoConcursos.Mdb") + s);
+        bd = CreaBaseConConcurso(concurso, campos);
+        AnadeQsos(*bd, qsos);
+        Abre();
+        avisos.limpia();
+    }
+    QLineEdit* Rep(const char* nombre) const {
+        return ventana->PanelRepeticion->findChild<QLineEdit*>(nombre);
+    }
+};
+
+TEST_F(PruebaIntercambio, LaCadenaDeEnterSigueLasReglasDeCadaConcurso) {
+    struct Paso {
+        const char* texto; // typed in the field with the focus, then Enter
+        const char* foco;  // where the focus is afterwards
+    };
+    struct Caso {
+        const char* que;
+        QString concurso;
+        Campos campos;
+        std::vector<Paso> pasos;
+        const char* caja; // the last box shown ("" none)
+        bool pita;
+        QString Qso::*campo; // of the stored QSO
+        const char* guardado;
+    };
+    const std::vector<Caso> casos{
+        {"province list: a wrong province is refused on storing",
+         "CNCW",
+         {{"RecibirSiglas", true}},
+         {{"EA4ABC", "NumeralRecibido_0"},
+          {"12", "LiteralRecibido_0"},
+          {"XX", "LiteralRecibido_0"},
+          {"M", "Indicativo_1"}},
+         "Las SIGLAS de la provincia no son correctas",
+         false,
+         &Qso::literalRecibido,
+         "M"},
+        {"combined control: province or number",
+         "EA RTTY",
+         {{"RecibirSiglas", true}, {"NumeraloSiglas", true}},
+         {{"EA4ABC", "ControlRec_0"}, {"ZZ", "ControlRec_0"}, {"123", "Indicativo_1"}},
+         "Las SIGLAS o el número serie no son correctos",
+         false,
+         &Qso::literalRecibido,
+         "123"},
+        {"RSGB-IOTA: an empty control stores six hyphens",
+         "RSGB-IOTA",
+         {{"NumeraloSiglas", true}},
+         {{"G4ABC", "ControlRec_0"}, {"", "Indicativo_1"}},
+         "",
+         false,
+         &Qso::literalRecibido,
+         "------"},
+        {"received locator tested on Enter",
+         "CNCW",
+         {{"RecibirLocator", true}, {"RecibirNumeral", false}},
+         {{"EA4ABC", "QraLocatorRecibido_0"}, {"IN8", "QraLocatorRecibido_0"}, {"IN80", "Indicativo_1"}},
+         "ERROR en QRA LOCATOR ",
+         false,
+         &Qso::locatorRecibido,
+         "IN80"},
+        {"LZ-OPEN-CW: a non-numeric literal beeps and stays",
+         "LZ-OPEN-CW",
+         {{"RecibirSiglas", true}, {"RecibirNumeral", false}},
+         {{"LZ1ABC", "LiteralRecibido_0"}, {"AB", "LiteralRecibido_0"}, {"7", "Indicativo_1"}},
+         "",
+         true,
+         &Qso::literalRecibido,
+         "0007"},
+        {"zone 41 refused, 40 stored",
+         "CNCW",
+         {{"RecibirZonaCq", true}, {"RecibirNumeral", false}},
+         {{"EA4ABC", "LiteralRecibido_0"}, {"41", "LiteralRecibido_0"}, {"40", "Indicativo_1"}},
+         "La ZONA no debe ser mayor de 40",
+         false,
+         &Qso::literalRecibido,
+         "40"},
+    };
+    for (const Caso& c : casos) {
+        Reabre(c.concurso, c.campos, 0);
+        for (const Paso& p : c.pasos) {
+            Teclea(QString::fromUtf8(p.texto));
+            EXPECT_EQ(NombreFoco(), p.foco) << c.que << " after " << p.texto;
+        }
+        if (*c.caja) {
+            ASSERT_FALSE(avisos.cajas.empty()) << c.que;
+            EXPECT_EQ(avisos.cajas.back().texto, QString::fromUtf8(c.caja)) << c.que;
+        } else {
+            EXPECT_TRUE(avisos.cajas.empty()) << c.que << ": " << avisos.textos().join("|").toStdString();
+        }
+        EXPECT_EQ(avisos.pitidos > 0, c.pita) << c.que;
+        const auto qsos = QsosGuardados(*bd);
+        ASSERT_EQ(qsos.size(), 1u) << c.que;
+        EXPECT_EQ(qsos[0].*c.campo, c.guardado) << c.que;
+    }
+}
+
+TEST_F(PruebaIntercambio, UnIntercambioRechazadoConservaLaFilaYEnfocaElCampo) {
+    Reabre("CNCW", {{"RecibirSiglas", true}}, 0);
+    Teclea("EA4ABC");
+    Teclea("-");
+    Teclea("XX");
+    EXPECT_EQ(NombreFoco(), "LiteralRecibido_0");
+    ASSERT_EQ(avisos.cajas.size(), 1u);
+    EXPECT_EQ(avisos.cajas[0].titulo, "VERIFICAR SIGLAS");
+    EXPECT_EQ(avisos.cajas[0].icono, Icono::Critico);
+    EXPECT_TRUE(QsosGuardados(*bd).empty());
+    EXPECT_EQ(Texto(Columna::Indicativo, 0), "EA4ABC");
+    EXPECT_EQ(Texto(Columna::NumeralRecibido, 0), "-");
+    EXPECT_EQ(Texto(Columna::LiteralRecibido, 0), "XX");
+    EXPECT_EQ(Texto(Columna::HoraQso, 0), "10:30");
+    EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
+
+    // A band typed that no enabled option has: refused with the focus on the band.
+    ventana->Rejilla->pon(Columna::LiteralRecibido, 0, "M");
+    ventana->Rejilla->pon(Columna::Banda, 0, "7");
+    Pulsa(Qt::Key_F12);
+    EXPECT_EQ(avisos.cajas.back().texto, "Banda no permitida o no existente");
+    EXPECT_EQ(NombreFoco(), "Banda_0");
+    EXPECT_TRUE(QsosGuardados(*bd).empty());
+
+    ventana->Rejilla->pon(Columna::Banda, 0, "14");
+    Pulsa(Qt::Key_F12);
+    const auto qsos = QsosGuardados(*bd);
+    ASSERT_EQ(qsos.size(), 1u);
+    EXPECT_EQ(qsos[0].numeralRecibido, ""); // "-": nothing received
+    EXPECT_EQ(qsos[0].literalRecibido, "M");
+}
+
+TEST_F(PruebaIntercambio, UnaEstacionRepetidaMuestraElPanelHastaGrabarOSubir) {
+    Reabre("CNCW", {{"RepetirEstacion", false}, {"NoRepetir", true}}, 3);
+    bd->ejecuta(
+        "UPDATE Contactos SET Indicativo = 'EA2XX', Modo = 'SSB' WHERE NumeroOrden = 5 AND NumeroQso = 3");
+    EXPECT_FALSE(ventana->PanelRepeticion->isVisible());
+    Teclea("EA2XX");
+    EXPECT_EQ(NombreFoco(), "NumeralRecibido_3");
+    ASSERT_TRUE(ventana->PanelRepeticion->isVisible());
+    auto* lista = ventana->ListaRepeticion;
+    EXPECT_TRUE(lista->isVisible());
+    ASSERT_EQ(lista->count(), 2);
+    EXPECT_EQ(lista->item(0)->text(), "01-03-2026 10:02 14 CW");
+    EXPECT_EQ(lista->item(1)->text(), "01-03-2026 10:03 14 SSB");
+    EXPECT_EQ(Rep("HoraQsoRep")->text(), "10:03");
+    EXPECT_EQ(Rep("NumeralRecibidoRep")->text(), "103");
+    EXPECT_EQ(Rep("BandaRep")->palette().color(QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(Rep("ModoRep")->palette().color(QPalette::Base), QColor(0, 255, 255));
+    EXPECT_TRUE(avisos.cajas.empty()); // a warning only
+
+    Teclea("5");
+    EXPECT_EQ(QsosGuardados(*bd).size(), 4u); // storing is never refused for a repeat
+    EXPECT_FALSE(ventana->PanelRepeticion->isVisible());
+
+    Teclea("EA1XX");
+    EXPECT_TRUE(ventana->PanelRepeticion->isVisible());
+    EXPECT_EQ(lista->count(), 1);
+    Pulsa(Qt::Key_Up);
+    EXPECT_FALSE(ventana->PanelRepeticion->isVisible());
+    EXPECT_FALSE(lista->isVisible());
+}
+
+TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
+    Reabre("CNCW", {}, 2);
+    const int f = ventana->navegacion().FilaActual;
+    // A key in the entry line's date empties its time and stops the clock.
+    ventana->Rejilla->celda(Columna::FechaQso, f)->setFocus();
+    Pulsa(Qt::Key_Backspace);
+    EXPECT_EQ(Texto(Columna::HoraQso, f), "");
+    EXPECT_FALSE(ventana->Timer2->isActive());
+    Pulsa(Qt::Key_Return);
+    EXPECT_EQ(NombreFoco(), QStringLiteral("HoraQso_%1").arg(f));
+
+    // A click on a frame puts the focus back on the entry line's callsign.
+    QTest::mouseClick(ventana->BandasModos->FrameBanda, Qt::LeftButton, {}, QPoint(2, 2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return NombreFoco() == QStringLiteral("Indicativo_%1").arg(f); }));
+
+    // Browsing, the date discards keys; the focus reaching the time starts an entry.
+    Pulsa(Qt::Key_Up);
+    ASSERT_EQ(ventana->modo(), ModoEdicion::Ninguno);
+    const int g = ventana->navegacion().FilaActual;
+    const QString fecha = Texto(Columna::FechaQso, g);
+    Escribe("9");
+    EXPECT_EQ(Texto(Columna::FechaQso, g), fecha);
+    EXPECT_EQ(Texto(Columna::HoraQso, g), "10:02");
+    ventana->Rejilla->celda(Columna::HoraQso, g)->setFocus();
+    EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
+}
+
+} // namespace
