@@ -1,5 +1,6 @@
 // The log window on contests of 1,000, 8,000 and 32,000 QSOs: opening (renumbering included),
-// F12 until the next entry line is ready, the browsing keys and FIN, through the real window
+// F12 until the next entry line is ready, Enter on a callsign (the repeat look-up: a new one, one
+// worked once and one worked 50 times), the browsing keys and FIN, through the real window
 // under the offscreen platform, beside the bare SQLite floor of the same reads and writes.
 //
 //   QT_QPA_PLATFORM=offscreen xk_bench_log [repeticiones]
@@ -9,6 +10,7 @@
 #include "FLogConcurso.h"
 #include "FrameMenu.h"
 #include "Medidas.h"
+#include "PanelRepeticion.h"
 #include "RejillaLog.h"
 
 #include <QApplication>
@@ -52,9 +54,9 @@ void LlenaBase(int n) {
     bd->ejecuta("INSERT INTO Indicativos (NumeroOrden, Indicativo) VALUES (1, 'EA1AAA')");
     bd->ejecuta(
         "INSERT INTO Concursos (NumeroOrden, NombreConcurso, Edicion, UltimoNumEnviado, Banda4, Modo1, "
-        "Indicebanda, IndiceModo, EnviarRst, RecibirRst, EnviarNumeral, RecibirNumeral, HoraLocal) VALUES "
-        "(5, 'CNCW', '2026', " +
-        QString::number(n) + ", 1, 1, 4, 1, 1, 1, 1, 1, 1)");
+        "Indicebanda, IndiceModo, EnviarRst, RecibirRst, EnviarNumeral, RecibirNumeral, HoraLocal, "
+        "NoRepetir) VALUES (5, 'CNCW', '2026', " +
+        QString::number(n) + ", 1, 1, 4, 1, 1, 1, 1, 1, 1, 1)");
     bd->ejecuta("UPDATE Control SET ConcursoActivo = 5, IndicativoActivo = 1");
     sqlite3* db = bd->conexion();
     Sql(db, "BEGIN");
@@ -69,7 +71,9 @@ void LlenaBase(int n) {
         const QDateTime m = inicio.addSecs(5LL * i);
         const QByteArray fecha = m.date().startOfDay().toString("yyyy-MM-ddTHH:mm:ss").toUtf8();
         const QByteArray hora = m.toString("HH:mm").toUtf8();
-        const QByteArray ind = QStringLiteral("EA%1X").arg(i).toUtf8();
+        // One station worked 50 times, spread over the log.
+        const QByteArray ind =
+            (i % (n / 50) == 0 ? QStringLiteral("EA7REP") : QStringLiteral("EA%1X").arg(i)).toUtf8();
         const QByteArray num = QStringLiteral("%1").arg(i % 10000, 4, 10, QLatin1Char('0')).toUtf8();
         sqlite3_bind_int(s, 1, i);
         sqlite3_bind_text(s, 2, fecha.constData(), -1, SQLITE_TRANSIENT);
@@ -134,6 +138,17 @@ struct Suelo {
         Sql(db, "COMMIT");
         paginaPorNumero(numero - 10);
     }
+    void repeticion(const char* indicativo) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(
+            db, "SELECT * FROM Contactos WHERE NumeroOrden = 5 AND Indicativo = ?1 ORDER BY +NumeroQso", -1,
+            &s, nullptr);
+        sqlite3_bind_text(s, 1, indicativo, -1, SQLITE_TRANSIENT);
+        while (sqlite3_step(s) == SQLITE_ROW)
+            for (int c = 0; c < 17; ++c)
+                sqlite3_column_text(s, c);
+        sqlite3_finalize(s);
+    }
     void fin() {
         Sql(db, "BEGIN IMMEDIATE");
         Sql(db, "UPDATE Contactos SET NumeralEnviado = '' WHERE NumeroOrden = 5 AND NumeralEnviado = '0000'");
@@ -165,6 +180,13 @@ struct Log {
     }
 };
 
+// Enter on the callsign of the entry line, by how often the station was worked before.
+const std::pair<const char*, const char*> Repetidos[] = {
+    {"Enter en indicativo nuevo", "EA4NUEVO"},
+    {"Enter en indicativo trabajado 1 vez", "EA3X"},
+    {"Enter en indicativo trabajado 50 veces", "EA7REP"},
+};
+
 void Tecla(QWidget* w, Qt::Key k) {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, k);
 }
@@ -185,20 +207,35 @@ int main(int argc, char** argv) {
         std::vector<double> abrir, abrirSuelo, f12, f12Suelo, fin, finSuelo;
         std::map<const char*, std::vector<double>> teclas;
         std::vector<double> teclaSuelo;
+        std::map<const char*, std::vector<double>> enter, enterSuelo;
         for (int r = 0; r < repeticiones; ++r) {
             {
                 Log log;
                 abrir.push_back(log.abre());
                 FLogConcurso& v = *log.ventana;
                 v.show();
+                // Keys reach the focused field only in the active window, as at the operator's desk.
+                v.activateWindow();
+                QTest::qWaitForWindowActive(&v);
                 for (int i = 0; i < 5; ++i) {
                     QApplication::focusWidget();
-                    v.Rejilla->pon(Columna::Indicativo, v.navegacion().FilaActual, "EA4BENCH");
-                    v.Rejilla->celda(Columna::Indicativo, v.navegacion().FilaActual)->setFocus();
-                    v.Rejilla->celda(Columna::NumeralRecibido, v.navegacion().FilaActual)->setFocus();
+                    // The callsign's Enter turns Aceptar on and moves to the received serial.
+                    const int f = v.navegacion().FilaActual;
+                    v.Rejilla->celda(Columna::Indicativo, f)->setFocus();
+                    v.Rejilla->pon(Columna::Indicativo, f, QStringLiteral("EA4B%1").arg(r * 5 + i));
+                    Tecla(&v, Qt::Key_Return);
+                    v.Rejilla->pon(Columna::NumeralRecibido, f, "12");
                     const long long t = AhoraNs();
                     Tecla(&v, Qt::Key_F12);
                     f12.push_back(Ms(t));
+                }
+                for (const auto& [nombre, indicativo] : Repetidos) {
+                    const int f = v.navegacion().FilaActual;
+                    v.Rejilla->celda(Columna::Indicativo, f)->setFocus();
+                    v.Rejilla->pon(Columna::Indicativo, f, QString::fromLatin1(indicativo));
+                    const long long t = AhoraNs();
+                    Tecla(&v, Qt::Key_Return);
+                    enter[nombre].push_back(Ms(t));
                 }
                 Tecla(&v, Qt::Key_Up);
                 for (auto [nombre, k] :
@@ -230,6 +267,11 @@ int main(int argc, char** argv) {
             t = AhoraNs();
             s.paginaPorNumero(n / 2);
             teclaSuelo.push_back(Ms(t));
+            for (const auto& [nombre, indicativo] : Repetidos) {
+                t = AhoraNs();
+                s.repeticion(indicativo);
+                enterSuelo[nombre].push_back(Ms(t));
+            }
             t = AhoraNs();
             s.fin();
             finSuelo.push_back(Ms(t));
@@ -240,6 +282,10 @@ int main(int argc, char** argv) {
         ImprimeFila(ancho, 2, "  suelo SQLite", abrirSuelo);
         ImprimeFila(ancho, 2, "F12 hasta la línea siguiente", f12);
         ImprimeFila(ancho, 2, "  suelo SQLite", f12Suelo);
+        for (const auto& [nombre, indicativo] : Repetidos) {
+            ImprimeFila(ancho, 2, nombre, enter[nombre]);
+            ImprimeFila(ancho, 2, "  suelo SQLite (la consulta)", enterSuelo[nombre]);
+        }
         for (const auto& [nombre, v] : teclas)
             ImprimeFila(ancho, 2, nombre, v);
         ImprimeFila(ancho, 2, "  suelo SQLite (una página)", teclaSuelo);

@@ -182,9 +182,11 @@ ResultadoRepeticion BuscaRepeticion(BaseDatos& bd, const ReglasContacto& reglas,
     const QDateTime actual(QDate::fromString(fecha, QStringLiteral("dd-MM-yyyy")),
                            QTime::fromString(r.horaQso, QStringLiteral("hh:mm")));
 
+    // "+NumeroQso": ordered by number without the number index, so that the engine reads the few
+    // rows of the callsign index instead of walking the whole contest in number order.
     auto rs = bd.abreConjunto(QStringLiteral("Select * From Contactos Where NumeroOrden = ") +
                               QString::number(reglas.numeroOrden) + QStringLiteral(" and Indicativo = ") +
-                              Comillas(indicativo) + QStringLiteral(" Order by NumeroQso"));
+                              Comillas(indicativo) + QStringLiteral(" Order by +NumeroQso"));
     if (rs.eof()) return r;
     std::optional<Qso> ultimo;
     for (rs.primero(); !rs.eof(); rs.siguiente()) {
