@@ -212,6 +212,12 @@ TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
     EXPECT_EQ(Texto(Columna::HoraQso, g), "10:02");
     ventana->Rejilla->celda(Columna::HoraQso, g)->setFocus();
     EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
+
+    // Enter in the date of the contacts only beeps.
+    avisos.limpia();
+    ventana->FechaActual->setFocus();
+    Pulsa(Qt::Key_Return);
+    EXPECT_EQ(avisos.pitidos, 1);
 }
 
 } // namespace

@@ -109,6 +109,13 @@ void FLogConcurso::construyeTeclas() {
 }
 
 bool FLogConcurso::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == FechaActual && evento->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent*>(evento)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            Beep();
+            return true;
+        }
+    }
     if (evento->type() == QEvent::MouseButtonPress && objeto != FechaActual) {
         // After the click has done its own focus change.
         QTimer::singleShot(0, this, &FLogConcurso::ColocaFoco);
