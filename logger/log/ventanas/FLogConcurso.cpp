@@ -140,6 +140,14 @@ void FLogConcurso::construyePanelRepeticion() {
     PanelRepeticion = new ::PanelRepeticion(this);
     PanelRepeticion->ponNumeraloSiglas(datos_.NumeraloSiglas);
     ListaRepeticion = PanelRepeticion->lista();
+    // The panel keeps its place while hidden: showing it must neither move the grid under the
+    // operator's eyes nor grow the window past the screen.
+    ListaRepeticion->setMaximumHeight(ListaRepeticion->fontMetrics().lineSpacing() * 4 + 6);
+    for (QWidget* w : {static_cast<QWidget*>(PanelRepeticion), static_cast<QWidget*>(ListaRepeticion)}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
 }
 
 void FLogConcurso::vigilaClic(QWidget* marco) {
@@ -147,9 +155,14 @@ void FLogConcurso::vigilaClic(QWidget* marco) {
 }
 
 bool FLogConcurso::event(QEvent* evento) {
-    // The first activation is PrimeraActivacion's; every later one puts the focus in its place.
-    if (evento->type() == QEvent::WindowActivate && !flags_.VentanaIniciada)
-        QTimer::singleShot(0, this, &FLogConcurso::ColocaFoco);
+    // The first activation is PrimeraActivacion's; every later one puts the focus in its place,
+    // except the return from a box of this window, which leaves the focus where the box put it
+    // (the field a refused check names).
+    if (evento->type() == QEvent::WindowDeactivate) trasCaja_ = QApplication::activeModalWidget() != nullptr;
+    if (evento->type() == QEvent::WindowActivate && !flags_.VentanaIniciada) {
+        if (!trasCaja_) QTimer::singleShot(0, this, &FLogConcurso::ColocaFoco);
+        trasCaja_ = false;
+    }
     return QWidget::event(evento);
 }
 

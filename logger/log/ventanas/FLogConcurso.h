@@ -132,4 +132,6 @@ private:
     void teclaEnFecha(const QKeyEvent& e, const CeldaLog& celda);
     // A click on the frame puts the focus back where the mode wants it (ColocaFoco).
     void vigilaClic(QWidget* marco);
+    // The window lost the activation to a box: its return is no new activation.
+    bool trasCaja_ = false;
 };
