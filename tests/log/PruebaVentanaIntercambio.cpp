@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -154,6 +155,41 @@ TEST_F(PruebaIntercambio, UnIntercambioRechazadoConservaLaFilaYEnfocaElCampo) {
     ASSERT_EQ(qsos.size(), 1u);
     EXPECT_EQ(qsos[0].numeralRecibido, ""); // "-": nothing received
     EXPECT_EQ(qsos[0].literalRecibido, "M");
+}
+
+// A real box, closed as soon as it is up: the window loses the activation and gets it back.
+class CajasReales : public Avisos {
+public:
+    CajasReales() : previo_(Avisos::instala(this)) {}
+    ~CajasReales() override { Avisos::instala(previo_); }
+    Respuesta muestra(const Aviso& a) override {
+        QMessageBox caja(QMessageBox::Critical, a.titulo, a.texto, QMessageBox::Ok);
+        QTimer::singleShot(0, &caja, [&caja] {
+            QTest::qWaitForWindowActive(&caja);
+            caja.accept();
+        });
+        caja.exec();
+        ++cajas;
+        return a.porDefecto;
+    }
+    void pita() override {}
+    int cajas = 0;
+
+private:
+    Avisos* previo_;
+};
+
+TEST_F(PruebaIntercambio, TrasLaCajaDeUnRechazoElFocoSigueEnElCampo) {
+    Reabre("CNCW", {{"RecibirSiglas", true}}, 0);
+    CajasReales reales;
+    Teclea("EA4ABC");
+    Teclea("12");
+    Teclea("XX");
+    EXPECT_EQ(reales.cajas, 1);
+    ventana->activateWindow(); // what a window manager does when the box goes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(NombreFoco(), "LiteralRecibido_0");
 }
 
 TEST_F(PruebaIntercambio, UnaEstacionRepetidaMuestraElPanelHastaGrabarOSubir) {
