@@ -58,11 +58,15 @@ const std::array<InfoColumna, NumeroColumnas>& Columnas() {
     return t;
 }
 
-QString NombreAccesible(Columna c, int fila) {
+QString Cabecera(Columna c) {
     const InfoColumna& i = Columnas()[static_cast<size_t>(Indice(c))];
     QString n = QString::fromUtf8(i.cabecera);
     if (*i.lado) n += QLatin1Char(' ') + QLatin1String(i.lado);
-    return n + QStringLiteral(" fila %1").arg(fila);
+    return n;
+}
+
+QString NombreAccesible(Columna c, int fila) {
+    return Cabecera(c) + QStringLiteral(" fila %1").arg(fila);
 }
 
 QString NombreColumna(Columna c) {

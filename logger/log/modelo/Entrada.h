@@ -70,6 +70,8 @@ struct InfoColumna {
     const char* lado;     // "recibido"/"enviado" where two columns share a header, else empty
 };
 const std::array<InfoColumna, NumeroColumnas>& Columnas();
+// The column's header and, where two columns share it, its side: "INDICATIVO", "RST recibido".
+QString Cabecera(Columna c);
 // "INDICATIVO fila 3", "RST recibido fila 3".
 QString NombreAccesible(Columna c, int fila);
 // The column's control name ("FechaQso"); the repeat panel adds "Rep".

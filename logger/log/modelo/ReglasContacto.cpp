@@ -7,32 +7,36 @@ const ConcursoNombrado* ReglasContacto::nombrado() const {
     return BuscaConcursoNombrado(nombreConcurso);
 }
 
-ReglasContacto LeeReglasContacto(const ConjuntoRegistros& rs, const QString& indicativoEstacion) {
+ReglasContacto ReglasDe(const DatosConcurso& d, const QString& indicativoEstacion) {
     ReglasContacto r;
-    r.numeroOrden = rs.entero("NumeroOrden");
-    r.nombreConcurso = rs.texto("NombreConcurso");
+    r.numeroOrden = d.NumeroOrden;
+    r.nombreConcurso = d.NombreConcurso;
     r.indicativoEstacion = indicativoEstacion;
-    r.enviarRst = rs.siNo("EnviarRst");
-    r.enviarNumeral = rs.siNo("EnviarNumeral");
-    r.enviarSiglas = rs.siNo("EnviarSiglas");
-    r.enviarZonaCq = rs.siNo("EnviarZonaCq");
-    r.enviarPuntos = rs.siNo("EnviarPuntos");
-    r.enviarLocator = rs.siNo("EnviarLocator");
-    r.recibirRst = rs.siNo("RecibirRst");
-    r.recibirNumeral = rs.siNo("RecibirNumeral");
-    r.recibirSiglas = rs.siNo("RecibirSiglas");
-    r.recibirZonaCq = rs.siNo("RecibirZonaCq");
-    r.recibirPuntos = rs.siNo("RecibirPuntos");
-    r.recibirLocator = rs.siNo("RecibirLocator");
-    r.numeraloSiglas = rs.siNo("NumeraloSiglas");
-    r.literalVariable = rs.siNo("LiteralVariable");
-    r.repetirEstacion = rs.siNo("RepetirEstacion");
-    r.noRepetir = rs.siNo("NoRepetir");
-    r.repetirEnCadaBanda = rs.siNo("RepetirEnCadaBanda");
-    r.repetirEnCadaModo = rs.siNo("RepetirEnCadaModo");
-    r.repetirEnCadaHoras = rs.siNo("RepetirEnCadaHoras");
-    r.horasRepeticion = rs.texto("HorasRepeticion");
+    r.enviarRst = d.EnviarRst;
+    r.enviarNumeral = d.EnviarNumeral;
+    r.enviarSiglas = d.EnviarSiglas;
+    r.enviarZonaCq = d.EnviarZonaCq;
+    r.enviarPuntos = d.EnviarPuntos;
+    r.enviarLocator = d.EnviarLocator;
+    r.recibirRst = d.RecibirRst;
+    r.recibirNumeral = d.RecibirNumeral;
+    r.recibirSiglas = d.RecibirSiglas;
+    r.recibirZonaCq = d.RecibirZonaCq;
+    r.recibirPuntos = d.RecibirPuntos;
+    r.recibirLocator = d.RecibirLocator;
+    r.numeraloSiglas = d.NumeraloSiglas;
+    r.literalVariable = d.LiteralVariable;
+    r.repetirEstacion = d.RepetirEstacion;
+    r.noRepetir = d.NoRepetir;
+    r.repetirEnCadaBanda = d.RepetirEnCadaBanda;
+    r.repetirEnCadaModo = d.RepetirEnCadaModo;
+    r.repetirEnCadaHoras = d.RepetirEnCadaHoras;
+    r.horasRepeticion = d.HorasRepeticion;
     return r;
+}
+
+ReglasContacto LeeReglasContacto(const ConjuntoRegistros& rs, const QString& indicativoEstacion) {
+    return ReglasDe(LeeDatosConcurso(rs), indicativoEstacion);
 }
 
 ReglasContacto LeeReglasContacto(const ConjuntoRegistros& concurso, const ConjuntoRegistros* estacion) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "DatosConcurso.h"
+
 #include <QString>
 
 class ConjuntoRegistros;
@@ -24,6 +26,8 @@ struct ReglasContacto {
     const ConcursoNombrado* nombrado() const;
 };
 
+// The rules of a contest already read, with the callsign of the station row selected.
+ReglasContacto ReglasDe(const DatosConcurso& concurso, const QString& indicativoEstacion);
 // From the current row of a Concursos set, with the callsign of the station row selected.
 ReglasContacto LeeReglasContacto(const ConjuntoRegistros& concurso, const QString& indicativoEstacion);
 // The same, with the station's callsign from the current row of the Indicativos set (none when the

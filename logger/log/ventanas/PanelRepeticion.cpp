@@ -12,47 +12,6 @@
 
 namespace {
 
-// The grid's header labels: the fields here sit under them.
-QString Etiqueta(Columna c) {
-    switch (c) {
-    case Columna::FechaQso:
-        return QStringLiteral("FECHA");
-    case Columna::HoraQso:
-        return QStringLiteral("QTR");
-    case Columna::Banda:
-        return QStringLiteral("MHz.");
-    case Columna::Modo:
-        return QStringLiteral("MODO");
-    case Columna::Indicativo:
-        return QStringLiteral("INDICATIVO");
-    case Columna::RsRecibido:
-        return QStringLiteral("RST recibido");
-    case Columna::NumeralRecibido:
-        return QStringLiteral("N. Serie recibido");
-    case Columna::LiteralRecibido:
-        return QStringLiteral("Siglas, Ref. recibidas");
-    case Columna::ControlRec:
-        return QStringLiteral("Control Recibido");
-    case Columna::PuntosRecibidos:
-        return QStringLiteral("Puntos recibidos");
-    case Columna::QraLocatorRecibido:
-        return QStringLiteral("Locator recibido");
-    case Columna::RsEnviado:
-        return QStringLiteral("RST enviado");
-    case Columna::NumeralEnviado:
-        return QStringLiteral("N. Serie enviado");
-    case Columna::LiteralEnviado:
-        return QStringLiteral("Siglas, Ref. enviadas");
-    case Columna::PuntosEnviados:
-        return QStringLiteral("Puntos enviados");
-    case Columna::QraLocatorEnviado:
-        return QStringLiteral("Locator enviado");
-    case Columna::NumeroQso:
-        break;
-    }
-    return {};
-}
-
 void Pinta(QLineEdit* e, QColor fondo) {
     QPalette p = e->palette();
     p.setColor(QPalette::Base, fondo);
@@ -69,7 +28,7 @@ PanelRepeticion::PanelRepeticion(QWidget* parent) : QGroupBox(QStringLiteral("Es
     for (Columna c : ColumnasTecleadas) {
         auto* e = new QLineEdit(this);
         e->setObjectName(NombreColumna(c) + QStringLiteral("Rep"));
-        e->setAccessibleName(Etiqueta(c));
+        e->setAccessibleName(Cabecera(c)); // the fields sit under the grid's headers
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);
         columnas->addWidget(e);
