@@ -83,26 +83,37 @@ QString Formato0000(const QString& texto) {
     return n < 0 ? u'-' + cifras : cifras;
 }
 
+TextosFila FilaDeQso(const Qso& q, bool numeraloSiglas) {
+    TextosFila t;
+    t[Columna::NumeroQso] = QString::number(q.numeroQso);
+    t[Columna::FechaQso] = q.fecha.isValid() ? q.fecha.toString(FormatoFecha) : QString();
+    t[Columna::HoraQso] = q.hora;
+    t[Columna::Banda] = q.banda;
+    t[Columna::Modo] = q.modo;
+    t[Columna::Indicativo] = q.indicativo;
+    t[Columna::RsEnviado] = q.rstEnviado;
+    t[Columna::RsRecibido] = q.rstRecibido;
+    t[Columna::NumeralRecibido] = q.numeralRecibido;
+    t[Columna::QraLocatorRecibido] = q.locatorRecibido;
+    t[Columna::LiteralRecibido] = q.literalRecibido;
+    t[Columna::PuntosRecibidos] = q.puntosRecibidos;
+    t[Columna::NumeralEnviado] = q.numeralEnviado;
+    t[Columna::QraLocatorEnviado] = q.locatorEnviado;
+    t[Columna::LiteralEnviado] = q.literalEnviado;
+    t[Columna::PuntosEnviados] = q.puntosEnviados;
+    if (numeraloSiglas) t[Columna::ControlRec] = q.literalRecibido;
+    return t;
+}
+
 std::array<std::optional<QString>, NumeroColumnas> TextosDeQso(const Qso& q, bool numeraloSiglas) {
+    const TextosFila f = FilaDeQso(q, numeraloSiglas);
     std::array<std::optional<QString>, NumeroColumnas> t;
-    auto pon = [&t](Columna c, const QString& v) { t[static_cast<size_t>(Indice(c))] = v; };
-    pon(Columna::NumeroQso, QString::number(q.numeroQso));
-    if (q.fecha.isValid()) pon(Columna::FechaQso, q.fecha.toString(FormatoFecha));
-    pon(Columna::HoraQso, q.hora);
-    pon(Columna::Banda, q.banda);
-    pon(Columna::Modo, q.modo);
-    pon(Columna::Indicativo, q.indicativo);
-    pon(Columna::RsEnviado, q.rstEnviado);
-    pon(Columna::RsRecibido, q.rstRecibido);
-    pon(Columna::NumeralRecibido, Formato0000(q.numeralRecibido));
-    pon(Columna::QraLocatorRecibido, q.locatorRecibido);
-    pon(Columna::LiteralRecibido, q.literalRecibido);
-    pon(Columna::PuntosRecibidos, q.puntosRecibidos);
-    pon(Columna::NumeralEnviado, Formato0000(q.numeralEnviado));
-    pon(Columna::QraLocatorEnviado, q.locatorEnviado);
-    pon(Columna::LiteralEnviado, q.literalEnviado);
-    pon(Columna::PuntosEnviados, q.puntosEnviados);
-    if (numeraloSiglas) pon(Columna::ControlRec, q.literalRecibido);
+    for (size_t i = 0; i < t.size(); ++i)
+        t[i] = f[i];
+    if (!q.fecha.isValid()) t[Indice(Columna::FechaQso)].reset();
+    if (!numeraloSiglas) t[Indice(Columna::ControlRec)].reset();
+    t[Indice(Columna::NumeralRecibido)] = Formato0000(q.numeralRecibido);
+    t[Indice(Columna::NumeralEnviado)] = Formato0000(q.numeralEnviado);
     return t;
 }
 

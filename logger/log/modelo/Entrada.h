@@ -83,6 +83,9 @@ struct TextosFila : std::array<QString, NumeroColumnas> {
     QString& operator[](Columna c) { return (*this)[static_cast<size_t>(Indice(c))]; }
     const QString& operator[](Columna c) const { return (*this)[static_cast<size_t>(Indice(c))]; }
 };
+// A stored QSO's fields in the columns they come from, as stored (date "dd-mm-yyyy", empty when
+// there is none); with NumeraloSiglas ControlRec holds the received literal.
+TextosFila FilaDeQso(const Qso& q, bool numeraloSiglas);
 // MuestraContacto: what each column shows of a stored QSO; nullopt leaves the column as it was
 // (an empty date). With NumeraloSiglas, ControlRec shows the received literal.
 std::array<std::optional<QString>, NumeroColumnas> TextosDeQso(const Qso& q, bool numeraloSiglas);

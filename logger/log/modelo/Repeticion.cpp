@@ -131,25 +131,8 @@ void MuestraRepeticion(ResultadoRepeticion& r, const Qso& q, const ReglasContact
                        const TextosFila& fila) {
     r.ultimo = q;
     r.numeroQso = q.numeroQso;
-    auto& c = r.campos;
-    c.fill({});
-    auto pon = [&](Columna campo, const QString& v) { c[static_cast<size_t>(campo)] = v; };
-    pon(C::FechaQso, q.fecha.toString(QStringLiteral("dd-MM-yyyy")));
-    pon(C::HoraQso, q.hora);
-    pon(C::Banda, q.banda);
-    pon(C::Modo, q.modo);
-    pon(C::Indicativo, q.indicativo);
-    pon(C::RsRecibido, q.rstRecibido);
-    pon(C::NumeralRecibido, q.numeralRecibido);
-    pon(C::LiteralRecibido, q.literalRecibido);
-    if (reglas.numeraloSiglas) pon(C::ControlRec, q.literalRecibido);
-    pon(C::PuntosRecibidos, q.puntosRecibidos);
-    pon(C::QraLocatorRecibido, q.locatorRecibido);
-    pon(C::RsEnviado, q.rstEnviado);
-    pon(C::NumeralEnviado, q.numeralEnviado);
-    pon(C::LiteralEnviado, q.literalEnviado);
-    pon(C::PuntosEnviados, q.puntosEnviados);
-    pon(C::QraLocatorEnviado, q.locatorEnviado);
+    r.campos = FilaDeQso(q, reglas.numeraloSiglas);
+    r.campos[Indice(C::NumeroQso)].clear(); // the panel shows no number
     r.bandaIgual = q.banda == fila[C::Banda];
     r.modoIgual = q.modo == fila[C::Modo];
 }
