@@ -147,3 +147,17 @@ void LogContactos::quitaMarcadores() {
                          .arg(QLatin1String(campo), n));
     t.confirma();
 }
+
+std::optional<Qso> LogContactos::leeGuardado(int numeroQso) const {
+    return LeeContactoGuardado(*bd_, numeroOrden_, numeroQso);
+}
+
+ResultadoEscritura LogContactos::reescribe(const Qso& qso) {
+    return ReescribeContacto(*bd_, qso);
+}
+
+ResultadoEscritura LogContactos::eliminaYRenumera(int numeroQso) {
+    const ResultadoEscritura r = EliminaYRenumera(*bd_, concurso_, numeroQso);
+    if (r) carga();
+    return r;
+}

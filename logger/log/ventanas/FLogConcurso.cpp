@@ -120,6 +120,7 @@ void FLogConcurso::construyeVentana() {
     connect(TiempoReal, &QRadioButton::toggled, this, [this](bool si) {
         if (si) TiempoReal_Click();
     });
+    conectaCorrecciones();
 }
 
 // The repeat panel's place above the grid: empty until the repeat look-up fills it.
