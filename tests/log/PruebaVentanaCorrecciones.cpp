@@ -209,6 +209,8 @@ TEST_F(PruebaCorrecciones, LaFechaDeLosContactosSeCompruebaYLaTomanLasLineasNuev
         ventana->OtraFecha->click();
         EXPECT_EQ(ventana->modo(), ModoEdicion::CambioFecha);
         EXPECT_EQ(NombreFoco(), "FechaActual");
+        ventana->ColocaFoco(); // as a window activation does
+        EXPECT_EQ(NombreFoco(), "FechaActual");
         EXPECT_FALSE(ventana->FechaActual->bloqueado());
         for (QWidget* w :
              {static_cast<QWidget*>(Menu().ModificarReg), static_cast<QWidget*>(Menu().Volver),

@@ -182,6 +182,10 @@ void FLogConcurso::ColocaFoco() {
         break;
     case ModoEdicion::ListarCabrillo:
         break;
+    case ModoEdicion::CambioFecha:
+        // An activation while the date is typed must not send the typing into the grid.
+        FechaActual->setFocus();
+        break;
     default:
         if (flags_.LineaEntrada)
             celdaActual(Columna::Indicativo)->setFocus();
