@@ -50,22 +50,23 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
     struct Caso {
         const char* que;
         QString fecha, indicativo, rst; // typed (empty: left as it was)
+        bool ssb;                       // the SSB option chosen before the last key
         Qt::Key fin;
         bool ordena; // F9 afterwards
-        QString fechaGuardada, indicativoGuardado, rstGuardado;
+        QString fechaGuardada, indicativoGuardado, modoGuardado, rstGuardado;
         QStringList filas;
         QString foco;
     };
     const std::vector<Caso> casos{
-        {"F12 stores the corrected callsign, the number kept", "", "EA9ZZ", "", Qt::Key_F12, false,
-         "01-03-2026", "EA9ZZ", "599",
+        {"F12 stores the corrected callsign, the number kept", "", "EA9ZZ", "", true, Qt::Key_F12, false,
+         "01-03-2026", "EA9ZZ", "SSB", "59",
          Ea({1, 2, 3, 4, 5, 6, 7, 8}) << "EA9ZZ"
                                       << "EA10XX",
          "FechaQso_8"},
-        {"Esc after several edits shows the stored QSO", "02-03-2026", "EA9ZZ", "579", Qt::Key_Escape, false,
-         "01-03-2026", "EA9XX", "599", Ea({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), "FechaQso_8"},
-        {"a corrected date keeps its number until F9", "02-03-2026", "", "", Qt::Key_F12, true, "02-03-2026",
-         "EA9XX", "599", Ea({1, 2, 3, 4, 5, 6, 7, 8, 10, 9}), "FechaQso_9"},
+        {"Esc after several edits shows the stored QSO", "02-03-2026", "EA9ZZ", "579", true, Qt::Key_Escape,
+         false, "01-03-2026", "EA9XX", "CW", "599", Ea({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), "FechaQso_8"},
+        {"a corrected date keeps its number until F9", "02-03-2026", "", "", false, Qt::Key_F12, true,
+         "02-03-2026", "EA9XX", "CW", "599", Ea({1, 2, 3, 4, 5, 6, 7, 8, 10, 9}), "FechaQso_9"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
@@ -89,6 +90,12 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
         Pulsa(Qt::Key_Return);
         EXPECT_EQ(NombreFoco(), "RsRecibido_8");
         if (!c.rst.isEmpty()) Reemplaza(c.rst);
+        if (c.ssb) {
+            ventana->BandasModos->Option3D2[4]->click();
+            EXPECT_EQ(NombreFoco(), "Modo_8");
+            EXPECT_EQ(Texto(Columna::Modo, 8), "SSB");
+            EXPECT_EQ(Texto(Columna::RsEnviado, 8), "59");
+        }
         Pulsa(c.fin);
         if (c.ordena) {
             EXPECT_EQ(QsosGuardados(*bd)[8].fecha, QDate(2026, 3, 2)); // still number 9
@@ -101,11 +108,14 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
         EXPECT_EQ(q.numeroQso, c.ordena ? 10 : 9);
         EXPECT_EQ(q.fecha.toString("dd-MM-yyyy"), c.fechaGuardada);
         EXPECT_EQ(q.indicativo, c.indicativoGuardado);
+        EXPECT_EQ(q.modo, c.modoGuardado);
         EXPECT_EQ(q.rstRecibido, c.rstGuardado);
+        EXPECT_EQ(q.rstEnviado, c.rstGuardado);
         EXPECT_EQ(UltimoNumEnviado(*bd), 10);
         EXPECT_EQ(Indicativos(), c.filas);
         EXPECT_EQ(Texto(Columna::FechaQso, 8), c.ordena ? "01-03-2026" : c.fechaGuardada);
-        EXPECT_EQ(Texto(Columna::RsRecibido, 8), "599");
+        EXPECT_EQ(Texto(Columna::RsRecibido, 8), c.ordena ? "599" : c.rstGuardado);
+        EXPECT_EQ(Texto(Columna::Modo, 8), c.ordena ? "CW" : c.modoGuardado);
         EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
         EXPECT_EQ(NombreFoco(), c.foco);
         EXPECT_TRUE(ventana->Rejilla->celda(Columna::Indicativo, 8)->bloqueado());
