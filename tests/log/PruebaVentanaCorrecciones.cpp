@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -19,6 +18,10 @@ QStringList Ea(std::initializer_list<int> numeros) {
         l << QStringLiteral("EA%1XX").arg(i);
     return l;
 }
+
+const QString kEditando = "ModificarReg BorrarReg Listar ExportarXk ExportarADIF Ordenar Volver TiempoReal "
+                          "OtraFecha";
+const QString kConsulta = "Aceptar Cancelar";
 
 class PruebaCorrecciones : public PruebaLog {
 protected:
@@ -40,8 +43,23 @@ protected:
         Pulsa(Qt::Key_Delete);
         Escribe(texto);
     }
-    bool Habilitado(QWidget* w) const { return w->isEnabled(); }
-    FrameMenu& Menu() const { return *ventana->Menu; }
+    // The disabled ones among the buttons, frames and date options the modes change.
+    QString Apagados() const {
+        const FrameMenu& m = *ventana->Menu;
+        QStringList l;
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 m.ModificarReg, m.BorrarReg, m.Listar, m.ExportarXk, m.ExportarADIF, m.Ordenar, m.Volver,
+                 m.Aceptar, m.Cancelar, ventana->BandasModos->FrameBanda, ventana->BandasModos->FrameModo,
+                 ventana->TiempoReal, ventana->OtraFecha})
+            if (!w->isEnabled()) l << w->objectName();
+        return l.join(' ');
+    }
+    QStringList Guardados() const {
+        QStringList l;
+        for (const Qso& q : QsosGuardados(*bd))
+            l << q.indicativo;
+        return l;
+    }
 };
 
 } // namespace
@@ -53,20 +71,20 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
         bool ssb;                       // the SSB option chosen before the last key
         Qt::Key fin;
         bool ordena; // F9 afterwards
-        QString fechaGuardada, indicativoGuardado, modoGuardado, rstGuardado;
+        QString guardado;
         QStringList filas;
         QString foco;
     };
     const std::vector<Caso> casos{
-        {"F12 stores the corrected callsign, the number kept", "", "EA9ZZ", "", true, Qt::Key_F12, false,
-         "01-03-2026", "EA9ZZ", "SSB", "59",
+        {"F12 stores the row, the number kept", "", "EA9ZZ", "", true, Qt::Key_F12, false,
+         "9 01-03-2026 SSB EA9ZZ 59 59",
          Ea({1, 2, 3, 4, 5, 6, 7, 8}) << "EA9ZZ"
                                       << "EA10XX",
          "FechaQso_8"},
         {"Esc after several edits shows the stored QSO", "02-03-2026", "EA9ZZ", "579", true, Qt::Key_Escape,
-         false, "01-03-2026", "EA9XX", "CW", "599", Ea({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), "FechaQso_8"},
+         false, "9 01-03-2026 CW EA9XX 599 599", Ea({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), "FechaQso_8"},
         {"a corrected date keeps its number until F9", "02-03-2026", "", "", false, Qt::Key_F12, true,
-         "02-03-2026", "EA9XX", "CW", "599", Ea({1, 2, 3, 4, 5, 6, 7, 8, 10, 9}), "FechaQso_9"},
+         "10 02-03-2026 CW EA9XX 599 599", Ea({1, 2, 3, 4, 5, 6, 7, 8, 10, 9}), "FechaQso_9"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
@@ -75,10 +93,8 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
         Pulsa(Qt::Key_F4);
         EXPECT_EQ(ventana->modo(), ModoEdicion::Modificar);
         EXPECT_EQ(NombreFoco(), "FechaQso_8");
+        EXPECT_EQ(Apagados(), kEditando);
         EXPECT_FALSE(ventana->Rejilla->celda(Columna::Indicativo, 8)->bloqueado());
-        EXPECT_FALSE(Habilitado(Menu().ModificarReg));
-        EXPECT_FALSE(Habilitado(ventana->OtraFecha));
-        EXPECT_TRUE(Habilitado(Menu().Aceptar));
         if (!c.fecha.isEmpty()) Reemplaza(c.fecha);
         Pulsa(Qt::Key_Return);
         if (!c.fecha.isEmpty()) Reemplaza("10:09"); // the time a changed date asks for again
@@ -93,8 +109,8 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
         if (c.ssb) {
             ventana->BandasModos->Option3D2[4]->click();
             EXPECT_EQ(NombreFoco(), "Modo_8");
-            EXPECT_EQ(Texto(Columna::Modo, 8), "SSB");
-            EXPECT_EQ(Texto(Columna::RsEnviado, 8), "59");
+            EXPECT_EQ(Texto(Columna::Modo, 8) + Texto(Columna::RsRecibido, 8) + Texto(Columna::RsEnviado, 8),
+                      "SSB5959");
         }
         Pulsa(c.fin);
         if (c.ordena) {
@@ -104,28 +120,22 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
 
         const auto qsos = QsosGuardados(*bd);
         ASSERT_EQ(qsos.size(), 10u);
-        const Qso& q = c.ordena ? qsos[9] : qsos[8];
-        EXPECT_EQ(q.numeroQso, c.ordena ? 10 : 9);
-        EXPECT_EQ(q.fecha.toString("dd-MM-yyyy"), c.fechaGuardada);
-        EXPECT_EQ(q.indicativo, c.indicativoGuardado);
-        EXPECT_EQ(q.modo, c.modoGuardado);
-        EXPECT_EQ(q.rstRecibido, c.rstGuardado);
-        EXPECT_EQ(q.rstEnviado, c.rstGuardado);
+        const Qso& q = qsos[c.ordena ? 9 : 8];
+        EXPECT_EQ(QStringList({QString::number(q.numeroQso), q.fecha.toString("dd-MM-yyyy"), q.modo,
+                               q.indicativo, q.rstRecibido, q.rstEnviado})
+                      .join(' '),
+                  c.guardado);
         EXPECT_EQ(UltimoNumEnviado(*bd), 10);
         EXPECT_EQ(Indicativos(), c.filas);
-        EXPECT_EQ(Texto(Columna::FechaQso, 8), c.ordena ? "01-03-2026" : c.fechaGuardada);
-        EXPECT_EQ(Texto(Columna::RsRecibido, 8), c.ordena ? "599" : c.rstGuardado);
-        EXPECT_EQ(Texto(Columna::Modo, 8), c.ordena ? "CW" : c.modoGuardado);
+        const int fila = c.ordena ? 9 : 8;
+        EXPECT_EQ(QStringList({Texto(Columna::FechaQso, fila), Texto(Columna::Modo, fila),
+                               Texto(Columna::RsRecibido, fila), Texto(Columna::RsEnviado, fila)}),
+                  QStringList({q.fecha.toString("dd-MM-yyyy"), q.modo, q.rstRecibido, q.rstEnviado}));
         EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
         EXPECT_EQ(NombreFoco(), c.foco);
+        EXPECT_EQ(Apagados(), kConsulta);
         EXPECT_TRUE(ventana->Rejilla->celda(Columna::Indicativo, 8)->bloqueado());
         EXPECT_TRUE(ventana->estadoLog().TeclasNavegacion);
-        for (QWidget* w : {static_cast<QWidget*>(Menu().ModificarReg), static_cast<QWidget*>(Menu().Volver),
-                           static_cast<QWidget*>(ventana->OtraFecha),
-                           static_cast<QWidget*>(ventana->BandasModos->FrameBanda)})
-            EXPECT_TRUE(Habilitado(w)) << w->objectName().toStdString();
-        EXPECT_FALSE(Habilitado(Menu().Aceptar));
-        EXPECT_FALSE(Habilitado(Menu().Cancelar));
         EXPECT_TRUE(avisos.cajas.empty());
     }
 }
@@ -140,10 +150,9 @@ TEST_F(PruebaCorrecciones, F5PreguntaBorraSiSeLeDiceYRenumeraSiempre) {
         int ultimo;
         QString serieSiguiente; // sent on the next entry line; empty: not opened
     };
-    const QStringList ordenadas = Ea({10, 1, 2, 3, 4, 6, 7, 8, 9});
     const std::vector<Caso> casos{
-        {"Yes deletes QSO 5 of 10 and renumbers", Qt::Key_F12, Respuesta::Si, ordenadas, "FechaQso_8", 9,
-         "0010"},
+        {"Yes deletes QSO 5 of 10 and renumbers", Qt::Key_F12, Respuesta::Si,
+         Ea({10, 1, 2, 3, 4, 6, 7, 8, 9}), "FechaQso_8", 9, "0010"},
         {"No deletes nothing and still renumbers", Qt::Key_F12, Respuesta::No,
          Ea({10, 1, 2, 3, 4, 5, 6, 7, 8, 9}), "FechaQso_9", 10, "0011"},
         {"Esc abandons: neither deleted nor renumbered", Qt::Key_Escape, Respuesta::Si,
@@ -161,8 +170,7 @@ TEST_F(PruebaCorrecciones, F5PreguntaBorraSiSeLeDiceYRenumeraSiempre) {
         EXPECT_EQ(ventana->modo(), ModoEdicion::Borrar);
         EXPECT_EQ(ventana->Rejilla->celda(Columna::Indicativo, 4)->marca(), QColor(255, 0, 0));
         EXPECT_EQ(NombreFoco(), "FechaQso_4");
-        EXPECT_FALSE(Habilitado(Menu().BorrarReg));
-        EXPECT_TRUE(Habilitado(Menu().Aceptar));
+        EXPECT_EQ(Apagados(), kEditando);
         Pulsa(Qt::Key_Down); // arrows do not browse meanwhile
         EXPECT_EQ(ventana->navegacion().FilaActual, 4);
 
@@ -171,31 +179,26 @@ TEST_F(PruebaCorrecciones, F5PreguntaBorraSiSeLeDiceYRenumeraSiempre) {
         if (c.fin == Qt::Key_F12) {
             ASSERT_EQ(avisos.cajas.size(), 1u);
             const Aviso& a = avisos.cajas[0];
-            EXPECT_EQ(a.texto, "De verdad quiere BORRAR este Contacto");
-            EXPECT_EQ(a.titulo, "VERIFICAR BORRADO DE CONTACTO");
+            EXPECT_EQ(a.texto + "|" + a.titulo,
+                      "De verdad quiere BORRAR este Contacto|VERIFICAR BORRADO DE CONTACTO");
             EXPECT_EQ(a.botones, Botones::SiNo);
             EXPECT_EQ(a.porDefecto, Respuesta::No);
             EXPECT_EQ(a.icono, Icono::Critico);
         } else {
             EXPECT_TRUE(avisos.cajas.empty());
         }
-        QStringList guardados;
-        for (const Qso& q : QsosGuardados(*bd))
-            guardados << q.indicativo;
-        EXPECT_EQ(guardados, c.filas);
+        EXPECT_EQ(Guardados(), c.filas);
         EXPECT_EQ(Indicativos(), c.filas);
         EXPECT_EQ(UltimoNumEnviado(*bd), c.ultimo);
         EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
         EXPECT_EQ(NombreFoco(), c.foco);
+        EXPECT_EQ(Apagados(), kConsulta);
         for (int f = 0; f < RejillaLog::NumeroFilas; ++f)
             EXPECT_FALSE(ventana->Rejilla->celda(Columna::Indicativo, f)->marca().isValid()) << f;
-        EXPECT_TRUE(Habilitado(Menu().BorrarReg));
-        EXPECT_FALSE(Habilitado(Menu().Aceptar));
-        if (!c.serieSiguiente.isEmpty()) {
-            Pulsa(Qt::Key_Down);
-            EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
-            EXPECT_EQ(Texto(Columna::NumeralEnviado, ventana->navegacion().FilaActual), c.serieSiguiente);
-        }
+        if (c.serieSiguiente.isEmpty()) continue;
+        Pulsa(Qt::Key_Down);
+        EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
+        EXPECT_EQ(Texto(Columna::NumeralEnviado, ventana->navegacion().FilaActual), c.serieSiguiente);
     }
 }
 
@@ -218,22 +221,19 @@ TEST_F(PruebaCorrecciones, LaFechaDeLosContactosSeCompruebaYLaTomanLasLineasNuev
         Prepara(3);
         ventana->OtraFecha->click();
         EXPECT_EQ(ventana->modo(), ModoEdicion::CambioFecha);
-        EXPECT_EQ(NombreFoco(), "FechaActual");
         ventana->ColocaFoco(); // as a window activation does
         EXPECT_EQ(NombreFoco(), "FechaActual");
         EXPECT_FALSE(ventana->FechaActual->bloqueado());
-        for (QWidget* w :
-             {static_cast<QWidget*>(Menu().ModificarReg), static_cast<QWidget*>(Menu().Volver),
-              static_cast<QWidget*>(ventana->TiempoReal), static_cast<QWidget*>(ventana->OtraFecha),
-              static_cast<QWidget*>(ventana->BandasModos->FrameModo)})
-            EXPECT_FALSE(Habilitado(w)) << w->objectName().toStdString();
+        EXPECT_EQ(Apagados(),
+                  "ModificarReg BorrarReg Listar ExportarXk ExportarADIF Ordenar Volver FrameBanda "
+                  "FrameModo TiempoReal OtraFecha");
         Reemplaza(c.tecleado);
         Pulsa(Qt::Key_Return);
         Pulsa(Qt::Key_F12); // the field has the keys: neither stores nor leaves
         EXPECT_EQ(avisos.pitidos, 1);
         EXPECT_EQ(ventana->modo(), ModoEdicion::CambioFecha);
 
-        (c.cancela ? Menu().Cancelar : Menu().Aceptar)->click();
+        (c.cancela ? ventana->Menu->Cancelar : ventana->Menu->Aceptar)->click();
         EXPECT_EQ(avisos.textos(), c.mensaje.isEmpty() ? QStringList{} : QStringList{c.mensaje});
         EXPECT_EQ(ventana->FechaActual->text(), c.fechaActual);
         if (!c.mensaje.isEmpty()) {
@@ -245,12 +245,7 @@ TEST_F(PruebaCorrecciones, LaFechaDeLosContactosSeCompruebaYLaTomanLasLineasNuev
         EXPECT_EQ(NombreFoco(), "FechaQso_2");
         EXPECT_EQ(ventana->FechaActual->bloqueado(), c.cancela);
         EXPECT_EQ(ventana->TiempoReal->isChecked(), c.cancela);
-        for (QWidget* w :
-             {static_cast<QWidget*>(Menu().ModificarReg), static_cast<QWidget*>(Menu().Volver),
-              static_cast<QWidget*>(ventana->TiempoReal), static_cast<QWidget*>(ventana->OtraFecha),
-              static_cast<QWidget*>(ventana->BandasModos->FrameModo)})
-            EXPECT_TRUE(Habilitado(w)) << w->objectName().toStdString();
-        EXPECT_FALSE(Habilitado(Menu().Aceptar));
+        EXPECT_EQ(Apagados(), kConsulta);
 
         // The window has the keys again: Down opens the entry line with the date of the contacts.
         Pulsa(Qt::Key_Down);
@@ -267,25 +262,16 @@ TEST_F(PruebaCorrecciones, LaFechaDeLosContactosSeCompruebaYLaTomanLasLineasNuev
 }
 
 TEST_F(PruebaCorrecciones, UnaEscrituraRechazadaMuestraElMotorYConservaLoTecleado) {
-    struct Caso {
-        const char* que;
-        const char* disparador;
-        bool borra;
-    };
-    const std::vector<Caso> casos{
-        {"a correction", "BEFORE UPDATE ON Contactos", false},
-        {"a deletion", "BEFORE DELETE ON Contactos", true},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.que);
+    for (const bool borra : {false, true}) {
+        SCOPED_TRACE(borra ? "a deletion" : "a correction");
         Prepara(10);
         Pulsa(Qt::Key_Up); // QSO 9, row 8
-        bd->ejecuta(
-            QStringLiteral("CREATE TRIGGER Bloqueo %1 BEGIN SELECT RAISE(ABORT, 'database is locked'); END")
-                .arg(c.disparador));
-        if (c.borra) {
+        bd->ejecuta(QStringLiteral("CREATE TRIGGER Bloqueo BEFORE %1 ON Contactos BEGIN "
+                                   "SELECT RAISE(ABORT, 'database is locked'); END")
+                        .arg(borra ? "DELETE" : "UPDATE"));
+        if (borra) {
             Pulsa(Qt::Key_F5);
-            avisos.respuestas = {Respuesta::Si, Respuesta::Aceptar};
+            avisos.respuestas = {Respuesta::Si};
         } else {
             Pulsa(Qt::Key_F4);
             for (int i = 0; i < 4; ++i)
@@ -294,16 +280,14 @@ TEST_F(PruebaCorrecciones, UnaEscrituraRechazadaMuestraElMotorYConservaLoTeclead
             Pulsa(Qt::Key_Return);
         }
         Pulsa(Qt::Key_F12);
-        ASSERT_EQ(avisos.cajas.size(), c.borra ? 2u : 1u);
+        ASSERT_EQ(avisos.cajas.size(), borra ? 2u : 1u);
         EXPECT_TRUE(avisos.cajas.back().texto.contains("database is locked"));
         EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
-        EXPECT_EQ(ventana->modo(), c.borra ? ModoEdicion::Borrar : ModoEdicion::Modificar);
-        EXPECT_EQ(Texto(Columna::Indicativo, 8), c.borra ? "EA9XX" : "EA9ZZ");
-        if (c.borra) EXPECT_EQ(ventana->Rejilla->celda(Columna::Indicativo, 8)->marca(), QColor(255, 0, 0));
-        EXPECT_TRUE(Habilitado(Menu().Aceptar));
-        auto qsos = QsosGuardados(*bd);
-        ASSERT_EQ(qsos.size(), 10u);
-        EXPECT_EQ(qsos[8].indicativo, "EA9XX");
+        EXPECT_EQ(ventana->modo(), borra ? ModoEdicion::Borrar : ModoEdicion::Modificar);
+        EXPECT_EQ(Texto(Columna::Indicativo, 8), borra ? "EA9XX" : "EA9ZZ");
+        if (borra) EXPECT_EQ(ventana->Rejilla->celda(Columna::Indicativo, 8)->marca(), QColor(255, 0, 0));
+        EXPECT_TRUE(ventana->Menu->Aceptar->isEnabled());
+        EXPECT_EQ(Guardados(), Ea({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
         EXPECT_EQ(UltimoNumEnviado(*bd), 10);
 
         // Once the engine accepts, F12 again completes it.
@@ -311,10 +295,9 @@ TEST_F(PruebaCorrecciones, UnaEscrituraRechazadaMuestraElMotorYConservaLoTeclead
         avisos.respuestas = {Respuesta::Si};
         Pulsa(Qt::Key_F12);
         EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
-        qsos = QsosGuardados(*bd);
-        ASSERT_EQ(qsos.size(), c.borra ? 9u : 10u);
-        EXPECT_EQ(qsos.back().indicativo, "EA10XX");
-        EXPECT_EQ(qsos[8].indicativo, c.borra ? "EA10XX" : "EA9ZZ");
-        EXPECT_EQ(UltimoNumEnviado(*bd), c.borra ? 9 : 10);
+        EXPECT_EQ(Guardados(), borra ? Ea({1, 2, 3, 4, 5, 6, 7, 8, 10})
+                                     : Ea({1, 2, 3, 4, 5, 6, 7, 8}) << "EA9ZZ"
+                                                                    << "EA10XX");
+        EXPECT_EQ(UltimoNumEnviado(*bd), borra ? 9 : 10);
     }
 }
