@@ -157,7 +157,5 @@ ResultadoEscritura LogContactos::reescribe(const Qso& qso) {
 }
 
 ResultadoEscritura LogContactos::eliminaYRenumera(int numeroQso) {
-    const ResultadoEscritura r = EliminaYRenumera(*bd_, concurso_, numeroQso);
-    if (r) carga();
-    return r;
+    return EliminaYRenumera(*bd_, concurso_, numeroQso);
 }

@@ -51,8 +51,8 @@ public:
     void quitaMarcadores();
 
     // The corrections of Correccion.h on this contest's log, each its own transaction; a write the
-    // engine refuses comes back as the result and changes nothing. After a deletion the numbers
-    // are read again (carga()).
+    // engine refuses comes back as the result and changes nothing. After a deletion, carga()
+    // reads the new numbers.
     std::optional<Qso> leeGuardado(int numeroQso) const;
     ResultadoEscritura reescribe(const Qso& qso);
     ResultadoEscritura eliminaYRenumera(int numeroQso);
