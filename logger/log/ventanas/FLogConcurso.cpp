@@ -120,6 +120,7 @@ void FLogConcurso::construyeVentana() {
     connect(TiempoReal, &QRadioButton::toggled, this, [this](bool si) {
         if (si) TiempoReal_Click();
     });
+    conectaCorrecciones();
 }
 
 // The repeat panel's place above the grid: empty until the repeat look-up fills it.
@@ -180,6 +181,10 @@ void FLogConcurso::ColocaFoco() {
         Menu->Cancelar->setFocus();
         break;
     case ModoEdicion::ListarCabrillo:
+        break;
+    case ModoEdicion::CambioFecha:
+        // An activation while the date is typed must not send the typing into the grid.
+        FechaActual->setFocus();
         break;
     default:
         if (flags_.LineaEntrada)

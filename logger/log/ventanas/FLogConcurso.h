@@ -22,6 +22,11 @@ class QListWidget;
 class QRadioButton;
 class QTimer;
 class RejillaLog;
+struct ResultadoEscritura;
+struct TransicionLog;
+enum class ControlLog;
+enum class EventoLog;
+enum class Trabajo;
 
 // The log window: one contest's QSOs in the grid, the entry line and its keys. It gets the
 // program-wide objects of the main window; the contest is the current row of RegConcursos and
@@ -117,4 +122,16 @@ private:
     // A store the engine refused keeps Aceptar on for another F12 wherever the focus goes.
     bool reintento_ = false;
     PreviaTeclas* teclas_ = nullptr;
+
+    // Corrections, deletions and the date change: each button runs its mode's transition.
+    void conectaCorrecciones();
+    void corrige(EventoLog evento);
+    bool ejecuta(Trabajo trabajo);
+    void aplicaTransicion(const TransicionLog& t);
+    QWidget* control(ControlLog c) const;
+    bool GrabaModificacion();
+    bool BorraContacto();
+    bool CambiaFecha();
+    bool RestauraContacto();
+    void escrituraRechazada(const ResultadoEscritura& r);
 };
