@@ -147,3 +147,15 @@ void LogContactos::quitaMarcadores() {
                          .arg(QLatin1String(campo), n));
     t.confirma();
 }
+
+std::optional<Qso> LogContactos::leeGuardado(int numeroQso) const {
+    return LeeContactoGuardado(*bd_, numeroOrden_, numeroQso);
+}
+
+ResultadoEscritura LogContactos::reescribe(const Qso& qso) {
+    return ReescribeContacto(*bd_, qso);
+}
+
+ResultadoEscritura LogContactos::eliminaYRenumera(int numeroQso) {
+    return EliminaYRenumera(*bd_, concurso_, numeroQso);
+}

@@ -1,9 +1,11 @@
 #pragma once
+#include "Correccion.h"
 #include "Qso.h"
 
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class BaseDatos;
@@ -47,6 +49,13 @@ public:
 
     // "FIN": the placeholders "0000" and "-" of the exchange become empty, in one transaction.
     void quitaMarcadores();
+
+    // The corrections of Correccion.h on this contest's log, each its own transaction; a write the
+    // engine refuses comes back as the result and changes nothing. After a deletion, carga()
+    // reads the new numbers.
+    std::optional<Qso> leeGuardado(int numeroQso) const;
+    ResultadoEscritura reescribe(const Qso& qso);
+    ResultadoEscritura eliminaYRenumera(int numeroQso);
 
     BaseDatos& bd() const { return *bd_; }
     int numeroOrden() const { return numeroOrden_; }

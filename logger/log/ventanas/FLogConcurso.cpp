@@ -134,6 +134,7 @@ void FLogConcurso::construyeVentana() {
     connect(TiempoReal, &QRadioButton::toggled, this, [this](bool si) {
         if (si) TiempoReal_Click();
     });
+    conectaCorrecciones();
 }
 
 void FLogConcurso::construyePanelRepeticion() {
@@ -211,6 +212,10 @@ void FLogConcurso::ColocaFoco() {
         Menu->Cancelar->setFocus();
         break;
     case ModoEdicion::ListarCabrillo:
+        break;
+    case ModoEdicion::CambioFecha:
+        // An activation while the date is typed must not send the typing into the grid.
+        FechaActual->setFocus();
         break;
     default:
         if (flags_.LineaEntrada)

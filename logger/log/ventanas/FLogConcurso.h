@@ -3,6 +3,7 @@
 #include "Entrada.h"
 #include "EstadoPrincipal.h"
 #include "Navegacion.h"
+#include "PanelRepeticion.h"
 #include "ReglasContacto.h"
 
 #include <QStringList>
@@ -16,7 +17,6 @@ class CeldaLog;
 class FrameMenu;
 class LogContactos;
 class PanelBandasModos;
-class PanelRepeticion;
 class PreviaTeclas;
 class QGroupBox;
 class QKeyEvent;
@@ -27,6 +27,11 @@ class QTimer;
 class RejillaLog;
 struct ResultadoEnter;
 enum class ModoCampos;
+struct ResultadoEscritura;
+struct TransicionLog;
+enum class ControlLog;
+enum class EventoLog;
+enum class Trabajo;
 
 // The log window: one contest's QSOs in the grid, the entry line and its keys. It gets the
 // program-wide objects of the main window; the contest is the current row of RegConcursos and
@@ -134,4 +139,15 @@ private:
     void vigilaClic(QWidget* marco);
     // The window lost the activation to a box: its return is no new activation.
     bool trasCaja_ = false;
+    // Corrections, deletions and the date change: each button runs its mode's transition.
+    void conectaCorrecciones();
+    void corrige(EventoLog evento);
+    bool ejecuta(Trabajo trabajo);
+    void aplicaTransicion(const TransicionLog& t);
+    QWidget* control(ControlLog c) const;
+    bool GrabaModificacion();
+    bool BorraContacto();
+    bool CambiaFecha();
+    bool RestauraContacto();
+    void escrituraRechazada(const ResultadoEscritura& r);
 };
