@@ -9,6 +9,7 @@
 #include "ListaProvincias.h"
 #include "Nombres.h"
 #include "PanelBandasModos.h"
+#include "PanelListados.h"
 #include "PreviaTeclas.h"
 #include "PrimeraActivacion.h"
 #include "RejillaLog.h"
@@ -120,6 +121,7 @@ void FLogConcurso::construyeVentana() {
     connect(TiempoReal, &QRadioButton::toggled, this, [this](bool si) {
         if (si) TiempoReal_Click();
     });
+    construyeSalidas();
 }
 
 // The repeat panel's place above the grid: empty until the repeat look-up fills it.
@@ -180,6 +182,7 @@ void FLogConcurso::ColocaFoco() {
         Menu->Cancelar->setFocus();
         break;
     case ModoEdicion::ListarCabrillo:
+        if (FrameListaPantalla->isVisible()) FrameListaPantalla->AceptarFicheroCabrillo->setFocus();
         break;
     default:
         if (flags_.LineaEntrada)

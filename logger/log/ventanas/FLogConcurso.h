@@ -11,9 +11,12 @@
 
 class CampoTexto;
 class CeldaLog;
+class FrameExportacionXK;
 class FrameMenu;
 class LogContactos;
 class PanelBandasModos;
+class PanelListaPantalla;
+class PanelTipoDeListas;
 class PreviaTeclas;
 class QGroupBox;
 class QKeyEvent;
@@ -117,4 +120,17 @@ private:
     // A store the engine refused keeps Aceptar on for another F12 wherever the focus goes.
     bool reintento_ = false;
     PreviaTeclas* teclas_ = nullptr;
+
+    // The outputs (F6, F7, F8): the Cabrillo choice and list, the logbook panel.
+    void construyeSalidas();
+    void ejecutaListados();
+    void cierraListados(const QString& mensaje, const QString& titulo);
+    bool renumeraYRecarga();
+    void exportaLibro(const QString& ruta);
+    void cierraExportacionXk();
+    void abrePanel(QWidget* panel);
+    PanelTipoDeListas* TipoDeListas = nullptr;
+    PanelListaPantalla* FrameListaPantalla = nullptr;
+    FrameExportacionXK* ExportacionXk = nullptr;
+    QString mensajeListados_;
 };
