@@ -124,7 +124,7 @@ private:
     // The outputs (F6, F7, F8): the Cabrillo choice and list, the logbook panel.
     void construyeSalidas();
     void ejecutaListados();
-    void cierraListados(const QString& mensaje, const QString& titulo);
+    void cierraListados(QString mensaje, const QString& titulo);
     bool renumeraYRecarga();
     void exportaLibro(const QString& ruta);
     void cierraExportacionXk();

@@ -155,7 +155,7 @@ void FLogConcurso::ejecutaListados() {
 }
 
 // Back from the Cabrillo run or its choice; the message, when there is one, after the grid is back.
-void FLogConcurso::cierraListados(const QString& mensaje, const QString& titulo) {
+void FLogConcurso::cierraListados(QString mensaje, const QString& titulo) {
     for (QWidget* w : std::initializer_list<QWidget*>{BandasModos->FrameBanda, BandasModos->FrameModo, Menu,
                                                       Rejilla, LabelEnter})
         w->show();
