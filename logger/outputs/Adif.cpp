@@ -44,13 +44,11 @@ DatosExportacion LeeDatosExportacion(const ConjuntoRegistros& concurso, const Co
 std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden) {
     // One read transaction: one snapshot of the log, instead of one lock and check per row.
     BaseDatos::Transaccion lectura(bd);
-    ConjuntoRegistros rs =
-        bd.abreConjunto(QStringLiteral("Select * From Contactos Where NumeroOrden = %1 Order by  NumeroQso")
-                            .arg(numeroOrden));
     std::vector<Qso> qsos;
-    qsos.reserve(static_cast<size_t>(rs.cuenta()));
-    for (; !rs.eof(); rs.siguiente())
-        qsos.push_back(LeeQso(rs));
+    // Walked once, one row held at a time.
+    bd.recorre(
+        QStringLiteral("Select * From Contactos Where NumeroOrden = %1 Order by  NumeroQso").arg(numeroOrden),
+        [&](const ConjuntoRegistros& rs) { qsos.push_back(LeeQso(rs)); });
     return qsos;
 }
 
