@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <cstdio>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -75,7 +77,13 @@ QStringList CabeceraAdif(const DatosExportacion& d) {
 QStringList RegistroAdif(const Qso& q, const QString& nombreConcurso, const QString& indicativoEstacion) {
     QStringList lineas;
     if (!nombreConcurso.isEmpty()) lineas << CampoAdif("CONTEST_ID", nombreConcurso);
-    const QString fecha = q.fecha.isValid() ? q.fecha.toString(QStringLiteral("yyyyMMdd")) : QString();
+    QString fecha;
+    if (q.fecha.isValid()) {
+        // Formatted by hand: the locale machinery of QDate::toString costs more than the whole record.
+        char texto[16];
+        std::snprintf(texto, sizeof texto, "%04d%02d%02d", q.fecha.year(), q.fecha.month(), q.fecha.day());
+        fecha = QString::fromLatin1(texto);
+    }
     const QString hora = q.hora.isEmpty() ? QString() : q.hora.left(2) + q.hora.right(2);
     const ModoAdif modo = ModoParaAdif(q.modo);
     QString a;
