@@ -224,13 +224,16 @@ QVariant DeGuardado(const QVariant& g, TipoCampo tipo) {
     return g;
 }
 
-void Enlaza(sqlite3* db, sqlite3_stmt* s, int i, const QVariant& g) {
+void Enlaza(sqlite3* db, sqlite3_stmt* s, int i, const QVariant& g, QByteArray* texto) {
     int rc;
     if (!g.isValid())
         rc = sqlite3_bind_null(s, i);
     else if (g.typeId() == QMetaType::LongLong)
         rc = sqlite3_bind_int64(s, i, g.toLongLong());
-    else {
+    else if (texto) {
+        *texto = g.toString().toUtf8();
+        rc = sqlite3_bind_text(s, i, texto->constData(), static_cast<int>(texto->size()), SQLITE_STATIC);
+    } else {
         const QByteArray t = g.toString().toUtf8();
         rc = sqlite3_bind_text(s, i, t.constData(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
     }

@@ -87,6 +87,7 @@ struct ConjuntoRegistros::Datos {
     const std::vector<QVariant>* actual = &fila;
     // Fields the kept insert names, by position: the next row that assigns the same ones reuses it.
     std::vector<int> posicionesInsercion;
+    std::vector<QByteArray> textosInsercion; // the insert's bound texts, until its step is done
 
     Modo modo = Modo::Ninguno;
     std::vector<QVariant> buffer;                 // what a reader sees while adding or editing
@@ -410,9 +411,16 @@ void ConjuntoRegistros::actualiza() {
             d_->posicionesInsercion = asignados;
         }
         sqlite3_stmt* s = d_->insercion.get();
+        // Many rows go through here in a row: the texts are bound from our own buffers, uncopied,
+        // and unbound (after the reset) before the buffers change.
+        struct Desenlaza {
+            sqlite3_stmt* s;
+            ~Desenlaza() { sqlite3_clear_bindings(s); }
+        } desenlaza{s};
         Reinicia r(s);
+        d_->textosInsercion.resize(valores.size());
         for (size_t i = 0; i < valores.size(); ++i)
-            Enlaza(db, s, static_cast<int>(i + 1), *valores[i]);
+            Enlaza(db, s, static_cast<int>(i + 1), *valores[i], &d_->textosInsercion[i]);
         PasoFinal(db, s);
         d_->ids.push_back(sqlite3_last_insert_rowid(db));
         d_->mueve(d_->total() - 1);

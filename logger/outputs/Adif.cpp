@@ -47,10 +47,12 @@ std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden) {
     // One read transaction: one snapshot of the log, instead of one lock and check per row.
     BaseDatos::Transaccion lectura(bd);
     std::vector<Qso> qsos;
+    // Room made once: a log of 32,767 QSOs grown step by step is copied and faulted in again.
+    const QString donde = QStringLiteral(" From Contactos Where NumeroOrden = %1").arg(numeroOrden);
+    qsos.reserve(static_cast<size_t>(bd.abreLectura("Select count(*) As N" + donde).entero("N")));
     // Walked once, one row held at a time.
-    bd.recorre(
-        QStringLiteral("Select * From Contactos Where NumeroOrden = %1 Order by  NumeroQso").arg(numeroOrden),
-        [&](const ConjuntoRegistros& rs) { qsos.push_back(LeeQso(rs)); });
+    bd.recorre("Select *" + donde + QStringLiteral(" Order by  NumeroQso"),
+               [&](const ConjuntoRegistros& rs) { qsos.push_back(LeeQso(rs)); });
     return qsos;
 }
 
