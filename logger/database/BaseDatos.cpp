@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <unicode/ucol.h>
@@ -70,8 +71,22 @@ QString MensajeRango(const QString& campo, Rango r) {
 QString MensajeLongitud(const QString& campo, int tamano) {
     return QStringLiteral("%1 admite como máximo %2 caracteres").arg(campo).arg(tamano);
 }
-QString FormatoFecha() {
-    return QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+
+// Building a local date and time asks the C library for the time zone, which reads the zone file
+// again on every call. A log holds few distinct dates, so each stored text is turned into its value
+// once per thread; the wall-clock date and time are the text's, whatever the zone.
+QDateTime FechaDeTexto(const QString& texto) {
+    thread_local QHash<QString, QDateTime> vistas;
+    const auto it = vistas.constFind(texto);
+    if (it != vistas.cend()) return *it;
+    const QDateTime f = QDateTime::fromString(texto, Qt::ISODate);
+    if (vistas.size() >= 4096) vistas.clear();
+    vistas.insert(texto, f);
+    return f;
+}
+
+QString TextoDeFecha(QDate fecha, QTime hora) {
+    return fecha.toString(QStringLiteral("yyyy-MM-dd")) + u'T' + hora.toString(QStringLiteral("HH:mm:ss"));
 }
 
 [[noreturn]] void FallaConversion(const DefCampo& campo) {
@@ -161,11 +176,12 @@ QVariant ParaGuardar(const QVariant& v, const DefCampo& c) {
         return QVariant(n);
     }
     case TipoCampo::FechaHora: {
+        // A date or date and time is written as its wall-clock text, with no trip through the zone.
+        if (v.typeId() == QMetaType::QDate && v.toDate().isValid())
+            return TextoDeFecha(v.toDate(), QTime(0, 0));
         QDateTime f;
         if (v.typeId() == QMetaType::QDateTime)
             f = v.toDateTime();
-        else if (v.typeId() == QMetaType::QDate)
-            f = v.toDate().startOfDay();
         else {
             const QString s = v.toString().trimmed();
             f = QDateTime::fromString(s, Qt::ISODate);
@@ -177,7 +193,7 @@ QVariant ParaGuardar(const QVariant& v, const DefCampo& c) {
             }
         }
         if (!f.isValid()) FallaConversion(c);
-        return f.toString(FormatoFecha());
+        return TextoDeFecha(f.date(), f.time());
     }
     case TipoCampo::Texto: {
         const QString s = v.toString();
@@ -199,7 +215,7 @@ QVariant DeGuardado(const QVariant& g, TipoCampo tipo) {
     case TipoCampo::Entero32:
         return g.toInt();
     case TipoCampo::FechaHora: {
-        const QDateTime f = QDateTime::fromString(g.toString(), Qt::ISODate);
+        const QDateTime f = FechaDeTexto(g.toString());
         return f.isValid() ? QVariant(f) : g;
     }
     case TipoCampo::Texto:
@@ -208,13 +224,16 @@ QVariant DeGuardado(const QVariant& g, TipoCampo tipo) {
     return g;
 }
 
-void Enlaza(sqlite3* db, sqlite3_stmt* s, int i, const QVariant& g) {
+void Enlaza(sqlite3* db, sqlite3_stmt* s, int i, const QVariant& g, QByteArray* texto) {
     int rc;
     if (!g.isValid())
         rc = sqlite3_bind_null(s, i);
     else if (g.typeId() == QMetaType::LongLong)
         rc = sqlite3_bind_int64(s, i, g.toLongLong());
-    else {
+    else if (texto) {
+        *texto = g.toString().toUtf8();
+        rc = sqlite3_bind_text(s, i, texto->constData(), static_cast<int>(texto->size()), SQLITE_STATIC);
+    } else {
         const QByteArray t = g.toString().toUtf8();
         rc = sqlite3_bind_text(s, i, t.constData(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
     }
@@ -238,7 +257,7 @@ QVariant LeeColumna(sqlite3_stmt* s, int col, TipoCampo tipo, bool natural) {
     default: {
         const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s, col));
         const QString texto = QString::fromUtf8(t, sqlite3_column_bytes(s, col));
-        if (natural) return texto;
+        if (natural || tipo == TipoCampo::Texto) return texto;
         return DeGuardado(texto, tipo);
     }
     }

@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -72,6 +73,9 @@ public:
     ConjuntoRegistros abreConjunto(const QString& tablaOSql);
     // Any query, its rows read at once and held: a read-only set for long walks (a whole log).
     ConjuntoRegistros abreLectura(const QString& sql);
+    // Any query walked once from its first row to its last: `porFila` sees each row as the current
+    // row of a read-only set that holds that row alone. For long walks with no way back.
+    void recorre(const QString& sql, const std::function<void(const ConjuntoRegistros&)>& porFila);
     void ejecuta(const QString& sql);
 
     // Several writes that belong together: all or nothing. Nested calls join the outer one.

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <functional>
+
 #include <optional>
 
 using namespace bd_interno;
@@ -70,6 +72,7 @@ struct ConjuntoRegistros::Datos {
     std::shared_ptr<BaseDatos> bd; // first member: the connection outlives the statements below
     DefTabla def;
     QHash<QString, int> posiciones; // case-folded name -> position
+    QHash<QString, int> exactas;    // name as the table spells it -> position: no folding per read
     bool actualizable = true;
 
     // Written-through sets hold row ids; sets over any other query hold their rows.
@@ -80,6 +83,11 @@ struct ConjuntoRegistros::Datos {
     bool borrado = false;
     bool cargada = false;
     std::vector<QVariant> fila;
+    // The current row: a held row is read in place, not copied at every move.
+    const std::vector<QVariant>* actual = &fila;
+    // Fields the kept insert names, by position: the next row that assigns the same ones reuses it.
+    std::vector<int> posicionesInsercion;
+    std::vector<QByteArray> textosInsercion; // the insert's bound texts, until its step is done
 
     Modo modo = Modo::Ninguno;
     std::vector<QVariant> buffer;                 // what a reader sees while adding or editing
@@ -87,7 +95,6 @@ struct ConjuntoRegistros::Datos {
     Sentencia lectura;
     // The last insert, kept for the next row that assigns the same fields (appending many rows).
     Sentencia insercion;
-    QStringList columnasInsercion;
 
     sqlite3* db() const { return bd->conexion(); }
     qsizetype total() const {
@@ -100,11 +107,16 @@ struct ConjuntoRegistros::Datos {
 
     void indexa() {
         posiciones.clear();
-        for (int i = 0; i < def.cuenta(); ++i)
+        exactas.clear();
+        for (int i = 0; i < def.cuenta(); ++i) {
             posiciones.insert(def.campo(i).nombre.toCaseFolded(), i);
+            exactas.insert(def.campo(i).nombre, i);
+        }
     }
 
     int posicion(const QString& nombre) const {
+        const auto exacta = exactas.constFind(nombre);
+        if (exacta != exactas.cend()) return *exacta;
         const auto it = posiciones.constFind(nombre.toCaseFolded());
         if (it == posiciones.cend()) {
             throw ErrorBD(QStringLiteral("No se encontró el elemento '%1' en esta colección.").arg(nombre));
@@ -122,8 +134,9 @@ struct ConjuntoRegistros::Datos {
         if (cargada) return;
         exigeActual();
         if (!actualizable) {
-            fila = filas[static_cast<size_t>(pos)];
+            actual = &filas[static_cast<size_t>(pos)];
         } else {
+            actual = &fila;
             if (!lectura) {
                 QStringList cols;
                 for (const DefCampo& c : def.campos)
@@ -141,6 +154,14 @@ struct ConjuntoRegistros::Datos {
                 fila[static_cast<size_t>(i)] = LeeColumna(lectura.get(), i, def.campo(i).tipo);
         }
         cargada = true;
+    }
+
+    // A field of the row being added or edited, else of the current row; read in place.
+    const QVariant& valor(int posicion) {
+        exigePosicion(posicion);
+        if (modo != Modo::Ninguno) return buffer[static_cast<size_t>(posicion)];
+        carga();
+        return (*actual)[static_cast<size_t>(posicion)];
     }
 
     // A move drops a pending add or edit, as the original engine does.
@@ -165,8 +186,9 @@ ConjuntoRegistros& ConjuntoRegistros::operator=(ConjuntoRegistros&&) noexcept = 
 ConjuntoRegistros::~ConjuntoRegistros() = default;
 
 namespace {
-// Any other query: its rows are read once and kept, read-only.
-void LeeFilas(ConjuntoRegistros::Datos& datos, sqlite3* db_, const QString& texto) {
+// Any other query, read-only: each row is read into `fila` and handed to `porFila`.
+void LeeFilas(ConjuntoRegistros::Datos& datos, sqlite3* db_, const QString& texto,
+              const std::function<void(std::vector<QVariant>& fila)>& porFila) {
     auto* d = &datos;
     d->actualizable = false;
     Sentencia s = Prepara(db_, texto);
@@ -179,16 +201,24 @@ void LeeFilas(ConjuntoRegistros::Datos& datos, sqlite3* db_, const QString& text
         d->def.campos.push_back(bd_interno::CampoDeDeclaracion(
             QString::fromUtf8(sqlite3_column_name(s.get(), i)), QString::fromUtf8(decl ? decl : ""), {}));
     }
+    d->indexa();
     int rc;
+    std::vector<QVariant> fila;
     while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
-        std::vector<QVariant> fila(static_cast<size_t>(n));
+        // `porFila` may have taken the vector.
+        fila.resize(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
             fila[static_cast<size_t>(i)] =
                 LeeColumna(s.get(), i, d->def.campo(i).tipo, natural[static_cast<size_t>(i)]);
         }
-        d->filas.push_back(std::move(fila));
+        porFila(fila);
     }
     if (rc != SQLITE_DONE) Falla(db_);
+}
+
+// Its rows are read once and kept.
+void LeeFilas(ConjuntoRegistros::Datos& datos, sqlite3* db_, const QString& texto) {
+    LeeFilas(datos, db_, texto, [&](std::vector<QVariant>& fila) { datos.filas.push_back(std::move(fila)); });
 }
 } // namespace
 
@@ -238,6 +268,20 @@ ConjuntoRegistros BaseDatos::abreConjunto(const QString& tablaOSql) {
     return ConjuntoRegistros(std::move(d));
 }
 
+void BaseDatos::recorre(const QString& sql, const std::function<void(const ConjuntoRegistros&)>& porFila) {
+    auto d = std::make_unique<ConjuntoRegistros::Datos>();
+    d->bd = shared_from_this();
+    ConjuntoRegistros::Datos& datos = *d;
+    ConjuntoRegistros rs(std::move(d));
+    // The set holds one row, the one being read, as its current row.
+    LeeFilas(datos, db_, sql.trimmed(), [&](std::vector<QVariant>& fila) {
+        if (datos.filas.empty()) datos.filas.emplace_back();
+        datos.filas.front().swap(fila);
+        datos.mueve(0);
+        porFila(rs);
+    });
+}
+
 ConjuntoRegistros BaseDatos::abreLectura(const QString& sql) {
     auto d = std::make_unique<ConjuntoRegistros::Datos>();
     d->bd = shared_from_this();
@@ -283,26 +327,23 @@ const DefTabla& ConjuntoRegistros::definicion() const {
 }
 
 QVariant ConjuntoRegistros::valor(int posicion) const {
-    d_->exigePosicion(posicion);
-    if (d_->modo != Modo::Ninguno) return d_->buffer[static_cast<size_t>(posicion)];
-    d_->carga();
-    return d_->fila[static_cast<size_t>(posicion)];
+    return d_->valor(posicion);
 }
 
 QVariant ConjuntoRegistros::valor(const QString& campo) const {
-    return valor(d_->posicion(campo));
+    return d_->valor(d_->posicion(campo));
 }
 QString ConjuntoRegistros::texto(const QString& campo) const {
-    return valor(campo).toString();
+    return d_->valor(d_->posicion(campo)).toString();
 }
 int ConjuntoRegistros::entero(const QString& campo) const {
-    return valor(campo).toInt();
+    return d_->valor(d_->posicion(campo)).toInt();
 }
 bool ConjuntoRegistros::siNo(const QString& campo) const {
-    return valor(campo).toBool();
+    return d_->valor(d_->posicion(campo)).toBool();
 }
 bool ConjuntoRegistros::esNulo(const QString& campo) const {
-    return !valor(campo).isValid();
+    return !d_->valor(d_->posicion(campo)).isValid();
 }
 
 void ConjuntoRegistros::asigna(const QString& campo, const QVariant& v) {
@@ -332,7 +373,7 @@ void ConjuntoRegistros::edita() {
     d_->modo = Modo::Ninguno;
     d_->cargada = false; // edit what the file holds now, not an older read
     d_->carga();
-    d_->buffer = d_->fila;
+    d_->buffer = *d_->actual;
     d_->cambios.assign(d_->def.campos.size(), std::nullopt);
     d_->modo = Modo::Edita;
 }
@@ -341,18 +382,25 @@ void ConjuntoRegistros::actualiza() {
     if (d_->modo == Modo::Ninguno) {
         throw ErrorBD(QStringLiteral("Actualizar o CancelarActualización sin AgregarNuevo o Modificar."));
     }
-    QStringList columnas;
+    std::vector<int> asignados;
     std::vector<const QVariant*> valores;
     for (size_t i = 0; i < d_->cambios.size(); ++i) {
         if (!d_->cambios[i]) continue;
-        columnas << Identificador(d_->def.campos[i].nombre);
+        asignados.push_back(static_cast<int>(i));
         valores.push_back(&*d_->cambios[i]);
     }
-    const QString tabla = Identificador(d_->def.nombre);
+    auto nombres = [&] {
+        QStringList columnas;
+        for (int i : asignados)
+            columnas << Identificador(d_->def.campos[static_cast<size_t>(i)].nombre);
+        return columnas;
+    };
     sqlite3* db = d_->db();
     if (d_->modo == Modo::Anade) {
         // Only assigned fields are named, so the others take the table's defaults.
-        if (!d_->insercion || d_->columnasInsercion != columnas) {
+        if (!d_->insercion || d_->posicionesInsercion != asignados) {
+            const QString tabla = Identificador(d_->def.nombre);
+            const QStringList columnas = nombres();
             QString sql = columnas.isEmpty()
                               ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tabla)
                               : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -360,20 +408,28 @@ void ConjuntoRegistros::actualiza() {
                                          QStringList(columnas.size(), QStringLiteral("?")).join(", "));
             d_->insercion.reset();
             d_->insercion = Prepara(db, sql);
-            d_->columnasInsercion = columnas;
+            d_->posicionesInsercion = asignados;
         }
         sqlite3_stmt* s = d_->insercion.get();
+        // Many rows go through here in a row: the texts are bound from our own buffers, uncopied,
+        // and unbound (after the reset) before the buffers change.
+        struct Desenlaza {
+            sqlite3_stmt* s;
+            ~Desenlaza() { sqlite3_clear_bindings(s); }
+        } desenlaza{s};
         Reinicia r(s);
+        d_->textosInsercion.resize(valores.size());
         for (size_t i = 0; i < valores.size(); ++i)
-            Enlaza(db, s, static_cast<int>(i + 1), *valores[i]);
+            Enlaza(db, s, static_cast<int>(i + 1), *valores[i], &d_->textosInsercion[i]);
         PasoFinal(db, s);
         d_->ids.push_back(sqlite3_last_insert_rowid(db));
         d_->mueve(d_->total() - 1);
         return;
     }
-    if (!columnas.isEmpty()) {
+    if (!asignados.empty()) {
+        const QString tabla = Identificador(d_->def.nombre);
         QStringList asignaciones;
-        for (const QString& c : columnas)
+        for (const QString& c : nombres())
             asignaciones << c + QStringLiteral(" = ?");
         Sentencia s = Prepara(
             db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(tabla, asignaciones.join(", ")));

@@ -45,7 +45,9 @@ DefCampo CampoDeDeclaracion(const QString& nombre, const QString& tipoDeclarado,
 QVariant ParaGuardar(const QVariant& valor, const DefCampo& campo);
 // The value a reader sees for a stored value.
 QVariant DeGuardado(const QVariant& guardado, TipoCampo tipo);
-void Enlaza(sqlite3* db, sqlite3_stmt* s, int indice, const QVariant& guardado);
+// With `texto`, a text value's bytes are kept there and bound without a copy: `texto` must outlive
+// the statement's next step.
+void Enlaza(sqlite3* db, sqlite3_stmt* s, int indice, const QVariant& guardado, QByteArray* texto = nullptr);
 // Reads a column; `natural` when the column has no declared field type (an expression).
 QVariant LeeColumna(sqlite3_stmt* s, int columna, TipoCampo tipo, bool natural = false);
 

@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <cstdio>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -44,13 +46,13 @@ DatosExportacion LeeDatosExportacion(const ConjuntoRegistros& concurso, const Co
 std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden) {
     // One read transaction: one snapshot of the log, instead of one lock and check per row.
     BaseDatos::Transaccion lectura(bd);
-    ConjuntoRegistros rs =
-        bd.abreConjunto(QStringLiteral("Select * From Contactos Where NumeroOrden = %1 Order by  NumeroQso")
-                            .arg(numeroOrden));
     std::vector<Qso> qsos;
-    qsos.reserve(static_cast<size_t>(rs.cuenta()));
-    for (; !rs.eof(); rs.siguiente())
-        qsos.push_back(LeeQso(rs));
+    // Room made once: a log of 32,767 QSOs grown step by step is copied and faulted in again.
+    const QString donde = QStringLiteral(" From Contactos Where NumeroOrden = %1").arg(numeroOrden);
+    qsos.reserve(static_cast<size_t>(bd.abreLectura("Select count(*) As N" + donde).entero("N")));
+    // Walked once, one row held at a time.
+    bd.recorre("Select *" + donde + QStringLiteral(" Order by  NumeroQso"),
+               [&](const ConjuntoRegistros& rs) { qsos.push_back(LeeQso(rs)); });
     return qsos;
 }
 
@@ -77,7 +79,13 @@ QStringList CabeceraAdif(const DatosExportacion& d) {
 QStringList RegistroAdif(const Qso& q, const QString& nombreConcurso, const QString& indicativoEstacion) {
     QStringList lineas;
     if (!nombreConcurso.isEmpty()) lineas << CampoAdif("CONTEST_ID", nombreConcurso);
-    const QString fecha = q.fecha.isValid() ? q.fecha.toString(QStringLiteral("yyyyMMdd")) : QString();
+    QString fecha;
+    if (q.fecha.isValid()) {
+        // Formatted by hand: the locale machinery of QDate::toString costs more than the whole record.
+        char texto[16];
+        std::snprintf(texto, sizeof texto, "%04d%02d%02d", q.fecha.year(), q.fecha.month(), q.fecha.day());
+        fecha = QString::fromLatin1(texto);
+    }
     const QString hora = q.hora.isEmpty() ? QString() : q.hora.left(2) + q.hora.right(2);
     const ModoAdif modo = ModoParaAdif(q.modo);
     QString a;

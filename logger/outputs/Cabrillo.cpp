@@ -365,13 +365,9 @@ QStringList LineasFichero(const std::vector<Qso>& qsos, const ResumenCabrillo& r
 bool EscribeFicheroCabrillo(BaseDatos& bd, const DatosConcurso& c, const Estacion& estacion, Orden orden,
                             const QString& nombre, const QString& versionPrograma) {
     std::vector<Qso> qsos;
-    {
-        auto rs = bd.abreLectura("Select * From Listados Where NumeroOrden = " + Numero(c.numeroOrden) +
-                                 " Order By " + CampoOrden(orden));
-        qsos.reserve(static_cast<size_t>(rs.cuenta()));
-        for (; !rs.eof(); rs.siguiente())
-            qsos.push_back(LeeQso(rs));
-    }
+    bd.recorre("Select * From Listados Where NumeroOrden = " + Numero(c.numeroOrden) + " Order By " +
+                   CampoOrden(orden),
+               [&](const ConjuntoRegistros& rs) { qsos.push_back(LeeQso(rs)); });
     if (qsos.empty()) return false;
     const QStringList lineas =
         LineasFichero(qsos, LeeResumenCabrillo(bd, c.numeroOrden), c, estacion, versionPrograma);

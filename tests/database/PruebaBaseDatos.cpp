@@ -299,3 +299,60 @@ TEST(Definiciones, CamposPorPosicionYCampoAgregado) {
     EXPECT_TRUE(bd->abreConjunto("Gente").esNulo("nota"));
     EXPECT_THROW(bd->creaTabla(def), ErrorBD);
 }
+
+TEST(Lecturas, LasTresFormasVenLasMismasFilasYFechas) {
+    auto bd = BaseDePrueba();
+    struct Caso {
+        QVariant asignado;
+        QString guardado; // the text in the file
+        QDate fecha;
+        QTime hora;
+    };
+    // Summer-time changes and a year's edges: the wall-clock values never move.
+    const std::vector<Caso> casos{
+        {QDate(2026, 3, 29), "2026-03-29T00:00:00", {2026, 3, 29}, {0, 0}},
+        {QDateTime(QDate(2026, 10, 25), QTime(2, 30)), "2026-10-25T02:30:00", {2026, 10, 25}, {2, 30}},
+        {"31-12-2025", "2025-12-31T00:00:00", {2025, 12, 31}, {0, 0}},
+        {QDate(2026, 1, 1), "2026-01-01T00:00:00", {2026, 1, 1}, {0, 0}},
+        {QDate(2026, 3, 29), "2026-03-29T00:00:00", {2026, 3, 29}, {0, 0}}, // a date already seen
+    };
+    {
+        BaseDatos::Transaccion t(*bd);
+        auto rs = bd->abreConjunto("Gente");
+        for (int i = 0; i < static_cast<int>(casos.size()); ++i) {
+            rs.anade();
+            rs.asigna("Id", i);
+            rs.asigna("Nombre", QStringLiteral("N%1").arg(i));
+            rs.asigna("Fecha", casos[static_cast<size_t>(i)].asignado);
+            rs.actualiza();
+        }
+        t.confirma();
+    }
+    const QString sql = "Select * From Gente Order By Id";
+    auto conjunto = bd->abreConjunto(sql);
+    auto lectura = bd->abreLectura(sql);
+    auto texto = bd->abreLectura("Select Fecha || '' As F From Gente Order By Id");
+    size_t i = 0;
+    bd->recorre(sql, [&](const ConjuntoRegistros& rs) {
+        ASSERT_LT(i, casos.size());
+        const Caso& c = casos[i];
+        SCOPED_TRACE(c.guardado.toStdString());
+        EXPECT_EQ(texto.texto("F"), c.guardado);
+        for (const ConjuntoRegistros* r :
+             std::initializer_list<const ConjuntoRegistros*>{&rs, &conjunto, &lectura}) {
+            EXPECT_EQ(r->entero("Id"), static_cast<int>(i));
+            EXPECT_EQ(r->texto("nombre"), QStringLiteral("N%1").arg(i));
+            EXPECT_EQ(r->valor("Fecha").toDateTime().date(), c.fecha);
+            EXPECT_EQ(r->valor("Fecha").toDateTime().time(), c.hora);
+        }
+        ++i;
+        conjunto.siguiente();
+        lectura.siguiente();
+        texto.siguiente();
+    });
+    EXPECT_EQ(i, casos.size());
+    EXPECT_TRUE(conjunto.eof());
+    // A walk over no rows calls nothing; a bad query fails as any other.
+    bd->recorre("Select * From Gente Where Id < 0", [](const ConjuntoRegistros&) { ADD_FAILURE(); });
+    EXPECT_THROW(bd->recorre("Select * From Nadie", [](const ConjuntoRegistros&) {}), ErrorBD);
+}

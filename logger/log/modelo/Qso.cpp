@@ -4,26 +4,27 @@
 
 #include <QDateTime>
 
+// Literal names: a whole log is read through here, and a literal costs no conversion per field.
 Qso LeeQso(const ConjuntoRegistros& rs) {
     Qso q;
-    q.numeroOrden = rs.entero("NumeroOrden");
-    q.numeroQso = rs.entero("NumeroQso");
-    const QVariant f = rs.valor("Fecha");
+    q.numeroOrden = rs.entero(QStringLiteral("NumeroOrden"));
+    q.numeroQso = rs.entero(QStringLiteral("NumeroQso"));
+    const QVariant f = rs.valor(QStringLiteral("Fecha"));
     if (f.isValid()) q.fecha = f.toDateTime().date();
-    q.hora = rs.texto("Hora");
-    q.banda = rs.texto("Banda");
-    q.modo = rs.texto("Modo");
-    q.indicativo = rs.texto("Indicativo");
-    q.rstEnviado = rs.texto("RstEnviado");
-    q.literalEnviado = rs.texto("LiteralEnviado");
-    q.numeralEnviado = rs.texto("NumeralEnviado");
-    q.puntosEnviados = rs.texto("PuntosEnviados");
-    q.locatorEnviado = rs.texto("LocatorEnviado");
-    q.rstRecibido = rs.texto("RstRecibido");
-    q.literalRecibido = rs.texto("LiteralRecibido");
-    q.numeralRecibido = rs.texto("NumeralRecibido");
-    q.puntosRecibidos = rs.texto("PuntosRecibidos");
-    q.locatorRecibido = rs.texto("LocatorRecibido");
+    q.hora = rs.texto(QStringLiteral("Hora"));
+    q.banda = rs.texto(QStringLiteral("Banda"));
+    q.modo = rs.texto(QStringLiteral("Modo"));
+    q.indicativo = rs.texto(QStringLiteral("Indicativo"));
+    q.rstEnviado = rs.texto(QStringLiteral("RstEnviado"));
+    q.literalEnviado = rs.texto(QStringLiteral("LiteralEnviado"));
+    q.numeralEnviado = rs.texto(QStringLiteral("NumeralEnviado"));
+    q.puntosEnviados = rs.texto(QStringLiteral("PuntosEnviados"));
+    q.locatorEnviado = rs.texto(QStringLiteral("LocatorEnviado"));
+    q.rstRecibido = rs.texto(QStringLiteral("RstRecibido"));
+    q.literalRecibido = rs.texto(QStringLiteral("LiteralRecibido"));
+    q.numeralRecibido = rs.texto(QStringLiteral("NumeralRecibido"));
+    q.puntosRecibidos = rs.texto(QStringLiteral("PuntosRecibidos"));
+    q.locatorRecibido = rs.texto(QStringLiteral("LocatorRecibido"));
     return q;
 }
 

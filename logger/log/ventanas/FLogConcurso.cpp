@@ -9,6 +9,7 @@
 #include "ListaProvincias.h"
 #include "Nombres.h"
 #include "PanelBandasModos.h"
+#include "PanelListados.h"
 #include "PanelRepeticion.h"
 #include "PreviaTeclas.h"
 #include "PrimeraActivacion.h"
@@ -135,6 +136,7 @@ void FLogConcurso::construyeVentana() {
         if (si) TiempoReal_Click();
     });
     conectaCorrecciones();
+    construyeSalidas();
 }
 
 void FLogConcurso::construyePanelRepeticion() {
@@ -212,6 +214,7 @@ void FLogConcurso::ColocaFoco() {
         Menu->Cancelar->setFocus();
         break;
     case ModoEdicion::ListarCabrillo:
+        if (FrameListaPantalla->isVisible()) FrameListaPantalla->AceptarFicheroCabrillo->setFocus();
         break;
     case ModoEdicion::CambioFecha:
         // An activation while the date is typed must not send the typing into the grid.

@@ -14,9 +14,12 @@
 
 class CampoTexto;
 class CeldaLog;
+class FrameExportacionXK;
 class FrameMenu;
 class LogContactos;
 class PanelBandasModos;
+class PanelListaPantalla;
+class PanelTipoDeListas;
 class PreviaTeclas;
 class QGroupBox;
 class QKeyEvent;
@@ -150,4 +153,16 @@ private:
     bool CambiaFecha();
     bool RestauraContacto();
     void escrituraRechazada(const ResultadoEscritura& r);
+    // The outputs (F6, F7, F8): the Cabrillo choice and list, the logbook panel.
+    void construyeSalidas();
+    void ejecutaListados();
+    void cierraListados(QString mensaje, const QString& titulo);
+    bool renumeraYRecarga();
+    void exportaLibro(const QString& ruta);
+    void cierraExportacionXk();
+    void abrePanel(QWidget* panel);
+    PanelTipoDeListas* TipoDeListas = nullptr;
+    PanelListaPantalla* FrameListaPantalla = nullptr;
+    FrameExportacionXK* ExportacionXk = nullptr;
+    QString mensajeListados_;
 };

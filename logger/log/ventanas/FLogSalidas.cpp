@@ -1,6 +1,219 @@
 #include "FLogConcurso.h"
 
-// Until the outputs come, their buttons do nothing.
-void FLogConcurso::Listar_Click() {}
-void FLogConcurso::ExportarXk_Click() {}
-void FLogConcurso::ExportarADIF_Click() {}
+#include "Adif.h"
+#include "Avisos.h"
+#include "Cabrillo.h"
+#include "CampoTexto.h"
+#include "Contactos.h"
+#include "CursorEspera.h"
+#include "FrameMenu.h"
+#include "LibroGuardia.h"
+#include "PanelBandasModos.h"
+#include "PanelExportacionXk.h"
+#include "PanelListados.h"
+#include "PreviaTeclas.h"
+#include "RejillaLog.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+// The keys of the Cabrillo panels, which open while the window's own keys are off: F12 and Enter
+// accept, Esc takes the way out the panel has.
+class TeclasPanel : public QObject {
+public:
+    TeclasPanel(QWidget& panel, QAbstractButton& aceptar, std::function<void()> escape)
+        : QObject(&panel), aceptar_(aceptar), escape_(std::move(escape)) {
+        panel.installEventFilter(this);
+        for (QWidget* w : panel.findChildren<QWidget*>())
+            w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress) return false;
+        const auto* e = static_cast<QKeyEvent*>(evento);
+        if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+        switch (e->key()) {
+        case Qt::Key_F12:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            aceptar_.setFocus();
+            aceptar_.click();
+            return true;
+        case Qt::Key_Escape:
+            escape_();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QAbstractButton& aceptar_;
+    std::function<void()> escape_;
+};
+
+Aviso Informacion(const QString& texto, const QString& titulo) {
+    Aviso a;
+    a.texto = texto;
+    a.titulo = titulo;
+    a.icono = Icono::Informacion;
+    return a;
+}
+} // namespace
+
+// The panels take the grid's place in the window, hidden until their key opens them.
+void FLogConcurso::construyeSalidas() {
+    auto* capa = static_cast<QVBoxLayout*>(layout());
+    int sitio = capa->indexOf(Rejilla) + 1;
+    TipoDeListas = new PanelTipoDeListas(this);
+    FrameListaPantalla = new PanelListaPantalla(this);
+    ExportacionXk = new FrameExportacionXK(this);
+    for (QWidget* panel : std::initializer_list<QWidget*>{TipoDeListas, FrameListaPantalla, ExportacionXk}) {
+        panel->hide();
+        capa->insertWidget(sitio++, panel);
+    }
+    new TeclasPanel(*TipoDeListas, *TipoDeListas->AceptarListas, [this] {
+        // Leaving the choice writes nothing: the window is as before F6.
+        TipoDeListas->hide();
+        cierraListados({}, {});
+    });
+    new TeclasPanel(*FrameListaPantalla, *FrameListaPantalla->AceptarFicheroCabrillo,
+                    [this] { FrameListaPantalla->AceptarFicheroCabrillo->click(); });
+    connect(TipoDeListas, &PanelTipoDeListas::aceptado, this, &FLogConcurso::ejecutaListados);
+    connect(FrameListaPantalla, &PanelListaPantalla::aceptado, this,
+            [this] { cierraListados(mensajeListados_, QStringLiteral("INFORMACIÓN")); });
+    connect(ExportacionXk, &FrameExportacionXK::LibroElegido, this, &FLogConcurso::exportaLibro);
+    connect(ExportacionXk, &FrameExportacionXK::Cancelado, this, &FLogConcurso::cierraExportacionXk);
+}
+
+// A panel has the keys to itself: the window's browsing keys would move the hidden grid. The
+// Cabrillo panels get Tab back among their own controls.
+void FLogConcurso::abrePanel(QWidget* panel) {
+    teclas_->setActiva(false);
+    if (!panel) return;
+    for (QWidget* w : panel->findChildren<QWidget*>())
+        if (w->focusPolicy() == Qt::ClickFocus) w->setFocusPolicy(Qt::StrongFocus);
+}
+
+bool FLogConcurso::renumeraYRecarga() {
+    bool hecho = true;
+    try {
+        log_->renumera();
+    } catch (const ErrorBD& e) {
+        // Exported in the old order rather than not at all.
+        muestraErrorBD(e.mensaje());
+        hecho = false;
+    }
+    log_->carga();
+    CargaContactos();
+    return hecho;
+}
+
+void FLogConcurso::Listar_Click() {
+    DesactivaBotones();
+    TipoDeListas->Abre(datos_.NombreConcurso);
+    abrePanel(TipoDeListas);
+    for (QRadioButton* r : {TipoDeListas->OrdenQso, TipoDeListas->OrdenNum, TipoDeListas->OrdenLetras})
+        if (r->isChecked()) r->setFocus();
+}
+
+void FLogConcurso::ejecutaListados() {
+    ModoEdicion_ = ModoEdicion::ListarCabrillo;
+    cabrillo::Resultado r;
+    try {
+        CursorEspera espera;
+        r = cabrillo::GeneraListadosCabrillo(
+            log_->bd(), {log_->numeroOrden(), estado_.RegIndicativos->entero("NumeroOrden"),
+                         TipoDeListas->orden(), TipoDeListas->porBanda(), estado_.VersionPrograma});
+    } catch (const ErrorBD& e) {
+        muestraErrorBD(e.mensaje());
+        cierraListados({}, {});
+        return;
+    }
+    if (r.ficheros.isEmpty()) {
+        // Nothing to show: the message still names the folder.
+        cierraListados(r.mensaje, r.titulo);
+        return;
+    }
+    mensajeListados_ = r.mensaje;
+    for (QWidget* w : std::initializer_list<QWidget*>{BandasModos->FrameBanda, BandasModos->FrameModo, Menu,
+                                                      Rejilla, LabelEnter})
+        w->hide();
+    FrameListaPantalla->Limpia();
+    FrameListaPantalla->Anade(r.lineasPantalla);
+    FrameListaPantalla->show();
+    abrePanel(FrameListaPantalla);
+    ColocaFoco();
+}
+
+// Back from the Cabrillo run or its choice; the message, when there is one, after the grid is back.
+void FLogConcurso::cierraListados(QString mensaje, const QString& titulo) {
+    for (QWidget* w : std::initializer_list<QWidget*>{BandasModos->FrameBanda, BandasModos->FrameModo, Menu,
+                                                      Rejilla, LabelEnter})
+        w->show();
+    FrameListaPantalla->hide();
+    mensajeListados_.clear();
+    if (!mensaje.isEmpty()) Avisos::actual().muestra(Informacion(mensaje, titulo));
+    BotonesConsulta();
+    teclas_->setActiva(true);
+    ModoEdicion_ = ModoEdicion::Ninguno;
+    celdaActual(Columna::FechaQso)->setFocus();
+}
+
+void FLogConcurso::ExportarADIF_Click() {
+    renumeraYRecarga();
+    const std::initializer_list<QWidget*> marcos{Rejilla, Menu, BandasModos->FrameBanda,
+                                                 BandasModos->FrameModo};
+    for (QWidget* w : marcos)
+        w->setEnabled(false);
+    Aviso aviso;
+    {
+        CursorEspera espera;
+        aviso = ExportaADIF(log_->bd(), LeeDatosExportacion(*estado_.RegConcursos, *estado_.RegIndicativos,
+                                                            estado_.VersionPrograma));
+    }
+    Avisos::actual().muestra(aviso);
+    for (QWidget* w : marcos)
+        w->setEnabled(true);
+    celdaActual(Columna::FechaQso)->setFocus();
+}
+
+void FLogConcurso::ExportarXk_Click() {
+    renumeraYRecarga();
+    for (QWidget* w : std::initializer_list<QWidget*>{Menu, BandasModos->FrameBanda, BandasModos->FrameModo})
+        w->setEnabled(false);
+    Rejilla->hide();
+    abrePanel(nullptr);
+    ExportacionXk->Abre();
+}
+
+void FLogConcurso::exportaLibro(const QString& ruta) {
+    Aviso aviso;
+    {
+        CursorEspera espera;
+        aviso = ExportaLibroGuardia(
+            log_->bd(),
+            LeeDatosExportacion(*estado_.RegConcursos, *estado_.RegIndicativos, estado_.VersionPrograma),
+            ruta);
+    }
+    Avisos::actual().muestra(aviso);
+    // A failed export closes the panel as well: the logbook is as it was and the log goes on.
+    cierraExportacionXk();
+}
+
+void FLogConcurso::cierraExportacionXk() {
+    for (QWidget* w : std::initializer_list<QWidget*>{Menu, BandasModos->FrameBanda, BandasModos->FrameModo})
+        w->setEnabled(true);
+    Rejilla->show();
+    ExportacionXk->hide();
+    teclas_->setActiva(true);
+    celdaActual(Columna::FechaQso)->setFocus();
+}
