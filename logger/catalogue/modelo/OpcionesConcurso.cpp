@@ -1,6 +1,7 @@
 #include "OpcionesConcurso.h"
 
 #include "BaseDatos.h"
+#include "ConcursosNombrados.h"
 #include "HoraUTC.h"
 #include "Indicativos.h"
 
@@ -80,15 +81,6 @@ const std::vector<Reaccion>& Reacciones() {
         {.opcion = O::RepetirEnCadaHoras, .valor = false, .vacia = {8}, .horasBloqueado = true},
     };
     return tabla;
-}
-
-// Contests whose received exchange is never "number or letters", whatever the boxes say.
-bool SinNumeraloSiglas(const QString& nombre) {
-    static const QStringList prefijos{"UBA-SPRING", "HELVETIA", "RSGB-21-28", "ALL-OE-DX-160",
-                                      "IPA RADIO CLUB"};
-    for (const QString& p : prefijos)
-        if (nombre.startsWith(p, Qt::CaseSensitive)) return true;
-    return nombre == u"WLOTA (NO EXPEDICION)";
 }
 
 // The offset of a Spanish station into the UTC box; other stations keep what was typed.
@@ -178,7 +170,7 @@ CargaDeOpciones CargaOpciones(const ConjuntoRegistros& fila, const QString& indi
         PoneDesfase(o, indicativo);
         if (o.text3[7] != fila.texto("HoraUTCActual")) carga.horaUTCActual = o.text3[7];
     }
-    if (fila.texto("NombreConcurso").startsWith(QStringLiteral("RSGB-IOTA"), Qt::CaseSensitive)) {
+    if (ColumnaNombrado(fila.texto("NombreConcurso"), &ConcursoNombrado::anulaNumeraloSiglas)) {
         carga.anulaNumeraloSiglas = fila.siNo("NumeraloSiglas");
         Cambia(o, O::NumeraloSiglas, false, indicativo);
     }
@@ -197,7 +189,7 @@ void GuardaDerivadosCarga(ConjuntoRegistros& fila, const CargaDeOpciones& carga)
 bool CalculaNumeraloSiglas(const OpcionesConcurso& o, const QString& nombreConcurso) {
     const bool recibeAmbos = o[O::RecibirSiglas] && o[O::RecibirNumeral];
     const bool enviaUno = o[O::EnviarSiglas] != o[O::EnviarNumeral];
-    return recibeAmbos && enviaUno && !SinNumeraloSiglas(nombreConcurso);
+    return recibeAmbos && enviaUno && !ColumnaNombrado(nombreConcurso, &ConcursoNombrado::sinNumeraloSiglas);
 }
 
 void GuardaOpciones(ConjuntoRegistros& fila, OpcionesConcurso& o, const QString& nombreConcurso,
@@ -213,7 +205,7 @@ void GuardaOpciones(ConjuntoRegistros& fila, OpcionesConcurso& o, const QString&
 
     // Reports are always exchanged, except in the one contest that has none; points are never
     // kept with the contest.
-    const bool conRst = nombreConcurso != u"BARTG-RTTY-SPRINT";
+    const bool conRst = !ColumnaNombrado(nombreConcurso, &ConcursoNombrado::sinRst);
     fila.asigna("EnviarRst", conRst);
     fila.asigna("RecibirRst", conRst);
     fila.asigna("EnviarPuntos", false);
