@@ -13,11 +13,33 @@ namespace {
 
 using O = Opcion;
 
-const std::array<const char*, NumeroOpciones> Nombres{
-    "EnviarNumeral",      "EnviarLocator",     "EnviarSiglas",       "EnviarPuntos",  "EnviarZonaCQ",
-    "RecibirNumeral",     "RecibirLocator",    "RecibirSiglas",      "RecibirPuntos", "RecibirZonaCQ",
-    "NumeraloSiglas",     "LiteralFijo",       "LiteralVariable",    "NoRepetir",     "RepetirEstacion",
-    "RepetirEnCadaBanda", "RepetirEnCadaModo", "RepetirEnCadaHoras", "HoraLocal",     "HoraUTC"};
+// Each option's control and its Concursos field, as the table and stored files spell it.
+struct NombresOpcion {
+    const char* control;
+    const char* campo;
+};
+const std::array<NombresOpcion, NumeroOpciones> Nombres{{
+    {"EnviarNumeral", "EnviarNumeral"},
+    {"EnviarLocator", "EnviarLocator"},
+    {"EnviarSiglas", "EnviarSiglas"},
+    {"EnviarPuntos", "EnviarPuntos"},
+    {"EnviarZonaCQ", "EnviarZonaCq"},
+    {"RecibirNumeral", "RecibirNumeral"},
+    {"RecibirLocator", "RecibirLocator"},
+    {"RecibirSiglas", "RecibirSiglas"},
+    {"RecibirPuntos", "RecibirPuntos"},
+    {"RecibirZonaCQ", "RecibirZonaCq"},
+    {"NumeraloSiglas", "NumeraloSiglas"},
+    {"LiteralFijo", "LiteralFijo"},
+    {"LiteralVariable", "LiteralVariable"},
+    {"NoRepetir", "NoRepetir"},
+    {"RepetirEstacion", "RepetirEstacion"},
+    {"RepetirEnCadaBanda", "RepetirEnCadaBanda"},
+    {"RepetirEnCadaModo", "RepetirEnCadaModo"},
+    {"RepetirEnCadaHoras", "RepetirEnCadaHoras"},
+    {"HoraLocal", "HoraLocal"},
+    {"HoraUTC", "HoraUTC"},
+}};
 
 // What one change of one control does to the others and to the boxes.
 struct Reaccion {
@@ -103,12 +125,16 @@ constexpr Opcion Enesima(int i) {
 } // namespace
 
 QString NombreOpcion(Opcion opcion) {
-    return QString::fromLatin1(Nombres[static_cast<size_t>(opcion)]);
+    return QString::fromLatin1(Nombres[static_cast<size_t>(opcion)].control);
+}
+
+QString CampoOpcion(Opcion opcion) {
+    return QString::fromLatin1(Nombres[static_cast<size_t>(opcion)].campo);
 }
 
 std::optional<Opcion> OpcionPorNombre(const QString& nombre) {
     for (int i = 0; i < NumeroOpciones; ++i)
-        if (nombre == QLatin1String(Nombres[static_cast<size_t>(i)])) return Enesima(i);
+        if (nombre == QLatin1String(Nombres[static_cast<size_t>(i)].control)) return Enesima(i);
     return std::nullopt;
 }
 
@@ -157,7 +183,7 @@ CargaDeOpciones CargaOpciones(const ConjuntoRegistros& fila, const QString& indi
     // The order of the enumeration puts the literal boxes after the sent exchange that ticks
     // them, so a stored state that clicks could reach is shown exactly as stored.
     for (int i = 0; i < NumeroOpciones; ++i)
-        Cambia(o, Enesima(i), fila.siNo(NombreOpcion(Enesima(i))), indicativo);
+        Cambia(o, Enesima(i), fila.siNo(CampoOpcion(Enesima(i))), indicativo);
 
     // Texts after the boxes, so no reaction of the load empties a stored text.
     o.text3[4] = fila.texto("MiLocator");
@@ -201,7 +227,7 @@ void GuardaOpciones(ConjuntoRegistros& fila, OpcionesConcurso& o, const QString&
     }
     Cambia(o, O::NumeraloSiglas, CalculaNumeraloSiglas(o, nombreConcurso), indicativo);
     for (int i = 0; i < NumeroOpciones; ++i)
-        fila.asigna(NombreOpcion(Enesima(i)), o[Enesima(i)]);
+        fila.asigna(CampoOpcion(Enesima(i)), o[Enesima(i)]);
 
     // Reports are always exchanged, except in the one contest that has none; points are never
     // kept with the contest.

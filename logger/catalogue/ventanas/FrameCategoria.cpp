@@ -354,10 +354,6 @@ std::vector<CategoriaEspecial> FrameCategoria::CategoriasMostradas() const {
     return categorias;
 }
 
-void FrameCategoria::GuardaResumenCabrillo(BaseDatos& bd, int numeroOrden, const QString& nombre,
-                                           const QString& edicion) {
-    BaseDatos::Transaccion transaccion(bd);
-    EscribeResumenCabrillo(bd, numeroOrden, nombre, edicion, ValoresMostrados());
-    EscribeFormatoEspecial(bd, numeroOrden, CategoriasMostradas());
-    transaccion.confirma();
+ResumenAGuardar FrameCategoria::ResumenMostrado() const {
+    return {ValoresMostrados(), CategoriasMostradas()};
 }
