@@ -1,5 +1,6 @@
 #include "SeleccionPrincipal.h"
 
+#include "ActualizacionCatalogo.h"
 #include "DatosConcurso.h"
 #include "DatosConcursos.h"
 #include "DatosPrincipal.h"
@@ -79,6 +80,47 @@ bool HayIndicativoActual(const EstadoPrincipal& e) {
 
 QString IndicativoActual(const EstadoPrincipal& e) {
     return Hay(e.RegIndicativos) ? e.RegIndicativos->texto("Indicativo") : QString();
+}
+
+int NumeroIndicativoActual(const EstadoPrincipal& e) {
+    return Hay(e.RegIndicativos) ? e.RegIndicativos->entero("NumeroOrden") : 0;
+}
+
+ValoresIndicativo LeeValoresIndicativo(const EstadoPrincipal& e) {
+    ValoresIndicativo v;
+    if (!Hay(e.RegIndicativos)) return v;
+    for (size_t i = 0; i < v.size(); ++i)
+        v[i] = e.RegIndicativos->valor(static_cast<int>(i)).toString();
+    return v;
+}
+
+void OlvidaIndicativo(EstadoPrincipal& e) {
+    e.RegIndicativos.reset();
+}
+
+int SiguienteNumeroIndicativo(EstadoPrincipal& e) {
+    return SiguienteNumeroIndicativo(*e.BaseConcursos, *e.RegControl);
+}
+
+void InsertaIndicativo(EstadoPrincipal& e, const ValoresIndicativo& valores) {
+    InsertaIndicativo(*e.BaseConcursos, *e.RegControl, valores);
+}
+
+void EliminaIndicativo(EstadoPrincipal& e, int numeroOrden) {
+    EliminaIndicativo(*e.BaseConcursos, *e.RegControl, numeroOrden);
+}
+
+std::optional<NombresUser> LeeNombresUser(const EstadoPrincipal& e) {
+    if (!e.RegControl) return std::nullopt;
+    return LeeNombresUser(*e.RegControl);
+}
+
+void GuardaNombresUser(EstadoPrincipal& e, const NombresUser& nombres) {
+    GuardaNombresUser(*e.RegControl, nombres);
+}
+
+void ActualizaCatalogo(EstadoPrincipal& e) {
+    ActualizaCatalogo(*e.BaseConcursos, *e.RegControl);
 }
 
 int ConcursoActivo(const EstadoPrincipal& e) {

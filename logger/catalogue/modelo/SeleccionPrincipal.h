@@ -1,8 +1,10 @@
 #pragma once
 #include "Apertura.h"
 #include "BandasModos.h"
+#include "DatosIndicativos.h"
 #include "DatosResumenCabrillo.h"
 #include "EstadoPrincipal.h"
+#include "NombresUser.h"
 #include "OpcionesConcurso.h"
 
 #include <array>
@@ -42,11 +44,26 @@ FichaConcurso LeeFichaConcurso(const EstadoPrincipal& e);
 bool HayIndicativoActual(const EstadoPrincipal& e);
 // The station callsign loaded in the callsign frame; empty when none is.
 QString IndicativoActual(const EstadoPrincipal& e);
+int NumeroIndicativoActual(const EstadoPrincipal& e); // 0 when none
+// The six columns of the selected callsign; all empty when none.
+ValoresIndicativo LeeValoresIndicativo(const EstadoPrincipal& e);
+// The callsign table is empty: no callsign is selected.
+void OlvidaIndicativo(EstadoPrincipal& e);
+// The callsign writes of DatosIndicativos on the selection's database and Control row.
+int SiguienteNumeroIndicativo(EstadoPrincipal& e);
+void InsertaIndicativo(EstadoPrincipal& e, const ValoresIndicativo& valores);
+void EliminaIndicativo(EstadoPrincipal& e, int numeroOrden);
 // Control.ConcursoActivo and Control.IndicativoActivo.
 int ConcursoActivo(const EstadoPrincipal& e);
 int IndicativoActivo(const EstadoPrincipal& e);
 void FijaConcursoActivo(EstadoPrincipal& e, int numero);
 void FijaIndicativoActivo(EstadoPrincipal& e, int numero);
+
+// The user band and mode names of the Control row; none before it is open.
+std::optional<NombresUser> LeeNombresUser(const EstadoPrincipal& e);
+void GuardaNombresUser(EstadoPrincipal& e, const NombresUser& nombres);
+// The startup upgrades of the catalogue on the selection's database and Control row.
+void ActualizaCatalogo(EstadoPrincipal& e);
 
 // --- Opening the lists: each leaves its set past its last row, as the listing did ---
 // Every callsign; empty when there is none.

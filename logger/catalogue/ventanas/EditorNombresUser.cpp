@@ -7,14 +7,14 @@
 #include "NombresUser.h"
 #include "PanelConcurso.h"
 #include "PanelNombresUser.h"
+#include "SeleccionPrincipal.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
 
 void CargaNombresUser(PanelConcurso& panel, const EstadoPrincipal& estado) {
-    if (!estado.RegControl) return;
-    const auto nombres = LeeNombresUser(*estado.RegControl);
+    const auto nombres = LeeNombresUser(estado);
     if (!nombres) return;
     for (size_t i = 0; i < nombres->bandas.size(); ++i)
         panel.SSCheck2[static_cast<size_t>(PrimeraBandaUser) + i]->setText(nombres->bandas[i]);
@@ -57,7 +57,7 @@ void EditorNombresUser::AceptarCambios_Click() {
         (rechazo->esBanda ? p.BandaUser[i] : p.ModoUser[i])->setFocus();
         return;
     }
-    GuardaNombresUser(*estado_.RegControl, nombres);
+    GuardaNombresUser(estado_, nombres);
     CargaNombresUser(panel_, estado_);
     Cierra();
 }

@@ -268,7 +268,7 @@ void FConcursos::Form_Activate() {
         return;
     estado_.OperacionEnCurso.clear();
     estado_.ActualizandoDatos = true;
-    ActualizaCatalogo(*estado_.BaseConcursos, *estado_.RegControl);
+    ActualizaCatalogo(estado_);
     estado_.ActivarCheck = true;
     estado_.ActualizandoDatos = false;
 }
