@@ -3,13 +3,14 @@
 #include "Archivos.h"
 #include "EstadoPrincipal.h"
 #include "FConcursos.h"
+#include "Sistema.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 namespace {
 // The updater reads the logger's version from these bytes of the executable file.
-[[gnu::used]] volatile const char MarcaVersionPrograma[] = "XKLUMO-VERSION=" XKLUMO_VERSION;
+[[gnu::used]] volatile const char MarcaVersionPrograma[] = XKLUMO_MARCA_VERSION XKLUMO_VERSION;
 } // namespace
 
 int main(int argc, char** argv) {

@@ -28,5 +28,7 @@ inline QString NombreEjecutable(const QString& base) {
 #endif
 }
 
-// The marker text that carries a program's version inside its executable.
-inline constexpr const char* MarcaVersion = "XKLUMO-VERSION=";
+// The marker text that carries a program's version inside its executable. A macro too, so that
+// the program's own marker is written from it at compile time.
+#define XKLUMO_MARCA_VERSION "XKLUMO-VERSION="
+inline constexpr const char* MarcaVersion = XKLUMO_MARCA_VERSION;

@@ -135,10 +135,13 @@ bool ExisteEdicionPosterior(BaseDatos& bd, const QString& nombre, const QString&
                 .eof();
 }
 
-bool ExisteEdicion(BaseDatos& bd, const QString& nombre, const QString& edicion) {
-    return !bd.abreConjunto("Select NombreConcurso, Edicion  From Concursos where NombreConcurso = " +
-                            Comillas(nombre) + " and Edicion = " + Comillas(edicion))
-                .eof();
+bool ExisteConcurso(BaseDatos& bd, const QString& nombre, const QString& edicion, int excepto) {
+    ConjuntoRegistros r =
+        bd.abreConjunto("Select NumeroOrden, NombreConcurso, Edicion from Concursos Where NombreConcurso = " +
+                        Comillas(nombre) + " and Edicion = " + Comillas(edicion));
+    for (; !r.eof(); r.siguiente())
+        if (excepto == 0 || r.entero("NumeroOrden") != excepto) return true;
+    return false;
 }
 
 void BorraRegistrosConcurso(BaseDatos& bd, const QString& tabla, int numero) {

@@ -24,7 +24,8 @@ void ActualizaEdiciones(BaseDatos& bd, ConjuntoRegistros& control);
 // The small queries, on the working database.
 bool TieneContactos(BaseDatos& bd, int numero);
 bool ExisteEdicionPosterior(BaseDatos& bd, const QString& nombre, const QString& edicion);
-bool ExisteEdicion(BaseDatos& bd, const QString& nombre, const QString& edicion);
+// True if a contest other than `excepto` (0: none) has this name and this edition.
+bool ExisteConcurso(BaseDatos& bd, const QString& nombre, const QString& edicion, int excepto = 0);
 // Deletes the contest's rows of `tabla`; a failure ends it silently.
 void BorraRegistrosConcurso(BaseDatos& bd, const QString& tabla, int numero);
 void ActualizaEdicionResumen(BaseDatos& bd, int numero, const QString& edicion);

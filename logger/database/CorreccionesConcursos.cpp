@@ -1,6 +1,7 @@
 #include "CorreccionesConcursos.h"
 
 #include "ActualizacionCatalogo.h"
+#include "ConcursosNombrados.h"
 
 namespace {
 
@@ -26,16 +27,24 @@ constexpr std::array CategoriasMunicipios{
 constexpr const char* MarcaBajaPotencia = "SINGLE-OP LP ALL";
 constexpr const char* NoAplicable = "No Aplicable";
 
-const std::array<CorreccionConcurso, 8> Correcciones{{
-    {"S.M. EL REY CW", MarcaBajaPotencia, CategoriasRey, ReglaResumen::BajaPotencia},
-    {"S.M. EL REY SSb", MarcaBajaPotencia, CategoriasRey, ReglaResumen::BajaPotencia},
-    {"EA PSK63", MarcaBajaPotencia, CategoriasEa, ReglaResumen::BajaPotencia},
-    {"EA RTTY", MarcaBajaPotencia, CategoriasEa, ReglaResumen::BajaPotencia},
-    {"MUNICIPIOS ESPAÑOLES", "SINGLE-OP ALL LOW", CategoriasMunicipios, ReglaResumen::Municipios},
-    {"CNCW", MarcaBajaPotencia, CategoriasCncw, ReglaResumen::BajaPotencia},
-    {"NARANJA-CW", nullptr, {}, ReglaResumen::Naranja},
-    {"NARANJA-PSK63", nullptr, {}, ReglaResumen::Naranja},
-}};
+// What each kind of correction of the named-contest table writes.
+CorreccionConcurso Miembro(const ConcursoNombrado& c) {
+    using K = ConcursoNombrado::Correccion;
+    switch (c.correccion) {
+    case K::CategoriasRey:
+        return {c.nombre, MarcaBajaPotencia, CategoriasRey, ReglaResumen::BajaPotencia};
+    case K::CategoriasEa:
+        return {c.nombre, MarcaBajaPotencia, CategoriasEa, ReglaResumen::BajaPotencia};
+    case K::CategoriasCncw:
+        return {c.nombre, MarcaBajaPotencia, CategoriasCncw, ReglaResumen::BajaPotencia};
+    case K::Municipios:
+        return {c.nombre, "SINGLE-OP ALL LOW", CategoriasMunicipios, ReglaResumen::Municipios};
+    case K::Naranja:
+    case K::Ninguna:
+        break;
+    }
+    return {c.nombre, nullptr, {}, ReglaResumen::Naranja};
+}
 
 void AplicaResumen(BaseDatos& bd, ReglaResumen regla, const QString& n) {
     if (regla == ReglaResumen::BajaPotencia) {
@@ -103,8 +112,14 @@ void CorrigeNaranja(BaseDatos& bd, ConjuntoRegistros& concurso, int numero) {
 
 } // namespace
 
-const std::array<CorreccionConcurso, 8>& CorreccionesConcursos() {
-    return Correcciones;
+const std::vector<CorreccionConcurso>& CorreccionesConcursos() {
+    static const std::vector<CorreccionConcurso> lista = [] {
+        std::vector<CorreccionConcurso> l;
+        for (const ConcursoNombrado& c : ConcursosNombrados())
+            if (c.correccion != ConcursoNombrado::Correccion::Ninguna) l.push_back(Miembro(c));
+        return l;
+    }();
+    return lista;
 }
 
 namespace {
@@ -132,9 +147,10 @@ void CorrigeConcurso(BaseDatos& bd, const CorreccionConcurso& c, const QString& 
 void CorrigeConcursos(BaseDatos& bd) {
     // One read finds every member's contest (the first of its name in table order), instead of one
     // scan of the contests per member at every activation.
+    const std::vector<CorreccionConcurso>& miembros = CorreccionesConcursos();
     QStringList nombres, casos;
-    for (size_t i = 0; i < Correcciones.size(); ++i) {
-        const QString nombre = Comillas(QString::fromUtf8(Correcciones[i].nombre));
+    for (size_t i = 0; i < miembros.size(); ++i) {
+        const QString nombre = Comillas(QString::fromUtf8(miembros[i].nombre));
         nombres << nombre;
         casos << QStringLiteral("WHEN NombreConcurso = %1 THEN %2").arg(nombre).arg(i);
     }
@@ -142,18 +158,18 @@ void CorrigeConcursos(BaseDatos& bd) {
         bd.abreConjunto("SELECT CASE " + casos.join(' ') + " END AS Miembro, rowid AS Fila " +
                         "FROM Concursos WHERE Edicion = " + Comillas(AñoActual()) +
                         " AND NombreConcurso IN (" + nombres.join(',') + ") ORDER BY rowid");
-    std::array<qint64, Correcciones.size()> filas{};
+    std::vector<qint64> filas(miembros.size());
     for (; !r.eof(); r.siguiente()) {
         qint64& fila = filas.at(static_cast<size_t>(r.valor(0).toInt()));
         if (fila == 0) fila = r.valor(1).toLongLong();
     }
     // Stored together: one write to the disk at most, not one per contest.
     BaseDatos::Transaccion t(bd);
-    for (size_t i = 0; i < Correcciones.size(); ++i) {
+    for (size_t i = 0; i < miembros.size(); ++i) {
         if (filas[i] == 0) continue;
         ConjuntoRegistros concurso =
             bd.abreConjunto("Select * from Concursos where rowid = " + QString::number(filas[i]));
-        if (!concurso.eof()) AplicaCorreccion(bd, Correcciones[i], concurso);
+        if (!concurso.eof()) AplicaCorreccion(bd, miembros[i], concurso);
     }
     t.confirma();
 }

@@ -3,8 +3,8 @@
 // until the work starts. Each stops at a marker it leaves, so a second run changes nothing.
 #include "BaseDatos.h"
 
-#include <array>
 #include <span>
+#include <vector>
 
 struct ParCategorias {
     const char* cabrillo; // FormatoEspecial.CategoriaCabrillo
@@ -25,8 +25,8 @@ struct CorreccionConcurso {
     ReglaResumen regla;
 };
 
-// The eight members, in the order they run.
-const std::array<CorreccionConcurso, 8>& CorreccionesConcursos();
+// The members, the named contests with a correction, in the order they run (table order).
+const std::vector<CorreccionConcurso>& CorreccionesConcursos();
 
 // Corrects the contest of that name and edition (names compare as SQL does, ignoring case); does
 // nothing when there is none. One transaction.

@@ -3,6 +3,7 @@
 #include "EstadoPrincipal.h"
 #include "Falsos.h"
 #include "FConcursos.h"
+#include "Teclado.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -39,6 +40,15 @@ protected:
     void NuevaVentana();
     // Loads the window; when it is shown, waits until it is active.
     FConcursos::Carga Carga(const QString& linea = "comando");
+    // Keys to the focused control (the window when none has it), as the keyboard sends them.
+    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        PulsaTecla(ventana.get(), tecla, mods);
+    }
+    void Escribe(const QString& texto) { EscribeTexto(texto); }
+    // Replaces the text of the focused box, from the keyboard.
+    void Reescribe(const QString& texto, Qt::Key borra = Qt::Key_Backspace) {
+        ReescribeTexto(ventana.get(), texto, borra);
+    }
     void Inicia() {
         ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
         ventana->IniciarXkLumoCon->click();

@@ -15,10 +15,7 @@
 
 #include <ostream>
 
-// Failures print the texts, not their bytes.
-inline void PrintTo(const QString& texto, std::ostream* os) {
-    *os << '"' << texto.toStdString() << '"';
-}
+#include "TextoQt.h"
 
 inline ConjuntoRegistros FilaConcurso(int numero) {
     return BaseDatos::Abre(NombreBaseDatos)
@@ -84,11 +81,6 @@ protected:
     PanelConcurso& P() { return *ventana->Concurso; }
     FrameCategoria& F() { return *ventana->Concurso->Categorias; }
     CampoTexto* Caja(int i) { return P().text3[static_cast<size_t>(i)]; }
-    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
-        QTest::keyClick(destino, tecla, mods);
-    }
-    void Escribe(const QString& texto) { QTest::keyClicks(QApplication::focusWidget(), texto); }
     // Selected texts of the format box and the nine value boxes, joined with '|'.
     QString Valores() {
         QStringList v{F().CatConcurso->currentText()};

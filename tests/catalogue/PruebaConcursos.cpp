@@ -59,18 +59,6 @@ protected:
             if (Caja(i)->hasFocus()) return i;
         return -1;
     }
-    // Keys go to the control with the focus, as the keyboard sends them.
-    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
-        QTest::keyClick(destino, tecla, mods);
-    }
-    void Escribe(const QString& texto) { QTest::keyClicks(QApplication::focusWidget(), texto); }
-    // Replaces the text of the focused box, from the keyboard.
-    void Reescribe(const QString& texto) {
-        Pulsa(Qt::Key_A, Qt::ControlModifier);
-        Pulsa(Qt::Key_Backspace);
-        Escribe(texto);
-    }
     QString Seleccionado() {
         auto* item = ventana->ListaConcursos->currentItem();
         return item && item->isSelected() ? item->text() : QString();

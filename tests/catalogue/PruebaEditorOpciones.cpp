@@ -42,16 +42,9 @@ protected:
     PanelConcurso& P() { return *ventana->Concurso; }
     PanelNombresUser& U() { return *P().PanelNuevaBanda; }
     CampoTexto* Caja(int i) { return P().text3[static_cast<size_t>(i)]; }
-    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
-        QTest::keyClick(destino, tecla, mods);
-    }
-    void Escribe(const QString& texto) { QTest::keyClicks(QApplication::focusWidget(), texto); }
     void Reescribe(QWidget* caja, const QString& texto) {
         caja->setFocus();
-        Pulsa(Qt::Key_A, Qt::ControlModifier);
-        Pulsa(Qt::Key_Backspace);
-        if (!texto.isEmpty()) Escribe(texto);
+        PruebaVentana::Reescribe(texto);
     }
     // A new contest with a name, a band and a mode: what every store needs.
     void NuevoConcurso(const QString& nombre) {

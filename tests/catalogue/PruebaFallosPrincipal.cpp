@@ -46,11 +46,6 @@ protected:
             "Update Concursos Set Banda3 = 1, Modo1 = 1, HoraUTC = 1, HoraLocal = 0 Where NumeroOrden = 5");
         EscribeControl("ConcursoActivo", 5);
     }
-    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
-        QTest::keyClick(destino, tecla, mods);
-    }
-    void Escribe(const QString& texto) { QTest::keyClicks(QApplication::focusWidget(), texto); }
     void Reescribe(QLineEdit* caja, const QString& texto) {
         caja->setFocus();
         caja->selectAll();

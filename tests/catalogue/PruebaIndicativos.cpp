@@ -63,16 +63,8 @@ protected:
     PanelEstaciones& Panel() { return *ventana->Estaciones; }
     CampoTexto* Caja(int i) { return Panel().text2[static_cast<size_t>(i)]; }
     QWidget* Foco() { return QApplication::focusWidget(); }
-    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(Foco() ? Foco() : ventana.get(), tecla, mods);
-    }
-    void Escribe(const QString& texto) { QTest::keyClicks(Foco(), texto); }
     // Replaces the text of the box with the focus, as a user selecting all and typing over it.
-    void Reescribe(const QString& texto) {
-        Pulsa(Qt::Key_A, Qt::ControlModifier);
-        Pulsa(Qt::Key_Delete);
-        Escribe(texto);
-    }
+    void Reescribe(const QString& texto) { PruebaVentana::Reescribe(texto, Qt::Key_Delete); }
     // Types the five data, Enter after each.
     void EscribeDatos(const QStringList& datos) {
         for (const QString& d : datos) {

@@ -36,11 +36,6 @@ protected:
     }
     PanelConcurso& P() { return *ventana->Concurso; }
     CampoTexto* Caja(int i) { return P().text3[static_cast<size_t>(i)]; }
-    void Pulsa(Qt::Key tecla) {
-        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
-        QTest::keyClick(destino, tecla);
-    }
-    void Escribe(const QString& texto) { QTest::keyClicks(QApplication::focusWidget(), texto); }
     // Selects all the text of the focused box and types over it.
     void EscribeEncima(const QString& texto) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);

@@ -21,10 +21,6 @@ protected:
         EscribeControl("ConcursoActivo", 5);
     }
     // Sends the key to the control with the focus, as the keyboard does.
-    void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : ventana.get();
-        QTest::keyClick(destino, tecla, mods);
-    }
 };
 using Tamanos = Teclas;
 } // namespace
@@ -51,11 +47,13 @@ TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
     // Each edit is cancelled before the next key; a cancelled new contest leaves none active, so
     // it comes last.
     // F6 opens the log window: its own test walks there and back.
-    const std::vector<std::pair<Qt::Key, QPushButton*>> tabla{{Qt::Key_F3, v.NuevaEdicion},
-                                                              {Qt::Key_F4, v.ModificarReg},
-                                                              {Qt::Key_F5, v.BorrarReg},
-                                                              {Qt::Key_F2, v.AltaReg}};
-    for (const auto& [tecla, boton] : tabla) {
+    const std::vector<std::pair<Qt::Key, QString>> tabla{{Qt::Key_F3, "NuevaEdicion"},
+                                                         {Qt::Key_F4, "ModificarReg"},
+                                                         {Qt::Key_F5, "BorrarReg"},
+                                                         {Qt::Key_F2, "AltaReg"}};
+    for (const auto& [tecla, nombre] : tabla) {
+        QPushButton* boton = Busca<QPushButton>(&v, nombre);
+        ASSERT_NE(boton, nullptr);
         QSignalSpy pulsado(boton, &QPushButton::clicked);
         bool conFoco = false;
         // Seen as the press starts: the button's own action may move the focus on.

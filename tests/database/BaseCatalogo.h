@@ -12,9 +12,7 @@
 
 #include <ostream>
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
+#include "TextoQt.h"
 
 using Campos = std::vector<std::pair<QString, QVariant>>;
 

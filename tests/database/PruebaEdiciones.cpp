@@ -152,8 +152,8 @@ TEST_F(Ediciones, ConsultasPequeñas) {
     b.contacto(2);
     EXPECT_TRUE(TieneContactos(*b.bd, 2));
     EXPECT_FALSE(TieneContactos(*b.bd, 1));
-    EXPECT_TRUE(ExisteEdicion(*b.bd, "o'higgins", "2025"));
-    EXPECT_FALSE(ExisteEdicion(*b.bd, "O'HIGGINS", "2026"));
+    EXPECT_TRUE(ExisteConcurso(*b.bd, "o'higgins", "2025"));
+    EXPECT_FALSE(ExisteConcurso(*b.bd, "O'HIGGINS", "2026"));
     EXPECT_TRUE(ExisteEdicionPosterior(*b.bd, "S.M. EL REY SSb", "2025"));
     EXPECT_FALSE(ExisteEdicionPosterior(*b.bd, "S.M. EL REY SSB", "2026"));
 

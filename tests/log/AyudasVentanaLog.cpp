@@ -1,5 +1,7 @@
 #include "AyudasVentanaLog.h"
 
+#include "Teclado.h"
+
 void PruebaLog::Abre() {
     if (!bd) bd = BaseDatos::Abre("XkLumoConcursos.Mdb");
     estado = std::make_unique<EstadoPrincipal>();
@@ -19,11 +21,11 @@ void PruebaLog::Abre() {
 }
 
 void PruebaLog::Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods) {
-    QTest::keyClick(Foco() ? Foco() : ventana.get(), tecla, mods);
+    PulsaTecla(ventana.get(), tecla, mods);
 }
 
 void PruebaLog::Escribe(const QString& texto) {
-    QTest::keyClicks(Foco(), texto);
+    EscribeTexto(texto);
 }
 
 QStringList PruebaLog::Indicativos() const {

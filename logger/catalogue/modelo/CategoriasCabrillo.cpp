@@ -70,8 +70,14 @@ std::span<const char* const> OverlayFormatoDesconocido() {
     return overlayDesconocido;
 }
 
-int BuscaEntrada(std::span<const char* const> entradas, const QString& texto) {
-    for (size_t i = 0; i < entradas.size(); ++i)
-        if (texto == QString::fromUtf8(entradas[i])) return static_cast<int>(i);
+int BuscaEntrada(int cuantas, const std::function<QString(int)>& entrada, const QString& texto) {
+    for (int i = 0; i < cuantas; ++i)
+        if (texto == entrada(i)) return i;
     return -1;
+}
+
+int BuscaEntrada(std::span<const char* const> entradas, const QString& texto) {
+    return BuscaEntrada(
+        static_cast<int>(entradas.size()),
+        [&](int i) { return QString::fromUtf8(entradas[static_cast<size_t>(i)]); }, texto);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <QString>
 #include <span>
 
@@ -31,5 +32,7 @@ ListaCabrillo ValoresCabrillo(VersionCabrillo version, CajaCabrillo caja);
 // Overlay entries offered when a summary names a format the editor does not know.
 std::span<const char* const> OverlayFormatoDesconocido();
 
-// Index of the first entry equal to the text, exactly and with case; -1 when none.
+// Index of the first entry equal to the text, exactly and with case; -1 when none. The entries
+// are counted and read through `entrada`, so that a list box is searched the same way.
+int BuscaEntrada(int cuantas, const std::function<QString(int)>& entrada, const QString& texto);
 int BuscaEntrada(std::span<const char* const> entradas, const QString& texto);

@@ -48,15 +48,6 @@ int SiguienteNumeroConcurso(BaseDatos& bd) {
     return r.eof() ? 1 : r.entero("UltimoConcurso") + 1;
 }
 
-bool ExisteConcurso(BaseDatos& bd, const QString& nombre, const QString& edicion, int excepto) {
-    ConjuntoRegistros r =
-        bd.abreConjunto("Select NumeroOrden, NombreConcurso, Edicion from Concursos Where NombreConcurso = " +
-                        Comillas(nombre) + " and Edicion = " + Comillas(edicion));
-    for (; !r.eof(); r.siguiente())
-        if (excepto == 0 || r.entero("NumeroOrden") != excepto) return true;
-    return false;
-}
-
 ConjuntoRegistros NuevaFilaConcurso(BaseDatos& bd) {
     return bd.abreConjunto("Select * From Concursos Where 0 = 1");
 }

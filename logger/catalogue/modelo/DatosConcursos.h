@@ -1,4 +1,5 @@
 #pragma once
+#include "ActualizacionCatalogo.h" // ExisteConcurso
 #include "BaseDatos.h"
 
 #include <QStringList>
@@ -19,9 +20,6 @@ int CajaQueNoCabe(const DefTabla& defConcursos, const QStringList& valores);
 
 // The number a new contest takes: Control.UltimoConcurso + 1, as stored now.
 int SiguienteNumeroConcurso(BaseDatos& bd);
-
-// True if a contest other than `excepto` (0: none) has this name and this edition.
-bool ExisteConcurso(BaseDatos& bd, const QString& nombre, const QString& edicion, int excepto = 0);
 
 // An empty set over Concursos to add a row through.
 ConjuntoRegistros NuevaFilaConcurso(BaseDatos& bd);

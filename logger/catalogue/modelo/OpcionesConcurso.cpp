@@ -1,6 +1,7 @@
 #include "OpcionesConcurso.h"
 
 #include "BaseDatos.h"
+#include "ConcursosNombrados.h"
 #include "HoraUTC.h"
 #include "Indicativos.h"
 
@@ -12,11 +13,33 @@ namespace {
 
 using O = Opcion;
 
-const std::array<const char*, NumeroOpciones> Nombres{
-    "EnviarNumeral",      "EnviarLocator",     "EnviarSiglas",       "EnviarPuntos",  "EnviarZonaCQ",
-    "RecibirNumeral",     "RecibirLocator",    "RecibirSiglas",      "RecibirPuntos", "RecibirZonaCQ",
-    "NumeraloSiglas",     "LiteralFijo",       "LiteralVariable",    "NoRepetir",     "RepetirEstacion",
-    "RepetirEnCadaBanda", "RepetirEnCadaModo", "RepetirEnCadaHoras", "HoraLocal",     "HoraUTC"};
+// Each option's control and its Concursos field, as the table and stored files spell it.
+struct NombresOpcion {
+    const char* control;
+    const char* campo;
+};
+const std::array<NombresOpcion, NumeroOpciones> Nombres{{
+    {"EnviarNumeral", "EnviarNumeral"},
+    {"EnviarLocator", "EnviarLocator"},
+    {"EnviarSiglas", "EnviarSiglas"},
+    {"EnviarPuntos", "EnviarPuntos"},
+    {"EnviarZonaCQ", "EnviarZonaCq"},
+    {"RecibirNumeral", "RecibirNumeral"},
+    {"RecibirLocator", "RecibirLocator"},
+    {"RecibirSiglas", "RecibirSiglas"},
+    {"RecibirPuntos", "RecibirPuntos"},
+    {"RecibirZonaCQ", "RecibirZonaCq"},
+    {"NumeraloSiglas", "NumeraloSiglas"},
+    {"LiteralFijo", "LiteralFijo"},
+    {"LiteralVariable", "LiteralVariable"},
+    {"NoRepetir", "NoRepetir"},
+    {"RepetirEstacion", "RepetirEstacion"},
+    {"RepetirEnCadaBanda", "RepetirEnCadaBanda"},
+    {"RepetirEnCadaModo", "RepetirEnCadaModo"},
+    {"RepetirEnCadaHoras", "RepetirEnCadaHoras"},
+    {"HoraLocal", "HoraLocal"},
+    {"HoraUTC", "HoraUTC"},
+}};
 
 // What one change of one control does to the others and to the boxes.
 struct Reaccion {
@@ -82,15 +105,6 @@ const std::vector<Reaccion>& Reacciones() {
     return tabla;
 }
 
-// Contests whose received exchange is never "number or letters", whatever the boxes say.
-bool SinNumeraloSiglas(const QString& nombre) {
-    static const QStringList prefijos{"UBA-SPRING", "HELVETIA", "RSGB-21-28", "ALL-OE-DX-160",
-                                      "IPA RADIO CLUB"};
-    for (const QString& p : prefijos)
-        if (nombre.startsWith(p, Qt::CaseSensitive)) return true;
-    return nombre == u"WLOTA (NO EXPEDICION)";
-}
-
 // The offset of a Spanish station into the UTC box; other stations keep what was typed.
 void PoneDesfase(OpcionesConcurso& o, const QString& indicativo) {
     if (!EsIndicativoEspanol(indicativo)) return;
@@ -111,12 +125,16 @@ constexpr Opcion Enesima(int i) {
 } // namespace
 
 QString NombreOpcion(Opcion opcion) {
-    return QString::fromLatin1(Nombres[static_cast<size_t>(opcion)]);
+    return QString::fromLatin1(Nombres[static_cast<size_t>(opcion)].control);
+}
+
+QString CampoOpcion(Opcion opcion) {
+    return QString::fromLatin1(Nombres[static_cast<size_t>(opcion)].campo);
 }
 
 std::optional<Opcion> OpcionPorNombre(const QString& nombre) {
     for (int i = 0; i < NumeroOpciones; ++i)
-        if (nombre == QLatin1String(Nombres[static_cast<size_t>(i)])) return Enesima(i);
+        if (nombre == QLatin1String(Nombres[static_cast<size_t>(i)].control)) return Enesima(i);
     return std::nullopt;
 }
 
@@ -165,7 +183,7 @@ CargaDeOpciones CargaOpciones(const ConjuntoRegistros& fila, const QString& indi
     // The order of the enumeration puts the literal boxes after the sent exchange that ticks
     // them, so a stored state that clicks could reach is shown exactly as stored.
     for (int i = 0; i < NumeroOpciones; ++i)
-        Cambia(o, Enesima(i), fila.siNo(NombreOpcion(Enesima(i))), indicativo);
+        Cambia(o, Enesima(i), fila.siNo(CampoOpcion(Enesima(i))), indicativo);
 
     // Texts after the boxes, so no reaction of the load empties a stored text.
     o.text3[4] = fila.texto("MiLocator");
@@ -178,7 +196,7 @@ CargaDeOpciones CargaOpciones(const ConjuntoRegistros& fila, const QString& indi
         PoneDesfase(o, indicativo);
         if (o.text3[7] != fila.texto("HoraUTCActual")) carga.horaUTCActual = o.text3[7];
     }
-    if (fila.texto("NombreConcurso").startsWith(QStringLiteral("RSGB-IOTA"), Qt::CaseSensitive)) {
+    if (ColumnaNombrado(fila.texto("NombreConcurso"), &ConcursoNombrado::anulaNumeraloSiglas)) {
         carga.anulaNumeraloSiglas = fila.siNo("NumeraloSiglas");
         Cambia(o, O::NumeraloSiglas, false, indicativo);
     }
@@ -197,7 +215,7 @@ void GuardaDerivadosCarga(ConjuntoRegistros& fila, const CargaDeOpciones& carga)
 bool CalculaNumeraloSiglas(const OpcionesConcurso& o, const QString& nombreConcurso) {
     const bool recibeAmbos = o[O::RecibirSiglas] && o[O::RecibirNumeral];
     const bool enviaUno = o[O::EnviarSiglas] != o[O::EnviarNumeral];
-    return recibeAmbos && enviaUno && !SinNumeraloSiglas(nombreConcurso);
+    return recibeAmbos && enviaUno && !ColumnaNombrado(nombreConcurso, &ConcursoNombrado::sinNumeraloSiglas);
 }
 
 void GuardaOpciones(ConjuntoRegistros& fila, OpcionesConcurso& o, const QString& nombreConcurso,
@@ -209,11 +227,11 @@ void GuardaOpciones(ConjuntoRegistros& fila, OpcionesConcurso& o, const QString&
     }
     Cambia(o, O::NumeraloSiglas, CalculaNumeraloSiglas(o, nombreConcurso), indicativo);
     for (int i = 0; i < NumeroOpciones; ++i)
-        fila.asigna(NombreOpcion(Enesima(i)), o[Enesima(i)]);
+        fila.asigna(CampoOpcion(Enesima(i)), o[Enesima(i)]);
 
     // Reports are always exchanged, except in the one contest that has none; points are never
     // kept with the contest.
-    const bool conRst = nombreConcurso != u"BARTG-RTTY-SPRINT";
+    const bool conRst = !ColumnaNombrado(nombreConcurso, &ConcursoNombrado::sinRst);
     fila.asigna("EnviarRst", conRst);
     fila.asigna("RecibirRst", conRst);
     fila.asigna("EnviarPuntos", false);

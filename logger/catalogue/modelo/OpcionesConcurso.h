@@ -6,9 +6,8 @@
 
 class ConjuntoRegistros;
 
-// The exchange, time and repeat controls of the contest editor. Each one is named as its control
-// and as its Concursos field (the table spells the zones EnviarZonaCq and RecibirZonaCq; field
-// names are matched without regard to case, so one name serves both).
+// The exchange, time and repeat controls of the contest editor, each with its control's name and
+// its Concursos field (the table spells the zones EnviarZonaCq and RecibirZonaCq).
 enum class Opcion {
     EnviarNumeral,
     EnviarLocator,
@@ -33,7 +32,8 @@ enum class Opcion {
 };
 inline constexpr int NumeroOpciones = 20;
 
-QString NombreOpcion(Opcion opcion);
+QString NombreOpcion(Opcion opcion); // the control's objectName
+QString CampoOpcion(Opcion opcion);  // its field in Concursos
 std::optional<Opcion> OpcionPorNombre(const QString& nombre);
 
 // The text3 boxes that the options empty, fill, show or lock (points, locator, letters, UTC offset,

@@ -1,6 +1,8 @@
 #include "PresetsConcurso.h"
 
-#include <algorithm>
+#include "ConcursosNombrados.h"
+
+#include <iterator>
 
 namespace {
 
@@ -101,32 +103,10 @@ constexpr CategoriaPreset conjunto10[] = {
     {"LISTA DE CONTROL", "CHECKLOG"},
 };
 
-struct ConcursoConCategorias {
-    const char* nombre;
-    std::span<const CategoriaPreset> conjunto;
-};
-
-constexpr ConcursoConCategorias concursosConCategorias[] = {
-    {"VGE SPRINT", conjunto1},
-    {"CONCURSO DIE", conjunto2},
-    {"EANET SPRINT", conjunto3},
-    {"CNCW", conjunto4},
-    {"ATLANTICO", conjunto5},
-    {"NACIONAL DE V-UHF", conjunto5},
-    {"QSL V-UHF", conjunto5},
-    {"COMBINADO DE MARZO", conjunto5},
-    {"SEGOVIA EA1RCS", conjunto5},
-    {"COSTA DEL SOL", conjunto5},
-    {"SANT SADURNI VUHF SSB", conjunto5},
-    {"SANT SADURNI VUHF FM", conjunto5},
-    {"ALL ASIAN DX SSB", conjunto6},
-    {"ALL ASIAN DX CW", conjunto6},
-    {"EA PSK63", conjunto7},
-    {"EA RTTY", conjunto7},
-    {"NACIONAL DE SUFIJOS", conjunto7},
-    {"CASTILLOS EN EL AIRE", conjunto8},
-    {"S.M. EL REY CW", conjunto9},
-    {"S.M. EL REY SSB", conjunto10},
+// The category sets by their number in the named-contest table (1 to 10).
+constexpr std::span<const CategoriaPreset> Conjuntos[] = {
+    {},        conjunto1, conjunto2, conjunto3, conjunto4,  conjunto5,
+    conjunto6, conjunto7, conjunto8, conjunto9, conjunto10,
 };
 
 //                                      Numeral Locator Siglas ZonaCQ Puntos
@@ -150,32 +130,37 @@ bool EsEstacionEA(const QString& indicativo) {
     return indicativo.startsWith(QLatin1String("EA"));
 }
 
-bool EnLista(const QString& nombre, std::initializer_list<const char*> nombres) {
-    return std::any_of(nombres.begin(), nombres.end(),
-                       [&](const char* n) { return nombre == QString::fromUtf8(n); });
-}
-
 } // namespace
 
 std::span<const CategoriaPreset> CategoriasDeConcurso(const QString& nombre) {
-    for (const auto& c : concursosConCategorias)
-        if (nombre == QString::fromUtf8(c.nombre)) return c.conjunto;
-    return {};
+    const int conjunto = ColumnaNombrado(nombre, &ConcursoNombrado::conjuntoCategorias);
+    if (conjunto <= 0 || conjunto >= static_cast<int>(std::size(Conjuntos))) return {};
+    return Conjuntos[conjunto];
 }
 
 std::optional<ResultadoIntercambio> ResultadoCategoria(const QString& nombre, int indice,
                                                        const QString& indicativoEstacion) {
-    if (nombre == QLatin1String("VGE SPRINT")) return (indice == 0 || indice == 5) ? resultadoC : resultadoB;
-    if (nombre == QLatin1String("CONCURSO DIE")) return indice < 3 ? resultadoB : resultadoC;
-    if (EnLista(nombre, {"ATLANTICO", "COMBINADO DE MARZO", "SEGOVIA EA1RCS", "COSTA DEL SOL",
-                         "SANT SADURNI VUHF SSB", "SANT SADURNI VUHF FM", "NACIONAL DE V-UHF", "QSL V-UHF"}))
+    using I = ConcursoNombrado::Intercambio;
+    switch (ColumnaNombrado(nombre, &ConcursoNombrado::intercambio)) {
+    case I::Ninguno:
+        return std::nullopt;
+    case I::A:
         return resultadoA;
-    if (EnLista(nombre, {"CNCW", "ALL ASIAN DX SSB", "ALL ASIAN DX CW"})) return resultadoD;
-    if (nombre == QLatin1String("CASTILLOS EN EL AIRE")) return resultadoF;
-    if (nombre == QLatin1String("EANET SPRINT")) return resultadoE;
-    if (EnLista(nombre, {"MUNICIPIOS ESPAÑOLES", "EA PSK63", "EA RTTY", "S.M. EL REY CW", "S.M. EL REY SSB"}))
+    case I::D:
+        return resultadoD;
+    case I::E:
+        return resultadoE;
+    case I::F:
+        return resultadoF;
+    case I::G:
+        return resultadoG;
+    case I::SegunVertice:
+        return (indice == 0 || indice == 5) ? resultadoC : resultadoB;
+    case I::SegunDie:
+        return indice < 3 ? resultadoB : resultadoC;
+    case I::SegunEstacion:
         return EsEstacionEA(indicativoEstacion) ? resultadoB : resultadoC;
-    if (nombre == QLatin1String("ARRL-160")) return resultadoG;
+    }
     return std::nullopt;
 }
 

@@ -1,7 +1,7 @@
 #include "ValidacionConcurso.h"
 
 #include "AvisoRetenido.h"
-
+#include "ConcursosNombrados.h"
 #include "DatosPrincipal.h"
 #include "Indicativos.h"
 #include "Locator.h"
@@ -77,31 +77,6 @@ Resultado SiglasProvincia(Revision& r) {
 Resultado SiglasNaranja(Revision& r) {
     if (!r.d.indicativo.startsWith(QStringLiteral("EA")) || r.v[6] == u"C3") return std::nullopt;
     return SiglasProvincia(r);
-}
-
-struct ConcursoConSiglas {
-    const char* nombre;
-    Resultado (*regla)(Revision&);
-};
-
-const std::vector<ConcursoConSiglas>& ConcursosConSiglas() {
-    static const std::vector<ConcursoConSiglas> tabla{
-        {"VGE SPRINT", ReferenciaVertice},
-        {"CEUTA CUNA DE LA LEGION", SiglasProvincia},
-        {"CNCW", SiglasProvincia},
-        {"EA PSK63", SiglasProvincia},
-        {"COSTA DE LUGO", SiglasProvincia},
-        {"EA RTTY", SiglasProvincia},
-        {"MANISES-80-CW", SiglasProvincia},
-        {"NACIONAL DE FONIA", SiglasProvincia},
-        {"NACIONAL DE SUFIJOS", SiglasProvincia},
-        {"NARANJA-CW", SiglasNaranja},
-        {"NARANJA-PSK63", SiglasNaranja},
-        {"PARLA-CW", SiglasProvincia},
-        {"S.M. EL REY CW", SiglasProvincia},
-        {"S.M. EL REY SSB", SiglasProvincia},
-    };
-    return tabla;
 }
 
 Resultado Nombre(Revision& r) {
@@ -214,8 +189,17 @@ Resultado BlancosEnLetras(Revision& r) {
 
 Resultado SiglasDelConcurso(Revision& r) {
     if (!r.marcada(Opcion::EnviarSiglas)) return std::nullopt;
-    for (const ConcursoConSiglas& c : ConcursosConSiglas())
-        if (r.v[1] == QString::fromUtf8(c.nombre)) return c.regla(r);
+    using E = ConcursoNombrado::SiglasEnvio;
+    switch (ColumnaNombrado(r.v[1], &ConcursoNombrado::siglasEnviadas)) {
+    case E::Libres:
+        return std::nullopt;
+    case E::ReferenciaVG:
+        return ReferenciaVertice(r);
+    case E::Provincia:
+        return SiglasProvincia(r);
+    case E::ProvinciaOC3:
+        return SiglasNaranja(r);
+    }
     return std::nullopt;
 }
 

@@ -37,30 +37,12 @@ void EditorConcursos::CargaComboCabrillo20() {
 }
 
 void EditorConcursos::CargaResumenCabrillo() {
-    const ConjuntoRegistros& fila = *estado_.RegConcursos;
-    panel_.Categorias->CargaResumenCabrillo(*estado_.BaseConcursos, fila.entero("NumeroOrden"),
-                                            fila.texto("NombreConcurso"), fila.texto("Edicion"));
+    panel_.Categorias->CargaResumenCabrillo(*estado_.BaseConcursos, NumeroConcursoActual(estado_),
+                                            NombreConcursoActual(estado_), EdicionConcursoActual(estado_));
 }
 
-void EditorConcursos::InsertaResumenCabrillo() {
-    const auto& t = panel_.text3;
-    FrameCategoria& marco = *panel_.Categorias;
-    marco.GuardaResumenCabrillo(*estado_.BaseConcursos, t[0]->text().toInt(), t[1]->text(), t[2]->text());
-    // The row is stored already: this reaches only the screen.
-    AjustaControlesCategoria(marco.IndiceCategoriaElegida());
-}
-
-void EditorConcursos::CopiaResumenCabrillo() {
-    // The panel still shows the source edition's summary, with the operator's changes.
-    InsertaResumenCabrillo();
-}
-
-void EditorConcursos::ModificaResumenCabrillo() {
-    // The summary takes the name and edition being stored with it, so its copy never lags behind
-    // a renamed contest. Its presets were applied before the checks.
-    const auto& t = panel_.text3;
-    panel_.Categorias->GuardaResumenCabrillo(*estado_.BaseConcursos, t[0]->text().toInt(), t[1]->text(),
-                                             t[2]->text());
+ResumenAGuardar EditorConcursos::ResumenMostrado() const {
+    return panel_.Categorias->ResumenMostrado();
 }
 
 void EditorConcursos::AjustaControlesAntesDeGuardar() {

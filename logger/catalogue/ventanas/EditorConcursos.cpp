@@ -10,9 +10,11 @@
 #include "EditorNombresUser.h"
 #include "Esquema.h"
 #include "FConcursos.h"
+#include "FrameCategoria.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
 #include "Reloj.h"
+#include "SeleccionPrincipal.h"
 #include "ValidacionConcurso.h"
 #include "Verificaciones.h"
 #include "VistaOpciones.h"
@@ -68,8 +70,7 @@ EditorConcursos::EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado)
 
 // The station callsign loaded in the callsign frame; empty when none is.
 QString EditorConcursos::IndicativoActivo() const {
-    const auto& reg = estado_.RegIndicativos;
-    return reg && !reg->eof() ? reg->texto("Indicativo") : QString();
+    return IndicativoActual(estado_);
 }
 
 bool EditorConcursos::eventFilter(QObject* objeto, QEvent* evento) {
@@ -91,9 +92,8 @@ bool EditorConcursos::eventFilter(QObject* objeto, QEvent* evento) {
 bool EditorConcursos::HayConcursoMostrado() const {
     // A month without contests leaves the buttons of the last active contest enabled, with no
     // row behind the empty frame.
-    const auto& reg = estado_.RegConcursos;
-    return reg && !reg->eof() && !panel_.text3[0]->text().isEmpty() &&
-           reg->entero("NumeroOrden") == panel_.text3[0]->text().toInt();
+    return HayConcursoActual(estado_) && !panel_.text3[0]->text().isEmpty() &&
+           NumeroConcursoActual(estado_) == panel_.text3[0]->text().toInt();
 }
 
 void EditorConcursos::HabilitaAlrededor(bool habilitar) {
@@ -169,7 +169,7 @@ void EditorConcursos::ModificarReg_Click() {
 void EditorConcursos::NuevaEdicion_Click() {
     if (!HayConcursoMostrado()) return Beep();
     if (!IniciaEdicion()) return;
-    estado_.ConcursoOrigen = estado_.RegConcursos->entero("NumeroOrden");
+    estado_.ConcursoOrigen = NumeroConcursoActual(estado_);
     estado_.OperacionEnCurso = NuevaEdicion;
     auto& t = panel_.text3;
     t[0]->setText(QString::number(SiguienteNumeroConcurso(*estado_.BaseConcursos)));
@@ -233,9 +233,7 @@ bool EditorConcursos::CargaConcurso() {
     CargaTipoConcursos();
     bool mostrado = false;
     if (QListWidgetItem* item = v_.ListaConcursos->currentItem()) {
-        estado_.RegConcursos.emplace(
-            ConcursoPorNumero(*estado_.BaseConcursos, item->data(Qt::UserRole).toInt()));
-        if (!estado_.RegConcursos->eof()) {
+        if (AbreConcursoPorNumero(estado_, item->data(Qt::UserRole).toInt())) {
             panel_.setEnabled(true);
             MuestraConcurso();
             panel_.setEnabled(false);
@@ -245,24 +243,23 @@ bool EditorConcursos::CargaConcurso() {
         }
         BloqueaCamposConcurso(true);
     }
-    AsignaControl(*estado_.RegControl, "ConcursoActivo", panel_.text3[0]->text().toInt());
+    FijaConcursoActivo(estado_, panel_.text3[0]->text().toInt());
     v_.HabilitaBotonesConcurso();
     v_.AltaReg->setFocus();
     return mostrado;
 }
 
 void EditorConcursos::MuestraConcurso() {
-    panel_.MuestraConcurso(*estado_.RegConcursos);
+    panel_.MuestraConcurso(LeeFichaConcurso(estado_));
     DerivaCamposAlCargar();
     CargaResumenCabrillo();
 }
 
 void EditorConcursos::DerivaCamposAlCargar() {
-    ConjuntoRegistros& fila = *estado_.RegConcursos;
-    const CargaDeOpciones carga = CargaOpciones(fila, IndicativoActivo());
+    const CargaDeOpciones carga = CargaOpcionesActual(estado_, IndicativoActivo());
     if (carga.opciones.desfaseUTC) estado_.DesfaseUTC = *carga.opciones.desfaseUTC;
     MuestraOpciones(panel_, carga.opciones, false);
-    GuardaDerivadosCarga(fila, carga);
+    GuardaDerivadosCarga(estado_, carga);
 }
 
 void EditorConcursos::HabilitaAñadirBandaModo(bool habilitar) {
@@ -347,9 +344,7 @@ bool EditorConcursos::ValidaConcurso() {
     return true;
 }
 
-void EditorConcursos::DerivaCamposAlGuardar(ConjuntoRegistros& fila) {
-    OpcionesConcurso o = LeeOpciones(panel_);
-    GuardaOpciones(fila, o, panel_.text3[1]->text(), IndicativoActivo());
+void EditorConcursos::MuestraDerivados(const OpcionesConcurso& o) {
     if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
     MuestraOpciones(panel_, o, estado_.EditandoConcurso);
 }
@@ -360,8 +355,7 @@ bool EditorConcursos::AltaConcurso() {
                         ".- Si pulsa ACEPTAR se continúa el ALTA sin incluir el MES.",
                         ".- Si pulsa CANCELAR se cancela el ALTA concurso para poder introducir el MES."))
         return false;
-    BaseDatos& bd = *estado_.BaseConcursos;
-    if (ExisteConcurso(bd, t[1]->text().trimmed(), t[2]->text().trimmed())) {
+    if (ExisteConcurso(*estado_.BaseConcursos, t[1]->text().trimmed(), t[2]->text().trimmed())) {
         MsgBox("Ya hay un concurso con el MISMO NOMBRE y EDICIÓN", Icono::Critico, "CONCURSO");
         t[1]->setFocus();
         return false;
@@ -369,28 +363,17 @@ bool EditorConcursos::AltaConcurso() {
     if (!CompruebaValores() || !ValidaConcurso()) return false;
 
     const int numero = t[0]->text().toInt();
-    // A store the engine refuses keeps the edit open with what was typed, for another try.
-    if (!IntentaGuardar([&] {
-            const CursorEspera espera;
-            BaseDatos::Transaccion transaccion(bd);
-            ConjuntoRegistros fila = NuevaFilaConcurso(bd);
-            fila.anade();
-            fila.asigna("NumeroOrden", numero);
-            panel_.CopiaEnFila(fila);
-            DerivaCamposAlGuardar(fila);
-            fila.actualiza();
-            ConjuntoRegistros& control = *estado_.RegControl;
-            control.edita();
-            control.asigna("UltimoConcurso", numero);
-            control.asigna("ConcursoActivo", numero);
-            control.actualiza();
-            if (estado_.OperacionEnCurso == NuevaEdicion)
-                CopiaResumenCabrillo();
-            else
-                InsertaResumenCabrillo();
-            transaccion.confirma();
-        }))
-        return false;
+    OpcionesConcurso o = LeeOpciones(panel_);
+    // A new edition takes the summary the panel still shows of its source edition, with the
+    // operator's changes: the same store as a new contest.
+    const bool guardado = IntentaGuardar([&] {
+        const CursorEspera espera;
+        InsertaConcurso(estado_, numero, panel_.FichaMostrada(), o, IndicativoActivo(), ResumenMostrado());
+    });
+    MuestraDerivados(o);
+    if (!guardado) return false;
+    // The row is stored already: this reaches only the screen.
+    AjustaControlesCategoria(panel_.Categorias->IndiceCategoriaElegida());
     SeleccionaMes(t[CajaMes]->text());
     MsgBox("Alta de Concurso efectuada", Icono::Informacion, "ALTA");
     VuelveAReposo();
@@ -405,14 +388,12 @@ bool EditorConcursos::GuardaConcurso() {
             ".- Si pulsa CANCELAR se cancela la MODIFICACIÓN del concurso para poder introducir el "
             "MES."))
         return false;
-    BaseDatos& bd = *estado_.BaseConcursos;
-    ConjuntoRegistros& fila = *estado_.RegConcursos;
     const QString nombre = t[1]->text().trimmed();
     const QString edicion = t[2]->text().trimmed();
     // Only a new name is looked up: a change of edition alone is the operator's own correction.
     // The contest itself never counts as its own duplicate.
-    if (nombre != fila.texto("NombreConcurso") &&
-        ExisteConcurso(bd, nombre, edicion, fila.entero("NumeroOrden"))) {
+    if (nombre != NombreConcursoActual(estado_) &&
+        ExisteConcurso(*estado_.BaseConcursos, nombre, edicion, NumeroConcursoActual(estado_))) {
         MsgBox("Ya hay un concurso con el MISMO NOMBRE y EDICIÓN", Icono::Critico, "CONCURSO");
         t[1]->setFocus();
         return false;
@@ -420,18 +401,15 @@ bool EditorConcursos::GuardaConcurso() {
     // The checks see, and the row stores, the exchange the presets leave.
     AjustaControlesAntesDeGuardar();
     if (!CompruebaValores() || !ValidaConcurso()) return false;
-    if (!IntentaGuardar([&] {
-            const CursorEspera espera;
-            BaseDatos::Transaccion transaccion(bd);
-            // The summary goes with the row.
-            ModificaResumenCabrillo();
-            fila.edita();
-            panel_.CopiaEnFila(fila);
-            DerivaCamposAlGuardar(fila);
-            fila.actualiza();
-            transaccion.confirma();
-        }))
-        return false;
+    OpcionesConcurso o = LeeOpciones(panel_);
+    // The summary takes the name and edition being stored with it, so its copy never lags behind
+    // a renamed contest. Its presets were applied before the checks.
+    const bool guardado = IntentaGuardar([&] {
+        const CursorEspera espera;
+        ReescribeConcursoActual(estado_, panel_.FichaMostrada(), o, IndicativoActivo(), ResumenMostrado());
+    });
+    MuestraDerivados(o);
+    if (!guardado) return false;
     SeleccionaMes(t[CajaMes]->text());
     VuelveAReposo();
     return true;
@@ -444,19 +422,11 @@ bool EditorConcursos::BorraConcurso() {
         estado_.OperacionEnCurso = Consulta;
         return false;
     }
-    const int numero = estado_.RegConcursos->entero("NumeroOrden");
+    const int numero = NumeroConcursoActual(estado_);
     if (!IntentaGuardar([&] {
             // All of the contest goes, or none of it.
             const CursorEspera espera;
-            BaseDatos& bd = *estado_.BaseConcursos;
-            BaseDatos::Transaccion transaccion(bd);
-            BorraFilasDelConcurso(bd, numero);
-            estado_.RegConcursos->borra();
-            ConjuntoRegistros& control = *estado_.RegControl;
-            control.edita();
-            control.asigna("ConcursoActivo", 0);
-            control.actualiza();
-            transaccion.confirma();
+            EliminaConcursoActual(estado_);
         }))
         return false;
     {

@@ -1,5 +1,6 @@
 #pragma once
 #include "EstadoPrincipal.h"
+#include "SeleccionPrincipal.h"
 
 #include <QObject>
 #include <QString>
@@ -59,22 +60,20 @@ private:
     // The checks before storing: refuses with the box shown and the focus on the box at fault,
     // or writes the normalised values back into the boxes.
     bool ValidaConcurso();
-    // The option fields and the values derived from them; inside the store's transaction.
-    void DerivaCamposAlGuardar(ConjuntoRegistros& fila);
+    // What storing derived from the options (NumeraloSiglas, the UTC offset) shown.
+    void MuestraDerivados(const OpcionesConcurso& o);
     // The options of the current row shown, and what loading derives stored back.
     void DerivaCamposAlCargar();
     void HabilitaAñadirBandaModo(bool habilitar);
 
-    // The Cabrillo panel and the presets (EditorCabrillo.cpp). The store steps run inside the
-    // store's transaction on BaseConcursos.
+    // The Cabrillo panel and the presets (EditorCabrillo.cpp).
     void ConectaCabrillo();
     void OcultaListaCategoriasCabrillo();
     void CargaTipoConcursos();
     void CargaComboCabrillo20();
     void CargaResumenCabrillo();
-    void InsertaResumenCabrillo();
-    void CopiaResumenCabrillo();
-    void ModificaResumenCabrillo();
+    // The summary as the panel shows it, to be stored with the contest.
+    ResumenAGuardar ResumenMostrado() const;
     void CargaCategoriasConcurso();
     // Sets the exchange boxes a known contest and its category index (-1: none) imply.
     void AjustaControlesCategoria(int indice);

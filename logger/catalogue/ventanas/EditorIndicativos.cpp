@@ -12,6 +12,7 @@
 #include "Indicativos.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
+#include "SeleccionPrincipal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -93,21 +94,20 @@ void EditorIndicativos::reposo() {
 void EditorIndicativos::NuevoIndicativo_Click() {
     empiezaOperacion(Alta, false);
     ventana_.LimpiaIndicativo();
-    panel_.text2[0]->setText(
-        QString::number(SiguienteNumeroIndicativo(*estado_.BaseConcursos, *estado_.RegControl)));
+    panel_.text2[0]->setText(QString::number(SiguienteNumeroIndicativo(estado_)));
     abreCajas();
 }
 
 void EditorIndicativos::ModificaIndicativo_Click() {
-    if (!estado_.RegIndicativos || estado_.RegIndicativos->eof()) return;
+    if (!HayIndicativoActual(estado_)) return;
     empiezaOperacion(Modificar, true);
     // The edit starts from the stored row, whatever the boxes show.
-    panel_.MuestraIndicativo(*estado_.RegIndicativos);
+    panel_.MuestraIndicativo(LeeValoresIndicativo(estado_));
     abreCajas();
 }
 
 void EditorIndicativos::BorrarIndicativo_Click() {
-    if (!estado_.RegIndicativos || estado_.RegIndicativos->eof()) return;
+    if (!HayIndicativoActual(estado_)) return;
     empiezaOperacion(Borrar, true);
     panel_.CancelaIndicativo->setFocus(Qt::OtherFocusReason);
 }
@@ -129,8 +129,7 @@ void EditorIndicativos::CancelaIndicativo_Click() {
         reposo();
         CargaIndicativo();
     } else if (operacion == Modificar) {
-        if (estado_.RegIndicativos && !estado_.RegIndicativos->eof())
-            panel_.MuestraIndicativo(*estado_.RegIndicativos);
+        if (HayIndicativoActual(estado_)) panel_.MuestraIndicativo(LeeValoresIndicativo(estado_));
         reposo();
     } else if (operacion == Borrar) {
         reposo();
@@ -185,8 +184,7 @@ bool EditorIndicativos::AltaIndicativo() {
     if (!datosCompletos(v)) return false;
     muestraValores(v);
     // A store the engine refuses keeps the boxes open with what was typed, for another try.
-    if (!IntentaGuardar([&] { InsertaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, v); }))
-        return false;
+    if (!IntentaGuardar([&] { InsertaIndicativo(estado_, v); })) return false;
 
     QComboBox* lista = panel_.ListaIndicativos;
     {
@@ -201,12 +199,12 @@ bool EditorIndicativos::AltaIndicativo() {
 }
 
 bool EditorIndicativos::GuardaIndicativo() {
-    if (!estado_.RegIndicativos || estado_.RegIndicativos->eof()) return false;
+    if (!HayIndicativoActual(estado_)) return false;
     ValoresIndicativo v = valores();
-    const int numero = estado_.RegIndicativos->entero("NumeroOrden");
+    const int numero = NumeroIndicativoActual(estado_);
     v[0] = QString::number(numero);
     // The row itself does not count as a duplicate of its own callsign.
-    if (!v[CajaIndicativo].isEmpty() && v[CajaIndicativo] != estado_.RegIndicativos->texto("Indicativo") &&
+    if (!v[CajaIndicativo].isEmpty() && v[CajaIndicativo] != IndicativoActual(estado_) &&
         ExisteIndicativo(estado_.NombreBaseDatos, v[CajaIndicativo], numero)) {
         MsgBox("Ya hay un Indicativo con el MISMO NOMBRE", Icono::Critico, "INDICATIVOS");
         rechaza(CajaIndicativo);
@@ -231,15 +229,14 @@ void EditorIndicativos::BorraIndicativo() {
     if (MsgBox("De verdad quiere BORRAR este Indicativo", Icono::Critico, "VERIFICAR BORRADO DE QSO",
                Botones::SiNo, Respuesta::No) == Respuesta::Si) {
         const int numero = panel_.text2[0]->text().toInt();
-        if (!IntentaGuardar([&] { EliminaIndicativo(*estado_.BaseConcursos, *estado_.RegControl, numero); }))
-            return;
+        if (!IntentaGuardar([&] { EliminaIndicativo(estado_, numero); })) return;
         {
             const QSignalBlocker bloqueo(lista);
             if (const int fila = lista->findData(numero); fila >= 0) lista->removeItem(fila);
             if (lista->count() == 0) lista->setCurrentIndex(-1);
         }
         ventana_.LimpiaIndicativo();
-        if (lista->count() == 0) estado_.RegIndicativos.reset();
+        if (lista->count() == 0) OlvidaIndicativo(estado_);
         if (lista->count() > 0) seleccionaIndicativo(0);
     }
     // Answering No keeps the callsign the user had selected.
@@ -259,14 +256,12 @@ void EditorIndicativos::CargaIndicativo() {
     QComboBox* lista = panel_.ListaIndicativos;
     const int fila = lista->currentIndex();
     if (fila < 0) return;
-    estado_.RegIndicativos.emplace(
-        IndicativoPorNumero(*estado_.BaseConcursos, lista->itemData(fila).toInt()));
-    if (!estado_.RegIndicativos->eof())
-        panel_.MuestraIndicativo(*estado_.RegIndicativos);
+    if (AbreIndicativoPorNumero(estado_, lista->itemData(fila).toInt()))
+        panel_.MuestraIndicativo(LeeValoresIndicativo(estado_));
     else
         ventana_.LimpiaIndicativo();
     panel_.BloqueaCamposIndicativo(true);
-    AsignaControl(*estado_.RegControl, "IndicativoActivo", panel_.text2[0]->text().toInt());
+    FijaIndicativoActivo(estado_, panel_.text2[0]->text().toInt());
     estado_.OperacionEnCurso.clear();
     muestraHoraUTC();
     ventana_.HabilitaBotonesIndicativo(true);
@@ -275,9 +270,8 @@ void EditorIndicativos::CargaIndicativo() {
 void EditorIndicativos::muestraHoraUTC() {
     PanelConcurso& concurso = *ventana_.Concurso;
     const QString numero = concurso.text3[0]->text();
-    if (numero.isEmpty() || !estado_.RegConcursos || estado_.RegConcursos->eof()) return;
-    const ConjuntoRegistros& reg = *estado_.RegConcursos;
-    if (QString::number(reg.entero("NumeroOrden")) != numero || !reg.siNo("HoraUTC")) return;
+    if (numero.isEmpty() || !HayConcursoActual(estado_)) return;
+    if (QString::number(NumeroConcursoActual(estado_)) != numero || !HoraUTCConcursoActual(estado_)) return;
     concurso.LabelUTC->show();
     concurso.LabelUTC->setEnabled(true);
     concurso.text3[7]->show();

@@ -1,29 +1,25 @@
 #include "EditorNombresUser.h"
 
 #include "Avisos.h"
+#include "BandasModos.h"
 #include "CampoTexto.h"
 #include "FConcursos.h"
 #include "NombresUser.h"
 #include "PanelConcurso.h"
 #include "PanelNombresUser.h"
+#include "SeleccionPrincipal.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
 
-namespace {
-constexpr size_t PrimeraBandaUser = 13;
-constexpr size_t PrimerModoUser = 8;
-} // namespace
-
 void CargaNombresUser(PanelConcurso& panel, const EstadoPrincipal& estado) {
-    if (!estado.RegControl) return;
-    const auto nombres = LeeNombresUser(*estado.RegControl);
+    const auto nombres = LeeNombresUser(estado);
     if (!nombres) return;
     for (size_t i = 0; i < nombres->bandas.size(); ++i)
-        panel.SSCheck2[PrimeraBandaUser + i]->setText(nombres->bandas[i]);
+        panel.SSCheck2[static_cast<size_t>(PrimeraBandaUser) + i]->setText(nombres->bandas[i]);
     for (size_t i = 0; i < nombres->modos.size(); ++i)
-        panel.SSCheck1[PrimerModoUser + i]->setText(nombres->modos[i]);
+        panel.SSCheck1[static_cast<size_t>(PrimerModoUser) + i]->setText(nombres->modos[i]);
     panel.PanelNuevaBanda->Muestra(*nombres);
 }
 
@@ -61,7 +57,7 @@ void EditorNombresUser::AceptarCambios_Click() {
         (rechazo->esBanda ? p.BandaUser[i] : p.ModoUser[i])->setFocus();
         return;
     }
-    GuardaNombresUser(*estado_.RegControl, nombres);
+    GuardaNombresUser(estado_, nombres);
     CargaNombresUser(panel_, estado_);
     Cierra();
 }

@@ -8,7 +8,6 @@
 #include "Arranque.h"
 #include "Avisos.h"
 #include "CampoTexto.h"
-#include "DatosConcurso.h"
 #include "DatosEntregados.h"
 #include "DatosPrincipal.h"
 #include "EditorConcursos.h"
@@ -25,6 +24,7 @@
 #include "PreviaTeclas.h"
 #include "PrimeraActivacion.h"
 #include "Provincias.h"
+#include "SeleccionPrincipal.h"
 #include "Sistema.h"
 #include "VentanaAyuda.h"
 #include "Ventanas.h"
@@ -268,7 +268,7 @@ void FConcursos::Form_Activate() {
         return;
     estado_.OperacionEnCurso.clear();
     estado_.ActualizandoDatos = true;
-    ActualizaCatalogo(*estado_.BaseConcursos, *estado_.RegControl);
+    ActualizaCatalogo(estado_);
     estado_.ActivarCheck = true;
     estado_.ActualizandoDatos = false;
 }
@@ -307,7 +307,7 @@ void FConcursos::IniciarXkLumoCon_Click() {
     AltaReg->setFocus();
     estado_.ArranquePendiente = false;
 
-    const int activo = estado_.RegControl->entero("ConcursoActivo");
+    const int activo = ConcursoActivo(estado_);
     if (activo != 0 && ListaConcursos->count() > 0) {
         int hallado = -1;
         for (int i = 0; i < ListaConcursos->count() && hallado < 0; ++i)
@@ -320,9 +320,8 @@ void FConcursos::IniciarXkLumoCon_Click() {
 }
 
 bool FConcursos::CargaListaIndicativos() {
-    estado_.RegIndicativos.emplace(estado_.BaseConcursos->abreConjunto("Indicativos"));
-    ConjuntoRegistros& reg = *estado_.RegIndicativos;
-    if (reg.eof()) {
+    const std::vector<EntradaLista> indicativos = AbreIndicativos(estado_);
+    if (indicativos.empty()) {
         MsgBox("No hay ningún INDICATIVO configurado. Inicialmente es necesario dar de ALTA el primer "
                "indicativo",
                Icono::Informacion, "CONFIGURE ALGÚN INDICATIVO");
@@ -333,11 +332,11 @@ bool FConcursos::CargaListaIndicativos() {
         // A callsign added before the work started is in the table too: list each row once.
         const QSignalBlocker bloqueo(lista);
         lista->clear();
-        for (reg.primero(); !reg.eof(); reg.siguiente())
-            lista->addItem(reg.texto("Indicativo"), reg.entero("NumeroOrden"));
+        for (const EntradaLista& e : indicativos)
+            lista->addItem(e.texto, e.numero);
         lista->setCurrentIndex(-1);
     }
-    const int activo = estado_.RegControl->entero("IndicativoActivo");
+    const int activo = IndicativoActivo(estado_);
     const int hallado = activo != 0 ? lista->findData(activo) : -1;
     lista->setCurrentIndex(hallado >= 0 ? hallado : 0);
     return true;
@@ -350,9 +349,8 @@ void FConcursos::CargaListaMeses() {
 }
 
 void FConcursos::SeleccionaMesActivo() {
-    const QString mes = MesDelConcurso(estado_.NombreBaseDatos, estado_.RegControl->entero("ConcursoActivo"));
-    estado_.RegConcursos.emplace(estado_.BaseConcursos->abreConjunto("Concursos"));
-    if (estado_.RegConcursos->eof()) {
+    const QString mes = MesDelConcursoActivo(estado_);
+    if (!AbreConcursos(estado_)) {
         MsgBox("No hay Concursos Definidos", Icono::Informacion, "DEFINA ALGUN CONCURSO");
         return;
     }
@@ -369,9 +367,8 @@ void FConcursos::ListaMeses_Click() {
     const int fila = ListaMeses->currentRow();
     if (fila < 0) return;
     const QString mes = fila == 0 ? QString() : ListaMeses->item(fila)->text();
-    estado_.RegConcursos.emplace(ConcursosDelMes(*estado_.BaseConcursos, mes));
-    ConjuntoRegistros& reg = *estado_.RegConcursos;
-    if (reg.eof()) {
+    const std::vector<EntradaLista> concursos = AbreConcursosDelMes(estado_, mes);
+    if (concursos.empty()) {
         MsgBox(fila == 0 ? QStringLiteral("No hay Concursos CONFIGURADOS para esta opción")
                          : QStringLiteral("No hay Concursos CONFIGURADOS para este MES. Seleccione 'Sin "
                                           "Mes' en SELECCIÓN de Mes para obtener un lista de concursos "
@@ -382,15 +379,15 @@ void FConcursos::ListaMeses_Click() {
     }
     SeleccionConcurso->setEnabled(true);
     SeleccionMes->setEnabled(true);
-    const int activo = estado_.RegControl->entero("ConcursoActivo");
+    const int activo = ConcursoActivo(estado_);
     int recordada = -1;
     {
         const QSignalBlocker bloqueo(ListaConcursos);
-        for (reg.primero(); !reg.eof(); reg.siguiente()) {
-            auto* item = new QListWidgetItem(reg.texto("NombreConcurso") + " - " + reg.texto("Edicion"));
-            item->setData(Qt::UserRole, reg.entero("NumeroOrden"));
+        for (const EntradaLista& e : concursos) {
+            auto* item = new QListWidgetItem(e.texto);
+            item->setData(Qt::UserRole, e.numero);
             ListaConcursos->addItem(item);
-            if (reg.entero("NumeroOrden") == activo) recordada = ListaConcursos->count() - 1;
+            if (e.numero == activo) recordada = ListaConcursos->count() - 1;
         }
     }
     ListaConcursos->setCurrentRow(recordada >= 0 ? recordada : 0);
@@ -407,7 +404,7 @@ void FConcursos::CargaIndicativo() {
 void FConcursos::HabilitaBotonesConcurso() {
     AltaReg->setEnabled(true);
     Estaciones->setEnabled(true);
-    if (estado_.RegControl->entero("ConcursoActivo") != 0) {
+    if (ConcursoActivo(estado_) != 0) {
         for (QPushButton* b : {IrContactos, ModificarReg, BorrarReg, NuevaEdicion, FinClientes})
             b->setEnabled(true);
     }
@@ -448,16 +445,8 @@ void FConcursos::Ayuda_Click() {
 // The checks before the log opens run on the contest shown in the editor; then this window hides
 // until the log closes with FIN.
 void FConcursos::IrContactos_Click() {
-    DatosApertura d;
-    d.hayIndicativo = Estaciones->ListaIndicativos->currentIndex() >= 0 && estado_.RegIndicativos &&
-                      !estado_.RegIndicativos->eof();
-    if (estado_.RegConcursos && !estado_.RegConcursos->eof()) {
-        const DatosConcurso c = LeeDatosConcurso(*estado_.RegConcursos);
-        d.EnviarLocator = c.EnviarLocator;
-        d.EnviarSiglas = c.EnviarSiglas;
-        d.LiteralFijo = c.LiteralFijo;
-        d.EnviarZonaCq = c.EnviarZonaCq;
-    }
+    DatosApertura d = DatosAperturaActual(estado_);
+    d.hayIndicativo = d.hayIndicativo && Estaciones->ListaIndicativos->currentIndex() >= 0;
     d.MiLocator = Concurso->text3[4]->text();
     d.Siglas = Concurso->text3[6]->text();
     if (const auto rechazo = CompruebaApertura(d)) {
@@ -465,7 +454,7 @@ void FConcursos::IrContactos_Click() {
         Avisos::actual().muestra(rechazo->aviso);
         return;
     }
-    if (!d.hayIndicativo || !estado_.RegConcursos || estado_.RegConcursos->eof()) return;
+    if (!d.hayIndicativo || !HayConcursoActual(estado_)) return;
     hide();
     VentanaLog = std::make_unique<FLogConcurso>(estado_);
     VentanaLog->AlCerrar = [this] {

@@ -211,9 +211,8 @@ void FrameCategoria::CatConcurso_Click(int indice) {
 // --- Showing a summary ---
 
 qint16 FrameCategoria::BuscaEnLista(const QComboBox* lista, const QString& texto) {
-    for (int i = 0; i < lista->count(); ++i)
-        if (lista->itemText(i) == texto) return static_cast<qint16>(i);
-    return -1;
+    return static_cast<qint16>(BuscaEntrada(
+        lista->count(), [&](int i) { return lista->itemText(i); }, texto));
 }
 
 void FrameCategoria::CargaResumenCabrillo(BaseDatos& bd, int numeroOrden, const QString& nombre,
@@ -354,10 +353,6 @@ std::vector<CategoriaEspecial> FrameCategoria::CategoriasMostradas() const {
     return categorias;
 }
 
-void FrameCategoria::GuardaResumenCabrillo(BaseDatos& bd, int numeroOrden, const QString& nombre,
-                                           const QString& edicion) {
-    BaseDatos::Transaccion transaccion(bd);
-    EscribeResumenCabrillo(bd, numeroOrden, nombre, edicion, ValoresMostrados());
-    EscribeFormatoEspecial(bd, numeroOrden, CategoriasMostradas());
-    transaccion.confirma();
+ResumenAGuardar FrameCategoria::ResumenMostrado() const {
+    return {ValoresMostrados(), CategoriasMostradas()};
 }

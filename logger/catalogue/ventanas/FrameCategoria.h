@@ -1,6 +1,7 @@
 #pragma once
 #include "CategoriasCabrillo.h"
 #include "DatosResumenCabrillo.h"
+#include "SeleccionPrincipal.h"
 
 #include <array>
 #include <functional>
@@ -54,9 +55,9 @@ public:
     // changed) when the name is not one of the known contests.
     bool CargaCategoriasConcurso(const QString& nombre);
 
-    // Writes the summary and, only for the special format, its categories as shown; the
+    // The summary and, only for the special format, its categories as shown, to be stored; the
     // contest keeps no special rows otherwise.
-    void GuardaResumenCabrillo(BaseDatos& bd, int numeroOrden, const QString& nombre, const QString& edicion);
+    ResumenAGuardar ResumenMostrado() const;
 
     // What the panel would store now.
     ValoresResumen ValoresMostrados() const;

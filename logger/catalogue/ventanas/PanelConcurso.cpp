@@ -1,5 +1,6 @@
 #include "PanelConcurso.h"
 
+#include "BandasModos.h"
 #include "CampoTexto.h"
 #include "DatosConcursos.h"
 #include "DatosPrincipal.h"
@@ -27,12 +28,7 @@ const std::array<const char*, 10> EtiquetasConcurso{"Número",
                                                     "Hora UTC = Local  ",
                                                     "Repetir cada",
                                                     "MES"};
-const std::array<const char*, 16> Bandas{"1.8", "3.5", "7",   "10",  "14",   "18",    "21",    "24",
-                                         "28",  "50",  "144", "432", "1296", "User1", "User2", "User3"};
-const std::array<const char*, 18> Modos{"AM",    "CW",     "USB",   "LSB",   "SSB",   "FM",
-                                        "RTTY",  "Packet", "User1", "User2", "User3", "User4",
-                                        "User5", "User6",  "User7", "User8", "User9", "User10"};
-// Boxes 0 to 8 show the field at their own position; box 9 shows Mes, the table's last field.
+// Box 9 shows Mes, the table's last field.
 constexpr int CajaMes = 9;
 
 QCheckBox* Casilla(QWidget* padre, const QString& nombre, const QString& titulo) {
@@ -189,14 +185,16 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     PanelBandas->setObjectName("PanelBandas");
     auto* rejillaBandas = new QGridLayout(PanelBandas);
     for (size_t i = 0; i < SSCheck2.size(); ++i) {
-        SSCheck2[i] = Casilla(PanelBandas, QStringLiteral("SSCheck2_%1").arg(i), Bandas[i]);
+        SSCheck2[i] =
+            Casilla(PanelBandas, QStringLiteral("SSCheck2_%1").arg(i), NombreBanda(static_cast<int>(i)));
         rejillaBandas->addWidget(SSCheck2[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
     }
     PanelModos = new QGroupBox(QStringLiteral("Modos"), this);
     PanelModos->setObjectName("PanelModos");
     auto* rejillaModos = new QGridLayout(PanelModos);
     for (size_t i = 0; i < SSCheck1.size(); ++i) {
-        SSCheck1[i] = Casilla(PanelModos, QStringLiteral("SSCheck1_%1").arg(i), Modos[i]);
+        SSCheck1[i] =
+            Casilla(PanelModos, QStringLiteral("SSCheck1_%1").arg(i), NombreModo(static_cast<int>(i)));
         rejillaModos->addWidget(SSCheck1[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
     }
     bandasModos->addWidget(PanelBandas);
@@ -221,27 +219,6 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     derecha->addStretch();
     columna->addStretch();
 
-    opciones_ = {{EnviarNumeral, "EnviarNumeral"},
-                 {EnviarSiglas, "EnviarSiglas"},
-                 {EnviarLocator, "EnviarLocator"},
-                 {EnviarPuntos, "EnviarPuntos"},
-                 {EnviarZonaCQ, "EnviarZonaCq"},
-                 {RecibirNumeral, "RecibirNumeral"},
-                 {RecibirSiglas, "RecibirSiglas"},
-                 {RecibirLocator, "RecibirLocator"},
-                 {RecibirPuntos, "RecibirPuntos"},
-                 {RecibirZonaCQ, "RecibirZonaCq"},
-                 {NumeraloSiglas, "NumeraloSiglas"},
-                 {LiteralFijo, "LiteralFijo"},
-                 {LiteralVariable, "LiteralVariable"},
-                 {HoraLocal, "HoraLocal"},
-                 {HoraUTC, "HoraUTC"},
-                 {NoRepetir, "NoRepetir"},
-                 {RepetirEstacion, "RepetirEstacion"},
-                 {RepetirEnCadaBanda, "RepetirEnCadaBanda"},
-                 {RepetirEnCadaModo, "RepetirEnCadaModo"},
-                 {RepetirEnCadaHoras, "RepetirEnCadaHoras"}};
-
     // The points box is there only while points are sent, the UTC offset only for UTC contests.
     text3[3]->hide();
     LabelUTC->hide();
@@ -261,27 +238,24 @@ void PanelConcurso::LimpiaConcurso() {
     MuestraOpciones(*this, o, false);
 }
 
-void PanelConcurso::MuestraConcurso(const ConjuntoRegistros& fila) {
-    for (int i = 0; i < CajaMes; ++i)
-        text3[static_cast<size_t>(i)]->setText(fila.valor(i).toString());
-    text3[8]->setText(fila.texto("HorasRepeticion"));
-    text3[CajaMes]->setText(fila.texto("Mes"));
+void PanelConcurso::MuestraConcurso(const FichaConcurso& ficha) {
+    for (size_t i = 0; i < text3.size(); ++i)
+        text3[i]->setText(ficha.text3[i]);
     for (size_t i = 0; i < SSCheck2.size(); ++i)
-        SSCheck2[i]->setChecked(fila.siNo(QStringLiteral("Banda%1").arg(i)));
+        SSCheck2[i]->setChecked(ficha.bandas[i]);
     for (size_t i = 0; i < SSCheck1.size(); ++i)
-        SSCheck1[i]->setChecked(fila.siNo(QStringLiteral("Modo%1").arg(i)));
+        SSCheck1[i]->setChecked(ficha.modos[i]);
 }
 
-void PanelConcurso::CopiaEnFila(ConjuntoRegistros& fila) const {
-    for (int i = 1; i < CajaMes; ++i)
-        fila.asigna(i, text3[static_cast<size_t>(i)]->text());
-    fila.asigna("Mes", text3[CajaMes]->text());
+FichaConcurso PanelConcurso::FichaMostrada() const {
+    FichaConcurso ficha;
+    for (size_t i = 0; i < text3.size(); ++i)
+        ficha.text3[i] = text3[i]->text();
     for (size_t i = 0; i < SSCheck2.size(); ++i)
-        fila.asigna(QStringLiteral("Banda%1").arg(i), SSCheck2[i]->isChecked());
+        ficha.bandas[i] = SSCheck2[i]->isChecked();
     for (size_t i = 0; i < SSCheck1.size(); ++i)
-        fila.asigna(QStringLiteral("Modo%1").arg(i), SSCheck1[i]->isChecked());
-    for (const auto& [control, campo] : opciones_)
-        fila.asigna(campo, control->isChecked());
+        ficha.modos[i] = SSCheck1[i]->isChecked();
+    return ficha;
 }
 
 void PanelConcurso::AjustaLongitudesConcurso(const DefTabla& defConcursos, int extra) {

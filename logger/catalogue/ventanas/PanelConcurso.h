@@ -1,5 +1,6 @@
 #pragma once
 #include "BaseDatos.h"
+#include "SeleccionPrincipal.h"
 
 #include <array>
 #include <QGroupBox>
@@ -8,7 +9,6 @@
 class CampoTexto;
 class FrameCategoria;
 class PanelNombresUser;
-class QAbstractButton;
 class QCheckBox;
 class QKeyEvent;
 class QLabel;
@@ -46,11 +46,11 @@ public:
     // Empties the ten boxes; clears the band and mode boxes, the exchange boxes (the fixed and
     // variable letters choice stays), the repeat boxes and both time options, with their reactions.
     void LimpiaConcurso();
-    // The contest row into the boxes and the band and mode check boxes; the options and the boxes
+    // The contest into the boxes and the band and mode check boxes; the options and the boxes
     // they drive are the editor's (CargaOpciones).
-    void MuestraConcurso(const ConjuntoRegistros& fila);
-    // The boxes (but the key NumeroOrden), check boxes and options into the row being added or edited.
-    void CopiaEnFila(ConjuntoRegistros& fila) const;
+    void MuestraConcurso(const FichaConcurso& ficha);
+    // The boxes and the band and mode check boxes as shown.
+    FichaConcurso FichaMostrada() const;
     void AjustaLongitudesConcurso(const DefTabla& defConcursos, int extra);
     void BloqueaCamposConcurso(bool bloquear);
     // Closes or reopens everything in the frame but the user names panel, which stays usable
@@ -58,7 +58,5 @@ public:
     void HabilitaSalvoNombresUser(bool habilitar);
 
 private:
-    // Check boxes and options stored one to one, with their field in Concursos.
-    std::vector<std::pair<QAbstractButton*, QString>> opciones_;
     std::vector<QWidget*> cerrados_;
 };

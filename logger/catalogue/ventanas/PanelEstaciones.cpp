@@ -96,9 +96,9 @@ void PanelEstaciones::BloqueaCamposIndicativo(bool bloquear) {
     }
 }
 
-void PanelEstaciones::MuestraIndicativo(const ConjuntoRegistros& fila) {
+void PanelEstaciones::MuestraIndicativo(const ValoresIndicativo& valores) {
     for (size_t i = 0; i < text2.size(); ++i)
-        text2[i]->setText(fila.valor(static_cast<int>(i)).toString());
+        text2[i]->setText(valores[i]);
 }
 
 bool PanelEstaciones::NavegaCamposIndicativo(QKeyEvent* tecla) {

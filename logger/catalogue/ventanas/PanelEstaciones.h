@@ -1,5 +1,6 @@
 #pragma once
 #include "BaseDatos.h"
+#include "DatosIndicativos.h"
 
 #include <array>
 #include <QGroupBox>
@@ -35,7 +36,7 @@ public:
     // Locked boxes take no typing at all; text2[0], the row's key, is locked always.
     void BloqueaCamposIndicativo(bool bloquear);
     // Columns 0 to 5 of the row into the six boxes.
-    void MuestraIndicativo(const ConjuntoRegistros& fila);
+    void MuestraIndicativo(const ValoresIndicativo& valores);
     // Arrow-key movement while a callsign is typed: Up and Down walk text2[1] to text2[5] with
     // wrap, Tab is swallowed. True when the key was used.
     bool NavegaCamposIndicativo(QKeyEvent* tecla);
