@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "LogBench.h"
+
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -35,54 +37,11 @@ public:
     void pita() override {}
 };
 
-double Ms(long long desde) {
-    return static_cast<double>(AhoraNs() - desde) / 1e6;
-}
-
-void Sql(sqlite3* db, const char* sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        std::printf("sqlite: %s\n", error);
-        sqlite3_free(error);
-    }
-}
-
-// Contest 5 with its QSOs typed in order, five seconds apart.
-void LlenaBase() {
-    auto bd = CreaBaseTrabajoVacia();
-    bd->ejecuta("INSERT INTO Indicativos (NumeroOrden, Indicativo) VALUES (1, 'EA1AAA')");
-    bd->ejecuta(
-        QStringLiteral("INSERT INTO Concursos (NumeroOrden, NombreConcurso, Edicion, UltimoNumEnviado, "
-                       "Banda4, Modo1, IndiceBanda, IndiceModo, EnviarRst, RecibirRst, EnviarNumeral, "
-                       "RecibirNumeral, HoraLocal) VALUES (5, 'CNCW', '2026', %1, 1, 1, 4, 1, 1, 1, 1, 1, 1)")
-            .arg(NumQsos));
-    bd->ejecuta("UPDATE Control SET ConcursoActivo = 5, IndicativoActivo = 1");
-    sqlite3* db = bd->conexion();
-    Sql(db, "BEGIN");
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO Contactos (NumeroOrden, NumeroQso, Fecha, Hora, Banda, Modo, Indicativo, "
-                       "RstEnviado, NumeralEnviado, RstRecibido, NumeralRecibido) "
-                       "VALUES (5, ?1, ?2, ?3, '14', 'CW', ?4, '599', ?5, '599', '12')",
-                       -1, &s, nullptr);
-    const QDateTime inicio(QDate(2026, 3, 1), QTime(0, 0));
-    for (int i = 1; i <= NumQsos; ++i) {
-        const QDateTime m = inicio.addSecs(5LL * i);
-        const QByteArray fecha = m.date().startOfDay().toString("yyyy-MM-ddTHH:mm:ss").toUtf8();
-        const QByteArray hora = m.toString("HH:mm").toUtf8();
-        const QByteArray ind = QStringLiteral("EA%1X").arg(i).toUtf8();
-        const QByteArray num = QStringLiteral("%1").arg(i % 10000, 4, 10, QLatin1Char('0')).toUtf8();
-        sqlite3_bind_int(s, 1, i);
-        sqlite3_bind_text(s, 2, fecha.constData(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(s, 3, hora.constData(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(s, 4, ind.constData(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(s, 5, num.constData(), -1, SQLITE_TRANSIENT);
-        sqlite3_step(s);
-        sqlite3_reset(s);
-    }
-    sqlite3_finalize(s);
-    Sql(db, "COMMIT");
-    bd->ejecuta("CREATE INDEX IF NOT EXISTS ContactosPorNumero ON Contactos (NumeroOrden, NumeroQso)");
+// Contest 5 with its QSOs typed in order, five seconds apart, and the index by number.
+void LlenaBaseNumerada() {
+    LlenaBase(NumQsos);
+    BaseDatos::Abre(NombreBaseDatos)
+        ->ejecuta("CREATE INDEX IF NOT EXISTS ContactosPorNumero ON Contactos (NumeroOrden, NumeroQso)");
 }
 
 // The floor on its own copy of the file, with the logger's settings and prepared statements.
@@ -160,10 +119,6 @@ private:
     sqlite3_stmt *orden_ = nullptr, *numeros_ = nullptr, *pagina_ = nullptr, *renumera_ = nullptr,
                  *borra_ = nullptr, *corrige_ = nullptr, *ultimo_ = nullptr;
 };
-
-void Tecla(QWidget* w, Qt::Key k) {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, k);
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -173,7 +128,7 @@ int main(int argc, char** argv) {
     const int repeticiones = argc > 1 ? std::max(3, std::atoi(argv[1])) : 10;
     QTemporaryDir carpeta;
     QDir::setCurrent(carpeta.path());
-    LlenaBase();
+    LlenaBaseNumerada();
     QFile::copy(NombreBaseDatos, "Suelo.Mdb");
 
     EstadoPrincipal estado;
