@@ -285,7 +285,9 @@ TEST_F(PruebaCorrecciones, UnaEscrituraRechazadaMuestraElMotorYConservaLoTeclead
         EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
         EXPECT_EQ(ventana->modo(), borra ? ModoEdicion::Borrar : ModoEdicion::Modificar);
         EXPECT_EQ(Texto(Columna::Indicativo, 8), borra ? "EA9XX" : "EA9ZZ");
-        if (borra) EXPECT_EQ(ventana->Rejilla->celda(Columna::Indicativo, 8)->marca(), QColor(255, 0, 0));
+        if (borra) {
+            EXPECT_EQ(ventana->Rejilla->celda(Columna::Indicativo, 8)->marca(), QColor(255, 0, 0));
+        }
         EXPECT_TRUE(ventana->Menu->Aceptar->isEnabled());
         EXPECT_EQ(Guardados(), Ea({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
         EXPECT_EQ(UltimoNumEnviado(*bd), 10);

@@ -165,7 +165,7 @@ public:
     Respuesta muestra(const Aviso& a) override {
         QMessageBox caja(QMessageBox::Critical, a.titulo, a.texto, QMessageBox::Ok);
         QTimer::singleShot(0, &caja, [&caja] {
-            QTest::qWaitForWindowActive(&caja);
+            if (!QTest::qWaitForWindowActive(&caja)) ADD_FAILURE() << "la caja no se activó";
             caja.accept();
         });
         caja.exec();
