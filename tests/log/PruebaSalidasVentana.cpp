@@ -65,8 +65,11 @@ TEST_F(PruebaSalidas, F6YF8EscribenElFicheroYMuestranElMensaje) {
                 continue;
             }
             if (k == K::Key_F6) {
+                const int alto = ventana->sizeHint().height();
                 Pulsa(k);
                 EXPECT_TRUE(Visible("TipoDeListas"));
+                // The choice takes the room of other frames: the window does not grow off the screen.
+                EXPECT_LE(ventana->sizeHint().height(), alto);
                 EXPECT_FALSE(Boton("Listar")->isEnabled());
                 continue;
             }

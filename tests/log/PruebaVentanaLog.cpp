@@ -134,7 +134,7 @@ TEST_F(PruebaLog, AbreConLosBotonesDeConsultaYLaLineaPreparada) {
 
     Pulsa(Qt::Key_Up);
     EXPECT_EQ(v.LabelEnter->text(),
-              " Pulse [F8 Log] para obtener el FICHERO CABRILLO -- Pulse [FIN] para salir");
+              " Pulse [F6 Log] para obtener el FICHERO CABRILLO -- Pulse [FIN] para salir");
     for (QPushButton* b : {v.Menu->ModificarReg, v.Menu->BorrarReg, v.Menu->Listar, v.Menu->ExportarXk,
                            v.Menu->ExportarADIF, v.Menu->Ordenar, v.Menu->Volver})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();

@@ -161,6 +161,7 @@ private:
     void exportaLibro(const QString& ruta);
     void cierraExportacionXk();
     void abrePanel(QWidget* panel);
+    void cedeSitio(bool ceder);
     PanelTipoDeListas* TipoDeListas = nullptr;
     PanelListaPantalla* FrameListaPantalla = nullptr;
     FrameExportacionXK* ExportacionXk = nullptr;

@@ -117,8 +117,19 @@ bool FLogConcurso::renumeraYRecarga() {
     return hecho;
 }
 
+// The choice of lists takes the room of the band, mode and date frames and of the hidden repeat
+// panel: the window keeps fitting the screen.
+void FLogConcurso::cedeSitio(bool ceder) {
+    BandasModos->setVisible(!ceder);
+    FrameFecha->setVisible(!ceder);
+    QSizePolicy p = PanelRepeticion->sizePolicy();
+    p.setRetainSizeWhenHidden(!ceder);
+    PanelRepeticion->setSizePolicy(p);
+}
+
 void FLogConcurso::Listar_Click() {
     DesactivaBotones();
+    cedeSitio(true);
     TipoDeListas->Abre(datos_.NombreConcurso);
     abrePanel(TipoDeListas);
     for (QRadioButton* r : {TipoDeListas->OrdenQso, TipoDeListas->OrdenNum, TipoDeListas->OrdenLetras})
@@ -159,6 +170,7 @@ void FLogConcurso::cierraListados(QString mensaje, const QString& titulo) {
     for (QWidget* w : std::initializer_list<QWidget*>{BandasModos->FrameBanda, BandasModos->FrameModo, Menu,
                                                       Rejilla, LabelEnter})
         w->show();
+    cedeSitio(false);
     FrameListaPantalla->hide();
     mensajeListados_.clear();
     if (!mensaje.isEmpty()) Avisos::actual().muestra(Informacion(mensaje, titulo));

@@ -8,6 +8,7 @@ inline const QString TextoCarga =
 inline const QString TextoEntrada = QStringLiteral(
     " Pulse la tecla [ENTER] para pasar al siguiente control -- Pulse [F12-Aceptar] para grabar el "
     "contacto -- Pulse [ESC] para salir");
+// The browsing help names F6, the key of "Log": F8 is the ADIF export.
 inline const QString TextoNavegacion =
-    QStringLiteral(" Pulse [F8 Log] para obtener el FICHERO CABRILLO -- Pulse [FIN] para salir");
+    QStringLiteral(" Pulse [F6 Log] para obtener el FICHERO CABRILLO -- Pulse [FIN] para salir");
 inline const QString FormatoFecha = QStringLiteral("dd-MM-yyyy");
