@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -123,6 +124,12 @@ TEST_F(PruebaSalidas, F7ExportaAlLibroElegidoConTeclas) {
         EXPECT_TRUE(Visible("FrameExportacionXK"));
         EXPECT_FALSE(Visible("RejillaLog"));
         EXPECT_FALSE(ventana->Menu->isEnabled());
+        EXPECT_EQ(ventana->findChild<QLabel*>("CarpetaActual")->text(),
+                  QDir::toNativeSeparators(QDir::currentPath()));
+        // Tab walks the panel as Alt with the underlined letter does.
+        EXPECT_EQ(NombreFoco(), "Dir1");
+        Pulsa(Qt::Key_Tab);
+        EXPECT_EQ(NombreFoco(), "File1");
         Pulsa(Qt::Key_L, Qt::AltModifier);
         EXPECT_EQ(NombreFoco(), "File1");
         Pulsa(Qt::Key_Space); // selects the one logbook listed

@@ -203,7 +203,7 @@ void FLogConcurso::ExportarXk_Click() {
     for (QWidget* w : std::initializer_list<QWidget*>{Menu, BandasModos->FrameBanda, BandasModos->FrameModo})
         w->setEnabled(false);
     Rejilla->hide();
-    abrePanel(nullptr);
+    abrePanel(ExportacionXk);
     ExportacionXk->Abre();
 }
 

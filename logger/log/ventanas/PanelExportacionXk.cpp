@@ -62,7 +62,13 @@ FrameExportacionXK::FrameExportacionXK(QWidget* parent)
     rejilla->addWidget(Label8, 0, 0, 1, 2);
     rejilla->addWidget(Etiqueta(QStringLiteral("&Unidad:"), Drive1, this), 1, 0);
     rejilla->addWidget(Drive1, 2, 0);
-    rejilla->addWidget(Etiqueta(QStringLiteral("Ca&rpeta:"), Dir1, this), 3, 0);
+    // The folder the lists show, in words: the list itself only holds its subfolders.
+    CarpetaActual = new QLabel(this);
+    CarpetaActual->setObjectName("CarpetaActual");
+    auto* carpeta = new QHBoxLayout;
+    carpeta->addWidget(Etiqueta(QStringLiteral("Ca&rpeta:"), Dir1, this));
+    carpeta->addWidget(CarpetaActual, 1);
+    rejilla->addLayout(carpeta, 3, 0);
     rejilla->addWidget(Dir1, 4, 0);
     rejilla->addWidget(Etiqueta(QStringLiteral("&Libro de guardia:"), File1, this), 1, 1);
     rejilla->addWidget(File1, 2, 1, 3, 1);
@@ -87,7 +93,16 @@ void FrameExportacionXK::Abre(const QString& carpeta) {
     for (const QFileInfo& raiz : QDir::drives())
         Drive1->addItem(QDir::toNativeSeparators(raiz.absoluteFilePath()), raiz.absoluteFilePath());
     Drive1->addItem(QDir::toNativeSeparators(QDir::homePath()), QDir::homePath());
-    Drive1->setCurrentIndex(Drive1->count() - 1);
+    // The place that holds the folder shown, the deepest when several do (home inside a root).
+    int unidad = 0;
+    for (int i = 0; i < Drive1->count(); ++i) {
+        const QString raiz = Drive1->itemData(i).toString();
+        const QString dentro = QDir(carpeta).absolutePath() + u'/';
+        if (dentro.startsWith(raiz.endsWith(u'/') ? raiz : raiz + u'/') &&
+            raiz.size() >= Drive1->itemData(unidad).toString().size())
+            unidad = i;
+    }
+    Drive1->setCurrentIndex(unidad);
     PanelCuentaRenum->setValue(0);
     PonCarpeta(carpeta);
     show();
@@ -148,6 +163,7 @@ void FrameExportacionXK::PonCarpeta(const QString& carpeta) {
     Dir1->addItems(d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
     Dir1->setAccessibleDescription(QDir::toNativeSeparators(carpeta_));
     Dir1->setToolTip(QDir::toNativeSeparators(carpeta_));
+    CarpetaActual->setText(QDir::toNativeSeparators(carpeta_));
     if (Dir1->count() > 0) Dir1->setCurrentRow(0);
     Dir1_Change();
 }

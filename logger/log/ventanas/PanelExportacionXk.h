@@ -18,7 +18,7 @@ public:
     QComboBox* Drive1;
     QListWidget* Dir1;
     QListWidget* File1;
-    QLabel *Label8, *Label11;
+    QLabel *Label8, *Label11, *CarpetaActual;
     QPushButton *AceptarExpXk, *CancelarExpXk;
     QProgressBar* PanelCuentaRenum;
 
