@@ -57,6 +57,7 @@ TEST_F(PruebaSalidas, F6YF8EscribenElFicheroYMuestranElMensaje) {
         for (const QString& f : QDir().entryList({"EA1AAA*"}, QDir::Files))
             QFile::remove(f);
         avisos.limpia();
+        const QSize antes = ventana->size();
         for (Qt::Key k : c.teclas) {
             if (k == PorBanda) {
                 for (int i = 0; i < 6 && NombreFoco() != "ListasPorBanda"; ++i)
@@ -101,8 +102,10 @@ TEST_F(PruebaSalidas, F6YF8EscribenElFicheroYMuestranElMensaje) {
             EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
             EXPECT_TRUE(avisos.cajas[0].texto.contains(c.enMensaje)) << avisos.cajas[0].texto.toStdString();
         }
-        // The window is back as it was: browsing, every panel away, the keys on.
+        // The window is back as it was: browsing, every panel away, the keys on, its size.
         EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
+        QApplication::processEvents();
+        EXPECT_EQ(ventana->size(), antes);
         EXPECT_TRUE(Visible("RejillaLog"));
         EXPECT_FALSE(Visible("FrameListaPantalla"));
         EXPECT_FALSE(Visible("TipoDeListas"));
@@ -120,6 +123,7 @@ TEST_F(PruebaSalidas, F7ExportaAlLibroElegidoConTeclas) {
     for (int vez = 1; vez <= 2; ++vez) {
         SCOPED_TRACE(vez);
         avisos.limpia();
+        const QSize antes = ventana->size();
         Pulsa(Qt::Key_F7);
         EXPECT_TRUE(Visible("FrameExportacionXK"));
         EXPECT_FALSE(Visible("RejillaLog"));
@@ -138,6 +142,8 @@ TEST_F(PruebaSalidas, F7ExportaAlLibroElegidoConTeclas) {
         EXPECT_FALSE(Visible("FrameExportacionXK"));
         EXPECT_TRUE(Visible("RejillaLog"));
         EXPECT_TRUE(ventana->Menu->isEnabled());
+        QApplication::processEvents();
+        EXPECT_EQ(ventana->size(), antes) << "the window is as before F7, not grown";
         // Every export appends the contest's QSOs.
         EXPECT_EQ(BaseDatos::Abre("LibroDePrueba.mdb")->abreConjunto("LibroGuardia").cuenta(), 3 * vez);
     }

@@ -167,11 +167,12 @@ void FLogConcurso::ejecutaListados() {
 
 // Back from the Cabrillo run or its choice; the message, when there is one, after the grid is back.
 void FLogConcurso::cierraListados(QString mensaje, const QString& titulo) {
+    // The panel goes before the grid comes back: both at once would grow the window past the screen.
+    FrameListaPantalla->hide();
     for (QWidget* w : std::initializer_list<QWidget*>{BandasModos->FrameBanda, BandasModos->FrameModo, Menu,
                                                       Rejilla, LabelEnter})
         w->show();
     cedeSitio(false);
-    FrameListaPantalla->hide();
     mensajeListados_.clear();
     if (!mensaje.isEmpty()) Avisos::actual().muestra(Informacion(mensaje, titulo));
     BotonesConsulta();
@@ -224,8 +225,8 @@ void FLogConcurso::exportaLibro(const QString& ruta) {
 void FLogConcurso::cierraExportacionXk() {
     for (QWidget* w : std::initializer_list<QWidget*>{Menu, BandasModos->FrameBanda, BandasModos->FrameModo})
         w->setEnabled(true);
-    Rejilla->show();
     ExportacionXk->hide();
+    Rejilla->show();
     teclas_->setActiva(true);
     celdaActual(Columna::FechaQso)->setFocus();
 }

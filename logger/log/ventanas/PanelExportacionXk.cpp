@@ -93,16 +93,6 @@ void FrameExportacionXK::Abre(const QString& carpeta) {
     for (const QFileInfo& raiz : QDir::drives())
         Drive1->addItem(QDir::toNativeSeparators(raiz.absoluteFilePath()), raiz.absoluteFilePath());
     Drive1->addItem(QDir::toNativeSeparators(QDir::homePath()), QDir::homePath());
-    // The place that holds the folder shown, the deepest when several do (home inside a root).
-    int unidad = 0;
-    for (int i = 0; i < Drive1->count(); ++i) {
-        const QString raiz = Drive1->itemData(i).toString();
-        const QString dentro = QDir(carpeta).absolutePath() + u'/';
-        if (dentro.startsWith(raiz.endsWith(u'/') ? raiz : raiz + u'/') &&
-            raiz.size() >= Drive1->itemData(unidad).toString().size())
-            unidad = i;
-    }
-    Drive1->setCurrentIndex(unidad);
     PanelCuentaRenum->setValue(0);
     PonCarpeta(carpeta);
     show();
@@ -164,6 +154,16 @@ void FrameExportacionXK::PonCarpeta(const QString& carpeta) {
     Dir1->setAccessibleDescription(QDir::toNativeSeparators(carpeta_));
     Dir1->setToolTip(QDir::toNativeSeparators(carpeta_));
     CarpetaActual->setText(QDir::toNativeSeparators(carpeta_));
+    // The place that holds the folder shown, the deepest when several do (home inside a root).
+    int unidad = 0;
+    for (int i = 0; i < Drive1->count(); ++i) {
+        const QString raiz = Drive1->itemData(i).toString();
+        const QString dentro = carpeta_ + u'/';
+        if (dentro.startsWith(raiz.endsWith(u'/') ? raiz : raiz + u'/') &&
+            raiz.size() >= Drive1->itemData(unidad).toString().size())
+            unidad = i;
+    }
+    Drive1->setCurrentIndex(unidad);
     if (Dir1->count() > 0) Dir1->setCurrentRow(0);
     Dir1_Change();
 }
