@@ -13,6 +13,7 @@
 #include "PanelListados.h"
 #include "PreviaTeclas.h"
 #include "RejillaLog.h"
+#include "SeleccionPrincipal.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -142,7 +143,7 @@ void FLogConcurso::ejecutaListados() {
     try {
         CursorEspera espera;
         r = cabrillo::GeneraListadosCabrillo(
-            log_->bd(), {log_->numeroOrden(), estado_.RegIndicativos->entero("NumeroOrden"),
+            log_->bd(), {log_->numeroOrden(), NumeroIndicativoActual(estado_),
                          TipoDeListas->orden(), TipoDeListas->porBanda(), estado_.VersionPrograma});
     } catch (const ErrorBD& e) {
         muestraErrorBD(e.mensaje());
