@@ -147,8 +147,9 @@ int main(int argc, char** argv) {
         std::vector<Qso> qsos;
         lectura.push_back(Mide([&] {
             auto rs = bd->abreLectura("Select * From Listados Where NumeroOrden = 1 Order By NumeroQso");
+            const LectorQso lector(rs);
             for (; !rs.eof(); rs.siguiente())
-                qsos.push_back(LeeQso(rs));
+                qsos.push_back(lector.lee(rs));
         }));
         QStringList l;
         lineas.push_back(Mide([&] {
@@ -165,7 +166,7 @@ int main(int argc, char** argv) {
     ImprimeFila(48, 1, "por banda, 3 ficheros (GeneraListadosCabrillo)", porBanda);
     ImprimeFila(48, 1, "por banda, suelo SQLite + stdio", sueloBanda);
     ImprimeFila(48, 1, "  copia a Listados", copia);
-    ImprimeFila(48, 1, "  lectura de Listados (LeeQso)", lectura);
+    ImprimeFila(48, 1, "  lectura de Listados (LectorQso)", lectura);
     ImprimeFila(48, 1, "  lineas del fichero", lineas);
     ImprimeFila(48, 1, "  escritura (EscribeArchivoTexto)", escritura);
     ImprimeFila(48, 1, "  lineas de pantalla (MuestraFicheroLog)", pantalla);

@@ -8,6 +8,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -51,8 +52,11 @@ std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden) {
     const QString donde = QStringLiteral(" From Contactos Where NumeroOrden = %1").arg(numeroOrden);
     qsos.reserve(static_cast<size_t>(bd.abreLectura("Select count(*) As N" + donde).entero("N")));
     // Walked once, one row held at a time.
-    bd.recorre("Select *" + donde + QStringLiteral(" Order by  NumeroQso"),
-               [&](const ConjuntoRegistros& rs) { qsos.push_back(LeeQso(rs)); });
+    std::optional<LectorQso> lector;
+    bd.recorre("Select *" + donde + QStringLiteral(" Order by  NumeroQso"), [&](const ConjuntoRegistros& rs) {
+        if (!lector) lector.emplace(rs);
+        qsos.push_back(lector->lee(rs));
+    });
     return qsos;
 }
 

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace cabrillo {
 
 namespace {
@@ -367,7 +369,10 @@ bool EscribeFicheroCabrillo(BaseDatos& bd, const DatosConcurso& c, const Estacio
     std::vector<Qso> qsos;
     bd.recorre("Select * From Listados Where NumeroOrden = " + Numero(c.numeroOrden) + " Order By " +
                    CampoOrden(orden),
-               [&](const ConjuntoRegistros& rs) { qsos.push_back(LeeQso(rs)); });
+               [&, lector = std::optional<LectorQso>()](const ConjuntoRegistros& rs) mutable {
+                   if (!lector) lector.emplace(rs);
+                   qsos.push_back(lector->lee(rs));
+               });
     if (qsos.empty()) return false;
     const QStringList lineas =
         LineasFichero(qsos, LeeResumenCabrillo(bd, c.numeroOrden), c, estacion, versionPrograma);

@@ -89,8 +89,9 @@ std::vector<Qso> LogContactos::lee(int desde, int hasta) const {
             .arg(numeroOrden_)
             .arg(numero(desde))
             .arg(numero(hasta)));
+    const LectorQso lector(rs);
     for (; !rs.eof(); rs.siguiente())
-        qsos.push_back(LeeQso(rs));
+        qsos.push_back(lector.lee(rs));
     return qsos;
 }
 

@@ -4,28 +4,65 @@
 
 #include <QDateTime>
 
-// Literal names: a whole log is read through here, and a literal costs no conversion per field.
-Qso LeeQso(const ConjuntoRegistros& rs) {
+#include <array>
+#include <iterator>
+
+namespace {
+// The fields a Qso is read from, in the order of LectorQso::posicion_.
+constexpr std::array<const char*, 17> CamposQso{"NumeroOrden",     "NumeroQso",
+                                                "Fecha",           "Hora",
+                                                "Banda",           "Modo",
+                                                "Indicativo",      "RstEnviado",
+                                                "LiteralEnviado",  "NumeralEnviado",
+                                                "PuntosEnviados",  "LocatorEnviado",
+                                                "RstRecibido",     "LiteralRecibido",
+                                                "NumeralRecibido", "PuntosRecibidos",
+                                                "LocatorRecibido"};
+} // namespace
+
+LectorQso::LectorQso(const ConjuntoRegistros& rs) {
+    const DefTabla& def = rs.definicion();
+    for (size_t i = 0; i < CamposQso.size(); ++i) {
+        posicion_[i] = -1;
+        for (int c = 0; c < def.cuenta(); ++c)
+            if (def.campo(c).nombre.compare(QLatin1String(CamposQso[i]), Qt::CaseInsensitive) == 0) {
+                posicion_[i] = c;
+                break;
+            }
+    }
+}
+
+Qso LectorQso::lee(const ConjuntoRegistros& rs) const {
+    // A field the set lacks is asked by name, which reports it as the engine layer does.
+    auto v = [&](size_t i) {
+        return posicion_[i] >= 0 ? rs.valor(posicion_[i]) : rs.valor(QString::fromLatin1(CamposQso[i]));
+    };
     Qso q;
-    q.numeroOrden = rs.entero(QStringLiteral("NumeroOrden"));
-    q.numeroQso = rs.entero(QStringLiteral("NumeroQso"));
-    const QVariant f = rs.valor(QStringLiteral("Fecha"));
+    q.numeroOrden = v(0).toInt();
+    q.numeroQso = v(1).toInt();
+    const QVariant f = v(2);
     if (f.isValid()) q.fecha = f.toDateTime().date();
-    q.hora = rs.texto(QStringLiteral("Hora"));
-    q.banda = rs.texto(QStringLiteral("Banda"));
-    q.modo = rs.texto(QStringLiteral("Modo"));
-    q.indicativo = rs.texto(QStringLiteral("Indicativo"));
-    q.rstEnviado = rs.texto(QStringLiteral("RstEnviado"));
-    q.literalEnviado = rs.texto(QStringLiteral("LiteralEnviado"));
-    q.numeralEnviado = rs.texto(QStringLiteral("NumeralEnviado"));
-    q.puntosEnviados = rs.texto(QStringLiteral("PuntosEnviados"));
-    q.locatorEnviado = rs.texto(QStringLiteral("LocatorEnviado"));
-    q.rstRecibido = rs.texto(QStringLiteral("RstRecibido"));
-    q.literalRecibido = rs.texto(QStringLiteral("LiteralRecibido"));
-    q.numeralRecibido = rs.texto(QStringLiteral("NumeralRecibido"));
-    q.puntosRecibidos = rs.texto(QStringLiteral("PuntosRecibidos"));
-    q.locatorRecibido = rs.texto(QStringLiteral("LocatorRecibido"));
+    QString* textos[] = {&q.hora,
+                         &q.banda,
+                         &q.modo,
+                         &q.indicativo,
+                         &q.rstEnviado,
+                         &q.literalEnviado,
+                         &q.numeralEnviado,
+                         &q.puntosEnviados,
+                         &q.locatorEnviado,
+                         &q.rstRecibido,
+                         &q.literalRecibido,
+                         &q.numeralRecibido,
+                         &q.puntosRecibidos,
+                         &q.locatorRecibido};
+    for (size_t i = 0; i < std::size(textos); ++i)
+        *textos[i] = v(i + 3).toString();
     return q;
+}
+
+Qso LeeQso(const ConjuntoRegistros& rs) {
+    return LectorQso(rs).lee(rs);
 }
 
 void EscribeQso(ConjuntoRegistros& rs, const Qso& q) {

@@ -2,6 +2,8 @@
 #include <QDate>
 #include <QString>
 
+#include <array>
+
 class ConjuntoRegistros;
 
 // One QSO: the seventeen fields of a Contactos (or Listados) row, texts as stored.
@@ -31,3 +33,14 @@ struct Qso {
 // add or edit (write).
 Qso LeeQso(const ConjuntoRegistros& rs);
 void EscribeQso(ConjuntoRegistros& rs, const Qso& q);
+
+// The same mapping for a walk over many rows of one query: the fields are looked up once, by
+// position afterwards.
+class LectorQso {
+public:
+    explicit LectorQso(const ConjuntoRegistros& rs);
+    Qso lee(const ConjuntoRegistros& rs) const;
+
+private:
+    std::array<int, 17> posicion_;
+};

@@ -172,8 +172,9 @@ ResultadoRepeticion BuscaRepeticion(BaseDatos& bd, const ReglasContacto& reglas,
                               Comillas(indicativo) + QStringLiteral(" Order by +NumeroQso"));
     if (rs.eof()) return r;
     std::optional<Qso> ultimo;
+    const LectorQso lector(rs);
     for (rs.primero(); !rs.eof(); rs.siguiente()) {
-        Qso o = LeeQso(rs);
+        Qso o = lector.lee(rs);
         if (!reglas.noRepetir && !VerificarDuplicados(reglas, fila[C::Banda], fila[C::Modo], actual, o))
             continue;
         r.lineas << LineaRepeticion(o);
