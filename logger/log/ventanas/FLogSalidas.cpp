@@ -143,8 +143,8 @@ void FLogConcurso::ejecutaListados() {
     try {
         CursorEspera espera;
         r = cabrillo::GeneraListadosCabrillo(
-            log_->bd(), {log_->numeroOrden(), NumeroIndicativoActual(estado_),
-                         TipoDeListas->orden(), TipoDeListas->porBanda(), estado_.VersionPrograma});
+            log_->bd(), {log_->numeroOrden(), NumeroIndicativoActual(estado_), TipoDeListas->orden(),
+                         TipoDeListas->porBanda(), estado_.VersionPrograma});
     } catch (const ErrorBD& e) {
         muestraErrorBD(e.mensaje());
         cierraListados({}, {});
