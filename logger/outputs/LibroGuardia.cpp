@@ -4,7 +4,9 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 // Types are the logbook's own choice: text everywhere, as the values written are texts, and the
@@ -35,6 +37,13 @@ constexpr CampoLibroDef CamposLibro[] = {{"IndicativoPropio", 14},
                                          {"LiteralEnviado", 64},
                                          {"PuntosEnviados", 4}};
 
+// "dd-mm-yyyy" by hand: the locale machinery of QDate::toString costs more than the whole row.
+QString FechaLibro(const QDate& fecha) {
+    char texto[16];
+    std::snprintf(texto, sizeof texto, "%02d-%02d-%04d", fecha.day(), fecha.month(), fecha.year());
+    return QString::fromLatin1(texto);
+}
+
 QVariant NumeroOTexto(const QString& valor, bool formato) {
     if (valor.isEmpty()) return 0;
     return formato ? FormatoNumeral(valor) : valor;
@@ -61,6 +70,15 @@ EstacionLibro SeparaEstacion(const QString& indicativo) {
 }
 
 QString FormatoNumeral(const QString& numeral) {
+    // The usual serial, plain digits, padded without the number parsing and the formatting.
+    if (numeral.size() <= 9 && !numeral.isEmpty() &&
+        std::all_of(numeral.begin(), numeral.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        qsizetype cero = 0;
+        while (cero < numeral.size() - 1 && numeral[cero] == u'0')
+            ++cero;
+        const QString cifras = numeral.mid(cero);
+        return cifras.size() >= 4 ? cifras : QString(4 - cifras.size(), u'0') + cifras;
+    }
     bool ok = false;
     const double n = numeral.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(n)) return numeral;
@@ -79,8 +97,7 @@ FilaLibro FilaLibroGuardia(const Qso& q, const DatosExportacion& d, const Estaci
     f.emplace_back(QStringLiteral("QSOVia"), QStringLiteral("N"));
     if (!d.nombreConcurso.isEmpty()) f.emplace_back(QStringLiteral("Concurso"), d.nombreConcurso);
     if (!d.edicion.isEmpty()) f.emplace_back(QStringLiteral("Edicion"), d.edicion);
-    if (q.fecha.isValid())
-        f.emplace_back(QStringLiteral("FechaQso"), q.fecha.toString(QStringLiteral("dd-MM-yyyy")));
+    if (q.fecha.isValid()) f.emplace_back(QStringLiteral("FechaQso"), FechaLibro(q.fecha));
     f.emplace_back(QStringLiteral("HoraQso"), q.hora);
     f.emplace_back(QStringLiteral("Banda"), q.banda);
     f.emplace_back(QStringLiteral("Modo"), q.modo);

@@ -147,3 +147,16 @@ TEST(LibroGuardia, LibroQueNoExisteONoEsUnaBase) {
         EXPECT_TRUE(a.texto.contains(ruta)) << a.texto.toStdString();
     }
 }
+
+TEST(LibroGuardia, FormatoDeLosNumerales) {
+    // Plain digits take a short path; every other text goes through the number: both must agree.
+    const std::pair<QString, QString> casos[] = {
+        {"0", "0000"},         {"12", "0012"},
+        {"00012", "0012"},     {"123456", "123456"},
+        {"000000000", "0000"}, {" 7 ", "0007"},
+        {"1.6", "0002"},       {"-123", "-0123"},
+        {"abc", "abc"},        {"1234567890", "1234567890"},
+    };
+    for (const auto& [entrada, esperado] : casos)
+        EXPECT_EQ(FormatoNumeral(entrada), esperado) << entrada.toStdString();
+}
