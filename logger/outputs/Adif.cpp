@@ -44,19 +44,27 @@ DatosExportacion LeeDatosExportacion(const ConjuntoRegistros& concurso, const Co
     return d;
 }
 
-std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden) {
+void RecorreQsosExportacion(BaseDatos& bd, int numeroOrden, const std::function<void(Qso)>& porQso) {
     // One read transaction: one snapshot of the log, instead of one lock and check per row.
     BaseDatos::Transaccion lectura(bd);
+    std::optional<LectorQso> lector;
+    // Walked once, one row held at a time.
+    bd.recorre(
+        QStringLiteral("Select * From Contactos Where NumeroOrden = %1 Order by  NumeroQso").arg(numeroOrden),
+        [&](const ConjuntoRegistros& rs) {
+            if (!lector) lector.emplace(rs);
+            porQso(lector->lee(rs));
+        });
+}
+
+std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden) {
     std::vector<Qso> qsos;
     // Room made once: a log of 32,767 QSOs grown step by step is copied and faulted in again.
-    const QString donde = QStringLiteral(" From Contactos Where NumeroOrden = %1").arg(numeroOrden);
-    qsos.reserve(static_cast<size_t>(bd.abreLectura("Select count(*) As N" + donde).entero("N")));
-    // Walked once, one row held at a time.
-    std::optional<LectorQso> lector;
-    bd.recorre("Select *" + donde + QStringLiteral(" Order by  NumeroQso"), [&](const ConjuntoRegistros& rs) {
-        if (!lector) lector.emplace(rs);
-        qsos.push_back(lector->lee(rs));
-    });
+    qsos.reserve(static_cast<size_t>(
+        bd.abreLectura(
+              QStringLiteral("Select count(*) As N From Contactos Where NumeroOrden = %1").arg(numeroOrden))
+            .entero("N")));
+    RecorreQsosExportacion(bd, numeroOrden, [&](Qso q) { qsos.push_back(std::move(q)); });
     return qsos;
 }
 
@@ -116,14 +124,19 @@ QStringList RegistroAdif(const Qso& q, const QString& nombreConcurso, const QStr
     return lineas;
 }
 
+namespace {
+void AnadeRegistro(QStringList& lineas, const Qso& q, const DatosExportacion& d) {
+    // A row without a callsign is no QSO; the ones after it still belong in the file.
+    if (q.indicativo.trimmed().isEmpty()) return;
+    lineas << RegistroAdif(q, d.nombreConcurso, d.indicativo);
+}
+} // namespace
+
 QStringList LineasAdif(const DatosExportacion& d, const std::vector<Qso>& qsos) {
     QStringList lineas = CabeceraAdif(d);
     lineas.reserve(lineas.size() + static_cast<qsizetype>(qsos.size()) * 5);
-    for (const Qso& q : qsos) {
-        // A row without a callsign is no QSO; the ones after it still belong in the file.
-        if (q.indicativo.trimmed().isEmpty()) continue;
-        lineas << RegistroAdif(q, d.nombreConcurso, d.indicativo);
-    }
+    for (const Qso& q : qsos)
+        AnadeRegistro(lineas, q, d);
     return lineas;
 }
 
@@ -147,7 +160,9 @@ Aviso ExportaADIF(BaseDatos& bd, const DatosExportacion& d) {
     const QString nombre = NombreArchivoAdif(d.indicativo);
     QStringList lineas;
     try {
-        lineas = LineasAdif(d, LeeQsosExportacion(bd, d.numeroOrden));
+        // Each QSO becomes its record as it is read: the log is not held besides its lines.
+        lineas = CabeceraAdif(d);
+        RecorreQsosExportacion(bd, d.numeroOrden, [&](Qso q) { AnadeRegistro(lineas, q, d); });
     } catch (const ErrorBD& e) {
         // The log could not be read (locked by another program): say so; the log window goes on.
         Aviso a;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class BaseDatos;
@@ -29,6 +30,8 @@ DatosExportacion LeeDatosExportacion(const ConjuntoRegistros& concurso, const Co
 
 // The contest's QSOs in NumeroQso order (date and time order once renumbered).
 std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden);
+// The same QSOs handed over one at a time, none kept: for an export that writes as it reads.
+void RecorreQsosExportacion(BaseDatos& bd, int numeroOrden, const std::function<void(Qso)>& porQso);
 
 // "<TAG:n>value", n the value's length in characters; "" for an empty value unless `siempre`.
 QString CampoAdif(const QString& etiqueta, const QString& valor, bool siempre = false);

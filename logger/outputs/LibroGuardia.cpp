@@ -119,18 +119,18 @@ FilaLibro FilaLibroGuardia(const Qso& q, const DatosExportacion& d, const Estaci
 Aviso ExportaLibroGuardia(BaseDatos& trabajo, const DatosExportacion& d, const QString& ruta) {
     Aviso a;
     try {
-        const std::vector<Qso> qsos = LeeQsosExportacion(trabajo, d.numeroOrden);
         auto libro = BaseDatos::Abre(ruta);
         // All rows or none: a second try after a failure must not add the first QSOs twice.
         BaseDatos::Transaccion t(*libro);
         ConjuntoRegistros tabla = libro->abreConjunto(QStringLiteral("LibroGuardia"));
         const EstacionLibro estacion = SeparaEstacion(d.indicativo);
-        for (const Qso& q : qsos) {
+        // Each QSO goes into the logbook as it is read: the log is never held whole.
+        RecorreQsosExportacion(trabajo, d.numeroOrden, [&](Qso q) {
             tabla.anade();
             for (const auto& [campo, valor] : FilaLibroGuardia(q, d, estacion))
                 tabla.asigna(campo, valor);
             tabla.actualiza();
-        }
+        });
         t.confirma();
     } catch (const ErrorBD& e) {
         a.icono = Icono::Critico;
