@@ -210,6 +210,14 @@ TEST_F(PruebaIntercambio, UnaEstacionRepetidaMuestraElPanelHastaGrabarOSubir) {
     EXPECT_EQ(Rep("BandaRep")->palette().color(QPalette::Base), QColor(255, 0, 0));
     EXPECT_EQ(Rep("ModoRep")->palette().color(QPalette::Base), QColor(0, 255, 255));
     EXPECT_TRUE(avisos.cajas.empty()); // a warning only
+    // Each field stands under its column of the grid, so the eye reads the two rows as one table.
+    for (Columna c :
+         {Columna::FechaQso, Columna::Indicativo, Columna::NumeralRecibido, Columna::QraLocatorEnviado}) {
+        const QWidget* celda = ventana->Rejilla->celda(c, 0);
+        const QWidget* campo = ventana->PanelRepeticion->campo(c);
+        EXPECT_EQ(campo->mapTo(ventana.get(), QPoint()).x(), celda->mapTo(ventana.get(), QPoint()).x());
+        EXPECT_EQ(campo->width(), celda->width());
+    }
 
     Teclea("5");
     EXPECT_EQ(QsosGuardados(*bd).size(), 4u); // storing is never refused for a repeat

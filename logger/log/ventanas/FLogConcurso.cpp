@@ -78,6 +78,7 @@ void FLogConcurso::construyeVentana() {
     Rejilla = new RejillaLog(datos_, this);
     Rejilla->alEntrar = [this](CeldaLog& c) { alEntrarEnCelda(c); };
     principal->addWidget(Rejilla);
+    PanelRepeticion->alineaCon(*Rejilla);
 
     auto* abajo = new QHBoxLayout;
     BandasModos = new PanelBandasModos(this);
