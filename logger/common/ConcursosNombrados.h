@@ -63,6 +63,9 @@ struct ConcursoNombrado {
         Municipios,
         Naranja
     } correccion = Correccion::Ninguna;
+    // The name the correction looks the contest up by, when it is not `nombre` as written (the
+    // engine compares it without regard to case).
+    const char* nombreCorreccion = nullptr;
 };
 
 // The row of a contest name (the first that names it exactly or, for a prefix row, begins it),

@@ -30,20 +30,21 @@ constexpr const char* NoAplicable = "No Aplicable";
 // What each kind of correction of the named-contest table writes.
 CorreccionConcurso Miembro(const ConcursoNombrado& c) {
     using K = ConcursoNombrado::Correccion;
+    const char* nombre = c.nombreCorreccion ? c.nombreCorreccion : c.nombre;
     switch (c.correccion) {
     case K::CategoriasRey:
-        return {c.nombre, MarcaBajaPotencia, CategoriasRey, ReglaResumen::BajaPotencia};
+        return {nombre, MarcaBajaPotencia, CategoriasRey, ReglaResumen::BajaPotencia};
     case K::CategoriasEa:
-        return {c.nombre, MarcaBajaPotencia, CategoriasEa, ReglaResumen::BajaPotencia};
+        return {nombre, MarcaBajaPotencia, CategoriasEa, ReglaResumen::BajaPotencia};
     case K::CategoriasCncw:
-        return {c.nombre, MarcaBajaPotencia, CategoriasCncw, ReglaResumen::BajaPotencia};
+        return {nombre, MarcaBajaPotencia, CategoriasCncw, ReglaResumen::BajaPotencia};
     case K::Municipios:
-        return {c.nombre, "SINGLE-OP ALL LOW", CategoriasMunicipios, ReglaResumen::Municipios};
+        return {nombre, "SINGLE-OP ALL LOW", CategoriasMunicipios, ReglaResumen::Municipios};
     case K::Naranja:
     case K::Ninguna:
         break;
     }
-    return {c.nombre, nullptr, {}, ReglaResumen::Naranja};
+    return {nombre, nullptr, {}, ReglaResumen::Naranja};
 }
 
 void AplicaResumen(BaseDatos& bd, ReglaResumen regla, const QString& n) {

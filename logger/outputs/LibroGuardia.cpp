@@ -1,5 +1,6 @@
 #include "LibroGuardia.h"
 
+#include "Entrada.h"
 #include "Indicativos.h"
 
 #include <QDir>
@@ -70,21 +71,7 @@ EstacionLibro SeparaEstacion(const QString& indicativo) {
 }
 
 QString FormatoNumeral(const QString& numeral) {
-    // The usual serial, plain digits, padded without the number parsing and the formatting.
-    if (numeral.size() <= 9 && !numeral.isEmpty() &&
-        std::all_of(numeral.begin(), numeral.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
-        qsizetype cero = 0;
-        while (cero < numeral.size() - 1 && numeral[cero] == u'0')
-            ++cero;
-        const QString cifras = numeral.mid(cero);
-        return cifras.size() >= 4 ? cifras : QString(4 - cifras.size(), u'0') + cifras;
-    }
-    bool ok = false;
-    const double n = numeral.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(n)) return numeral;
-    const long long entero = std::llround(n);
-    const QString cifras = QStringLiteral("%1").arg(std::llabs(entero), 4, 10, QChar(u'0'));
-    return entero < 0 ? u'-' + cifras : cifras;
+    return Formato0000(numeral.trimmed());
 }
 
 FilaLibro FilaLibroGuardia(const Qso& q, const DatosExportacion& d, const EstacionLibro& estacion) {

@@ -23,7 +23,8 @@ struct EstacionLibro {
 };
 EstacionLibro SeparaEstacion(const QString& indicativo);
 
-// A numeral as the logbook keeps it: "7" gives "0007"; a text that is no number stays as it is.
+// A numeral as the logbook keeps it: trimmed and formatted 0000 as the grid shows it ("7" gives
+// "0007"); a text that is no number stays as it is.
 QString FormatoNumeral(const QString& numeral);
 
 // The fields of one new row in order, without those the empty-value rules leave unwritten.

@@ -227,10 +227,7 @@ void EliminaConcursoActual(EstadoPrincipal& e) {
     BaseDatos::Transaccion transaccion(bd);
     BorraFilasDelConcurso(bd, numero);
     e.RegConcursos->borra();
-    ConjuntoRegistros& control = *e.RegControl;
-    control.edita();
-    control.asigna("ConcursoActivo", 0);
-    control.actualiza();
+    FijaConcursoActivo(e, 0);
     transaccion.confirma();
 }
 

@@ -1,6 +1,7 @@
 #include "CambioFecha.h"
 
 #include "AvisoRetenido.h"
+#include "Entrada.h"
 
 #include "Verificaciones.h"
 
@@ -30,7 +31,7 @@ ResultadoCambioFecha CambiaFecha(const QString& fechaActual, const QDate& hoy) {
         }
     }
     r.texto = fecha;
-    const QDate nueva = QDate::fromString(fecha, QStringLiteral("dd-MM-yyyy"));
+    const QDate nueva = QDate::fromString(fecha, FormatoFecha);
     if (nueva == hoy) {
         r.aviso = Mensaje(QStringLiteral("La nueva fecha de ser diferente de la actual FECHA"));
         return r;

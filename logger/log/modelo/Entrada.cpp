@@ -2,11 +2,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
-
-namespace {
-const QString FormatoFecha = QStringLiteral("dd-MM-yyyy");
-} // namespace
 
 std::optional<double> ValorNumerico(const QString& texto) {
     bool ok = false;
@@ -37,23 +34,23 @@ const std::array<InfoColumna, NumeroColumnas>& Columnas() {
     // Indicativo, Modo and the points are cut to what Contactos stores, so nothing typed can be
     // refused by the engine.
     static const std::array<InfoColumna, NumeroColumnas> t{{
-        {"FechaQso", 10, "FECHA", ""},
-        {"HoraQso", 5, "QTR", ""},
-        {"Banda", 6, "MHz.", ""},
-        {"Modo", 10, "MODO", ""},
-        {"Indicativo", 14, "INDICATIVO", ""},
-        {"RsRecibido", 5, "RST", "recibido"},
-        {"NumeralRecibido", 4, "N. Serie", "recibido"},
-        {"LiteralRecibido", 32, "Siglas, Ref.", "recibido"},
-        {"ControlRec", 32, "Control Recibido", ""},
-        {"PuntosRecibidos", 4, "Puntos", "recibido"},
-        {"QraLocatorRecibido", 6, "Locator", "recibido"},
-        {"RsEnviado", 5, "RST", "enviado"},
-        {"NumeralEnviado", 4, "N. Serie", "enviado"},
-        {"LiteralEnviado", 32, "Siglas, Ref.", "enviado"},
-        {"PuntosEnviados", 4, "Puntos", "enviado"},
-        {"QraLocatorEnviado", 6, "Locator", "enviado"},
-        {"NumeroQso", 9, "Número QSO", ""},
+        {"FechaQso", 10, "FECHA", "", 10},
+        {"HoraQso", 5, "QTR", "", 5},
+        {"Banda", 6, "MHz.", "", 10},
+        {"Modo", 10, "MODO", "", 10},
+        {"Indicativo", 14, "INDICATIVO", "", 14},
+        {"RsRecibido", 5, "RST", "recibido", 5},
+        {"NumeralRecibido", 4, "N. Serie", "recibido", 4},
+        {"LiteralRecibido", 32, "Siglas, Ref.", "recibido", 64},
+        {"ControlRec", 32, "Control Recibido", "", 64},
+        {"PuntosRecibidos", 4, "Puntos", "recibido", 4},
+        {"QraLocatorRecibido", 6, "Locator", "recibido", 6},
+        {"RsEnviado", 5, "RST", "enviado", 5},
+        {"NumeralEnviado", 4, "N. Serie", "enviado", 4},
+        {"LiteralEnviado", 32, "Siglas, Ref.", "enviado", 64},
+        {"PuntosEnviados", 4, "Puntos", "enviado", 4},
+        {"QraLocatorEnviado", 6, "Locator", "enviado", 6},
+        {"NumeroQso", 9, "Número QSO", "", 0},
     }};
     return t;
 }
@@ -74,6 +71,16 @@ QString NombreColumna(Columna c) {
 }
 
 QString Formato0000(const QString& texto) {
+    // The usual serial, plain digits, padded without the number parsing and the formatting: a
+    // whole log goes through here on an export.
+    if (!texto.isEmpty() && texto.size() <= 9 &&
+        std::all_of(texto.begin(), texto.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        qsizetype cero = 0;
+        while (cero < texto.size() - 1 && texto[cero] == u'0')
+            ++cero;
+        const QString cifras = texto.mid(cero);
+        return cifras.size() >= 4 ? cifras : QString(4 - cifras.size(), u'0') + cifras;
+    }
     const auto v = ValorNumerico(texto);
     if (!v) return texto;
     const double redondo = std::round(*v);

@@ -42,6 +42,8 @@ enum class Columna {
     NumeroQso
 };
 inline constexpr int NumeroColumnas = 17;
+// The dates of the grid, the date of the contacts and the repeat list: "10-12-2026".
+inline const QString FormatoFecha = QStringLiteral("dd-MM-yyyy");
 inline int Indice(Columna c) {
     return static_cast<int>(c);
 }
@@ -68,6 +70,7 @@ struct InfoColumna {
     int longitud;         // maximum length typed, never more than the stored field holds
     const char* cabecera; // header label
     const char* lado;     // "recibido"/"enviado" where two columns share a header, else empty
+    int guardado;         // characters of the stored field (ControlRec is stored as the literal)
 };
 const std::array<InfoColumna, NumeroColumnas>& Columnas();
 // The column's header and, where two columns share it, its side: "INDICATIVO", "RST recibido".

@@ -124,7 +124,7 @@ bool VerificarDuplicados(const ReglasContacto& r, const QString& banda, const QS
 }
 
 QString LineaRepeticion(const Qso& q) {
-    return q.fecha.toString(QStringLiteral("dd-MM-yyyy")) + u' ' + q.hora + u' ' + q.banda + u' ' + q.modo;
+    return q.fecha.toString(FormatoFecha) + u' ' + q.hora + u' ' + q.banda + u' ' + q.modo;
 }
 
 void MuestraRepeticion(ResultadoRepeticion& r, const Qso& q, const ReglasContacto& reglas,
@@ -162,7 +162,7 @@ ResultadoRepeticion BuscaRepeticion(BaseDatos& bd, const ReglasContacto& reglas,
         AvisoRetenido retenido; // the date is checked on storing; here it only dates the QSO
         VerificaFecha(fecha);
     }
-    const QDateTime actual(QDate::fromString(fecha, QStringLiteral("dd-MM-yyyy")),
+    const QDateTime actual(QDate::fromString(fecha, FormatoFecha),
                            QTime::fromString(r.horaQso, QStringLiteral("hh:mm")));
 
     // "+NumeroQso": ordered by number without the number index, so that the engine reads the few

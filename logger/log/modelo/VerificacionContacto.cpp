@@ -223,36 +223,7 @@ Resultado RecibidosCheck(Revision& v) {
 
 // Size of the stored field of each column (the received literal also holds ControlRec).
 int TamanoGuardado(Columna c) {
-    switch (c) {
-    case C::FechaQso:
-        return 10;
-    case C::HoraQso:
-        return 5;
-    case C::Banda:
-        return 10;
-    case C::Modo:
-        return 10;
-    case C::Indicativo:
-        return 14;
-    case C::RsRecibido:
-    case C::RsEnviado:
-        return 5;
-    case C::NumeralRecibido:
-    case C::NumeralEnviado:
-    case C::PuntosRecibidos:
-    case C::PuntosEnviados:
-        return 4;
-    case C::LiteralRecibido:
-    case C::ControlRec:
-    case C::LiteralEnviado:
-        return 64;
-    case C::QraLocatorRecibido:
-    case C::QraLocatorEnviado:
-        return 6;
-    case C::NumeroQso:
-        break;
-    }
-    return 0;
+    return Columnas()[static_cast<size_t>(Indice(c))].guardado;
 }
 
 // A value longer than its stored field would be refused by the engine after the checks passed;

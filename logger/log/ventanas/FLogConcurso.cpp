@@ -176,19 +176,11 @@ void FLogConcurso::Form_Activate() {
         FechaActual->setText(Hoy().toString(FormatoFecha));
         CargaListaProvincias(*ListaProv);
         Rejilla->BorraPantalla();
-        try {
-            log_->abre();
-        } catch (const ErrorBD& e) {
-            // Shown in its old order rather than not at all; the next opening renumbers.
-            muestraErrorBD(e.mensaje());
-            log_->carga();
-        }
-        try {
-            IndexaIndicativos(*estado_.BaseConcursos);
-        } catch (const ErrorBD& e) {
-            // Without the index the look-up still finds the repeats, only slower.
-            muestraErrorBD(e.mensaje());
-        }
+        // A refused renumbering shows the log in its old order rather than not at all; the next
+        // opening renumbers.
+        if (!intentaBD([this] { log_->abre(); })) intentaBD([this] { log_->carga(); });
+        // Without the index the look-up still finds the repeats, only slower.
+        intentaBD([this] { IndexaIndicativos(*estado_.BaseConcursos); });
         CargaContactos();
         NumeracionPorBanda_ = NumeracionPorBanda(datos_.NombreConcurso);
         Rejilla->BloqueaLinea(nav_.FilaActual, true);
@@ -293,25 +285,37 @@ void FLogConcurso::Cancelar_Click() {
     }
 }
 
-void FLogConcurso::Ordenar_Click() {
+bool FLogConcurso::intentaBD(const std::function<void()>& paso) {
     try {
-        log_->renumera();
+        paso();
+        return true;
     } catch (const ErrorBD& e) {
         muestraErrorBD(e.mensaje());
+        return false;
     }
-    log_->carga();
+}
+
+void FLogConcurso::recarga() {
+    // A refused read leaves the grid showing what it read last.
+    intentaBD([this] { log_->carga(); });
     CargaContactos();
+}
+
+bool FLogConcurso::renumeraYRecarga() {
+    // A refused renumbering leaves the log in its old order: shown, and exported, as it is.
+    const bool hecho = intentaBD([this] { log_->renumera(); });
+    recarga();
+    return hecho;
+}
+
+void FLogConcurso::Ordenar_Click() {
+    renumeraYRecarga();
     celdaActual(Columna::FechaQso)->setFocus();
 }
 
 void FLogConcurso::Volver_Click() {
-    try {
-        log_->quitaMarcadores();
-    } catch (const ErrorBD& e) {
-        // The log stays open: leaving now would leave the placeholders for the outputs.
-        muestraErrorBD(e.mensaje());
-        return;
-    }
+    // The log stays open on a refusal: leaving now would leave the placeholders for the outputs.
+    if (!intentaBD([this] { log_->quitaMarcadores(); })) return;
     flags_.PuedeCerrar = true;
     Timer2->stop();
     teclas_->setActiva(false);

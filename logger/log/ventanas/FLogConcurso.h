@@ -112,6 +112,11 @@ private:
     void TiempoReal_Click();
     CeldaLog* celdaActual(Columna c) const;
     void muestraErrorBD(const QString& mensaje);
+    // Runs one engine step; a refusal shows the engine's message and gives false.
+    bool intentaBD(const std::function<void()>& paso);
+    // The log read again into the grid; after renumbering it, for F9 and the exports.
+    void recarga();
+    bool renumeraYRecarga();
     void aceptaCorreccion();
     void cancelaCorreccion();
 
@@ -157,7 +162,6 @@ private:
     void construyeSalidas();
     void ejecutaListados();
     void cierraListados(QString mensaje, const QString& titulo);
-    bool renumeraYRecarga();
     void exportaLibro(const QString& ruta);
     void cierraExportacionXk();
     void abrePanel(QWidget* panel);

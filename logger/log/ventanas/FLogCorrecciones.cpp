@@ -53,8 +53,6 @@ void FLogConcurso::conectaCorrecciones() {
     new PulsacionCampo(*FechaActual, [this] {
         if (!FechaActual->bloqueado()) corrige(EventoLog::OtraFecha);
     });
-    // The window does not see the keys while the date is typed: Enter there only beeps.
-    connect(FechaActual, &QLineEdit::returnPressed, this, [] { Beep(); });
 }
 
 void FLogConcurso::ModificarReg_Click() {
@@ -120,11 +118,7 @@ bool FLogConcurso::ejecuta(Trabajo trabajo) {
     case Trabajo::MuestraContacto:
         return RestauraContacto();
     case Trabajo::Renumera:
-        try {
-            log_->renumera();
-        } catch (const ErrorBD& e) {
-            muestraErrorBD(e.mensaje());
-        }
+        intentaBD([this] { log_->renumera(); });
         return true;
     }
     return false;
@@ -170,14 +164,7 @@ void FLogConcurso::aplicaTransicion(const TransicionLog& t) {
         // The entry text asks for Esc: back in browsing the browsing text says how to leave.
         if (ModoEdicion_ == ModoEdicion::Ninguno) LabelEnter->setText(TextoNavegacion);
     }
-    if (t.cargaContactos) {
-        try {
-            log_->carga();
-        } catch (const ErrorBD& e) {
-            muestraErrorBD(e.mensaje());
-        }
-        CargaContactos();
-    }
+    if (t.cargaContactos) recarga();
     const int f = nav_.FilaActual;
     if (t.desactivaBotones) DesactivaBotones();
     if (t.botonesConsulta) BotonesConsulta();
@@ -212,10 +199,7 @@ void FLogConcurso::aplicaTransicion(const TransicionLog& t) {
     if (t.colorIndicativo)
         Rejilla->MarcaIndicativo(f, *t.colorIndicativo == ColorIndicativo::RojoClaro ? RojoClaro : Blanco);
     if (t.marcaLinea) Rejilla->MarcaLinea(true, f);
-    if (t.ocultaRepeticion) {
-        PanelRepeticion->hide();
-        ListaRepeticion->hide();
-    }
+    if (t.ocultaRepeticion) PanelRepeticion->oculta();
     if (t.textoEntrada) LabelEnter->setText(TextoEntrada);
     if (t.reiniciaOperacionPrincipal) estado_.OperacionEnCurso.clear();
     switch (t.foco) {
@@ -274,12 +258,7 @@ bool FLogConcurso::RestauraContacto() {
         Rejilla->MuestraContacto(f, *guardado);
     } else {
         // Gone from the file meanwhile: the grid shows the log as it is.
-        try {
-            log_->carga();
-        } catch (const ErrorBD& e) {
-            muestraErrorBD(e.mensaje());
-        }
-        CargaContactos();
+        recarga();
     }
     return true;
 }
@@ -296,11 +275,7 @@ bool FLogConcurso::BorraContacto() {
             return false;
         }
     } else {
-        try {
-            log_->renumera();
-        } catch (const ErrorBD& e) {
-            muestraErrorBD(e.mensaje());
-        }
+        intentaBD([this] { log_->renumera(); });
     }
     Rejilla->MarcaIndicativo(f, Blanco);
     return true;

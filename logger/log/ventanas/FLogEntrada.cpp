@@ -27,11 +27,7 @@ void FLogConcurso::NuevoContacto() {
     qint16 desfase = 0;
     if (datos_.HoraUTC) {
         desfase = DesfaseUTCDeReloj(Ahora());
-        try {
-            log_->guardaHoraUTCActual(desfase);
-        } catch (const ErrorBD& e) {
-            muestraErrorBD(e.mensaje());
-        }
+        intentaBD([&] { log_->guardaHoraUTCActual(desfase); });
     }
     estado_.DesfaseUTC = desfase;
     const int f = nav_.FilaActual;
@@ -124,11 +120,8 @@ void FLogConcurso::GrabaContacto() {
     const int f = nav_.FilaActual;
     Rejilla->pon(Columna::NumeroQso, f, QString::number(log_->siguienteNumero()));
     if (!VerificaContacto()) return;
-    try {
-        log_->graba(QsoDeFila(Rejilla->textos(f), datos_.NumeroOrden));
-    } catch (const ErrorBD& e) {
+    if (!intentaBD([&] { log_->graba(QsoDeFila(Rejilla->textos(f), datos_.NumeroOrden)); })) {
         // Nothing stored: the QSO stays on the entry line for another F12.
-        muestraErrorBD(e.mensaje());
         reintento_ = true;
         Menu->Aceptar->setEnabled(true);
         celdaActual(Columna::Indicativo)->setFocus();

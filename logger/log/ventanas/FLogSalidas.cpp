@@ -104,20 +104,6 @@ void FLogConcurso::abrePanel(QWidget* panel) {
         if (w->focusPolicy() == Qt::ClickFocus) w->setFocusPolicy(Qt::StrongFocus);
 }
 
-bool FLogConcurso::renumeraYRecarga() {
-    bool hecho = true;
-    try {
-        log_->renumera();
-    } catch (const ErrorBD& e) {
-        // Exported in the old order rather than not at all.
-        muestraErrorBD(e.mensaje());
-        hecho = false;
-    }
-    log_->carga();
-    CargaContactos();
-    return hecho;
-}
-
 // The choice of lists takes the room of the band, mode and date frames and of the hidden repeat
 // panel: the window keeps fitting the screen.
 void FLogConcurso::cedeSitio(bool ceder) {

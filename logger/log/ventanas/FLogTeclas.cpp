@@ -25,8 +25,7 @@ void FLogConcurso::aplica(const NavegacionLog::Paso& p, bool arriba) {
         TiempoReal->setEnabled(true);
         OtraFecha->setEnabled(true);
         if (OtraFecha->isChecked()) FechaActual->setBloqueado(false);
-        PanelRepeticion->hide();
-        ListaRepeticion->hide();
+        PanelRepeticion->oculta();
         flags_.LineaEntrada = false;
     }
     if (p.dejaLinea) {
