@@ -61,6 +61,7 @@ protected:
         avisos.limpia();
     }
     QGroupBox& Panel() { return *Marco("PanelEstaciones"); }
+    QComboBox* ListaIndicativos() { return Control<QComboBox>("ListaIndicativos"); }
     CampoTexto* Caja(int i) { return CajaEstacion(i); }
     QWidget* Foco() { return QApplication::focusWidget(); }
     // Replaces the text of the box with the focus, as a user selecting all and typing over it.
@@ -86,7 +87,7 @@ protected:
         EXPECT_FALSE(Boton("AceptaIndicativo")->isEnabled());
         EXPECT_FALSE(Boton("CancelaIndicativo")->isEnabled());
         EXPECT_TRUE(Boton("NuevoIndicativo")->isEnabled());
-        EXPECT_TRUE(Control<QComboBox>("ListaIndicativos")->isEnabled());
+        EXPECT_TRUE(ListaIndicativos()->isEnabled());
         EXPECT_FALSE(Marco("PanelConcurso")->isEnabled());
         EXPECT_TRUE(Marco("SeleccionConcurso")->isEnabled());
         EXPECT_TRUE(Marco("PanelTamañoPantalla")->isEnabled());
@@ -115,9 +116,8 @@ TEST_F(Indicativos, AltaConElNumeroSiguienteEnMayusculasYSinBlancos) {
     EXPECT_EQ(Caja(1)->palette().color(QPalette::Base), QColor(255, 255, 0));
     for (QWidget* w : std::initializer_list<QWidget*>{
              Boton("NuevoIndicativo"), Boton("ModificaIndicativo"), Boton("BorrarIndicativo"),
-             Control<QComboBox>("ListaIndicativos"), Boton("AltaReg"), Boton("FinClientes"),
-             Marco("PanelConcurso"), Marco("SeleccionConcurso"), Marco("SeleccionMes"),
-             Control<QFrame>("PanelBotonesConcurso")})
+             ListaIndicativos(), Boton("AltaReg"), Boton("FinClientes"), Marco("PanelConcurso"),
+             Marco("SeleccionConcurso"), Marco("SeleccionMes"), Control<QFrame>("PanelBotonesConcurso")})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_TRUE(Boton("AceptaIndicativo")->isEnabled());
     EXPECT_TRUE(Boton("CancelaIndicativo")->isEnabled());
@@ -144,8 +144,8 @@ TEST_F(Indicativos, AltaConElNumeroSiguienteEnMayusculasYSinBlancos) {
                                     "8|EA3XYZ|JUAN PEREZ|CALLE MAYOR 1|08001 BARCELONA|ESPAÑA"}));
     EXPECT_EQ(LeeControl("UltimoIndicativo"), 8);
     EXPECT_EQ(LeeControl("IndicativoActivo"), 8);
-    EXPECT_EQ(Lista(Control<QComboBox>("ListaIndicativos")), (QStringList{"EA1AAA=3", "EA3XYZ=8"}));
-    EXPECT_EQ(Control<QComboBox>("ListaIndicativos")->currentText(), "EA3XYZ");
+    EXPECT_EQ(Lista(ListaIndicativos()), (QStringList{"EA1AAA=3", "EA3XYZ=8"}));
+    EXPECT_EQ(ListaIndicativos()->currentText(), "EA3XYZ");
     EsperaReposo();
     EXPECT_TRUE(Boton("ModificaIndicativo")->isEnabled());
     EXPECT_TRUE(Boton("BorrarIndicativo")->isEnabled());
@@ -231,7 +231,7 @@ TEST_F(Indicativos, CambiarOperadorYNombreSinPisarOtroIndicativo) {
     EXPECT_TRUE(Caja(1)->hasFocus());
     EXPECT_EQ(Caja(1)->text(), "EA1AAA");
     EXPECT_FALSE(Marco("PanelTamañoPantalla")->isEnabled());
-    EXPECT_FALSE(Control<QComboBox>("ListaIndicativos")->isEnabled());
+    EXPECT_FALSE(ListaIndicativos()->isEnabled());
     Pulsa(Qt::Key_Down);
     Reescribe("pepe");
     Pulsa(Qt::Key_F12);
@@ -259,7 +259,7 @@ TEST_F(Indicativos, CambiarOperadorYNombreSinPisarOtroIndicativo) {
     EsperaUnaCaja("Los datos del INDICATIVO han sido modificados", Icono::Informacion, "ALTA");
     EXPECT_EQ(Filas(), (QStringList{"1|EA1ZZZ|PEPE|PLAZA 2|28001 MADRID|ESPAÑA",
                                     "4|EA4BBB|ANA|CALLE MAYOR 1|28001 MADRID|ESPAÑA"}));
-    EXPECT_EQ(Lista(Control<QComboBox>("ListaIndicativos")), (QStringList{"EA1ZZZ=1", "EA4BBB=4"}));
+    EXPECT_EQ(Lista(ListaIndicativos()), (QStringList{"EA1ZZZ=1", "EA4BBB=4"}));
     EXPECT_EQ(Caja(1)->text(), "EA1ZZZ");
     EXPECT_EQ(LeeControl("IndicativoActivo"), 1);
     EsperaReposo();
@@ -281,8 +281,8 @@ TEST_F(Indicativos, BorrarPreguntaYNoDejaTodoComoEstaba) {
     EsPreguntaDeBorrado(avisos.cajas[0], "De verdad quiere BORRAR este Indicativo");
     avisos.limpia();
     EXPECT_EQ(Filas().size(), 2);
-    EXPECT_EQ(Lista(Control<QComboBox>("ListaIndicativos")), (QStringList{"EA1AAA=1", "EA4BBB=4"}));
-    EXPECT_EQ(Control<QComboBox>("ListaIndicativos")->currentText(), "EA4BBB");
+    EXPECT_EQ(Lista(ListaIndicativos()), (QStringList{"EA1AAA=1", "EA4BBB=4"}));
+    EXPECT_EQ(ListaIndicativos()->currentText(), "EA4BBB");
     EXPECT_EQ(LeeControl("IndicativoActivo"), 4);
     EsperaReposo();
 
@@ -291,7 +291,7 @@ TEST_F(Indicativos, BorrarPreguntaYNoDejaTodoComoEstaba) {
     avisos.respuestas = {Respuesta::Si};
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(Filas(), QStringList{"1|EA1AAA|ANA|CALLE MAYOR 1|28001 MADRID|ESPAÑA"});
-    EXPECT_EQ(Lista(Control<QComboBox>("ListaIndicativos")), QStringList{"EA1AAA=1"});
+    EXPECT_EQ(Lista(ListaIndicativos()), QStringList{"EA1AAA=1"});
     EXPECT_EQ(LeeControl("IndicativoActivo"), 1);
     EsperaReposo();
 
@@ -300,7 +300,7 @@ TEST_F(Indicativos, BorrarPreguntaYNoDejaTodoComoEstaba) {
     avisos.respuestas = {Respuesta::Si};
     Pulsa(Qt::Key_F12);
     EXPECT_TRUE(Filas().isEmpty());
-    EXPECT_EQ(Control<QComboBox>("ListaIndicativos")->count(), 0);
+    EXPECT_EQ(ListaIndicativos()->count(), 0);
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(Caja(i)->text().isEmpty()) << i;
     EXPECT_FALSE(Boton("ModificaIndicativo")->isEnabled());
@@ -341,7 +341,7 @@ TEST_F(Indicativos, CancelarDevuelveLoGuardado) {
 
     EXPECT_TRUE(avisos.cajas.empty());
     EXPECT_EQ(Filas(), antes);
-    EXPECT_EQ(Lista(Control<QComboBox>("ListaIndicativos")), (QStringList{"EA1AAA=1", "EA4BBB=4"}));
+    EXPECT_EQ(Lista(ListaIndicativos()), (QStringList{"EA1AAA=1", "EA4BBB=4"}));
 }
 
 TEST_F(Indicativos, ComillasSeGuardanYSeEncuentran) {
@@ -379,7 +379,7 @@ TEST_F(Indicativos, AntesDeEmpezarElPrimerIndicativoDejaSoloIniciar) {
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
 
     Boton("IniciarXkLumoCon")->click();
-    EXPECT_EQ(Lista(Control<QComboBox>("ListaIndicativos")), QStringList{"EA2ABC=1"});
+    EXPECT_EQ(Lista(ListaIndicativos()), QStringList{"EA2ABC=1"});
     EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
     EXPECT_TRUE(Boton("AltaReg")->isEnabled());
 }
@@ -405,7 +405,7 @@ TEST_F(Indicativos, UnaEstacionEspanolaPoneElDesfaseDelConcursoUTC) {
     ASSERT_EQ(CajaConcurso(0)->text(), "5");
     CajaConcurso(7)->setText("0");
 
-    Control<QComboBox>("ListaIndicativos")->setCurrentIndex(1);
+    ListaIndicativos()->setCurrentIndex(1);
     EXPECT_EQ(CajaConcurso(7)->text(), "-2");
     EXPECT_EQ(estado->DesfaseUTC, -2);
     EXPECT_FALSE(Control<QLabel>("LabelUTC")->isHidden());
@@ -413,7 +413,7 @@ TEST_F(Indicativos, UnaEstacionEspanolaPoneElDesfaseDelConcursoUTC) {
 
     // A foreign station leaves the offset alone.
     CajaConcurso(7)->setText("0");
-    Control<QComboBox>("ListaIndicativos")->setCurrentIndex(0);
+    ListaIndicativos()->setCurrentIndex(0);
     EXPECT_EQ(CajaConcurso(7)->text(), "0");
     EXPECT_EQ(LeeControl("IndicativoActivo"), 1);
 }

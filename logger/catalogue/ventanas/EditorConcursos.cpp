@@ -3,7 +3,6 @@
 #include "MensajesMotor.h"
 
 #include "Avisos.h"
-#include "CampoTexto.h"
 #include "CursorEspera.h"
 #include "DatosConcursos.h"
 #include "DatosPrincipal.h"
@@ -12,23 +11,13 @@
 #include "FConcursos.h"
 #include "PanelCategoria.h"
 #include "PanelConcurso.h"
-#include "PanelEstaciones.h"
 #include "Reloj.h"
 #include "SeleccionPrincipal.h"
 #include "ValidacionConcurso.h"
 #include "Verificaciones.h"
 #include "VistaOpciones.h"
 
-#include <QApplication>
-
-#include <algorithm>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
 
 namespace {
 const QString Alta = QStringLiteral("ALTA");

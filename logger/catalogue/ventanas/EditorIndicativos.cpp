@@ -3,7 +3,6 @@
 #include "MensajesMotor.h"
 
 #include "Avisos.h"
-#include "CampoTexto.h"
 #include "CursorEspera.h"
 #include "DatosPrincipal.h"
 #include "EstadoPrincipal.h"
@@ -13,14 +12,6 @@
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
 #include "SeleccionPrincipal.h"
-
-#include <QApplication>
-#include <QComboBox>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QSignalBlocker>
 
 namespace {
 const QString Alta = QStringLiteral("ALTA");

@@ -1,8 +1,6 @@
 #include "EditorNombresUser.h"
 
 #include "Avisos.h"
-#include "BandasModos.h"
-#include "CampoTexto.h"
 #include "FConcursos.h"
 #include "NombresUser.h"
 #include "PanelConcurso.h"

@@ -7,7 +7,6 @@
 #include "Archivos.h"
 #include "Arranque.h"
 #include "Avisos.h"
-#include "CampoTexto.h"
 #include "DatosConcursos.h"
 #include "DatosEntregados.h"
 #include "DatosPrincipal.h"
@@ -31,7 +30,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
