@@ -20,6 +20,7 @@
 #include "PanelCategoria.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
+#include "PanelPantalla.h"
 #include "PreviaTeclas.h"
 #include "PrimeraActivacion.h"
 #include "Provincias.h"
@@ -33,10 +34,8 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -134,23 +133,7 @@ void FConcursos::ConstruyeVentana() {
     Estaciones = new PanelEstaciones(this);
     izquierda->addWidget(Estaciones);
 
-    PanelTamañoPantalla = Marco(this, "PanelTamañoPantalla", "Tamaño Pantallas Programa");
-    auto* tamaños = new QGridLayout(PanelTamañoPantalla);
-    const std::array<std::pair<const char*, const char*>, 4> opciones{{
-        {"TamañoNormal", "Tamaño NORMAL"},
-        {"TamañoMedio", "Tamaño MEDIO"},
-        {"TamañoGrande", "Tamaño GRANDE"},
-        {"TamañoTotal", "Tamaño TOTAL MONITOR 4:3"},
-    }};
-    for (size_t i = 0; i < opciones.size(); ++i) {
-        OpcionesTamaño[i] = new QRadioButton(QString::fromUtf8(opciones[i].second), PanelTamañoPantalla);
-        Nombra(OpcionesTamaño[i], QString::fromUtf8(opciones[i].first), OpcionesTamaño[i]->text());
-        tamaños->addWidget(OpcionesTamaño[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
-    }
-    MsgTamaño = Etiqueta(PanelTamañoPantalla, "MsgTamaño",
-                         "Deberá REINICIAR el programa para que los cambios surtan efecto.");
-    MsgTamaño->setWordWrap(true);
-    tamaños->addWidget(MsgTamaño, 2, 0, 1, 2);
+    PanelTamañoPantalla = new PanelPantalla(this);
     izquierda->addWidget(PanelTamañoPantalla);
 
     Concurso = new PanelConcurso(this);
@@ -180,10 +163,6 @@ void FConcursos::ConectaEventos() {
     connect(ListaConcursos, &QListWidget::currentRowChanged, this, [this](int fila) {
         if (fila >= 0) CargaConcurso();
     });
-    for (size_t i = 0; i < OpcionesTamaño.size(); ++i)
-        connect(OpcionesTamaño[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
-            if (marcada) Tamaño_Click(static_cast<int>(i));
-        });
 }
 
 FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
@@ -235,8 +214,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
 void FConcursos::CargaControl() {
     AbreControl(estado_);
     CargaNombresUser(*Concurso, estado_);
-    if (const auto opcion = OpcionTamaño(estado_.PorcentajePantalla))
-        OpcionesTamaño[static_cast<size_t>(*opcion)]->setChecked(true);
+    PanelTamañoPantalla->Muestra(estado_.PorcentajePantalla);
 }
 
 bool FConcursos::event(QEvent* evento) {
@@ -488,10 +466,6 @@ void FConcursos::AjustaLongitudesConcurso(int extra) {
     Concurso->AjustaLongitudesConcurso(estado_.DefConcursos, extra);
 }
 
-void FConcursos::Tamaño_Click(int opcion) {
-    MsgTamaño->setVisible(ValoresTamaño[static_cast<size_t>(opcion)] != estado_.PorcentajePantalla);
-}
-
 void FConcursos::Ayuda_Click() {
     MuestraAyuda(*this, DocumentoAyuda);
 }
@@ -523,12 +497,8 @@ void FConcursos::IrContactos_Click() {
 }
 
 void FConcursos::FinClientes_Click() {
-    for (size_t i = 0; i < OpcionesTamaño.size(); ++i) {
-        if (OpcionesTamaño[i]->isChecked()) {
-            GuardaTamañoPantalla(estado_.NombreBaseDatos, ValoresTamaño[i]);
-            break;
-        }
-    }
+    if (const auto elegido = PanelTamañoPantalla->TantoPorCienElegido())
+        GuardaTamañoPantalla(estado_.NombreBaseDatos, *elegido);
     estado_.PuedeTerminar = true;
     close();
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include "EstadoPrincipal.h"
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,13 +11,12 @@ class FLogConcurso;
 class EditorConcursos;
 class PanelConcurso;
 class PanelEstaciones;
+class PanelPantalla;
 class QFrame;
 class QGroupBox;
 class QKeyEvent;
-class QLabel;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 // The logger's main window: startup, the month, contest and callsign lists, the contest buttons,
 // the screen size options and the end of the program. The editors live in its frames.
@@ -78,7 +76,6 @@ public:
     void SeleccionaMesActivo();
     void ListaMeses_Click();
     bool CargaConcurso();
-    void Tamaño_Click(int opcion);
     void Ayuda_Click();
     void IrContactos_Click();
     void FinClientes_Click();
@@ -104,10 +101,7 @@ private:
     QGroupBox* SeleccionConcurso;
     QListWidget* ListaConcursos;
     PanelEstaciones* Estaciones;
-    QGroupBox* PanelTamañoPantalla;
-    // TamañoNormal, TamañoMedio, TamañoGrande, TamañoTotal.
-    std::array<QRadioButton*, 4> OpcionesTamaño{};
-    QLabel* MsgTamaño;
+    PanelPantalla* PanelTamañoPantalla;
     PanelConcurso* Concurso;
 
     EstadoPrincipal& estado_;
