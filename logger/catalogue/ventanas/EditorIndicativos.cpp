@@ -150,7 +150,7 @@ bool EditorIndicativos::AltaIndicativo() {
     // A store the engine refuses keeps the boxes open with what was typed, for another try.
     if (!IntentaGuardar([&] { InsertaIndicativo(estado_, v); })) return false;
 
-    panel_.AnadeALista(v[CajaIndicativo], v[0].toInt());
+    panel_.AñadeALista(v[CajaIndicativo], v[0].toInt());
     panel_.EligeFila(panel_.FilaDe(v[0].toInt()));
     MsgBox("Alta de NUEVO INDICATIVO efectuada", Icono::Informacion, "ALTA");
     Reposo();

@@ -116,7 +116,7 @@ int PanelEstaciones::CuentaLista() const {
     return ListaIndicativos->count();
 }
 
-void PanelEstaciones::AnadeALista(const QString& indicativo, int numero) {
+void PanelEstaciones::AñadeALista(const QString& indicativo, int numero) {
     const QSignalBlocker bloqueo(ListaIndicativos);
     ListaIndicativos->addItem(indicativo, numero);
 }

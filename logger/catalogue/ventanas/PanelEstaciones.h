@@ -34,7 +34,7 @@ public:
     int NumeroElegido() const;
     int CuentaLista() const;
     // Quiet changes of the list: the selection moves only through EligeFila.
-    void AnadeALista(const QString& indicativo, int numero);
+    void AñadeALista(const QString& indicativo, int numero);
     void RenombraEnLista(int numero, const QString& indicativo);
     void QuitaDeLista(int numero);
 
