@@ -29,8 +29,7 @@ EntradaLog::EntradaLog(VentanaEntrada& ventana, RejillaLog& rejilla, PanelBandas
     bandasModos_.alElegirModo = [this](int i) { eligeModo(i); };
 }
 
-void EntradaLog::cargaOpciones(int banda, int modo) {
-    (void)banda; // the band option's handler has taken its caption
+void EntradaLog::cargaOpciones(int modo) {
     if (modo < 0) indiceModo_ = datos_.IndiceModo;
     // The options' captions do not change while the log is open; the mode field holds capitals,
     // so a user mode named in small letters is compared as the field shows it.

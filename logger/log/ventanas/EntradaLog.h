@@ -47,8 +47,8 @@ public:
                PanelRepeticion& repeticion, LogContactos& log, EstadoPrincipal& estado, DatosConcurso& datos,
                const NombresUsuario& nombres, ReglasContacto reglas, QObject* padre);
 
-    // After the options are loaded: the band and mode chosen (-1: the contest's own).
-    void cargaOpciones(int banda, int modo);
+    // After the options are loaded (their handlers have run): the mode chosen, -1 for none.
+    void cargaOpciones(int modo);
     // Once the log is open.
     void abre();
     // The entry line filled on the current row.

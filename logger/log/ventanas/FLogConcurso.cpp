@@ -66,14 +66,15 @@ void FLogConcurso::Form_Load() {
     CursorEspera espera;
     datos_ = LeeDatosConcurso(*estado_.RegConcursos);
     nombres_ = LeeNombresUsuario(*estado_.RegControl);
+    ReglasContacto reglas =
+        LeeReglasContacto(*estado_.RegConcursos, estado_.RegIndicativos ? &*estado_.RegIndicativos : nullptr);
     log_ = std::make_unique<LogContactos>(estado_.BaseConcursos, *estado_.RegConcursos);
-    construyeVentana();
+    construyeVentana(std::move(reglas));
     QuitaTabStop(*this);
     adjustSize();
     AjustaPantalla(*this, estado_.PorcentajePantalla);
     CentraFormulario(*this);
-    const auto [banda, modo] = bandasModos_->CargaBandasModos(datos_, nombres_);
-    entrada_->cargaOpciones(banda, modo);
+    entrada_->cargaOpciones(bandasModos_->CargaBandasModos(datos_, nombres_).second);
     construyeTeclas();
     new PrimeraActivacion(*this, [this] { Form_Activate(); });
     new VigilaActivacion(*this, [this] {
@@ -82,7 +83,7 @@ void FLogConcurso::Form_Load() {
     show();
 }
 
-void FLogConcurso::construyeVentana() {
+void FLogConcurso::construyeVentana(ReglasContacto reglas) {
     setWindowTitle(datos_.NombreConcurso);
     auto* principal = new QVBoxLayout(this);
     construyePanelRepeticion();
@@ -124,10 +125,8 @@ void FLogConcurso::construyeVentana() {
     labelEnter_ = Etiqueta(this, "LabelEnter", TextoCarga);
     principal->addWidget(labelEnter_);
 
-    entrada_ = new EntradaLog(
-        *this, *rejilla_, *bandasModos_, *panelRepeticion_, *log_, estado_, datos_, nombres_,
-        LeeReglasContacto(*estado_.RegConcursos, estado_.RegIndicativos ? &*estado_.RegIndicativos : nullptr),
-        this);
+    entrada_ = new EntradaLog(*this, *rejilla_, *bandasModos_, *panelRepeticion_, *log_, estado_, datos_,
+                              nombres_, std::move(reglas), this);
     // The outputs' panels take the grid's place in the window.
     salidas_ =
         new SalidasLog(*this, *this, *principal, principal->indexOf(rejilla_) + 1, *log_, estado_, datos_);

@@ -50,7 +50,7 @@ protected:
 
 private:
     // Building (FLogConcurso.cpp).
-    void construyeVentana();
+    void construyeVentana(ReglasContacto reglas);
     void construyePanelRepeticion();
     void construyeTeclas();
     void conectaBotones();
