@@ -113,12 +113,12 @@ struct Log {
     EstadoPrincipal estado;
     std::unique_ptr<FLogConcurso> ventana;
     Log() {
-        estado.NombreBaseDatos = NombreBaseDatos;
-        estado.BaseConcursos = BaseDatos::Abre(NombreBaseDatos);
+        estado.programa.NombreBaseDatos = NombreBaseDatos;
+        estado.programa.BaseConcursos = BaseDatos::Abre(NombreBaseDatos);
         estado.RegConcursos.emplace(
-            estado.BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
-        estado.RegControl.emplace(estado.BaseConcursos->abreConjunto("Control"));
-        estado.RegIndicativos.emplace(estado.BaseConcursos->abreConjunto("Indicativos"));
+            estado.programa.BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
+        estado.RegControl.emplace(estado.programa.BaseConcursos->abreConjunto("Control"));
+        estado.RegIndicativos.emplace(estado.programa.BaseConcursos->abreConjunto("Indicativos"));
     }
     double abre() {
         const long long t = AhoraNs();

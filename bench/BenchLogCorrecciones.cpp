@@ -132,12 +132,12 @@ int main(int argc, char** argv) {
     QFile::copy(NombreBaseDatos, "Suelo.Mdb");
 
     EstadoPrincipal estado;
-    estado.NombreBaseDatos = NombreBaseDatos;
-    estado.BaseConcursos = BaseDatos::Abre(NombreBaseDatos);
+    estado.programa.NombreBaseDatos = NombreBaseDatos;
+    estado.programa.BaseConcursos = BaseDatos::Abre(NombreBaseDatos);
     estado.RegConcursos.emplace(
-        estado.BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
-    estado.RegControl.emplace(estado.BaseConcursos->abreConjunto("Control"));
-    estado.RegIndicativos.emplace(estado.BaseConcursos->abreConjunto("Indicativos"));
+        estado.programa.BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
+    estado.RegControl.emplace(estado.programa.BaseConcursos->abreConjunto("Control"));
+    estado.RegIndicativos.emplace(estado.programa.BaseConcursos->abreConjunto("Indicativos"));
     FLogConcurso v(estado);
     v.Form_Load();
     v.Form_Activate();

@@ -202,7 +202,7 @@ TEST_F(EditorOpciones, CargarMuestraUnEstadoAlcanzableYDerivaLoGuardado) {
     EXPECT_FALSE(Caja(7)->isHidden());
     EXPECT_EQ(Caja(7)->text(), "-1");
     EXPECT_EQ(Concurso(5).texto("HoraUTCActual"), "-1");
-    EXPECT_EQ(estado->DesfaseUTC, -1);
+    EXPECT_EQ(estado->programa.DesfaseUTC, -1);
 
     ventana->ListaConcursos->setCurrentRow(1);
     ASSERT_EQ(Caja(0)->text(), "6");

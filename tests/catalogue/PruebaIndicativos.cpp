@@ -415,7 +415,7 @@ TEST_F(Indicativos, UnaEstacionEspanolaPoneElDesfaseDelConcursoUTC) {
 
     Panel().ListaIndicativos->setCurrentIndex(1);
     EXPECT_EQ(c.text3[7]->text(), "-2");
-    EXPECT_EQ(estado->DesfaseUTC, -2);
+    EXPECT_EQ(estado->programa.DesfaseUTC, -2);
     EXPECT_FALSE(c.LabelUTC->isHidden());
     EXPECT_FALSE(c.text3[7]->isHidden());
 

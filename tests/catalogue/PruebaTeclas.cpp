@@ -128,7 +128,7 @@ TEST_F(Tamanos, LaOpcionDeLaBaseSeMarcaYElAvisoSigueALaEleccion) {
     EscribeControl("TantoPorCien", 50);
     ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
     FConcursos& v = *ventana;
-    EXPECT_EQ(estado->PorcentajePantalla, 50);
+    EXPECT_EQ(estado->programa.PorcentajePantalla, 50);
     EXPECT_TRUE(v.TamañoGrande->isChecked());
     EXPECT_TRUE(v.MsgTamaño->isHidden());
 
@@ -148,7 +148,7 @@ TEST_F(Tamanos, LaOpcionDeLaBaseSeMarcaYElAvisoSigueALaEleccion) {
     // The next start takes the stored size.
     NuevaVentana();
     ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
-    EXPECT_EQ(estado->PorcentajePantalla, 100);
+    EXPECT_EQ(estado->programa.PorcentajePantalla, 100);
     EXPECT_TRUE(ventana->TamañoTotal->isChecked());
     EXPECT_TRUE(ventana->MsgTamaño->isHidden());
 }

@@ -5,12 +5,12 @@
 void PruebaLog::Abre() {
     if (!bd) bd = BaseDatos::Abre("XkLumoConcursos.Mdb");
     estado = std::make_unique<EstadoPrincipal>();
-    estado->NombreBaseDatos = "XkLumoConcursos.Mdb";
-    estado->BaseConcursos = BaseDatos::Abre(estado->NombreBaseDatos);
+    estado->programa.NombreBaseDatos = "XkLumoConcursos.Mdb";
+    estado->programa.BaseConcursos = BaseDatos::Abre(estado->programa.NombreBaseDatos);
     estado->RegConcursos.emplace(
-        estado->BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
-    estado->RegControl.emplace(estado->BaseConcursos->abreConjunto("Control"));
-    estado->RegIndicativos.emplace(estado->BaseConcursos->abreConjunto("Indicativos"));
+        estado->programa.BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
+    estado->RegControl.emplace(estado->programa.BaseConcursos->abreConjunto("Control"));
+    estado->RegIndicativos.emplace(estado->programa.BaseConcursos->abreConjunto("Indicativos"));
     estado->OperacionEnCurso = "CONSULTA";
     ventana = std::make_unique<FLogConcurso>(*estado);
     ventana->AlCerrar = [this] { ++cierres; };

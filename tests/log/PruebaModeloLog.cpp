@@ -171,9 +171,9 @@ TEST(LogContactos, GrabaLeePaginasYQuitaMarcadores) {
 TEST(PreparaEnvio, FijaLoQueSeEnviaYBloqueaLoQueNoSeTeclea) {
     auto texto = [](const Preparacion& p, Columna c) { return p.texto[static_cast<size_t>(Indice(c))]; };
     auto bloqueo = [](const Preparacion& p, Columna c) { return p.bloqueo[static_cast<size_t>(Indice(c))]; };
-    DatosConcurso d;
-    d.EnviarNumeral = true;
-    d.UltimoNumEnviado = 41;
+    FilaConcurso d;
+    d.enviarNumeral = true;
+    d.ultimoNumEnviado = 41;
     Preparacion p = PreparaEnvio(d, {});
     EXPECT_EQ(texto(p, Columna::NumeralEnviado), "0042");
     EXPECT_EQ(bloqueo(p, Columna::NumeralEnviado), false);
@@ -185,24 +185,24 @@ TEST(PreparaEnvio, FijaLoQueSeEnviaYBloqueaLoQueNoSeTeclea) {
     EXPECT_EQ(texto(p, Columna::NumeralEnviado), "0001");
     EXPECT_FALSE(bloqueo(p, Columna::NumeralEnviado).has_value());
 
-    d.EnviarSiglas = true;
-    d.Siglas = "M";
+    d.enviarSiglas = true;
+    d.siglas = "M";
     EXPECT_EQ(texto(PreparaEnvio(d, {}), Columna::LiteralEnviado), "M");
-    d.NombreConcurso = "LZ-OPEN-CW";
+    d.nombreConcurso = "LZ-OPEN-CW";
     EXPECT_EQ(texto(PreparaEnvio(d, {.ultimoNumeroRecibido = [] { return 0; }}), Columna::LiteralEnviado),
               "0000");
     EXPECT_EQ(texto(PreparaEnvio(d, {.ultimoNumeroRecibido = [] { return 7; }}), Columna::LiteralEnviado),
               "0007");
-    d.NombreConcurso = "BARTG-RTTY";
+    d.nombreConcurso = "BARTG-RTTY";
     EXPECT_EQ(texto(PreparaEnvio(d, {.horaQso = "12:30"}), Columna::LiteralEnviado), "1230");
     EXPECT_EQ(texto(PreparaEnvio(d, {.horaQso = ""}), Columna::LiteralEnviado), "");
-    d.LiteralVariable = true;
+    d.literalVariable = true;
     EXPECT_FALSE(texto(PreparaEnvio(d, {}), Columna::LiteralEnviado).has_value());
 }
 
 TEST(Entrada, ReporteHoraUTCYMuestraDeUnQso) {
-    NombresUsuario n;
-    n.TipoUser[0] = "57";
+    NombresUser n;
+    n.tipos[0] = "57";
     EXPECT_EQ(RstPorDefecto("SSB", 4, true, n, ""), "59");
     EXPECT_EQ(RstPorDefecto("PACKET", 7, true, n, ""), "599");
     EXPECT_EQ(RstPorDefecto("AM", 0, true, n, ""), "");

@@ -37,7 +37,7 @@ void EditorConcursos::CargaComboCabrillo20() {
 }
 
 void EditorConcursos::CargaResumenCabrillo() {
-    panel_.Categorias->CargaResumenCabrillo(*estado_.BaseConcursos, NumeroConcursoActual(estado_),
+    panel_.Categorias->CargaResumenCabrillo(*estado_.programa.BaseConcursos, NumeroConcursoActual(estado_),
                                             NombreConcursoActual(estado_), EdicionConcursoActual(estado_));
 }
 

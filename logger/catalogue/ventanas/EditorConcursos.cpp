@@ -31,11 +31,6 @@
 #include <QSignalBlocker>
 
 namespace {
-const QString Alta = QStringLiteral("ALTA");
-const QString NuevaEdicion = QStringLiteral("NUEVAEDICION");
-const QString Modificar = QStringLiteral("MODIFICAR");
-const QString Borrar = QStringLiteral("BORRAR");
-const QString Consulta = QStringLiteral("CONSULTA");
 
 constexpr int CajaMes = 9;
 
@@ -55,7 +50,7 @@ EditorConcursos::EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado)
     ConectaOpciones(panel_,
                     {[this] { return IndicativoActivo(); }, [this] { return estado_.EditandoConcurso; },
                      [this](const OpcionesConcurso& o) {
-                         if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
+                         if (o.desfaseUTC) estado_.programa.DesfaseUTC = *o.desfaseUTC;
                      }});
     new EditorNombresUser(ventana, estado_);
     // Until the startup upgrades end, a click on a band or mode box sends the focus to the name.
@@ -123,7 +118,7 @@ bool EditorConcursos::IniciaEdicion() {
 }
 
 void EditorConcursos::VuelveAReposo() {
-    estado_.OperacionEnCurso.clear();
+    estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
     estado_.EditandoConcurso = false;
     BloqueaCamposConcurso(true);
     panel_.setEnabled(false);
@@ -135,20 +130,20 @@ void EditorConcursos::VuelveAReposo() {
 
 void EditorConcursos::AltaReg_Click() {
     if (!IniciaEdicion()) return;
-    estado_.OperacionEnCurso = Alta;
+    estado_.OperacionEnCurso = OperacionPrincipal::Alta;
     LimpiaConcurso();
     OcultaListaCategoriasCabrillo();
     CargaTipoConcursos();
     CargaComboCabrillo20();
     auto& t = panel_.text3;
-    t[0]->setText(QString::number(SiguienteNumeroConcurso(*estado_.BaseConcursos)));
+    t[0]->setText(QString::number(SiguienteNumeroConcurso(*estado_.programa.BaseConcursos)));
     t[2]->setText(QString::number(Hoy().year()));
     if (v_.ListaMeses->currentRow() > 0) t[CajaMes]->setText(v_.ListaMeses->currentItem()->text());
     BloqueaCamposConcurso(false);
     t[0]->setBloqueado(true);
     OpcionesConcurso o = LeeOpciones(panel_);
     PreparaNuevoConcurso(o, IndicativoActivo());
-    if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
+    if (o.desfaseUTC) estado_.programa.DesfaseUTC = *o.desfaseUTC;
     MuestraOpciones(panel_, o, true);
     estado_.CampoActual = 1;
     t[1]->setFocus();
@@ -157,7 +152,7 @@ void EditorConcursos::AltaReg_Click() {
 void EditorConcursos::ModificarReg_Click() {
     if (!HayConcursoMostrado()) return Beep();
     if (!IniciaEdicion()) return;
-    estado_.OperacionEnCurso = Modificar;
+    estado_.OperacionEnCurso = OperacionPrincipal::Modificar;
     BloqueaCamposConcurso(false);
     // The hours box opens only when the contest repeats by hours.
     MuestraOpciones(panel_, LeeOpciones(panel_), true);
@@ -170,9 +165,9 @@ void EditorConcursos::NuevaEdicion_Click() {
     if (!HayConcursoMostrado()) return Beep();
     if (!IniciaEdicion()) return;
     estado_.ConcursoOrigen = NumeroConcursoActual(estado_);
-    estado_.OperacionEnCurso = NuevaEdicion;
+    estado_.OperacionEnCurso = OperacionPrincipal::NuevaEdicion;
     auto& t = panel_.text3;
-    t[0]->setText(QString::number(SiguienteNumeroConcurso(*estado_.BaseConcursos)));
+    t[0]->setText(QString::number(SiguienteNumeroConcurso(*estado_.programa.BaseConcursos)));
     t[2]->clear();
     // The new edition has no QSOs yet: its numbering starts again.
     t[5]->setText(QStringLiteral("0"));
@@ -183,7 +178,7 @@ void EditorConcursos::NuevaEdicion_Click() {
 
 void EditorConcursos::BorrarReg_Click() {
     if (!HayConcursoMostrado()) return Beep();
-    estado_.OperacionEnCurso = Borrar;
+    estado_.OperacionEnCurso = OperacionPrincipal::Borrar;
     v_.DesactivaBotonesConcurso();
     // Another selection now would leave the deletion pending behind idle buttons.
     HabilitaAlrededor(false);
@@ -193,20 +188,20 @@ void EditorConcursos::BorrarReg_Click() {
 }
 
 void EditorConcursos::Aceptar_Click() {
-    const QString op = estado_.OperacionEnCurso;
+    const OperacionPrincipal op = estado_.OperacionEnCurso;
     bool guardado = false;
-    if (op == Alta || op == NuevaEdicion)
+    if (op == OperacionPrincipal::Alta || op == OperacionPrincipal::NuevaEdicion)
         guardado = AltaConcurso();
-    else if (op == Modificar)
+    else if (op == OperacionPrincipal::Modificar)
         guardado = GuardaConcurso();
-    else if (op == Borrar)
+    else if (op == OperacionPrincipal::Borrar)
         BorraConcurso();
     if (guardado) HabilitaAñadirBandaModo(false);
 }
 
 void EditorConcursos::Cancelar_Click() {
-    const QString op = estado_.OperacionEnCurso;
-    if (op == Alta) {
+    const OperacionPrincipal op = estado_.OperacionEnCurso;
+    if (op == OperacionPrincipal::Alta) {
         LimpiaConcurso();
         {
             const QSignalBlocker bloqueo(v_.ListaConcursos);
@@ -214,12 +209,12 @@ void EditorConcursos::Cancelar_Click() {
         }
         // The list's selection change: with nothing selected no contest is active.
         CargaConcurso();
-    } else if (op == NuevaEdicion) {
+    } else if (op == OperacionPrincipal::NuevaEdicion) {
         LimpiaConcurso();
         CargaConcurso();
-    } else if (op == Modificar) {
+    } else if (op == OperacionPrincipal::Modificar) {
         MuestraConcurso();
-    } else if (op != Borrar) {
+    } else if (op != OperacionPrincipal::Borrar) {
         return;
     }
     VuelveAReposo();
@@ -257,7 +252,7 @@ void EditorConcursos::MuestraConcurso() {
 
 void EditorConcursos::DerivaCamposAlCargar() {
     const CargaDeOpciones carga = CargaOpcionesActual(estado_, IndicativoActivo());
-    if (carga.opciones.desfaseUTC) estado_.DesfaseUTC = *carga.opciones.desfaseUTC;
+    if (carga.opciones.desfaseUTC) estado_.programa.DesfaseUTC = *carga.opciones.desfaseUTC;
     MuestraOpciones(panel_, carga.opciones, false);
     GuardaDerivadosCarga(estado_, carga);
 }
@@ -305,9 +300,9 @@ bool EditorConcursos::CompruebaValores() {
     for (CampoTexto* caja : t)
         valores << caja->text().trimmed();
     qint16 indice = 0;
-    bool ok = VerificaTiposCampos(estado_.DefConcursos, valores, indice);
+    bool ok = VerificaTiposCampos(estado_.programa.DefConcursos, valores, indice);
     if (ok) {
-        const int noCabe = CajaQueNoCabe(estado_.DefConcursos, valores);
+        const int noCabe = CajaQueNoCabe(estado_.programa.DefConcursos, valores);
         ok = noCabe < 0;
         indice = static_cast<qint16>(noCabe);
     }
@@ -345,7 +340,7 @@ bool EditorConcursos::ValidaConcurso() {
 }
 
 void EditorConcursos::MuestraDerivados(const OpcionesConcurso& o) {
-    if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
+    if (o.desfaseUTC) estado_.programa.DesfaseUTC = *o.desfaseUTC;
     MuestraOpciones(panel_, o, estado_.EditandoConcurso);
 }
 
@@ -355,7 +350,7 @@ bool EditorConcursos::AltaConcurso() {
                         ".- Si pulsa ACEPTAR se continúa el ALTA sin incluir el MES.",
                         ".- Si pulsa CANCELAR se cancela el ALTA concurso para poder introducir el MES."))
         return false;
-    if (ExisteConcurso(*estado_.BaseConcursos, t[1]->text().trimmed(), t[2]->text().trimmed())) {
+    if (ExisteConcurso(*estado_.programa.BaseConcursos, t[1]->text().trimmed(), t[2]->text().trimmed())) {
         MsgBox("Ya hay un concurso con el MISMO NOMBRE y EDICIÓN", Icono::Critico, "CONCURSO");
         t[1]->setFocus();
         return false;
@@ -393,7 +388,7 @@ bool EditorConcursos::GuardaConcurso() {
     // Only a new name is looked up: a change of edition alone is the operator's own correction.
     // The contest itself never counts as its own duplicate.
     if (nombre != NombreConcursoActual(estado_) &&
-        ExisteConcurso(*estado_.BaseConcursos, nombre, edicion, NumeroConcursoActual(estado_))) {
+        ExisteConcurso(*estado_.programa.BaseConcursos, nombre, edicion, NumeroConcursoActual(estado_))) {
         MsgBox("Ya hay un concurso con el MISMO NOMBRE y EDICIÓN", Icono::Critico, "CONCURSO");
         t[1]->setFocus();
         return false;
@@ -419,7 +414,7 @@ bool EditorConcursos::BorraConcurso() {
     if (MsgBox("De verdad quiere BORRAR este CONCURSO", Icono::Critico, "VERIFICAR BORRADO DE QSO",
                Botones::SiNo, Respuesta::No) != Respuesta::Si) {
         VuelveAReposo();
-        estado_.OperacionEnCurso = Consulta;
+        estado_.OperacionEnCurso = OperacionPrincipal::Consulta;
         return false;
     }
     const int numero = NumeroConcursoActual(estado_);
@@ -494,8 +489,8 @@ bool EditorConcursos::NavegaCamposConcurso(QKeyEvent* tecla) {
     switch (tecla->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (estado_.OperacionEnCurso == Alta && caja == 1) CargaCategoriasConcurso();
-        if (estado_.OperacionEnCurso != NuevaEdicion)
+        if (estado_.OperacionEnCurso == OperacionPrincipal::Alta && caja == 1) CargaCategoriasConcurso();
+        if (estado_.OperacionEnCurso != OperacionPrincipal::NuevaEdicion)
             panel_.text3[static_cast<size_t>(CajaTrasIntro(caja))]->setFocus();
         return true;
     case Qt::Key_Up:

@@ -23,9 +23,6 @@
 #include <QSignalBlocker>
 
 namespace {
-const QString Alta = QStringLiteral("ALTA");
-const QString Modificar = QStringLiteral("MODIFICAR");
-const QString Borrar = QStringLiteral("BORRAR");
 constexpr int CajaIndicativo = 1;
 
 } // namespace
@@ -42,7 +39,7 @@ EditorIndicativos::EditorIndicativos(FConcursos& ventana)
     connect(&panel_, &PanelEstaciones::campoEnfocado, this, [this](int i) { estado_.CampoActual = i; });
 }
 
-void EditorIndicativos::empiezaOperacion(const QString& operacion, bool conTamañoPantalla) {
+void EditorIndicativos::empiezaOperacion(OperacionPrincipal operacion, bool conTamañoPantalla) {
     estado_.OperacionEnCurso = operacion;
     ventana_.DesactivaBotonesConcurso();
     ventana_.HabilitaBotonesIndicativo(false);
@@ -92,7 +89,7 @@ void EditorIndicativos::reposo() {
 }
 
 void EditorIndicativos::NuevoIndicativo_Click() {
-    empiezaOperacion(Alta, false);
+    empiezaOperacion(OperacionPrincipal::Alta, false);
     ventana_.LimpiaIndicativo();
     panel_.text2[0]->setText(QString::number(SiguienteNumeroIndicativo(estado_)));
     abreCajas();
@@ -100,7 +97,7 @@ void EditorIndicativos::NuevoIndicativo_Click() {
 
 void EditorIndicativos::ModificaIndicativo_Click() {
     if (!HayIndicativoActual(estado_)) return;
-    empiezaOperacion(Modificar, true);
+    empiezaOperacion(OperacionPrincipal::Modificar, true);
     // The edit starts from the stored row, whatever the boxes show.
     panel_.MuestraIndicativo(LeeValoresIndicativo(estado_));
     abreCajas();
@@ -108,34 +105,34 @@ void EditorIndicativos::ModificaIndicativo_Click() {
 
 void EditorIndicativos::BorrarIndicativo_Click() {
     if (!HayIndicativoActual(estado_)) return;
-    empiezaOperacion(Borrar, true);
+    empiezaOperacion(OperacionPrincipal::Borrar, true);
     panel_.CancelaIndicativo->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorIndicativos::AceptaIndicativo_Click() {
     const CursorEspera espera;
-    if (estado_.OperacionEnCurso == Alta)
+    if (estado_.OperacionEnCurso == OperacionPrincipal::Alta)
         AltaIndicativo();
-    else if (estado_.OperacionEnCurso == Modificar)
+    else if (estado_.OperacionEnCurso == OperacionPrincipal::Modificar)
         GuardaIndicativo();
-    else if (estado_.OperacionEnCurso == Borrar)
+    else if (estado_.OperacionEnCurso == OperacionPrincipal::Borrar)
         BorraIndicativo();
 }
 
 void EditorIndicativos::CancelaIndicativo_Click() {
-    const QString operacion = estado_.OperacionEnCurso;
-    if (operacion == Alta) {
+    const OperacionPrincipal operacion = estado_.OperacionEnCurso;
+    if (operacion == OperacionPrincipal::Alta) {
         ventana_.LimpiaIndicativo();
         reposo();
         CargaIndicativo();
-    } else if (operacion == Modificar) {
+    } else if (operacion == OperacionPrincipal::Modificar) {
         if (HayIndicativoActual(estado_)) panel_.MuestraIndicativo(LeeValoresIndicativo(estado_));
         reposo();
-    } else if (operacion == Borrar) {
+    } else if (operacion == OperacionPrincipal::Borrar) {
         reposo();
     }
     estado_.EditandoIndicativo = false;
-    estado_.OperacionEnCurso.clear();
+    estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
 }
 
 ValoresIndicativo EditorIndicativos::valores() const {
@@ -176,7 +173,8 @@ bool EditorIndicativos::AltaIndicativo() {
     // Checked on the trimmed values: "EA1AAA " must not slip past the duplicate test as another
     // callsign and then be stored as "EA1AAA".
     const ValoresIndicativo v = valores();
-    if (!v[CajaIndicativo].isEmpty() && ExisteIndicativo(estado_.NombreBaseDatos, v[CajaIndicativo])) {
+    if (!v[CajaIndicativo].isEmpty() &&
+        ExisteIndicativo(estado_.programa.NombreBaseDatos, v[CajaIndicativo])) {
         MsgBox("Ya hay registrado un INDICATIVO. ", Icono::Critico, "INDICATIVOS");
         rechaza(CajaIndicativo);
         return false;
@@ -205,14 +203,14 @@ bool EditorIndicativos::GuardaIndicativo() {
     v[0] = QString::number(numero);
     // The row itself does not count as a duplicate of its own callsign.
     if (!v[CajaIndicativo].isEmpty() && v[CajaIndicativo] != IndicativoActual(estado_) &&
-        ExisteIndicativo(estado_.NombreBaseDatos, v[CajaIndicativo], numero)) {
+        ExisteIndicativo(estado_.programa.NombreBaseDatos, v[CajaIndicativo], numero)) {
         MsgBox("Ya hay un Indicativo con el MISMO NOMBRE", Icono::Critico, "INDICATIVOS");
         rechaza(CajaIndicativo);
         return false;
     }
     if (!datosCompletos(v)) return false;
     muestraValores(v);
-    if (!IntentaGuardar([&] { ReescribeIndicativo(*estado_.BaseConcursos, v); })) return false;
+    if (!IntentaGuardar([&] { ReescribeIndicativo(*estado_.programa.BaseConcursos, v); })) return false;
 
     QComboBox* lista = panel_.ListaIndicativos;
     if (const int fila = lista->findData(numero); fila >= 0) lista->setItemText(fila, v[CajaIndicativo]);
@@ -240,7 +238,7 @@ void EditorIndicativos::BorraIndicativo() {
         if (lista->count() > 0) seleccionaIndicativo(0);
     }
     // Answering No keeps the callsign the user had selected.
-    estado_.OperacionEnCurso.clear();
+    estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
     reposo();
 }
 
@@ -262,7 +260,7 @@ void EditorIndicativos::CargaIndicativo() {
         ventana_.LimpiaIndicativo();
     panel_.BloqueaCamposIndicativo(true);
     FijaIndicativoActivo(estado_, panel_.text2[0]->text().toInt());
-    estado_.OperacionEnCurso.clear();
+    estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
     muestraHoraUTC();
     ventana_.HabilitaBotonesIndicativo(true);
 }
@@ -277,7 +275,7 @@ void EditorIndicativos::muestraHoraUTC() {
     concurso.text3[7]->show();
     concurso.text3[7]->setEnabled(true);
     if (EsIndicativoEspanol(panel_.text2[CajaIndicativo]->text())) {
-        DiferenciaHoraUTC(estado_.DesfaseUTC);
-        concurso.text3[7]->setText(QString::number(estado_.DesfaseUTC));
+        DiferenciaHoraUTC(estado_.programa.DesfaseUTC);
+        concurso.text3[7]->setText(QString::number(estado_.programa.DesfaseUTC));
     }
 }

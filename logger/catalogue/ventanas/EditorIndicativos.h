@@ -6,6 +6,7 @@
 class FConcursos;
 class PanelEstaciones;
 struct EstadoPrincipal;
+enum class OperacionPrincipal;
 
 // The station callsign editor of the main window: adds, changes and deletes rows of Indicativos
 // through the frame PanelEstaciones, and keeps the active callsign in the Control row. While a
@@ -32,7 +33,7 @@ public:
 private:
     // Opens an operation: the contest side and the callsign list go out of reach, only the
     // accept and cancel buttons of the frame stay on.
-    void empiezaOperacion(const QString& operacion, bool conTamañoPantalla);
+    void empiezaOperacion(OperacionPrincipal operacion, bool conTamañoPantalla);
     // The boxes open for typing, the focus on the callsign.
     void abreCajas();
     // Back to idle after save, delete or cancel.

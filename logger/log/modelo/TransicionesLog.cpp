@@ -89,7 +89,6 @@ TransicionLog FinModificacion() {
     FinEdicion(t);
     t.ocultaRepeticion = true;
     t.bloqueaLinea = true;
-    t.reiniciaOperacionPrincipal = true;
     return t;
 }
 

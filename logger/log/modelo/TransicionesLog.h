@@ -67,14 +67,13 @@ struct TransicionLog {
     std::optional<BloqueoFecha> bloqueaFechaActual;
     std::optional<bool> vistaPreviaTeclas; // the window looks at keys before the fields
     std::optional<ColorIndicativo> colorIndicativo;
-    bool marcaLinea = false;                 // the current row's date field yellow
-    bool ocultaRepeticion = false;           // the repeat panel and its list hidden
-    bool textoEntrada = false;               // LabelEnter shows the entry text
-    bool reiniciaOperacionPrincipal = false; // the main window's editing mode back to none
-    bool cargaContactos = false;             // CargaContactos: last page, last QSO current
-    bool seleccionaTiempoReal = false;       // TiempoReal selected (its handler may run: same effect)
-    bool seleccionaOtraFecha = false;        // OtraFecha selected (already so when the user chose it)
-    bool fechaActualHoy = false;             // FechaActual = today as "dd-mm-yyyy"
+    bool marcaLinea = false;           // the current row's date field yellow
+    bool ocultaRepeticion = false;     // the repeat panel and its list hidden
+    bool textoEntrada = false;         // LabelEnter shows the entry text
+    bool cargaContactos = false;       // CargaContactos: last page, last QSO current
+    bool seleccionaTiempoReal = false; // TiempoReal selected (its handler may run: same effect)
+    bool seleccionaOtraFecha = false;  // OtraFecha selected (already so when the user chose it)
+    bool fechaActualHoy = false;       // FechaActual = today as "dd-mm-yyyy"
     FocoLog foco = FocoLog::SinCambio;
 };
 

@@ -33,7 +33,10 @@
 
 #include "TextosLog.h"
 
-FLogConcurso::FLogConcurso(EstadoPrincipal& estado, QWidget* padre) : QWidget(padre), estado_(estado) {
+FLogConcurso::FLogConcurso(Programa& programa, int numeroConcurso, int numeroIndicativo,
+                           std::function<void()> alCerrar, QWidget* padre)
+    : QWidget(padre), programa_(programa), numeroConcurso_(numeroConcurso),
+      numeroIndicativo_(numeroIndicativo), alCerrar_(std::move(alCerrar)) {
     setObjectName("FLogConcurso");
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -42,19 +45,20 @@ FLogConcurso::~FLogConcurso() = default;
 
 void FLogConcurso::Form_Load() {
     CursorEspera espera;
-    datos_ = LeeDatosConcurso(*estado_.RegConcursos);
-    nombres_ = LeeNombresUsuario(*estado_.RegControl);
-    reglas_ =
-        LeeReglasContacto(*estado_.RegConcursos, estado_.RegIndicativos ? &*estado_.RegIndicativos : nullptr);
-    log_ = std::make_unique<LogContactos>(estado_.BaseConcursos, *estado_.RegConcursos);
+    BaseDatos& bd = *programa_.BaseConcursos;
+    datos_ = LeeFilaConcurso(bd, numeroConcurso_);
+    estacion_ = LeeFilaIndicativo(bd, numeroIndicativo_);
+    nombres_ = LeeFilaControl(bd).nombres;
+    reglas_ = ReglasDe(datos_, estacion_.indicativo);
+    log_ = std::make_unique<LogContactos>(programa_.BaseConcursos, numeroConcurso_);
     construyeVentana();
     QuitaTabStop(*this);
     adjustSize();
-    AjustaPantalla(*this, estado_.PorcentajePantalla);
+    AjustaPantalla(*this, programa_.PorcentajePantalla);
     CentraFormulario(*this);
     const auto [banda, modo] = BandasModos->CargaBandasModos(datos_, nombres_);
-    IndiceBandaActual = banda >= 0 ? banda : datos_.IndiceBanda;
-    if (modo < 0) IndiceModoActual = datos_.IndiceModo;
+    IndiceBandaActual = banda >= 0 ? banda : datos_.indiceBanda;
+    if (modo < 0) IndiceModoActual = datos_.indiceModo;
     // The options' captions do not change while the log is open; the mode field holds capitals,
     // so a user mode named in small letters is compared as the field shows it.
     for (QRadioButton* b : BandasModos->Option3D1)
@@ -70,7 +74,7 @@ void FLogConcurso::Form_Load() {
 }
 
 void FLogConcurso::construyeVentana() {
-    setWindowTitle(datos_.NombreConcurso);
+    setWindowTitle(datos_.nombreConcurso);
     auto* principal = new QVBoxLayout(this);
     construyePanelRepeticion();
     principal->addWidget(PanelRepeticion);
@@ -142,7 +146,7 @@ void FLogConcurso::construyeVentana() {
 
 void FLogConcurso::construyePanelRepeticion() {
     PanelRepeticion = new ::PanelRepeticion(this);
-    PanelRepeticion->ponNumeraloSiglas(datos_.NumeraloSiglas);
+    PanelRepeticion->ponNumeraloSiglas(datos_.numeraloSiglas);
     ListaRepeticion = PanelRepeticion->lista();
     // The panel keeps its place while hidden: showing it must neither move the grid under the
     // operator's eyes nor grow the window past the screen.
@@ -180,9 +184,9 @@ void FLogConcurso::Form_Activate() {
         // opening renumbers.
         if (!intentaBD([this] { log_->abre(); })) intentaBD([this] { log_->carga(); });
         // Without the index the look-up still finds the repeats, only slower.
-        intentaBD([this] { IndexaIndicativos(*estado_.BaseConcursos); });
+        intentaBD([this] { IndexaIndicativos(*programa_.BaseConcursos); });
         CargaContactos();
-        NumeracionPorBanda_ = NumeracionPorBanda(datos_.NombreConcurso);
+        NumeracionPorBanda_ = NumeracionPorBanda(datos_.nombreConcurso);
         Rejilla->BloqueaLinea(nav_.FilaActual, true);
         flags_.TeclasNavegacion = true;
         BotonesConsulta();
@@ -244,7 +248,7 @@ void FLogConcurso::CargaContactos() {
         Rejilla->BorraPantalla();
         muestraPagina();
     }
-    setWindowTitle(datos_.NombreConcurso);
+    setWindowTitle(datos_.nombreConcurso);
 }
 
 void FLogConcurso::BotonesConsulta() {
@@ -320,7 +324,7 @@ void FLogConcurso::Volver_Click() {
     Timer2->stop();
     teclas_->setActiva(false);
     close();
-    if (AlCerrar) AlCerrar();
+    if (alCerrar_) alCerrar_();
 }
 
 void FLogConcurso::closeEvent(QCloseEvent* evento) {

@@ -1,9 +1,9 @@
 #pragma once
-#include "DatosConcurso.h"
 #include "Entrada.h"
-#include "EstadoPrincipal.h"
+#include "Filas.h"
 #include "Navegacion.h"
 #include "PanelRepeticion.h"
+#include "Programa.h"
 #include "ReglasContacto.h"
 
 #include <QStringList>
@@ -37,18 +37,17 @@ enum class EventoLog;
 enum class Trabajo;
 
 // The log window: one contest's QSOs in the grid, the entry line and its keys. It gets the
-// program-wide objects of the main window; the contest is the current row of RegConcursos and
-// the station the current row of RegIndicativos.
+// program's objects and the numbers of the contest and of the station; `alCerrar` runs once the
+// window has closed through FIN.
 class FLogConcurso : public QWidget {
 public:
-    explicit FLogConcurso(EstadoPrincipal& estado, QWidget* padre = nullptr);
+    FLogConcurso(Programa& programa, int numeroConcurso, int numeroIndicativo, std::function<void()> alCerrar,
+                 QWidget* padre = nullptr);
     ~FLogConcurso() override;
 
     // Builds the grid for the contest, loads bands and modes and shows the window; the first
     // activation (or first exposure) opens the log.
     void Form_Load();
-    // Run once the window has closed through FIN: the main window shows itself again.
-    std::function<void()> AlCerrar;
 
     // Operations of the window.
     void Form_Activate();
@@ -120,9 +119,12 @@ private:
     void aceptaCorreccion();
     void cancelaCorreccion();
 
-    EstadoPrincipal& estado_;
-    DatosConcurso datos_;
-    NombresUsuario nombres_;
+    Programa& programa_;
+    const int numeroConcurso_, numeroIndicativo_;
+    std::function<void()> alCerrar_;
+    FilaConcurso datos_;
+    FilaIndicativo estacion_;
+    NombresUser nombres_;
     std::unique_ptr<LogContactos> log_;
     NavegacionLog nav_;
     EstadoLog flags_;

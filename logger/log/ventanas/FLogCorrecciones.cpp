@@ -201,7 +201,6 @@ void FLogConcurso::aplicaTransicion(const TransicionLog& t) {
     if (t.marcaLinea) Rejilla->MarcaLinea(true, f);
     if (t.ocultaRepeticion) PanelRepeticion->oculta();
     if (t.textoEntrada) LabelEnter->setText(TextoEntrada);
-    if (t.reiniciaOperacionPrincipal) estado_.OperacionEnCurso.clear();
     switch (t.foco) {
     case FocoLog::SinCambio:
         break;
@@ -225,7 +224,7 @@ void FLogConcurso::escrituraRechazada(const ResultadoEscritura& r) {
 bool FLogConcurso::GrabaModificacion() {
     if (!VerificaContacto()) return false;
     const int f = nav_.FilaActual;
-    Qso q = QsoDeFila(Rejilla->textos(f), datos_.NumeroOrden);
+    Qso q = QsoDeFila(Rejilla->textos(f), datos_.numeroOrden);
     q.numeroQso = log_->numero(nav_.PosicionActual);
     const ResultadoEscritura r = log_->reescribe(q);
     if (!r) {

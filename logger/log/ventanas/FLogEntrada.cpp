@@ -25,11 +25,11 @@ void FLogConcurso::NuevoContacto() {
     DesactivaBotones();
     reintento_ = false;
     qint16 desfase = 0;
-    if (datos_.HoraUTC) {
+    if (datos_.horaUTC) {
         desfase = DesfaseUTCDeReloj(Ahora());
         intentaBD([&] { log_->guardaHoraUTCActual(desfase); });
     }
-    estado_.DesfaseUTC = desfase;
+    programa_.DesfaseUTC = desfase;
     const int f = nav_.FilaActual;
     if (TiempoReal->isChecked()) {
         const MomentoQso m = MomentoEntrada(Ahora(), desfase);
@@ -67,10 +67,10 @@ void FLogConcurso::NuevoContacto() {
 
 void FLogConcurso::PreparaEnvio() {
     const int f = nav_.FilaActual;
-    datos_.UltimoNumEnviado = log_->siguienteNumero() - 1;
+    datos_.ultimoNumEnviado = log_->siguienteNumero() - 1;
     ContextoEnvio c;
     c.numeracionPorBanda = NumeracionPorBanda_;
-    if (NumeracionPorBanda_ && datos_.EnviarNumeral) UltimoSerieBanda = log_->ultimoNumeroBanda(BandaActual);
+    if (NumeracionPorBanda_ && datos_.enviarNumeral) UltimoSerieBanda = log_->ultimoNumeroBanda(BandaActual);
     c.ultimoSerieBanda = UltimoSerieBanda;
     c.ultimoNumeroRecibido = [this] { return log_->ultimoNumeroRecibido(); };
     c.horaQso = Rejilla->texto(Columna::HoraQso, f);
@@ -101,7 +101,7 @@ void FLogConcurso::BuscaRepeticion() {
     const int f = nav_.FilaActual;
     ResultadoRepeticion rr;
     try {
-        rr = ::BuscaRepeticion(*estado_.BaseConcursos, reglas_,
+        rr = ::BuscaRepeticion(*programa_.BaseConcursos, reglas_,
                                Rejilla->texto(Columna::Indicativo, f).trimmed(), Rejilla->textos(f),
                                nav_.TotalContactos > 0);
     } catch (const ErrorBD& e) {
@@ -120,7 +120,7 @@ void FLogConcurso::GrabaContacto() {
     const int f = nav_.FilaActual;
     Rejilla->pon(Columna::NumeroQso, f, QString::number(log_->siguienteNumero()));
     if (!VerificaContacto()) return;
-    if (!intentaBD([&] { log_->graba(QsoDeFila(Rejilla->textos(f), datos_.NumeroOrden)); })) {
+    if (!intentaBD([&] { log_->graba(QsoDeFila(Rejilla->textos(f), datos_.numeroOrden)); })) {
         // Nothing stored: the QSO stays on the entry line for another F12.
         reintento_ = true;
         Menu->Aceptar->setEnabled(true);
@@ -139,13 +139,12 @@ void FLogConcurso::GrabaContacto() {
     flags_.TeclasNavegacion = true;
     Rejilla->MarcaLinea(true, nav_.FilaActual);
     flags_.LineaEntrada = false;
-    estado_.OperacionEnCurso.clear();
     aplica(nav_.tecla(NavegacionLog::Tecla::Abajo, false), false);
 }
 
 void FLogConcurso::Timer2_Timer() {
     if (ModoEdicion_ != ModoEdicion::Alta || !nav_.enLineaEntrada()) return;
-    const MomentoQso m = MomentoEntrada(Ahora(), estado_.DesfaseUTC);
+    const MomentoQso m = MomentoEntrada(Ahora(), programa_.DesfaseUTC);
     Rejilla->pon(Columna::FechaQso, nav_.FilaActual, m.fecha);
     Rejilla->pon(Columna::HoraQso, nav_.FilaActual, m.hora);
 }
@@ -156,7 +155,7 @@ void FLogConcurso::eligeBanda(int i) {
         Rejilla->pon(Columna::Banda, nav_.FilaActual, BandaActual);
         Rejilla->pon(Columna::Modo, nav_.FilaActual, ModoActual);
         // Per-band numbering: the serial follows the band the entry line moved to.
-        if (ModoEdicion_ == ModoEdicion::Alta && NumeracionPorBanda_ && datos_.EnviarNumeral) {
+        if (ModoEdicion_ == ModoEdicion::Alta && NumeracionPorBanda_ && datos_.enviarNumeral) {
             UltimoSerieBanda = log_->ultimoNumeroBanda(BandaActual);
             Rejilla->pon(Columna::NumeralEnviado, nav_.FilaActual,
                          Formato0000(QString::number(UltimoSerieBanda + 1)));
@@ -172,7 +171,7 @@ void FLogConcurso::eligeModo(int i) {
     if (ModoEdicion_ == ModoEdicion::Alta || ModoEdicion_ == ModoEdicion::Modificar) {
         const int f = nav_.FilaActual;
         // A contest without a received report keeps the locked "599" of the entry line.
-        if (ModoEdicion_ != ModoEdicion::Alta || datos_.RecibirRst)
+        if (ModoEdicion_ != ModoEdicion::Alta || datos_.recibirRst)
             Rejilla->pon(Columna::RsRecibido, f, RstPorDefecto_);
         Rejilla->pon(Columna::RsEnviado, f, RstPorDefecto_);
         Rejilla->pon(Columna::Modo, f, ModoActual);

@@ -13,7 +13,6 @@
 #include "PanelListados.h"
 #include "PreviaTeclas.h"
 #include "RejillaLog.h"
-#include "SeleccionPrincipal.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -117,7 +116,7 @@ void FLogConcurso::cedeSitio(bool ceder) {
 void FLogConcurso::Listar_Click() {
     DesactivaBotones();
     cedeSitio(true);
-    TipoDeListas->Abre(datos_.NombreConcurso);
+    TipoDeListas->Abre(datos_.nombreConcurso);
     abrePanel(TipoDeListas);
     for (QRadioButton* r : {TipoDeListas->OrdenQso, TipoDeListas->OrdenNum, TipoDeListas->OrdenLetras})
         if (r->isChecked()) r->setFocus();
@@ -128,9 +127,9 @@ void FLogConcurso::ejecutaListados() {
     cabrillo::Resultado r;
     try {
         CursorEspera espera;
-        r = cabrillo::GeneraListadosCabrillo(
-            log_->bd(), {log_->numeroOrden(), NumeroIndicativoActual(estado_), TipoDeListas->orden(),
-                         TipoDeListas->porBanda(), estado_.VersionPrograma});
+        r = cabrillo::GeneraListadosCabrillo(log_->bd(),
+                                             {log_->numeroOrden(), numeroIndicativo_, TipoDeListas->orden(),
+                                              TipoDeListas->porBanda(), programa_.VersionPrograma});
     } catch (const ErrorBD& e) {
         muestraErrorBD(e.mensaje());
         cierraListados({}, {});
@@ -177,8 +176,7 @@ void FLogConcurso::ExportarADIF_Click() {
     Aviso aviso;
     {
         CursorEspera espera;
-        aviso = ExportaADIF(log_->bd(), LeeDatosExportacion(*estado_.RegConcursos, *estado_.RegIndicativos,
-                                                            estado_.VersionPrograma));
+        aviso = ExportaADIF(log_->bd(), {datos_, estacion_, programa_.VersionPrograma});
     }
     Avisos::actual().muestra(aviso);
     for (QWidget* w : marcos)
@@ -199,10 +197,7 @@ void FLogConcurso::exportaLibro(const QString& ruta) {
     Aviso aviso;
     {
         CursorEspera espera;
-        aviso = ExportaLibroGuardia(
-            log_->bd(),
-            LeeDatosExportacion(*estado_.RegConcursos, *estado_.RegIndicativos, estado_.VersionPrograma),
-            ruta);
+        aviso = ExportaLibroGuardia(log_->bd(), {datos_, estacion_, programa_.VersionPrograma}, ruta);
     }
     Avisos::actual().muestra(aviso);
     // A failed export closes the panel as well: the logbook is as it was and the log goes on.

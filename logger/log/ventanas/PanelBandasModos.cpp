@@ -65,18 +65,18 @@ PanelBandasModos::PanelBandasModos(QWidget* padre) : QWidget(padre) {
     }
 }
 
-std::pair<int, int> PanelBandasModos::CargaBandasModos(const DatosConcurso& d, const NombresUsuario& n) {
-    for (size_t i = 0; i < n.BandaUser.size(); ++i) {
-        Option3D1[PrimeraBandaUser + i]->setText(n.BandaUser[i]);
-        Option3D1[PrimeraBandaUser + i]->setAccessibleName(n.BandaUser[i]);
+std::pair<int, int> PanelBandasModos::CargaBandasModos(const FilaConcurso& d, const NombresUser& n) {
+    for (size_t i = 0; i < n.bandas.size(); ++i) {
+        Option3D1[PrimeraBandaUser + i]->setText(n.bandas[i]);
+        Option3D1[PrimeraBandaUser + i]->setAccessibleName(n.bandas[i]);
     }
-    for (size_t i = 0; i < n.ModoUser.size(); ++i) {
-        Option3D2[PrimerModoUser + i]->setText(n.ModoUser[i]);
-        Option3D2[PrimerModoUser + i]->setAccessibleName(n.ModoUser[i]);
+    for (size_t i = 0; i < n.modos.size(); ++i) {
+        Option3D2[PrimerModoUser + i]->setText(n.modos[i]);
+        Option3D2[PrimerModoUser + i]->setAccessibleName(n.modos[i]);
     }
-    int banda = d.IndiceBanda, modo = d.IndiceModo;
-    Selecciona(grupoBandas_, Option3D1, d.Banda, banda);
-    Selecciona(grupoModos_, Option3D2, d.Modo, modo);
+    int banda = d.indiceBanda, modo = d.indiceModo;
+    Selecciona(grupoBandas_, Option3D1, d.bandas, banda);
+    Selecciona(grupoModos_, Option3D2, d.modos, modo);
     return {banda, modo};
 }
 

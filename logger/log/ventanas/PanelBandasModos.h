@@ -1,5 +1,5 @@
 #pragma once
-#include "DatosConcurso.h"
+#include "Filas.h"
 
 #include <QWidget>
 
@@ -17,7 +17,7 @@ public:
 
     // CargaBandasModos: captions, the contest's options enabled, the first option selected (its
     // handler runs). Returns the selected band and mode indexes (-1: none).
-    std::pair<int, int> CargaBandasModos(const DatosConcurso& d, const NombresUsuario& n);
+    std::pair<int, int> CargaBandasModos(const FilaConcurso& d, const NombresUser& n);
     // The option's caption; an option's index, or -1, by caption among the enabled ones.
     int bandaSeleccionada() const;
     int modoSeleccionado() const;
