@@ -4,6 +4,8 @@
 #include "Interno.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <type_traits>
 
 using namespace bd_interno;
 
@@ -33,6 +35,21 @@ void EscribeSerie(ConjuntoRegistros& rs, const char* prefijo, const std::array<Q
         rs.asigna(Serie(prefijo, i + 1), origen[i]);
 }
 
+// Fields of one kind into their members: null reads as 0, "" or false.
+template <class Fila, class Valor>
+void LeeCampos(const ConjuntoRegistros& rs, Fila& fila,
+               std::initializer_list<std::pair<const char*, Valor Fila::*>> campos) {
+    for (const auto& [nombre, miembro] : campos) {
+        const QString campo = QString::fromLatin1(nombre);
+        if constexpr (std::is_same_v<Valor, bool>)
+            fila.*miembro = rs.siNo(campo);
+        else if constexpr (std::is_same_v<Valor, int>)
+            fila.*miembro = rs.entero(campo);
+        else
+            fila.*miembro = rs.texto(campo);
+    }
+}
+
 ConjuntoRegistros PorNumero(BaseDatos& bd, const char* tabla, int numeroOrden) {
     return bd.abreConjunto(QStringLiteral("Select * From %1 Where NumeroOrden = %2")
                                .arg(QLatin1String(tabla), QString::number(numeroOrden)));
@@ -45,61 +62,69 @@ constexpr std::array<const char*, 9> CamposCategoria{"Categoria", "Banda",    "P
 } // namespace
 
 FilaConcurso LeeFilaConcurso(const ConjuntoRegistros& r) {
-    FilaConcurso c;
-    c.numeroOrden = r.entero("NumeroOrden");
-    c.nombreConcurso = r.texto("NombreConcurso");
-    c.edicion = r.texto("Edicion");
-    c.indiceBanda = r.entero("IndiceBanda");
-    c.indiceModo = r.entero("IndiceModo");
+    using F = FilaConcurso;
+    F c;
+    LeeCampos<F, int>(r, c,
+                      {{"NumeroOrden", &F::numeroOrden},
+                       {"IndiceBanda", &F::indiceBanda},
+                       {"IndiceModo", &F::indiceModo},
+                       {"UltimoNumEnviado", &F::ultimoNumEnviado}});
+    LeeCampos<F, QString>(r, c,
+                          {{"NombreConcurso", &F::nombreConcurso},
+                           {"Edicion", &F::edicion},
+                           {"HoraUTCActual", &F::horaUTCActual},
+                           {"MiLocator", &F::miLocator},
+                           {"NumeroPuntosEnviar", &F::numeroPuntosEnviar},
+                           {"Siglas", &F::siglas},
+                           {"HorasRepeticion", &F::horasRepeticion}});
+    LeeCampos<F, bool>(r, c,
+                       {{"HoraUTC", &F::horaUTC},
+                        {"EnviarNumeral", &F::enviarNumeral},
+                        {"EnviarRst", &F::enviarRst},
+                        {"EnviarSiglas", &F::enviarSiglas},
+                        {"EnviarZonaCq", &F::enviarZonaCq},
+                        {"EnviarPuntos", &F::enviarPuntos},
+                        {"EnviarLocator", &F::enviarLocator},
+                        {"LiteralFijo", &F::literalFijo},
+                        {"LiteralVariable", &F::literalVariable},
+                        {"RecibirRst", &F::recibirRst},
+                        {"RecibirNumeral", &F::recibirNumeral},
+                        {"RecibirSiglas", &F::recibirSiglas},
+                        {"RecibirZonaCq", &F::recibirZonaCq},
+                        {"RecibirPuntos", &F::recibirPuntos},
+                        {"RecibirLocator", &F::recibirLocator},
+                        {"NumeraloSiglas", &F::numeraloSiglas},
+                        {"NoRepetir", &F::noRepetir},
+                        {"RepetirEstacion", &F::repetirEstacion},
+                        {"RepetirEnCadaBanda", &F::repetirEnCadaBanda},
+                        {"RepetirEnCadaModo", &F::repetirEnCadaModo},
+                        {"RepetirEnCadaHoras", &F::repetirEnCadaHoras}});
     LeeSerie(r, "Banda", 0, c.bandas);
     LeeSerie(r, "Modo", 0, c.modos);
-    c.horaUTC = r.siNo("HoraUTC");
-    c.horaUTCActual = r.texto("HoraUTCActual");
-    c.ultimoNumEnviado = r.entero("UltimoNumEnviado");
-    c.enviarNumeral = r.siNo("EnviarNumeral");
-    c.enviarRst = r.siNo("EnviarRst");
-    c.enviarSiglas = r.siNo("EnviarSiglas");
-    c.enviarZonaCq = r.siNo("EnviarZonaCq");
-    c.enviarPuntos = r.siNo("EnviarPuntos");
-    c.enviarLocator = r.siNo("EnviarLocator");
-    c.literalFijo = r.siNo("LiteralFijo");
-    c.literalVariable = r.siNo("LiteralVariable");
-    c.miLocator = r.texto("MiLocator");
-    c.numeroPuntosEnviar = r.texto("NumeroPuntosEnviar");
-    c.siglas = r.texto("Siglas");
-    c.recibirRst = r.siNo("RecibirRst");
-    c.recibirNumeral = r.siNo("RecibirNumeral");
-    c.recibirSiglas = r.siNo("RecibirSiglas");
-    c.recibirZonaCq = r.siNo("RecibirZonaCq");
-    c.recibirPuntos = r.siNo("RecibirPuntos");
-    c.recibirLocator = r.siNo("RecibirLocator");
-    c.numeraloSiglas = r.siNo("NumeraloSiglas");
-    c.noRepetir = r.siNo("NoRepetir");
-    c.repetirEstacion = r.siNo("RepetirEstacion");
-    c.repetirEnCadaBanda = r.siNo("RepetirEnCadaBanda");
-    c.repetirEnCadaModo = r.siNo("RepetirEnCadaModo");
-    c.repetirEnCadaHoras = r.siNo("RepetirEnCadaHoras");
-    c.horasRepeticion = r.texto("HorasRepeticion");
     return c;
 }
 
 FilaIndicativo LeeFilaIndicativo(const ConjuntoRegistros& r) {
-    FilaIndicativo e;
+    using F = FilaIndicativo;
+    F e;
     e.numeroOrden = r.entero("NumeroOrden");
-    e.indicativo = r.texto("Indicativo");
-    e.operador = r.texto("Operador");
-    e.direccion = r.texto("Direccion");
-    e.poblacion = r.texto("Poblacion");
-    e.pais = r.texto("Pais");
+    LeeCampos<F, QString>(r, e,
+                          {{"Indicativo", &F::indicativo},
+                           {"Operador", &F::operador},
+                           {"Direccion", &F::direccion},
+                           {"Poblacion", &F::poblacion},
+                           {"Pais", &F::pais}});
     return e;
 }
 
 FilaControl LeeFilaControl(const ConjuntoRegistros& r) {
-    FilaControl c;
-    c.ultimoConcurso = r.entero("UltimoConcurso");
-    c.ultimoIndicativo = r.entero("UltimoIndicativo");
-    c.concursoActivo = r.entero("ConcursoActivo");
-    c.indicativoActivo = r.entero("IndicativoActivo");
+    using F = FilaControl;
+    F c;
+    LeeCampos<F, int>(r, c,
+                      {{"UltimoConcurso", &F::ultimoConcurso},
+                       {"UltimoIndicativo", &F::ultimoIndicativo},
+                       {"ConcursoActivo", &F::concursoActivo},
+                       {"IndicativoActivo", &F::indicativoActivo}});
     LeeSerie(r, "BandaUser", 1, c.nombres.bandas);
     LeeSerie(r, "ModoUser", 1, c.nombres.modos);
     LeeSerie(r, "TipoUser", 1, c.nombres.tipos);
@@ -109,22 +134,24 @@ FilaControl LeeFilaControl(const ConjuntoRegistros& r) {
 FilaResumen LeeFilaResumen(const ConjuntoRegistros& r) {
     FilaResumen s;
     s.numeroOrden = r.entero("NumeroOrden");
-    s.formato = r.texto("FormatoCabrillo");
+    LeeCampos<FilaResumen, QString>(r, s,
+                                    {{"FormatoCabrillo", &FilaResumen::formato},
+                                     {"Email", &FilaResumen::email},
+                                     {"Operators", &FilaResumen::operators}});
     for (size_t i = 0; i < CamposCategoria.size(); ++i)
         s.*CategoriasResumen[i] = r.texto(QString::fromLatin1(CamposCategoria[i]));
-    s.email = r.texto("Email");
-    s.operators = r.texto("Operators");
-    auto& c = s.columnas;
-    c.miIndicativo = r.entero("MiIndicativo");
-    c.miRst = r.entero("MiRst");
-    c.miNumero = r.entero("MiNumero");
-    c.misLetras = r.entero("MisLetras");
-    c.miLocator = r.entero("MiLocator");
-    c.suIndicativo = r.entero("SuIndicativo");
-    c.suRst = r.entero("SuRst");
-    c.suNumero = r.entero("SuNumero");
-    c.susLetras = r.entero("SusLetras");
-    c.suLocator = r.entero("SuLocator");
+    using C = ColumnasResumen;
+    LeeCampos<C, int>(r, s.columnas,
+                      {{"MiIndicativo", &C::miIndicativo},
+                       {"MiRst", &C::miRst},
+                       {"MiNumero", &C::miNumero},
+                       {"MisLetras", &C::misLetras},
+                       {"MiLocator", &C::miLocator},
+                       {"SuIndicativo", &C::suIndicativo},
+                       {"SuRst", &C::suRst},
+                       {"SuNumero", &C::suNumero},
+                       {"SusLetras", &C::susLetras},
+                       {"SuLocator", &C::suLocator}});
     return s;
 }
 

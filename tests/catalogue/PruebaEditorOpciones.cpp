@@ -49,7 +49,7 @@ protected:
     // A new contest with a name, a band and a mode: what every store needs.
     void NuevoConcurso(const QString& nombre) {
         Pulsa(Qt::Key_F2);
-        ASSERT_EQ(estado->OperacionEnCurso, "ALTA");
+        ASSERT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Alta);
         Escribe(nombre);
         P().SSCheck2[4]->click();
         P().SSCheck1[1]->click();

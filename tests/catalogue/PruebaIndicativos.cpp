@@ -82,7 +82,7 @@ protected:
     }
     void EsperaReposo() {
         PanelEstaciones& p = Panel();
-        EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());
+        EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Ninguna);
         EXPECT_FALSE(estado->EditandoIndicativo);
         EXPECT_FALSE(p.AceptaIndicativo->isEnabled());
         EXPECT_FALSE(p.CancelaIndicativo->isEnabled());
@@ -108,7 +108,7 @@ TEST_F(Indicativos, AltaConElNumeroSiguienteEnMayusculasYSinBlancos) {
     PanelEstaciones& p = Panel();
 
     p.NuevoIndicativo->click();
-    EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Alta);
     EXPECT_TRUE(estado->EditandoIndicativo);
     EXPECT_EQ(Caja(0)->text(), "8");
     for (int i = 1; i < 6; ++i)
@@ -181,7 +181,7 @@ TEST_F(Indicativos, AltaRechazadaMantieneLaEdicionSinGuardarNada) {
 
     EXPECT_EQ(Filas(), antes);
     EXPECT_EQ(LeeControl("UltimoIndicativo"), 1);
-    EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Alta);
     EXPECT_TRUE(Panel().AceptaIndicativo->isEnabled());
 
     Reescribe("CALLE NUEVA");
@@ -229,7 +229,7 @@ TEST_F(Indicativos, CambiarOperadorYNombreSinPisarOtroIndicativo) {
     PanelEstaciones& p = Panel();
 
     p.ModificaIndicativo->click();
-    EXPECT_EQ(estado->OperacionEnCurso, "MODIFICAR");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Modificar);
     EXPECT_TRUE(Caja(1)->hasFocus());
     EXPECT_EQ(Caja(1)->text(), "EA1AAA");
     EXPECT_FALSE(ventana->PanelTamañoPantalla->isEnabled());
@@ -275,7 +275,7 @@ TEST_F(Indicativos, BorrarPreguntaYNoDejaTodoComoEstaba) {
     PanelEstaciones& p = Panel();
 
     p.BorrarIndicativo->click();
-    EXPECT_EQ(estado->OperacionEnCurso, "BORRAR");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Borrar);
     EXPECT_TRUE(p.CancelaIndicativo->hasFocus());
 
     avisos.respuestas = {Respuesta::No};

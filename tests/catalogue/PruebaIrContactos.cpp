@@ -38,7 +38,7 @@ TEST_F(IrContactos, UnaComprobacionFallidaDejaLaVentanaYLaBuenaAbreElLogHastaFin
     v.ListaConcursos->setCurrentRow(-1);
     v.ListaConcursos->setCurrentRow(0); // shows the contest again
     avisos.limpia();
-    estado->OperacionEnCurso = "CONSULTA";
+    estado->OperacionEnCurso = OperacionPrincipal::Consulta;
     F6();
     EXPECT_TRUE(avisos.cajas.empty());
     ASSERT_TRUE(v.VentanaLog);
@@ -49,7 +49,7 @@ TEST_F(IrContactos, UnaComprobacionFallidaDejaLaVentanaYLaBuenaAbreElLogHastaFin
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     log.Menu->Volver->click();
     EXPECT_TRUE(v.isVisible());
-    EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Ninguna);
     EXPECT_TRUE(v.IrContactos->isEnabled());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !v.VentanaLog; }));
 }

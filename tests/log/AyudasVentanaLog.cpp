@@ -4,16 +4,11 @@
 
 void PruebaLog::Abre() {
     if (!bd) bd = BaseDatos::Abre("XkLumoConcursos.Mdb");
-    estado = std::make_unique<EstadoPrincipal>();
-    estado->programa.NombreBaseDatos = "XkLumoConcursos.Mdb";
-    estado->programa.BaseConcursos = BaseDatos::Abre(estado->programa.NombreBaseDatos);
-    estado->RegConcursos.emplace(
-        estado->programa.BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
-    estado->RegControl.emplace(estado->programa.BaseConcursos->abreConjunto("Control"));
-    estado->RegIndicativos.emplace(estado->programa.BaseConcursos->abreConjunto("Indicativos"));
-    estado->OperacionEnCurso = "CONSULTA";
-    ventana = std::make_unique<FLogConcurso>(*estado);
-    ventana->AlCerrar = [this] { ++cierres; };
+    programa = std::make_unique<Programa>();
+    programa->NombreBaseDatos = "XkLumoConcursos.Mdb";
+    programa->BaseConcursos = BaseDatos::Abre(programa->NombreBaseDatos);
+    const int estacion = programa->BaseConcursos->abreConjunto("Indicativos").entero("NumeroOrden");
+    ventana = std::make_unique<FLogConcurso>(*programa, 5, estacion, [this] { ++cierres; });
     ventana->Form_Load();
     ventana->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
