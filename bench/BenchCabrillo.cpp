@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
     // Where the single-list run spends its time.
     std::vector<double> copia, lectura, lineas, escritura, pantalla;
     for (int r = 0; r < repeticiones; ++r) {
-        const auto c = cabrillo::LeeDatosConcurso(*bd, 1);
+        const auto c = LeeFilaConcurso(*bd, 1);
         bd->ejecuta("Delete From Listados");
         copia.push_back(
             Mide([&] { cabrillo::CopiaContactosListados(*bd, 1, "1", false, cabrillo::Orden::NumeroQso); }));
@@ -153,8 +153,8 @@ int main(int argc, char** argv) {
         }));
         QStringList l;
         lineas.push_back(Mide([&] {
-            l = cabrillo::LineasFichero(qsos, cabrillo::LeeResumenCabrillo(*bd, 1), c,
-                                        {"EA4ZZZ/P", "", "", "", ""}, "1.0");
+            l = cabrillo::LineasFichero(qsos, LeeFilaResumen(*bd, 1).value_or(FilaResumen{}), c,
+                                        {1, "EA4ZZZ/P", "", "", "", ""}, "1.0");
         }));
         escritura.push_back(Mide([&] { EscribeArchivoTexto("X.LOG", l); }));
         pantalla.push_back(Mide([&] { cabrillo::MuestraFicheroLog("X"); }));

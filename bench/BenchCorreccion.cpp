@@ -172,11 +172,9 @@ int main(int argc, char** argv) {
         }
     }
     // A QSO from the middle of the log deleted with the renumbering of the half that follows it.
-    ConjuntoRegistros concurso =
-        bd->abreConjunto(QStringLiteral("Select * From Concursos Where NumeroOrden = %1").arg(Concurso));
-    RenumeraContactos(*bd, concurso); // closes the gaps left above
+    RenumeraContactos(*bd, Concurso); // closes the gaps left above
     for (int i = 0; i < repeticiones; ++i)
-        renumerado.push_back(Mide([&] { fallos += !EliminaYRenumera(*bd, concurso, NumQsos / 2).hecho; }));
+        renumerado.push_back(Mide([&] { fallos += !EliminaYRenumera(*bd, Concurso, NumQsos / 2).hecho; }));
 
     ImprimeCabecera(56);
     const auto fila = [](const char* nombre, const std::vector<double>& v) { ImprimeFila(56, 2, nombre, v); };

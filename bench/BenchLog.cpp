@@ -6,11 +6,11 @@
 //   QT_QPA_PLATFORM=offscreen xk_bench_log [repeticiones]
 #include "Avisos.h"
 #include "BaseBench.h"
-#include "EstadoPrincipal.h"
 #include "FLogConcurso.h"
 #include "FrameMenu.h"
 #include "Medidas.h"
 #include "PanelRepeticion.h"
+#include "Programa.h"
 #include "RejillaLog.h"
 
 #include <QApplication>
@@ -110,19 +110,17 @@ struct Suelo {
 };
 
 struct Log {
-    EstadoPrincipal estado;
+    Programa programa;
     std::unique_ptr<FLogConcurso> ventana;
+    int estacion = 0;
     Log() {
-        estado.NombreBaseDatos = NombreBaseDatos;
-        estado.BaseConcursos = BaseDatos::Abre(NombreBaseDatos);
-        estado.RegConcursos.emplace(
-            estado.BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
-        estado.RegControl.emplace(estado.BaseConcursos->abreConjunto("Control"));
-        estado.RegIndicativos.emplace(estado.BaseConcursos->abreConjunto("Indicativos"));
+        programa.NombreBaseDatos = NombreBaseDatos;
+        programa.BaseConcursos = BaseDatos::Abre(NombreBaseDatos);
+        estacion = programa.BaseConcursos->abreConjunto("Indicativos").entero("NumeroOrden");
     }
     double abre() {
         const long long t = AhoraNs();
-        ventana = std::make_unique<FLogConcurso>(estado);
+        ventana = std::make_unique<FLogConcurso>(programa, 5, estacion, nullptr);
         ventana->Form_Load();
         ventana->Form_Activate();
         return Ms(t);

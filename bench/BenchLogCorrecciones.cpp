@@ -6,9 +6,9 @@
 //   QT_QPA_PLATFORM=offscreen xk_bench_log_correcciones [repeticiones]
 #include "Avisos.h"
 #include "BaseBench.h"
-#include "EstadoPrincipal.h"
 #include "FLogConcurso.h"
 #include "Medidas.h"
+#include "Programa.h"
 #include "RejillaLog.h"
 
 #include <QApplication>
@@ -131,14 +131,11 @@ int main(int argc, char** argv) {
     LlenaBaseNumerada();
     QFile::copy(NombreBaseDatos, "Suelo.Mdb");
 
-    EstadoPrincipal estado;
-    estado.NombreBaseDatos = NombreBaseDatos;
-    estado.BaseConcursos = BaseDatos::Abre(NombreBaseDatos);
-    estado.RegConcursos.emplace(
-        estado.BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
-    estado.RegControl.emplace(estado.BaseConcursos->abreConjunto("Control"));
-    estado.RegIndicativos.emplace(estado.BaseConcursos->abreConjunto("Indicativos"));
-    FLogConcurso v(estado);
+    Programa programa;
+    programa.NombreBaseDatos = NombreBaseDatos;
+    programa.BaseConcursos = BaseDatos::Abre(NombreBaseDatos);
+    FLogConcurso v(programa, 5, programa.BaseConcursos->abreConjunto("Indicativos").entero("NumeroOrden"),
+                   nullptr);
     v.Form_Load();
     v.Form_Activate();
     v.show();

@@ -206,9 +206,9 @@ int main(int argc, char** argv) {
     Llena();
     auto bd = BaseDatos::Abre(NombreBaseDatos);
     DatosExportacion d;
-    d.numeroOrden = Concurso;
-    d.nombreConcurso = "BENCHMARK";
-    d.indicativo = "N0CALL";
+    d.concurso.numeroOrden = Concurso;
+    d.concurso.nombreConcurso = "BENCHMARK";
+    d.estacion.indicativo = "N0CALL";
     d.version = "1.0.0.0";
 
     if (std::getenv("XK_DESGLOSE")) {
@@ -217,7 +217,7 @@ int main(int argc, char** argv) {
         std::printf("lectura %.1f\n", Mide([&] { qs = LeeQsosExportacion(*bd, Concurso); }));
         std::printf("lineas %.1f\n", Mide([&] { ls = LineasAdif(d, qs); }));
         std::printf("escritura %.1f\n", Mide([&] { EscribeArchivoTexto("x.adi", ls); }));
-        const EstacionLibro e = SeparaEstacion(d.indicativo);
+        const EstacionLibro e = SeparaEstacion(d.estacion.indicativo);
         std::printf("filas libro %.1f\n", Mide([&] {
                         for (const Qso& q : qs)
                             FilaLibroGuardia(q, d, e);

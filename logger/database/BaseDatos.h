@@ -143,6 +143,9 @@ public:
     void actualiza(); // stores the new or edited row; a new row becomes current
     void cancela();   // drops a pending add or edit
     void borra();     // deletes the current row; moves to no current row until a move
+    // The current row is read from the file again at its next read: another connection, or a
+    // write that went around this set, changed it.
+    void relee();
 
     struct Datos;
 

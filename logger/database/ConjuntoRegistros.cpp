@@ -185,6 +185,10 @@ ConjuntoRegistros::ConjuntoRegistros(ConjuntoRegistros&&) noexcept = default;
 ConjuntoRegistros& ConjuntoRegistros::operator=(ConjuntoRegistros&&) noexcept = default;
 ConjuntoRegistros::~ConjuntoRegistros() = default;
 
+void ConjuntoRegistros::relee() {
+    if (d_->actualizable) d_->cargada = false;
+}
+
 namespace {
 // Any other query, read-only: each row is read into `fila` and handed to `porFila`.
 void LeeFilas(ConjuntoRegistros::Datos& datos, sqlite3* db_, const QString& texto,

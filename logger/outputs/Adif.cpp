@@ -29,21 +29,6 @@ void Anade(QString& linea, QLatin1StringView etiqueta, const QString& valor) {
 }
 } // namespace
 
-DatosExportacion LeeDatosExportacion(const ConjuntoRegistros& concurso, const ConjuntoRegistros& estacion,
-                                     const QString& version) {
-    DatosExportacion d;
-    d.numeroOrden = concurso.entero("NumeroOrden");
-    d.nombreConcurso = concurso.texto("NombreConcurso");
-    d.edicion = concurso.texto("Edicion");
-    d.indicativo = estacion.texto("Indicativo");
-    d.operador = estacion.texto("Operador");
-    d.direccion = estacion.texto("Direccion");
-    d.poblacion = estacion.texto("Poblacion");
-    d.pais = estacion.texto("Pais");
-    d.version = version;
-    return d;
-}
-
 void RecorreQsosExportacion(BaseDatos& bd, int numeroOrden, const std::function<void(Qso)>& porQso) {
     // One read transaction: one snapshot of the log, instead of one lock and check per row.
     BaseDatos::Transaccion lectura(bd);
@@ -78,12 +63,12 @@ QStringList CabeceraAdif(const DatosExportacion& d) {
     return {QStringLiteral("Exportación a ADIF por XKLumoCon Versión ") + d.version,
             CampoAdif("ADIF_VER", VersionAdif) + CampoAdif("PROGRAMID", QStringLiteral("XkLumoCon")) +
                 CampoAdif("PROGRAMVERSION", d.version),
-            CampoAdif("CONTEST_ID", d.nombreConcurso, true),
-            CampoAdif("OPERATOR", d.indicativo, true),
-            CampoAdif("NAME", d.operador, true),
-            CampoAdif("ADDRESS", d.direccion, true),
-            CampoAdif("ADDRESS", d.poblacion, true),
-            CampoAdif("ADDRESS", d.pais, true),
+            CampoAdif("CONTEST_ID", d.concurso.nombreConcurso, true),
+            CampoAdif("OPERATOR", d.estacion.indicativo, true),
+            CampoAdif("NAME", d.estacion.operador, true),
+            CampoAdif("ADDRESS", d.estacion.direccion, true),
+            CampoAdif("ADDRESS", d.estacion.poblacion, true),
+            CampoAdif("ADDRESS", d.estacion.pais, true),
             QStringLiteral("<EOH>"),
             QString()};
 }
@@ -128,7 +113,7 @@ namespace {
 void AnadeRegistro(QStringList& lineas, const Qso& q, const DatosExportacion& d) {
     // A row without a callsign is no QSO; the ones after it still belong in the file.
     if (q.indicativo.trimmed().isEmpty()) return;
-    lineas << RegistroAdif(q, d.nombreConcurso, d.indicativo);
+    lineas << RegistroAdif(q, d.concurso.nombreConcurso, d.estacion.indicativo);
 }
 } // namespace
 
@@ -157,12 +142,12 @@ Aviso MensajeAdif(const QString& carpeta, const QString& nombreArchivo) {
 }
 
 Aviso ExportaADIF(BaseDatos& bd, const DatosExportacion& d) {
-    const QString nombre = NombreArchivoAdif(d.indicativo);
+    const QString nombre = NombreArchivoAdif(d.estacion.indicativo);
     QStringList lineas;
     try {
         // Each QSO becomes its record as it is read: the log is not held besides its lines.
         lineas = CabeceraAdif(d);
-        RecorreQsosExportacion(bd, d.numeroOrden, [&](Qso q) { AnadeRegistro(lineas, q, d); });
+        RecorreQsosExportacion(bd, d.concurso.numeroOrden, [&](Qso q) { AnadeRegistro(lineas, q, d); });
     } catch (const ErrorBD& e) {
         // The log could not be read (locked by another program): say so; the log window goes on.
         Aviso a;

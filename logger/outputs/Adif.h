@@ -1,6 +1,7 @@
 #pragma once
 // ADIF export of a contest's QSOs, and the contest and station data both exports read.
 #include "Avisos.h"
+#include "Filas.h"
 #include "Qso.h"
 
 #include <QString>
@@ -13,20 +14,10 @@ class BaseDatos;
 
 // What the exports take from the selected contest and station rows, and the program version.
 struct DatosExportacion {
-    int numeroOrden = 0;
-    QString nombreConcurso;
-    QString edicion;
-    QString indicativo; // full station callsign ("N0CALL/P")
-    QString operador;
-    QString direccion;
-    QString poblacion;
-    QString pais;
-    QString version; // "a.b.c.d"
+    FilaConcurso concurso;
+    FilaIndicativo estacion; // its callsign in full ("N0CALL/P")
+    QString version;         // "a.b.c.d"
 };
-
-// Reads the current rows of a Concursos and an Indicativos set (as the main window keeps them).
-DatosExportacion LeeDatosExportacion(const ConjuntoRegistros& concurso, const ConjuntoRegistros& estacion,
-                                     const QString& version);
 
 // The contest's QSOs in NumeroQso order (date and time order once renumbered).
 std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden);

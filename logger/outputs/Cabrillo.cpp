@@ -1,8 +1,8 @@
 #include "Cabrillo.h"
 
 #include "BandasModos.h"
-#include "CategoriasCabrillo.h"
 #include "ConcursosNombrados.h"
+#include "Formatos.h"
 #include "Indicativos.h"
 #include "TextoWindows.h"
 
@@ -94,54 +94,15 @@ QString CampoOrden(Orden orden) {
     return QStringLiteral("NumeroQso");
 }
 
-DatosConcurso LeeDatosConcurso(BaseDatos& bd, int numeroOrden) {
-    DatosConcurso c;
-    c.numeroOrden = numeroOrden;
-    auto rs = bd.abreConjunto("Select * From Concursos Where NumeroOrden = " + Numero(numeroOrden));
-    if (rs.eof()) return c;
-    c.nombreConcurso = rs.texto("NombreConcurso");
-    auto& i = c.intercambio;
-    i.enviarRst = rs.siNo("EnviarRst");
-    i.enviarNumeral = rs.siNo("EnviarNumeral");
-    i.enviarSiglas = rs.siNo("EnviarSiglas");
-    i.enviarZonaCq = rs.siNo("EnviarZonaCq");
-    i.enviarPuntos = rs.siNo("EnviarPuntos");
-    i.enviarLocator = rs.siNo("EnviarLocator");
-    i.recibirRst = rs.siNo("RecibirRst");
-    i.recibirNumeral = rs.siNo("RecibirNumeral");
-    i.recibirSiglas = rs.siNo("RecibirSiglas");
-    i.recibirZonaCq = rs.siNo("RecibirZonaCq");
-    i.recibirPuntos = rs.siNo("RecibirPuntos");
-    i.recibirLocator = rs.siNo("RecibirLocator");
-    i.numeraloSiglas = rs.siNo("NumeraloSiglas");
-    for (int b = 0; b < NumeroBandas; ++b)
-        c.bandas[static_cast<size_t>(b)] = rs.siNo("Banda" + Numero(b));
-    return c;
-}
-
-Estacion LeeEstacion(BaseDatos& bd, int numeroIndicativo) {
-    Estacion e;
-    auto rs = bd.abreConjunto("Select * From Indicativos Where NumeroOrden = " + Numero(numeroIndicativo));
-    if (rs.eof()) return e;
-    e.indicativo = rs.texto("Indicativo");
-    e.operador = rs.texto("Operador");
-    e.direccion = rs.texto("Direccion");
-    e.poblacion = rs.texto("Poblacion");
-    e.pais = rs.texto("Pais");
-    return e;
-}
-
 std::array<QString, 16> TextosBandas(BaseDatos& bd) {
     std::array<QString, 16> textos;
     for (const auto& b : TablaBandas())
         textos[static_cast<size_t>(b.indice)] = NombreBanda(b.indice);
-    auto rs = bd.abreConjunto("Control");
-    if (!rs.eof()) {
-        for (const auto& b : TablaBandas()) {
-            if (!b.deUsuario) continue;
-            const QString nombre = rs.texto("BandaUser" + Numero(b.indice - PrimeraBandaUser + 1)).trimmed();
-            if (!nombre.isEmpty()) textos[static_cast<size_t>(b.indice)] = nombre;
-        }
+    const NombresUser nombres = LeeFilaControl(bd).nombres;
+    for (const auto& b : TablaBandas()) {
+        if (!b.deUsuario) continue;
+        const QString nombre = nombres.bandas[static_cast<size_t>(b.indice - PrimeraBandaUser)].trimmed();
+        if (!nombre.isEmpty()) textos[static_cast<size_t>(b.indice)] = nombre;
     }
     return textos;
 }
@@ -158,8 +119,8 @@ AnchosLiterales CalculaAnchoLiterales(BaseDatos& bd, int numeroOrden) {
     return a;
 }
 
-Columnas CalculaColumnasEnviadas(const Intercambio& i, const AnchosLiterales& a) {
-    Columnas c;
+ColumnasResumen CalculaColumnasEnviadas(const FilaConcurso& i, const AnchosLiterales& a) {
+    ColumnasResumen c;
     c.miIndicativo = ColumnaIndicativo;
     Cursor cur(ColumnaIndicativo, AnchoIndicativo);
     c.miRst = cur.coloca(i.enviarRst, AnchoRst);
@@ -170,7 +131,7 @@ Columnas CalculaColumnasEnviadas(const Intercambio& i, const AnchosLiterales& a)
     return c;
 }
 
-void CalculaColumnasRecibidas(const Intercambio& i, const AnchosLiterales& a, Columnas& c) {
+void CalculaColumnasRecibidas(const FilaConcurso& i, const AnchosLiterales& a, ColumnasResumen& c) {
     // The received side starts where the last present sent item ends.
     Cursor cur(ColumnaIndicativo, AnchoIndicativo);
     const std::array<std::pair<int, int>, 5> enviadas{{{c.miRst, AnchoRst},
@@ -189,7 +150,7 @@ void CalculaColumnasRecibidas(const Intercambio& i, const AnchosLiterales& a, Co
     c.suLocator = cur.coloca(i.recibirLocator, AnchoLocator);
 }
 
-void GuardaColumnas(BaseDatos& bd, int numeroOrden, const Columnas& c) {
+void GuardaColumnas(BaseDatos& bd, int numeroOrden, const ColumnasResumen& c) {
     BaseDatos::Transaccion t(bd);
     auto rs = bd.abreConjunto("Select * From ResumenCabrillo Where NumeroOrden = " + Numero(numeroOrden));
     if (rs.eof()) {
@@ -210,36 +171,6 @@ void GuardaColumnas(BaseDatos& bd, int numeroOrden, const Columnas& c) {
     rs.asigna("SuLocator", c.suLocator);
     rs.actualiza();
     t.confirma();
-}
-
-ResumenCabrillo LeeResumenCabrillo(BaseDatos& bd, int numeroOrden) {
-    ResumenCabrillo r;
-    auto rs = bd.abreConjunto("Select * From ResumenCabrillo Where NumeroOrden = " + Numero(numeroOrden));
-    if (rs.eof()) return r;
-    r.formato = rs.texto("FormatoCabrillo");
-    r.categoria = rs.texto("Categoria");
-    r.banda = rs.texto("Banda");
-    r.potencia = rs.texto("Potencia");
-    r.modo = rs.texto("Modo");
-    r.overlay = rs.texto("Overlay");
-    r.asistido = rs.texto("Asistido");
-    r.estacion = rs.texto("Estacion");
-    r.tx = rs.texto("Tx");
-    r.time = rs.texto("Time");
-    r.email = rs.texto("Email");
-    r.operators = rs.texto("Operators");
-    auto& c = r.columnas;
-    c.miIndicativo = rs.entero("MiIndicativo");
-    c.miRst = rs.entero("MiRst");
-    c.miNumero = rs.entero("MiNumero");
-    c.misLetras = rs.entero("MisLetras");
-    c.miLocator = rs.entero("MiLocator");
-    c.suIndicativo = rs.entero("SuIndicativo");
-    c.suRst = rs.entero("SuRst");
-    c.suNumero = rs.entero("SuNumero");
-    c.susLetras = rs.entero("SusLetras");
-    c.suLocator = rs.entero("SuLocator");
-    return r;
 }
 
 bool CopiaContactosListados(BaseDatos& bd, int numeroOrden, const QString& banda, bool porBanda,
@@ -263,15 +194,15 @@ bool EsNoAplicable(const QString& valor) {
     return valor.toUpper() == QString::fromLatin1(NoAplicable).toUpper();
 }
 
-QString CategoriaCombinada(const ResumenCabrillo& r) {
+QString CategoriaCombinada(const FilaResumen& r) {
     QString combinada = r.categoria;
     for (const QString* v : {&r.banda, &r.potencia, &r.modo})
         if (!EsNoAplicable(*v)) combinada += QLatin1Char(' ') + *v;
     return combinada;
 }
 
-QStringList CabeceraCabrillo(const ResumenCabrillo& r, const QString& nombreConcurso,
-                             const QString& indicativoBase, const Estacion& estacion,
+QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso,
+                             const QString& indicativoBase, const FilaIndicativo& estacion,
                              const QString& versionPrograma) {
     // A summary with no known format is shown by the panel with the 2.0 values: write it as 2.0.
     const bool v30 = r.formato == QLatin1String(FormatoCabrillo30);
@@ -318,9 +249,9 @@ QStringList CabeceraCabrillo(const ResumenCabrillo& r, const QString& nombreConc
     return l;
 }
 
-void EscribeIntercambioQSO(QString& linea, const QString& indicativoEnviado, const ResumenCabrillo& r,
-                           const Intercambio& i, const Qso& q) {
-    const Columnas& c = r.columnas;
+void EscribeIntercambioQSO(QString& linea, const QString& indicativoEnviado, const FilaResumen& r,
+                           const FilaConcurso& i, const Qso& q) {
+    const ColumnasResumen& c = r.columnas;
     auto item = [&](int columna, bool presente, const QString& valor) {
         if (columna > 0 && presente) Pon(linea, columna, OGuion(valor));
     };
@@ -337,8 +268,8 @@ void EscribeIntercambioQSO(QString& linea, const QString& indicativoEnviado, con
     item(c.suLocator, i.recibirLocator, q.locatorRecibido);
 }
 
-QString LineaQso(const Qso& q, const QString& indicativoEnviado, const ResumenCabrillo& r,
-                 const Intercambio& i) {
+QString LineaQso(const Qso& q, const QString& indicativoEnviado, const FilaResumen& r,
+                 const FilaConcurso& i) {
     QString linea(LargoLinea, QLatin1Char(' '));
     Pon(linea, 1, QStringLiteral("QSO:"));
     Pon(linea, 6, FrecuenciaCabrillo(q.banda).rightJustified(5));
@@ -353,18 +284,18 @@ QString LineaQso(const Qso& q, const QString& indicativoEnviado, const ResumenCa
     return linea;
 }
 
-QStringList LineasFichero(const std::vector<Qso>& qsos, const ResumenCabrillo& r, const DatosConcurso& c,
-                          const Estacion& estacion, const QString& versionPrograma) {
+QStringList LineasFichero(const std::vector<Qso>& qsos, const FilaResumen& r, const FilaConcurso& c,
+                          const FilaIndicativo& estacion, const QString& versionPrograma) {
     QStringList l = CabeceraCabrillo(r, NombreCabrillo(c.nombreConcurso), BaseDe(estacion.indicativo),
                                      estacion, versionPrograma);
     l.reserve(l.size() + static_cast<qsizetype>(qsos.size()) + 1);
     for (const Qso& q : qsos)
-        l << LineaQso(q, estacion.indicativo, r, c.intercambio);
+        l << LineaQso(q, estacion.indicativo, r, c);
     l << QStringLiteral("END-OF-LOG:");
     return l;
 }
 
-bool EscribeFicheroCabrillo(BaseDatos& bd, const DatosConcurso& c, const Estacion& estacion, Orden orden,
+bool EscribeFicheroCabrillo(BaseDatos& bd, const FilaConcurso& c, const FilaIndicativo& estacion, Orden orden,
                             const QString& nombre, const QString& versionPrograma) {
     std::vector<Qso> qsos;
     bd.recorre("Select * From Listados Where NumeroOrden = " + Numero(c.numeroOrden) + " Order By " +
@@ -374,8 +305,8 @@ bool EscribeFicheroCabrillo(BaseDatos& bd, const DatosConcurso& c, const Estacio
                    qsos.push_back(lector->lee(rs));
                });
     if (qsos.empty()) return false;
-    const QStringList lineas =
-        LineasFichero(qsos, LeeResumenCabrillo(bd, c.numeroOrden), c, estacion, versionPrograma);
+    const QStringList lineas = LineasFichero(qsos, LeeFilaResumen(bd, c.numeroOrden).value_or(FilaResumen{}),
+                                             c, estacion, versionPrograma);
     QString error;
     if (!EscribeArchivoTexto(QDir::current().filePath(nombre + ".LOG"), lineas, &error))
         throw ErrorBD(QStringLiteral("No se ha podido escribir el fichero %1.LOG: %2").arg(nombre, error));
@@ -403,15 +334,15 @@ bool ListasPorBandaPredeterminado(const QString& nombreConcurso) {
 
 Resultado GeneraListadosCabrillo(BaseDatos& bd, const Peticion& p) {
     Resultado res;
-    const DatosConcurso c = LeeDatosConcurso(bd, p.numeroConcurso);
-    const Estacion estacion = LeeEstacion(bd, p.numeroIndicativo);
+    const FilaConcurso c = LeeFilaConcurso(bd, p.numeroConcurso);
+    const FilaIndicativo estacion = LeeFilaIndicativo(bd, p.numeroIndicativo);
     const QString base = BaseDe(estacion.indicativo);
     const QString vaciaListados = QStringLiteral("Delete From Listados");
     bd.ejecuta(vaciaListados);
 
     const AnchosLiterales anchos = CalculaAnchoLiterales(bd, c.numeroOrden);
-    Columnas columnas = CalculaColumnasEnviadas(c.intercambio, anchos);
-    CalculaColumnasRecibidas(c.intercambio, anchos, columnas);
+    ColumnasResumen columnas = CalculaColumnasEnviadas(c, anchos);
+    CalculaColumnasRecibidas(c, anchos, columnas);
     GuardaColumnas(bd, c.numeroOrden, columnas);
 
     const QString carpeta = QDir::toNativeSeparators(QDir::currentPath());

@@ -1,5 +1,6 @@
 #pragma once
 #include "BaseDatos.h"
+#include "Filas.h"
 #include "Qso.h"
 
 #include <QString>
@@ -12,65 +13,25 @@
 // run that copies the QSOs into Listados and writes one file per list.
 namespace cabrillo {
 
-// The exchange flags of the contest row.
-struct Intercambio {
-    bool enviarRst = false, enviarNumeral = false, enviarSiglas = false, enviarZonaCq = false;
-    bool enviarPuntos = false, enviarLocator = false;
-    bool recibirRst = false, recibirNumeral = false, recibirSiglas = false, recibirZonaCq = false;
-    bool recibirPuntos = false, recibirLocator = false;
-    bool numeraloSiglas = false;
-};
-
-// What the run needs of the contest row.
-struct DatosConcurso {
-    int numeroOrden = 0;
-    QString nombreConcurso;
-    Intercambio intercambio;
-    std::array<bool, 16> bandas{}; // Banda0..15
-};
-
 struct AnchosLiterales {
     int enviado = 6;
     int recibido = 6;
 };
 
-// 1-based start columns of the QSO line; 0 = item absent. The points only keep their room.
-struct Columnas {
-    int miIndicativo = 0, miRst = 0, miNumero = 0, misLetras = 0, misPuntos = 0, miLocator = 0;
-    int suIndicativo = 0, suRst = 0, suNumero = 0, susLetras = 0, susPuntos = 0, suLocator = 0;
-    bool operator==(const Columnas&) const = default;
-};
-
-// The contest's ResumenCabrillo row; null texts read as empty, null columns as 0.
-struct ResumenCabrillo {
-    QString formato, categoria, banda, potencia, modo, overlay, asistido, estacion, tx, time;
-    QString email, operators;
-    Columnas columnas;
-};
-
-// The station row (Indicativos) the log is written for.
-struct Estacion {
-    QString indicativo, operador, direccion, poblacion, pais;
-};
-
 enum class Orden { NumeroQso, NumeralRecibido, LiteralRecibido };
 QString CampoOrden(Orden orden);
 
-DatosConcurso LeeDatosConcurso(BaseDatos& bd, int numeroOrden);
-Estacion LeeEstacion(BaseDatos& bd, int numeroIndicativo);
 // The 16 band captions in index order, with the user bands as the Control row names them.
 std::array<QString, 16> TextosBandas(BaseDatos& bd);
 
 // Longest non-empty sent and received literal of the contest's QSOs, never below 6.
 AnchosLiterales CalculaAnchoLiterales(BaseDatos& bd, int numeroOrden);
-// Sent columns (callsign at 31) and, after them, the received ones.
-Columnas CalculaColumnasEnviadas(const Intercambio& i, const AnchosLiterales& a);
-void CalculaColumnasRecibidas(const Intercambio& i, const AnchosLiterales& a, Columnas& c);
+// Sent columns (callsign at 31) from the contest's exchange flags and, after them, the received ones.
+ColumnasResumen CalculaColumnasEnviadas(const FilaConcurso& i, const AnchosLiterales& a);
+void CalculaColumnasRecibidas(const FilaConcurso& i, const AnchosLiterales& a, ColumnasResumen& c);
 // Stores the columns in the contest's summary row, adding a row that holds only them when it has
 // none; one transaction.
-void GuardaColumnas(BaseDatos& bd, int numeroOrden, const Columnas& c);
-
-ResumenCabrillo LeeResumenCabrillo(BaseDatos& bd, int numeroOrden);
+void GuardaColumnas(BaseDatos& bd, int numeroOrden, const ColumnasResumen& c);
 
 // Replaces Listados by the contest's QSOs (on `banda` only when `porBanda`) in the order chosen;
 // one transaction. True when at least one QSO was copied.
@@ -80,24 +41,23 @@ bool CopiaContactosListados(BaseDatos& bd, int numeroOrden, const QString& banda
 QString NombreCabrillo(const QString& nombreConcurso);
 // "No Aplicable" in any case.
 bool EsNoAplicable(const QString& valor);
-QString CategoriaCombinada(const ResumenCabrillo& r);
+QString CategoriaCombinada(const FilaResumen& r);
 // Header lines from START-OF-LOG to SOAPBOX.
-QStringList CabeceraCabrillo(const ResumenCabrillo& r, const QString& nombreConcurso,
-                             const QString& indicativoBase, const Estacion& estacion,
+QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso,
+                             const QString& indicativoBase, const FilaIndicativo& estacion,
                              const QString& versionPrograma);
 // Overwrites the exchange columns of one QSO line (200 characters).
-void EscribeIntercambioQSO(QString& linea, const QString& indicativoEnviado, const ResumenCabrillo& r,
-                           const Intercambio& i, const Qso& q);
+void EscribeIntercambioQSO(QString& linea, const QString& indicativoEnviado, const FilaResumen& r,
+                           const FilaConcurso& i, const Qso& q);
 // The whole QSO line, trailing blanks removed.
-QString LineaQso(const Qso& q, const QString& indicativoEnviado, const ResumenCabrillo& r,
-                 const Intercambio& i);
+QString LineaQso(const Qso& q, const QString& indicativoEnviado, const FilaResumen& r, const FilaConcurso& i);
 // The whole file: header, QSO lines, END-OF-LOG.
-QStringList LineasFichero(const std::vector<Qso>& qsos, const ResumenCabrillo& r, const DatosConcurso& c,
-                          const Estacion& estacion, const QString& versionPrograma);
+QStringList LineasFichero(const std::vector<Qso>& qsos, const FilaResumen& r, const FilaConcurso& c,
+                          const FilaIndicativo& estacion, const QString& versionPrograma);
 
 // Writes `nombre` + ".LOG" in the current folder from the contest's Listados rows; nothing when
 // there are none. ErrorBD on a database or file failure; false when nothing was written.
-bool EscribeFicheroCabrillo(BaseDatos& bd, const DatosConcurso& c, const Estacion& estacion, Orden orden,
+bool EscribeFicheroCabrillo(BaseDatos& bd, const FilaConcurso& c, const FilaIndicativo& estacion, Orden orden,
                             const QString& nombre, const QString& versionPrograma);
 
 // The lines of `nombre` + ".LOG" in the current folder, followed by three empty lines.

@@ -1,6 +1,6 @@
 #include "LibroGuardia.h"
 
-#include "Entrada.h"
+#include "Formatos.h"
 #include "Indicativos.h"
 
 #include <QDir>
@@ -82,8 +82,9 @@ FilaLibro FilaLibroGuardia(const Qso& q, const DatosExportacion& d, const Estaci
     f.emplace_back(QStringLiteral("IndicativoPropio"), estacion.indicativoPropio);
     f.emplace_back(QStringLiteral("Base"), estacion.base);
     f.emplace_back(QStringLiteral("QSOVia"), QStringLiteral("N"));
-    if (!d.nombreConcurso.isEmpty()) f.emplace_back(QStringLiteral("Concurso"), d.nombreConcurso);
-    if (!d.edicion.isEmpty()) f.emplace_back(QStringLiteral("Edicion"), d.edicion);
+    if (!d.concurso.nombreConcurso.isEmpty())
+        f.emplace_back(QStringLiteral("Concurso"), d.concurso.nombreConcurso);
+    if (!d.concurso.edicion.isEmpty()) f.emplace_back(QStringLiteral("Edicion"), d.concurso.edicion);
     if (q.fecha.isValid()) f.emplace_back(QStringLiteral("FechaQso"), FechaLibro(q.fecha));
     f.emplace_back(QStringLiteral("HoraQso"), q.hora);
     f.emplace_back(QStringLiteral("Banda"), q.banda);
@@ -110,9 +111,9 @@ Aviso ExportaLibroGuardia(BaseDatos& trabajo, const DatosExportacion& d, const Q
         // All rows or none: a second try after a failure must not add the first QSOs twice.
         BaseDatos::Transaccion t(*libro);
         ConjuntoRegistros tabla = libro->abreConjunto(QStringLiteral("LibroGuardia"));
-        const EstacionLibro estacion = SeparaEstacion(d.indicativo);
+        const EstacionLibro estacion = SeparaEstacion(d.estacion.indicativo);
         // Each QSO goes into the logbook as it is read: the log is never held whole.
-        RecorreQsosExportacion(trabajo, d.numeroOrden, [&](Qso q) {
+        RecorreQsosExportacion(trabajo, d.concurso.numeroOrden, [&](Qso q) {
             tabla.anade();
             for (const auto& [campo, valor] : FilaLibroGuardia(q, d, estacion))
                 tabla.asigna(campo, valor);

@@ -156,12 +156,12 @@ TEST_F(Arranque, CadaActivacionAntesDeEmpezarRehaceLasActualizaciones) {
     otra.show();
     otra.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&otra));
-    estado->OperacionEnCurso = "ALTA";
+    estado->OperacionEnCurso = OperacionPrincipal::Alta;
     estado->ActivarCheck = false;
     ventana->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return estado->ActivarCheck; }));
-    EXPECT_EQ(estado->OperacionEnCurso, "");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Ninguna);
 }
 
 TEST_F(Arranque, NombresTitulosYLongitudes) {

@@ -64,7 +64,7 @@ protected:
         return item && item->isSelected() ? item->text() : QString();
     }
     void EsperaReposo() {
-        EXPECT_EQ(estado->OperacionEnCurso, "");
+        EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Ninguna);
         EXPECT_FALSE(estado->EditandoConcurso);
         EXPECT_FALSE(P().isEnabled());
         EXPECT_FALSE(Boton("Aceptar")->isEnabled());
@@ -84,7 +84,7 @@ protected:
 TEST_F(Concursos, AltaNumeradaDesdeUltimoConcursoEnElMesElegidoYSinDuplicados) {
     Inicia();
     Pulsa(Qt::Key_F2);
-    EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Alta);
     EXPECT_TRUE(estado->EditandoConcurso);
     EXPECT_EQ(Caja(0)->text(), "42");
     EXPECT_EQ(Caja(2)->text(), "2026");
@@ -160,7 +160,7 @@ TEST_F(Concursos, AltaNumeradaDesdeUltimoConcursoEnElMesElegidoYSinDuplicados) {
     EXPECT_EQ(avisos.cajas[0].titulo, "CONCURSO");
     EXPECT_EQ(avisos.cajas[0].icono, Icono::Critico);
     EXPECT_EQ(CajaConFoco(), 1);
-    EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Alta);
     EXPECT_TRUE(Boton("Aceptar")->isEnabled());
     EXPECT_EQ(Cuenta("Concursos", 43), 0);
     EXPECT_EQ(LeeControl("UltimoConcurso"), 42);
@@ -184,7 +184,7 @@ TEST_F(Concursos, MesVacioConfirmadoOCanceladoYMesesQueEligenLaLista) {
     EXPECT_EQ(avisos.cajas[0].icono, Icono::Ninguno);
     EXPECT_EQ(avisos.cajas[0].botones, Botones::AceptarCancelar);
     EXPECT_EQ(CajaConFoco(), 9);
-    EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Alta);
     EXPECT_EQ(Cuenta("Concursos", 42), 0);
 
     avisos.limpia();
@@ -234,7 +234,7 @@ TEST_F(Concursos, MesVacioConfirmadoOCanceladoYMesesQueEligenLaLista) {
     EXPECT_EQ(avisos.textos(), QStringList{"El NOMBRE del MES no es correcto"});
     EXPECT_EQ(CajaConFoco(), 9);
     EXPECT_EQ(Concurso(42).texto("Mes"), "DICIEMBRE");
-    EXPECT_EQ(estado->OperacionEnCurso, "MODIFICAR");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Modificar);
 }
 
 TEST_F(Concursos, IntroYFlechasRecorrenLasCajasMostradas) {
@@ -295,7 +295,7 @@ TEST_F(Concursos, NuevaEdicionCopiaElConcursoConOtroNumeroYEdicion) {
         "Siglas = 'M' Where NumeroOrden = 5");
     Inicia();
     Pulsa(Qt::Key_F3);
-    EXPECT_EQ(estado->OperacionEnCurso, "NUEVAEDICION");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::NuevaEdicion);
     EXPECT_EQ(estado->ConcursoOrigen, 5);
     EXPECT_EQ(Caja(0)->text(), "42");
     EXPECT_EQ(Caja(1)->text(), "CNCW");
@@ -343,7 +343,7 @@ TEST_F(Concursos, NuevaEdicionCopiaElConcursoConOtroNumeroYEdicion) {
 TEST_F(Concursos, ModificarRechazaDuplicadosYSeriesNoNumericas) {
     Inicia();
     Pulsa(Qt::Key_F4);
-    EXPECT_EQ(estado->OperacionEnCurso, "MODIFICAR");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Modificar);
     EXPECT_EQ(CajaConFoco(), 1);
     EXPECT_TRUE(Caja(0)->bloqueado());
     EXPECT_FALSE(Caja(2)->bloqueado());
@@ -363,7 +363,7 @@ TEST_F(Concursos, ModificarRechazaDuplicadosYSeriesNoNumericas) {
         Reescribe(serie);
         Pulsa(Qt::Key_F12);
         EXPECT_EQ(CajaConFoco(), 5) << serie;
-        EXPECT_EQ(estado->OperacionEnCurso, "MODIFICAR") << serie;
+        EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Modificar) << serie;
     }
     EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
     EXPECT_EQ(Concurso(5).entero("UltimoNumEnviado"), 0);
@@ -427,7 +427,7 @@ TEST_F(Concursos, BorrarPreguntaYSeLlevaTodoLoDelConcurso) {
     AnadeFilasDeConcursos();
     Inicia();
     Pulsa(Qt::Key_F5);
-    EXPECT_EQ(estado->OperacionEnCurso, "BORRAR");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Borrar);
     EXPECT_TRUE(Boton("Cancelar")->hasFocus());
     EXPECT_TRUE(Boton("Aceptar")->isEnabled());
     EXPECT_FALSE(Boton("ModificarReg")->isEnabled());
@@ -438,7 +438,7 @@ TEST_F(Concursos, BorrarPreguntaYSeLlevaTodoLoDelConcurso) {
     Pulsa(Qt::Key_F12);
     ASSERT_EQ(avisos.cajas.size(), 1u);
     EsPreguntaDeBorrado(avisos.cajas[0], "De verdad quiere BORRAR este CONCURSO");
-    EXPECT_EQ(estado->OperacionEnCurso, "CONSULTA");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Consulta);
     EXPECT_EQ(Cuenta("Concursos", 5), 1);
     EXPECT_EQ(Cuenta("Contactos", 5), 2);
     EXPECT_TRUE(Boton("ModificarReg")->isEnabled());
@@ -553,7 +553,7 @@ TEST_F(Concursos, SinIndicativoOSinConcursoMostradoNoEmpiezaNada) {
                   "ALTA, al menos, un indicativo");
         EXPECT_EQ(avisos.cajas[0].titulo, "CONFIGURE ALGÚN INDICATIVO");
         EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
-        EXPECT_EQ(estado->OperacionEnCurso, "");
+        EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Ninguna);
         EXPECT_FALSE(estado->EditandoConcurso);
         EXPECT_FALSE(Boton("Aceptar")->isEnabled());
     }
@@ -563,7 +563,7 @@ TEST_F(Concursos, SinIndicativoOSinConcursoMostradoNoEmpiezaNada) {
     avisos.limpia();
     for (Qt::Key tecla : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5}) {
         Pulsa(tecla);
-        EXPECT_EQ(estado->OperacionEnCurso, "");
+        EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Ninguna);
     }
     EXPECT_EQ(avisos.pitidos, 3);
     EXPECT_FALSE(Boton("Aceptar")->isEnabled());

@@ -55,7 +55,7 @@ protected:
     // A new contest with a name, a band and a mode: what every store needs.
     void NuevoConcurso(const QString& nombre) {
         Pulsa(Qt::Key_F2);
-        ASSERT_EQ(estado->OperacionEnCurso, "ALTA");
+        ASSERT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Alta);
         Escribe(nombre);
         Banda(4)->click();
         Modo(1)->click();
@@ -208,7 +208,7 @@ TEST_F(EditorOpciones, CargarMuestraUnEstadoAlcanzableYDerivaLoGuardado) {
     EXPECT_FALSE(Caja(7)->isHidden());
     EXPECT_EQ(Caja(7)->text(), "-1");
     EXPECT_EQ(Concurso(5).texto("HoraUTCActual"), "-1");
-    EXPECT_EQ(estado->DesfaseUTC, -1);
+    EXPECT_EQ(estado->programa.DesfaseUTC, -1);
 
     Control<QListWidget>("ListaConcursos")->setCurrentRow(1);
     ASSERT_EQ(Caja(0)->text(), "6");

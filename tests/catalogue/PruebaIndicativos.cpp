@@ -82,7 +82,7 @@ protected:
         avisos.limpia();
     }
     void EsperaReposo() {
-        EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());
+        EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Ninguna);
         EXPECT_FALSE(estado->EditandoIndicativo);
         EXPECT_FALSE(Boton("AceptaIndicativo")->isEnabled());
         EXPECT_FALSE(Boton("CancelaIndicativo")->isEnabled());
@@ -106,7 +106,7 @@ TEST_F(Indicativos, AltaConElNumeroSiguienteEnMayusculasYSinBlancos) {
     Empieza();
 
     Boton("NuevoIndicativo")->click();
-    EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Alta);
     EXPECT_TRUE(estado->EditandoIndicativo);
     EXPECT_EQ(Caja(0)->text(), "8");
     for (int i = 1; i < 6; ++i)
@@ -180,7 +180,7 @@ TEST_F(Indicativos, AltaRechazadaMantieneLaEdicionSinGuardarNada) {
 
     EXPECT_EQ(Filas(), antes);
     EXPECT_EQ(LeeControl("UltimoIndicativo"), 1);
-    EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Alta);
     EXPECT_TRUE(Boton("AceptaIndicativo")->isEnabled());
 
     Reescribe("CALLE NUEVA");
@@ -227,7 +227,7 @@ TEST_F(Indicativos, CambiarOperadorYNombreSinPisarOtroIndicativo) {
     Empieza();
 
     Boton("ModificaIndicativo")->click();
-    EXPECT_EQ(estado->OperacionEnCurso, "MODIFICAR");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Modificar);
     EXPECT_TRUE(Caja(1)->hasFocus());
     EXPECT_EQ(Caja(1)->text(), "EA1AAA");
     EXPECT_FALSE(Marco("PanelTamañoPantalla")->isEnabled());
@@ -272,7 +272,7 @@ TEST_F(Indicativos, BorrarPreguntaYNoDejaTodoComoEstaba) {
     Empieza();
 
     Boton("BorrarIndicativo")->click();
-    EXPECT_EQ(estado->OperacionEnCurso, "BORRAR");
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Borrar);
     EXPECT_TRUE(Boton("CancelaIndicativo")->hasFocus());
 
     avisos.respuestas = {Respuesta::No};
@@ -407,7 +407,7 @@ TEST_F(Indicativos, UnaEstacionEspanolaPoneElDesfaseDelConcursoUTC) {
 
     ListaIndicativos()->setCurrentIndex(1);
     EXPECT_EQ(CajaConcurso(7)->text(), "-2");
-    EXPECT_EQ(estado->DesfaseUTC, -2);
+    EXPECT_EQ(estado->programa.DesfaseUTC, -2);
     EXPECT_FALSE(Control<QLabel>("LabelUTC")->isHidden());
     EXPECT_FALSE(CajaConcurso(7)->isHidden());
 

@@ -46,7 +46,7 @@ TEST_F(IrContactos, UnaComprobacionFallidaDejaLaVentanaYLaBuenaAbreElLogHastaFin
     Control<QListWidget>("ListaConcursos")->setCurrentRow(-1);
     Control<QListWidget>("ListaConcursos")->setCurrentRow(0); // shows the contest again
     avisos.limpia();
-    estado->OperacionEnCurso = "CONSULTA";
+    estado->OperacionEnCurso = OperacionPrincipal::Consulta;
     F6();
     EXPECT_TRUE(avisos.cajas.empty());
     ASSERT_NE(VentanaLog(), nullptr);
@@ -58,7 +58,7 @@ TEST_F(IrContactos, UnaComprobacionFallidaDejaLaVentanaYLaBuenaAbreElLogHastaFin
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     log.findChild<QPushButton*>("Volver")->click();
     EXPECT_TRUE(v.isVisible());
-    EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());
+    EXPECT_EQ(estado->OperacionEnCurso, OperacionPrincipal::Ninguna);
     EXPECT_TRUE(Boton("IrContactos")->isEnabled());
     EXPECT_TRUE(QTest::qWaitFor([&] { return VentanaLog() == nullptr; }));
 }

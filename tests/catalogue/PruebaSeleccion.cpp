@@ -24,7 +24,7 @@ protected:
         AnadeConcurso(8, "RARO", "2025", "BRUMARIO");
         EscribeControl("UltimoConcurso", 8);
         EscribeControl("ConcursoActivo", 6);
-        e.NombreBaseDatos = ::NombreBaseDatos;
+        e.programa.NombreBaseDatos = ::NombreBaseDatos;
         AbreBaseDatos(e);
         AbreControl(e);
     }
@@ -80,7 +80,7 @@ TEST_F(Seleccion, ExisteConcursoPorNombreYEdicion) {
         {"cncw", "2026", 6, true},    {"CNCW", "2026", 5, false},
     };
     for (const auto& f : filas)
-        EXPECT_EQ(ExisteConcurso(*e.BaseConcursos, f.nombre, f.edicion, f.excepto), f.existe)
+        EXPECT_EQ(ExisteConcurso(*e.programa.BaseConcursos, f.nombre, f.edicion, f.excepto), f.existe)
             << f.nombre.toStdString() << " " << f.excepto;
 }
 
@@ -99,32 +99,33 @@ TEST_F(Seleccion, AltaCambioYBorradoDeUnConcurso) {
     EXPECT_EQ(leida.text3[9], "MARZO");
     EXPECT_TRUE(leida.bandas[4]);
     EXPECT_TRUE(leida.modos[1]);
-    ConjuntoRegistros fila = ConcursoPorNumero(*e.BaseConcursos, 9);
+    ConjuntoRegistros fila = ConcursoPorNumero(*e.programa.BaseConcursos, 9);
     EXPECT_TRUE(fila.siNo("EnviarZonaCq"));
     EXPECT_FALSE(fila.siNo("EnviarRst")) << "the named contest is stored without reports";
-    EXPECT_EQ(LeeFormatoEspecial(*e.BaseConcursos, 9).size(), 2u);
+    EXPECT_EQ(LeeFormatoEspecial(*e.programa.BaseConcursos, 9).size(), 2u);
 
     resumen.especiales.clear();
     ReescribeConcursoActual(e, Ficha("OTRO"), o, "EA1AAA", resumen);
-    EXPECT_EQ(ConcursoPorNumero(*e.BaseConcursos, 9).texto("NombreConcurso"), "OTRO");
-    EXPECT_TRUE(ConcursoPorNumero(*e.BaseConcursos, 9).siNo("EnviarRst"));
-    EXPECT_TRUE(LeeFormatoEspecial(*e.BaseConcursos, 9).empty());
-    EXPECT_EQ(LeeResumenCabrillo(*e.BaseConcursos, 9)->formato, "ESPECIAL");
+    EXPECT_EQ(ConcursoPorNumero(*e.programa.BaseConcursos, 9).texto("NombreConcurso"), "OTRO");
+    EXPECT_TRUE(ConcursoPorNumero(*e.programa.BaseConcursos, 9).siNo("EnviarRst"));
+    EXPECT_TRUE(LeeFormatoEspecial(*e.programa.BaseConcursos, 9).empty());
+    EXPECT_EQ(LeeResumenCabrillo(*e.programa.BaseConcursos, 9)->formato, "ESPECIAL");
 
     Ejecuta("INSERT INTO Contactos (NumeroOrden, NumeroQso, Indicativo) VALUES (9, 1, 'EA2X')");
     EliminaConcursoActual(e);
-    EXPECT_TRUE(ConcursoPorNumero(*e.BaseConcursos, 9).eof());
-    EXPECT_TRUE(e.BaseConcursos->abreConjunto("Select * From Contactos Where NumeroOrden = 9").eof());
-    EXPECT_FALSE(LeeResumenCabrillo(*e.BaseConcursos, 9));
+    EXPECT_TRUE(ConcursoPorNumero(*e.programa.BaseConcursos, 9).eof());
+    EXPECT_TRUE(
+        e.programa.BaseConcursos->abreConjunto("Select * From Contactos Where NumeroOrden = 9").eof());
+    EXPECT_FALSE(LeeResumenCabrillo(*e.programa.BaseConcursos, 9));
     EXPECT_EQ(LeeControl("ConcursoActivo"), 0);
 }
 
 TEST_F(Seleccion, BorrarElUltimoIndicativoAnulaElActivo) {
     EscribeControl("IndicativoActivo", 2);
     AbreControl(e);
-    EliminaIndicativo(*e.BaseConcursos, *e.RegControl, 2);
+    EliminaIndicativo(*e.programa.BaseConcursos, *e.RegControl, 2);
     EXPECT_EQ(Textos(AbreIndicativos(e)), QStringList({"1 EA1AAA"}));
-    EliminaIndicativo(*e.BaseConcursos, *e.RegControl, 1);
+    EliminaIndicativo(*e.programa.BaseConcursos, *e.RegControl, 1);
     EXPECT_EQ(LeeControl("IndicativoActivo"), 0);
     EXPECT_TRUE(AbreIndicativos(e).empty());
     EXPECT_FALSE(HayIndicativoActual(e));

@@ -127,7 +127,7 @@ TEST_F(Teclas, ElBotonDeCerrarNoCierraHastaFin) {
 TEST_F(Tamanos, LaOpcionDeLaBaseSeMarcaYElAvisoSigueALaEleccion) {
     EscribeControl("TantoPorCien", 50);
     ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
-    EXPECT_EQ(estado->PorcentajePantalla, 50);
+    EXPECT_EQ(estado->programa.PorcentajePantalla, 50);
     EXPECT_TRUE(Control<QRadioButton>("TamañoGrande")->isChecked());
     EXPECT_TRUE(Control<QLabel>("MsgTamaño")->isHidden());
 
@@ -147,7 +147,7 @@ TEST_F(Tamanos, LaOpcionDeLaBaseSeMarcaYElAvisoSigueALaEleccion) {
     // The next start takes the stored size.
     NuevaVentana();
     ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
-    EXPECT_EQ(estado->PorcentajePantalla, 100);
+    EXPECT_EQ(estado->programa.PorcentajePantalla, 100);
     EXPECT_TRUE(Control<QRadioButton>("TamañoTotal")->isChecked());
     EXPECT_TRUE(Control<QLabel>("MsgTamaño")->isHidden());
 }

@@ -7,16 +7,11 @@
 
 void PruebaLog::Abre() {
     if (!bd) bd = BaseDatos::Abre("XkLumoConcursos.Mdb");
-    estado = std::make_unique<EstadoPrincipal>();
-    estado->NombreBaseDatos = "XkLumoConcursos.Mdb";
-    estado->BaseConcursos = BaseDatos::Abre(estado->NombreBaseDatos);
-    estado->RegConcursos.emplace(
-        estado->BaseConcursos->abreConjunto("Select * From Concursos Where NumeroOrden = 5"));
-    estado->RegControl.emplace(estado->BaseConcursos->abreConjunto("Control"));
-    estado->RegIndicativos.emplace(estado->BaseConcursos->abreConjunto("Indicativos"));
-    estado->OperacionEnCurso = "CONSULTA";
-    ventana = std::make_unique<FLogConcurso>(*estado);
-    ventana->AlCerrar = [this] { ++cierres; };
+    programa = std::make_unique<Programa>();
+    programa->NombreBaseDatos = "XkLumoConcursos.Mdb";
+    programa->BaseConcursos = BaseDatos::Abre(programa->NombreBaseDatos);
+    const int estacion = programa->BaseConcursos->abreConjunto("Indicativos").entero("NumeroOrden");
+    ventana = std::make_unique<FLogConcurso>(*programa, 5, estacion, [this] { ++cierres; });
     ventana->Form_Load();
     ventana->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));

@@ -1,8 +1,8 @@
 #pragma once
 #include "AyudasLog.h"
-#include "EstadoPrincipal.h"
 #include "Falsos.h"
 #include "FLogConcurso.h"
+#include "Programa.h"
 #include "RejillaLog.h"
 #include "Teclado.h"
 
@@ -16,13 +16,14 @@ class PruebaLog : public testing::Test {
 protected:
     AvisosFalsos avisos;
     RelojFalso reloj;
-    std::unique_ptr<EstadoPrincipal> estado;
+    std::unique_ptr<Programa> programa;
     std::unique_ptr<FLogConcurso> ventana;
     std::shared_ptr<BaseDatos> bd; // the test's own connection
     int cierres = 0;
 
     void TearDown() override { ventana.reset(); }
-    // Opens the log of contest 5 as the main window does and waits for the entry line.
+    // Opens the log of contest 5 for the first station as the main window does and waits for the
+    // entry line.
     void Abre();
     void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void Escribe(const QString& texto);

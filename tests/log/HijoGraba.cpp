@@ -8,8 +8,7 @@
 
 int main() {
     auto bd = BaseDatos::Abre(NombreBaseDatos);
-    ConjuntoRegistros concurso = bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5");
-    LogContactos log(bd, concurso);
+    LogContactos log(bd, 5);
     log.carga();
     for (;;) {
         Qso q;

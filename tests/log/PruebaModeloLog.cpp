@@ -90,17 +90,15 @@ TEST(RenumeraContactos, OrdenaPorFechaHoraSerieComoTextoYNumeroViejo) {
     bd->ejecuta("UPDATE Contactos SET Hora = '09:00' WHERE NumeroQso = 2");
     bd->ejecuta("UPDATE Contactos SET Hora = '11:00', NumeralEnviado = '9' WHERE NumeroQso IN (4, 6)");
     bd->ejecuta("UPDATE Contactos SET Hora = '11:00', NumeralEnviado = '10' WHERE NumeroQso = 5");
-    ConjuntoRegistros concurso = bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5");
     bd->ejecuta("CREATE TEMP TABLE Cambios (n INTEGER)");
     bd->ejecuta("CREATE TEMP TRIGGER Cuenta AFTER UPDATE OF NumeroQso ON Contactos BEGIN "
                 "INSERT INTO Cambios VALUES (NEW.NumeroQso); END");
-    EXPECT_EQ(RenumeraContactos(*bd, concurso), 6);
+    EXPECT_EQ(RenumeraContactos(*bd, 5), 6);
     EXPECT_EQ(Numeros(*bd), (std::vector<int>{2, 1, 3, 5, 4, 6}));
     EXPECT_EQ(UltimoNumEnviado(*bd), 6);
-    EXPECT_EQ(concurso.entero("UltimoNumEnviado"), 6);
     // Only the four numbers that changed were written; a second run writes none.
     EXPECT_EQ(bd->abreConjunto("Select count(*) From Cambios").valor(0).toInt(), 4);
-    RenumeraContactos(*bd, concurso);
+    RenumeraContactos(*bd, 5);
     EXPECT_EQ(bd->abreConjunto("Select count(*) From Cambios").valor(0).toInt(), 4);
 }
 
@@ -110,27 +108,24 @@ TEST(RenumeraContactos, UnFalloAMitadDejaCadaNumeroComoEstaba) {
     bd->ejecuta("UPDATE Contactos SET Hora = '23:00' WHERE NumeroQso = 1"); // all but none move
     bd->ejecuta("UPDATE Concursos SET UltimoNumEnviado = 3 WHERE NumeroOrden = 5");
     const auto antes = QsosGuardados(*bd);
-    ConjuntoRegistros concurso = bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5");
     bd->ejecuta("CREATE TEMP TABLE Cambios (n INTEGER)");
     bd->ejecuta("CREATE TEMP TRIGGER Falla BEFORE UPDATE OF NumeroQso ON Contactos BEGIN "
                 "INSERT INTO Cambios VALUES (1); "
                 "SELECT RAISE(ABORT, 'disco lleno') WHERE (SELECT count(*) FROM Cambios) >= 5; END");
     try {
-        RenumeraContactos(*bd, concurso);
+        RenumeraContactos(*bd, 5);
         FAIL() << "no error";
     } catch (const ErrorBD& e) {
         EXPECT_TRUE(e.mensaje().contains("disco lleno")) << e.mensaje().toStdString();
     }
     EXPECT_EQ(QsosGuardados(*bd), antes);
     EXPECT_EQ(UltimoNumEnviado(*bd), 3);
-    EXPECT_EQ(concurso.entero("UltimoNumEnviado"), 3);
 }
 
 TEST(LogContactos, GrabaLeePaginasYQuitaMarcadores) {
     auto bd = CreaBaseConConcurso("CNCW");
     AnadeQsos(*bd, 25);
-    ConjuntoRegistros concurso = bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5");
-    LogContactos log(bd, concurso);
+    LogContactos log(bd, 5);
     log.abre();
     EXPECT_EQ(log.total(), 25);
     const auto pagina = log.lee(23, 25);
@@ -152,14 +147,20 @@ TEST(LogContactos, GrabaLeePaginasYQuitaMarcadores) {
     EXPECT_EQ(log.ultimoNumeroBanda("28"), 0);
     EXPECT_EQ(log.ultimoNumeroRecibido(), 125);
 
-    // A refused store leaves the file and the log as they were.
-    bd->ejecuta(
-        "CREATE TEMP TRIGGER Falla BEFORE INSERT ON Contactos BEGIN SELECT RAISE(ABORT, 'bloqueada'); END");
-    q.numeroQso = 27;
-    EXPECT_THROW(log.graba(q), ErrorBD);
-    EXPECT_EQ(log.total(), 26);
-    EXPECT_EQ(UltimoNumEnviado(*bd), 26);
-    EXPECT_EQ(concurso.entero("UltimoNumEnviado"), 26);
+    // A refused store leaves the file, the log and its counter as they were, whichever of its two
+    // writes is refused: the QSO and the counter go in one transaction.
+    for (const char* disparador :
+         {"BEFORE INSERT ON Contactos", "BEFORE UPDATE OF UltimoNumEnviado ON Concursos"}) {
+        bd->ejecuta(QStringLiteral("CREATE TEMP TRIGGER Falla %1 BEGIN SELECT RAISE(ABORT, 'bloqueada'); END")
+                        .arg(QLatin1String(disparador)));
+        q.numeroQso = 27;
+        EXPECT_THROW(log.graba(q), ErrorBD) << disparador;
+        EXPECT_EQ(log.total(), 26);
+        EXPECT_EQ(QsosGuardados(*bd).size(), 26u) << disparador;
+        EXPECT_EQ(UltimoNumEnviado(*bd), 26);
+        EXPECT_EQ(log.siguienteNumero(), 27) << disparador;
+        bd->ejecuta("DROP TRIGGER Falla");
+    }
 
     log.quitaMarcadores();
     const Qso ultimo = log.leeOrdinal(26);
@@ -171,9 +172,9 @@ TEST(LogContactos, GrabaLeePaginasYQuitaMarcadores) {
 TEST(PreparaEnvio, FijaLoQueSeEnviaYBloqueaLoQueNoSeTeclea) {
     auto texto = [](const Preparacion& p, Columna c) { return p.texto[static_cast<size_t>(Indice(c))]; };
     auto bloqueo = [](const Preparacion& p, Columna c) { return p.bloqueo[static_cast<size_t>(Indice(c))]; };
-    DatosConcurso d;
-    d.EnviarNumeral = true;
-    d.UltimoNumEnviado = 41;
+    FilaConcurso d;
+    d.enviarNumeral = true;
+    d.ultimoNumEnviado = 41;
     Preparacion p = PreparaEnvio(d, {});
     EXPECT_EQ(texto(p, Columna::NumeralEnviado), "0042");
     EXPECT_EQ(bloqueo(p, Columna::NumeralEnviado), false);
@@ -185,24 +186,24 @@ TEST(PreparaEnvio, FijaLoQueSeEnviaYBloqueaLoQueNoSeTeclea) {
     EXPECT_EQ(texto(p, Columna::NumeralEnviado), "0001");
     EXPECT_FALSE(bloqueo(p, Columna::NumeralEnviado).has_value());
 
-    d.EnviarSiglas = true;
-    d.Siglas = "M";
+    d.enviarSiglas = true;
+    d.siglas = "M";
     EXPECT_EQ(texto(PreparaEnvio(d, {}), Columna::LiteralEnviado), "M");
-    d.NombreConcurso = "LZ-OPEN-CW";
+    d.nombreConcurso = "LZ-OPEN-CW";
     EXPECT_EQ(texto(PreparaEnvio(d, {.ultimoNumeroRecibido = [] { return 0; }}), Columna::LiteralEnviado),
               "0000");
     EXPECT_EQ(texto(PreparaEnvio(d, {.ultimoNumeroRecibido = [] { return 7; }}), Columna::LiteralEnviado),
               "0007");
-    d.NombreConcurso = "BARTG-RTTY";
+    d.nombreConcurso = "BARTG-RTTY";
     EXPECT_EQ(texto(PreparaEnvio(d, {.horaQso = "12:30"}), Columna::LiteralEnviado), "1230");
     EXPECT_EQ(texto(PreparaEnvio(d, {.horaQso = ""}), Columna::LiteralEnviado), "");
-    d.LiteralVariable = true;
+    d.literalVariable = true;
     EXPECT_FALSE(texto(PreparaEnvio(d, {}), Columna::LiteralEnviado).has_value());
 }
 
 TEST(Entrada, ReporteHoraUTCYMuestraDeUnQso) {
-    NombresUsuario n;
-    n.TipoUser[0] = "57";
+    NombresUser n;
+    n.tipos[0] = "57";
     EXPECT_EQ(RstPorDefecto("SSB", 4, true, n, ""), "59");
     EXPECT_EQ(RstPorDefecto("PACKET", 7, true, n, ""), "599");
     EXPECT_EQ(RstPorDefecto("AM", 0, true, n, ""), "");

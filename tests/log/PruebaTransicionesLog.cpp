@@ -52,7 +52,6 @@ struct ControlesFalsos : ControlesLog {
     void marcaLinea() override {}
     void ocultaRepeticion() override {}
     void texto(TextoAyuda) override {}
-    void reiniciaOperacionPrincipal() override {}
     void enfoca(FocoLog f) override { foco = f; }
 
     std::set<C> Todos(const std::array<bool, NumControlesLog>& a) const {

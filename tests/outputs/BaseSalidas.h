@@ -39,12 +39,12 @@ inline Qso UnQso(int numero, const QString& indicativo, const QString& hora = "0
 
 inline DatosExportacion UnaEstacion(const QString& indicativo = "N0CALL") {
     DatosExportacion d;
-    d.numeroOrden = 3;
-    d.indicativo = indicativo;
-    d.operador = "Ana";
-    d.direccion = "Calle 1";
-    d.poblacion = "León";
-    d.pais = "España";
+    d.concurso.numeroOrden = 3;
+    d.estacion.indicativo = indicativo;
+    d.estacion.operador = "Ana";
+    d.estacion.direccion = "Calle 1";
+    d.estacion.poblacion = "León";
+    d.estacion.pais = "España";
     d.version = "1.0.0.0";
     return d;
 }

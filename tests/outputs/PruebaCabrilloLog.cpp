@@ -95,17 +95,17 @@ TEST(CabrilloLog, CqWwEnFormato30SinLineaDePotencia) {
 TEST(CabrilloLog, ColumnasDelIntercambio) {
     struct Caso {
         const char* nombre;
-        Intercambio i;
+        FilaConcurso i;
         AnchosLiterales a;
-        Columnas esperadas;
+        ColumnasResumen esperadas;
     };
-    Intercambio rstSerie;
+    FilaConcurso rstSerie;
     rstSerie.enviarRst = rstSerie.enviarNumeral = rstSerie.recibirRst = rstSerie.recibirNumeral = true;
-    Intercambio letras;
+    FilaConcurso letras;
     letras.enviarSiglas = letras.recibirZonaCq = letras.enviarLocator = true;
-    Intercambio numeralOSiglas = rstSerie;
+    FilaConcurso numeralOSiglas = rstSerie;
     numeralOSiglas.numeraloSiglas = numeralOSiglas.recibirSiglas = true;
-    Intercambio puntos;
+    FilaConcurso puntos;
     puntos.enviarPuntos = puntos.recibirPuntos = puntos.recibirLocator = true;
     const Caso casos[] = {
         {"rst y serie", rstSerie, {}, {31, 45, 49, 0, 0, 0, 54, 68, 72, 0, 0, 0}},
@@ -115,7 +115,7 @@ TEST(CabrilloLog, ColumnasDelIntercambio) {
         {"nada", {}, {}, {31, 0, 0, 0, 0, 0, 45, 0, 0, 0, 0, 0}},
     };
     for (const Caso& c : casos) {
-        Columnas col = CalculaColumnasEnviadas(c.i, c.a);
+        ColumnasResumen col = CalculaColumnasEnviadas(c.i, c.a);
         CalculaColumnasRecibidas(c.i, c.a, col);
         EXPECT_EQ(col, c.esperadas) << c.nombre;
     }
@@ -210,7 +210,7 @@ TEST(CabrilloLog, FrecuenciaYModoDeLaLinea) {
         {"902", "PACKET", "  902 RY", "  902 DG"}, {"10368", "SSTV", "  10G RY", "  10G DG"},
         {"70", "BPSK63", "   70 RY", "   70 RY"},  {"SAT", "CW", "  SAT CW", "  SAT CW"},
     };
-    ResumenCabrillo r;
+    FilaResumen r;
     r.columnas.miIndicativo = 31;
     r.columnas.suIndicativo = 45;
     for (const Caso& c : casos) {
@@ -231,15 +231,15 @@ TEST(CabrilloLog, ElementosDeLaLinea) {
     // a numeric literal of a contest that receives number or letters gets three digits.
     struct Caso {
         const char* nombre;
-        Intercambio i;
+        FilaConcurso i;
         Qso q;
         const char* linea;
     };
-    Intercambio rst;
+    FilaConcurso rst;
     rst.recibirRst = true;
-    Intercambio todo;
+    FilaConcurso todo;
     todo.enviarRst = todo.enviarNumeral = todo.recibirRst = todo.recibirSiglas = todo.recibirLocator = true;
-    Intercambio siglas;
+    FilaConcurso siglas;
     siglas.recibirSiglas = siglas.numeraloSiglas = true;
     Qso corto;
     corto.indicativo = "EA1AAA";
@@ -258,7 +258,7 @@ TEST(CabrilloLog, ElementosDeLaLinea) {
     };
     for (const Caso& c : casos) {
         AnchosLiterales a;
-        ResumenCabrillo r;
+        FilaResumen r;
         r.columnas = CalculaColumnasEnviadas(c.i, a);
         CalculaColumnasRecibidas(c.i, a, r.columnas);
         Qso q = c.q;
@@ -301,7 +301,7 @@ TEST(CabrilloLog, LineasDeCabecera) {
          {"CLAIMED-SCORE: ", "REF-SECTION"}},
     };
     for (const Caso& c : casos) {
-        ResumenCabrillo r;
+        FilaResumen r;
         r.formato = c.resumen[0];
         r.categoria = c.resumen[1];
         r.potencia = c.resumen[2];

@@ -71,8 +71,8 @@ TEST(LibroGuardia, FilasEscritasConSusReglasDeValorVacio) {
         auto bd = BaseConQsos({q});
         CreaLibroGuardia(Libro);
         DatosExportacion d = UnaEstacion(c.estacion);
-        d.edicion = c.edicion;
-        d.nombreConcurso = c.concurso;
+        d.concurso.edicion = c.edicion;
+        d.concurso.nombreConcurso = c.concurso;
         const Aviso a = ExportaLibroGuardia(*bd, d, Libro);
         EXPECT_EQ(a.texto, "La importación a Ondalia ha finalizado correctamente.") << c.nombre;
         EXPECT_EQ(a.icono, Icono::Ninguno);

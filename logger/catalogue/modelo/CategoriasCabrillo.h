@@ -1,16 +1,12 @@
 #pragma once
+#include "Formatos.h"
+
 #include <array>
 #include <functional>
 #include <QString>
 #include <span>
 
 // The category values of the Cabrillo header the contest editor offers, per header version.
-
-inline constexpr const char* FormatoCabrillo20 = "CABRILLO 2.0";
-inline constexpr const char* FormatoCabrillo30 = "CABRILLO 3.0";
-inline constexpr const char* FormatoEspecial = "ESPECIAL";
-// The entry meaning "no line for this category in the header".
-inline constexpr const char* NoAplicable = "No Aplicable";
 
 enum class VersionCabrillo { V20, V30 };
 enum class CajaCabrillo { Categoria, Banda, Potencia, Modo, Overlay, Asistido, Estacion, Tx, Time };

@@ -16,19 +16,19 @@ std::optional<int> OpcionTamaño(int tantoPorCien) {
 }
 
 void AbreBaseDatos(EstadoPrincipal& estado) {
-    estado.BaseConcursos = BaseDatos::Abre(estado.NombreBaseDatos);
-    BaseDatos& bd = *estado.BaseConcursos;
+    estado.programa.BaseConcursos = BaseDatos::Abre(estado.programa.NombreBaseDatos);
+    BaseDatos& bd = *estado.programa.BaseConcursos;
     ExigeTablas(bd);
-    estado.DefConcursos = bd.definicionTabla("Concursos");
-    estado.DefIndicativos = bd.definicionTabla("Indicativos");
-    estado.DefContactos = bd.definicionTabla("Contactos");
-    estado.DefResumenCabrillo = bd.definicionTabla("ResumenCabrillo");
+    estado.programa.DefConcursos = bd.definicionTabla("Concursos");
+    estado.programa.DefIndicativos = bd.definicionTabla("Indicativos");
+    estado.programa.DefContactos = bd.definicionTabla("Contactos");
+    estado.programa.DefResumenCabrillo = bd.definicionTabla("ResumenCabrillo");
     estado.RegConcursos.emplace(bd.abreConjunto("Concursos"));
 }
 
 void AbreControl(EstadoPrincipal& estado) {
-    estado.RegControl.emplace(estado.BaseConcursos->abreConjunto("Control"));
-    estado.PorcentajePantalla = estado.RegControl->entero("TantoPorCien");
+    estado.RegControl.emplace(estado.programa.BaseConcursos->abreConjunto("Control"));
+    estado.programa.PorcentajePantalla = estado.RegControl->entero("TantoPorCien");
 }
 
 QString MesDelConcurso(const QString& nombreBaseDatos, int numeroOrden) {

@@ -1,6 +1,7 @@
 #include "DatosResumenCabrillo.h"
 
 #include "CategoriasCabrillo.h"
+#include "Filas.h"
 
 namespace {
 QString Donde(const char* tabla, int numeroOrden) {
@@ -10,14 +11,14 @@ QString Donde(const char* tabla, int numeroOrden) {
 } // namespace
 
 std::optional<ValoresResumen> LeeResumenCabrillo(BaseDatos& bd, int numeroOrden) {
-    ConjuntoRegistros r = bd.abreConjunto(Donde("ResumenCabrillo", numeroOrden));
-    if (r.eof()) return std::nullopt;
+    const std::optional<FilaResumen> fila = LeeFilaResumen(bd, numeroOrden);
+    if (!fila) return std::nullopt;
     ValoresResumen v;
-    v.formato = r.texto("FormatoCabrillo");
-    for (size_t i = 0; i < CajasCabrillo.size(); ++i)
-        v.categorias[i] = r.texto(QString::fromUtf8(CajasCabrillo[i].campo));
-    v.email = r.texto("Email");
-    v.operadores = r.texto("Operators");
+    v.formato = fila->formato;
+    for (size_t i = 0; i < CategoriasResumen.size(); ++i)
+        v.categorias[i] = (*fila).*CategoriasResumen[i];
+    v.email = fila->email;
+    v.operadores = fila->operators;
     return v;
 }
 

@@ -1,21 +1,19 @@
 #pragma once
 #include "BaseDatos.h"
+#include "Programa.h"
 
-#include <memory>
 #include <optional>
-#include <QString>
 
-// The program-wide objects the main window makes at load and every other window of the logger
-// uses, and the main window's own state. One instance per run; tests make a fresh one.
+// The operation the main window's contest or callsign editor is in.
+enum class OperacionPrincipal { Ninguna, Alta, Modificar, NuevaEdicion, Borrar, Consulta };
+
+// The main window's own state: its selection, its mode and its flags, beside the program's objects
+// it makes at load and hands to the other windows.
 struct EstadoPrincipal {
-    QString NombreBaseDatos;
-    std::shared_ptr<BaseDatos> BaseConcursos;
-    DefTabla DefConcursos, DefIndicativos, DefContactos, DefResumenCabrillo;
+    Programa programa;
     // The current row of RegConcursos is the selected contest; of RegControl, the Control row;
     // of RegIndicativos, the selected callsign.
     std::optional<ConjuntoRegistros> RegConcursos, RegControl, RegIndicativos;
-    QString VersionPrograma;
-    int PorcentajePantalla = 1;
 
     bool PuedeTerminar = false;
     bool ArranquePendiente = true;
@@ -24,9 +22,7 @@ struct EstadoPrincipal {
     bool EditandoConcurso = false;
     bool EditandoIndicativo = false;
     bool EditandoUser = false;
-    QString OperacionEnCurso;
+    OperacionPrincipal OperacionEnCurso = OperacionPrincipal::Ninguna;
     int CampoActual = 0;
     int ConcursoOrigen = 0;
-    // Hours added to local time to give UTC for the selected contest and station; 0 when unchanged.
-    qint16 DesfaseUTC = 0;
 };

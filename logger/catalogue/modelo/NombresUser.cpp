@@ -6,10 +6,6 @@ namespace {
 
 constexpr int TamañoNombreUser = 10; // BandaUser* and ModoUser* fields
 
-QString Campo(const char* prefijo, size_t i) {
-    return QString::fromLatin1(prefijo) + QString::number(i + 1);
-}
-
 // A name of blanks counts as empty even when its box kept the focus and was never trimmed.
 bool Vacio(const QString& texto) {
     return texto.trimmed().isEmpty();
@@ -21,29 +17,20 @@ Aviso Mensaje(const QString& texto) {
     return a;
 }
 
-template <size_t N>
-void Lee(const ConjuntoRegistros& rs, const char* prefijo, std::array<QString, N>& destino) {
-    for (size_t i = 0; i < N; ++i)
-        destino[i] = rs.texto(Campo(prefijo, i));
-}
-
 // The field sizes (10 for names, 3 for reports) are the last guard: a longer text would be
 // refused by the database and end the program.
-template <size_t N>
-void Escribe(ConjuntoRegistros& rs, const char* prefijo, const std::array<QString, N>& origen, int largo) {
+template <size_t N> std::array<QString, N> Recortados(const std::array<QString, N>& origen, int largo) {
+    std::array<QString, N> r;
     for (size_t i = 0; i < N; ++i)
-        rs.asigna(Campo(prefijo, i), origen[i].trimmed().left(largo));
+        r[i] = origen[i].trimmed().left(largo);
+    return r;
 }
 
 } // namespace
 
 std::optional<NombresUser> LeeNombresUser(const ConjuntoRegistros& regControl) {
     if (regControl.eof() || regControl.bof()) return std::nullopt;
-    NombresUser n;
-    Lee(regControl, "BandaUser", n.bandas);
-    Lee(regControl, "ModoUser", n.modos);
-    Lee(regControl, "TipoUser", n.tipos);
-    return n;
+    return LeeFilaControl(regControl).nombres;
 }
 
 std::optional<RechazoNombresUser> RevisaNombresUser(const NombresUser& nombres) {
@@ -61,9 +48,10 @@ std::optional<RechazoNombresUser> RevisaNombresUser(const NombresUser& nombres) 
 }
 
 void GuardaNombresUser(ConjuntoRegistros& regControl, const NombresUser& nombres) {
+    const NombresUser recortados{Recortados(nombres.bandas, TamañoNombreUser),
+                                 Recortados(nombres.modos, TamañoNombreUser),
+                                 Recortados(nombres.tipos, LargoTipoUser)};
     regControl.edita();
-    Escribe(regControl, "BandaUser", nombres.bandas, TamañoNombreUser);
-    Escribe(regControl, "ModoUser", nombres.modos, TamañoNombreUser);
-    Escribe(regControl, "TipoUser", nombres.tipos, LargoTipoUser);
+    EscribeNombresUser(regControl, recortados);
     regControl.actualiza();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "Avisos.h"
+#include "Filas.h"
 
 #include <QString>
 
@@ -8,13 +9,7 @@
 
 class ConjuntoRegistros;
 
-// The names of the three user bands and ten user modes, and the report proposed for each user
-// mode, as the Control row keeps them and the panel edits them.
-struct NombresUser {
-    std::array<QString, 3> bandas; // BandaUser1..3
-    std::array<QString, 10> modos; // ModoUser1..10
-    std::array<QString, 10> tipos; // TipoUser1..10
-};
+// The user band and mode names of the Control row (NombresUser of Filas.h) as the panel edits them.
 
 // Longest texts the panel's boxes take: names at 8, reports at the field's 3.
 inline constexpr int LargoNombreUser = 8;

@@ -1,9 +1,9 @@
 #include "SeleccionPrincipal.h"
 
 #include "ActualizacionCatalogo.h"
-#include "DatosConcurso.h"
 #include "DatosConcursos.h"
 #include "DatosPrincipal.h"
+#include "Filas.h"
 
 namespace {
 constexpr int CajaMes = 9;
@@ -94,20 +94,24 @@ ValoresIndicativo LeeValoresIndicativo(const EstadoPrincipal& e) {
     return v;
 }
 
+void RefrescaConcursoActual(EstadoPrincipal& e) {
+    if (e.RegConcursos) e.RegConcursos->relee();
+}
+
 void OlvidaIndicativo(EstadoPrincipal& e) {
     e.RegIndicativos.reset();
 }
 
 int SiguienteNumeroIndicativo(EstadoPrincipal& e) {
-    return SiguienteNumeroIndicativo(*e.BaseConcursos, *e.RegControl);
+    return SiguienteNumeroIndicativo(*e.programa.BaseConcursos, *e.RegControl);
 }
 
 void InsertaIndicativo(EstadoPrincipal& e, const ValoresIndicativo& valores) {
-    InsertaIndicativo(*e.BaseConcursos, *e.RegControl, valores);
+    InsertaIndicativo(*e.programa.BaseConcursos, *e.RegControl, valores);
 }
 
 void EliminaIndicativo(EstadoPrincipal& e, int numeroOrden) {
-    EliminaIndicativo(*e.BaseConcursos, *e.RegControl, numeroOrden);
+    EliminaIndicativo(*e.programa.BaseConcursos, *e.RegControl, numeroOrden);
 }
 
 std::optional<NombresUser> LeeNombresUser(const EstadoPrincipal& e) {
@@ -120,7 +124,7 @@ void GuardaNombresUser(EstadoPrincipal& e, const NombresUser& nombres) {
 }
 
 void ActualizaCatalogo(EstadoPrincipal& e) {
-    ActualizaCatalogo(*e.BaseConcursos, *e.RegControl);
+    ActualizaCatalogo(*e.programa.BaseConcursos, *e.RegControl);
 }
 
 int ConcursoActivo(const EstadoPrincipal& e) {
@@ -140,36 +144,36 @@ void FijaIndicativoActivo(EstadoPrincipal& e, int numero) {
 }
 
 std::vector<EntradaLista> AbreIndicativos(EstadoPrincipal& e) {
-    e.RegIndicativos.emplace(e.BaseConcursos->abreConjunto("Indicativos"));
+    e.RegIndicativos.emplace(e.programa.BaseConcursos->abreConjunto("Indicativos"));
     ConjuntoRegistros& r = *e.RegIndicativos;
     if (r.eof()) return {};
     return Lista(r, [&] { return r.texto("Indicativo"); });
 }
 
 bool AbreConcursos(EstadoPrincipal& e) {
-    e.RegConcursos.emplace(e.BaseConcursos->abreConjunto("Concursos"));
+    e.RegConcursos.emplace(e.programa.BaseConcursos->abreConjunto("Concursos"));
     return !e.RegConcursos->eof();
 }
 
 std::vector<EntradaLista> AbreConcursosDelMes(EstadoPrincipal& e, const QString& mes) {
-    e.RegConcursos.emplace(ConcursosDelMes(*e.BaseConcursos, mes));
+    e.RegConcursos.emplace(ConcursosDelMes(*e.programa.BaseConcursos, mes));
     ConjuntoRegistros& r = *e.RegConcursos;
     if (r.eof()) return {};
     return Lista(r, [&] { return r.texto("NombreConcurso") + " - " + r.texto("Edicion"); });
 }
 
 bool AbreConcursoPorNumero(EstadoPrincipal& e, int numero) {
-    e.RegConcursos.emplace(ConcursoPorNumero(*e.BaseConcursos, numero));
+    e.RegConcursos.emplace(ConcursoPorNumero(*e.programa.BaseConcursos, numero));
     return !e.RegConcursos->eof();
 }
 
 bool AbreIndicativoPorNumero(EstadoPrincipal& e, int numero) {
-    e.RegIndicativos.emplace(IndicativoPorNumero(*e.BaseConcursos, numero));
+    e.RegIndicativos.emplace(IndicativoPorNumero(*e.programa.BaseConcursos, numero));
     return !e.RegIndicativos->eof();
 }
 
 QString MesDelConcursoActivo(const EstadoPrincipal& e) {
-    return MesDelConcurso(e.NombreBaseDatos, ConcursoActivo(e));
+    return MesDelConcurso(e.programa.NombreBaseDatos, ConcursoActivo(e));
 }
 
 CargaDeOpciones CargaOpcionesActual(const EstadoPrincipal& e, const QString& indicativo) {
@@ -190,7 +194,7 @@ void GuardaResumen(BaseDatos& bd, int numeroOrden, const QString& nombre, const 
 
 void InsertaConcurso(EstadoPrincipal& e, int numero, const FichaConcurso& ficha, OpcionesConcurso& o,
                      const QString& indicativo, const ResumenAGuardar& resumen) {
-    BaseDatos& bd = *e.BaseConcursos;
+    BaseDatos& bd = *e.programa.BaseConcursos;
     BaseDatos::Transaccion transaccion(bd);
     ConjuntoRegistros fila = NuevaFilaConcurso(bd);
     fila.anade();
@@ -209,7 +213,7 @@ void InsertaConcurso(EstadoPrincipal& e, int numero, const FichaConcurso& ficha,
 
 void ReescribeConcursoActual(EstadoPrincipal& e, const FichaConcurso& ficha, OpcionesConcurso& o,
                              const QString& indicativo, const ResumenAGuardar& resumen) {
-    BaseDatos& bd = *e.BaseConcursos;
+    BaseDatos& bd = *e.programa.BaseConcursos;
     BaseDatos::Transaccion transaccion(bd);
     ConjuntoRegistros& fila = *e.RegConcursos;
     // The summary goes with the row, with the name and edition stored with it.
@@ -222,7 +226,7 @@ void ReescribeConcursoActual(EstadoPrincipal& e, const FichaConcurso& ficha, Opc
 }
 
 void EliminaConcursoActual(EstadoPrincipal& e) {
-    BaseDatos& bd = *e.BaseConcursos;
+    BaseDatos& bd = *e.programa.BaseConcursos;
     const int numero = e.RegConcursos->entero("NumeroOrden");
     BaseDatos::Transaccion transaccion(bd);
     BorraFilasDelConcurso(bd, numero);
@@ -235,11 +239,11 @@ DatosApertura DatosAperturaActual(const EstadoPrincipal& e) {
     DatosApertura d;
     d.hayIndicativo = HayIndicativoActual(e);
     if (HayConcursoActual(e)) {
-        const DatosConcurso c = LeeDatosConcurso(*e.RegConcursos);
-        d.EnviarLocator = c.EnviarLocator;
-        d.EnviarSiglas = c.EnviarSiglas;
-        d.LiteralFijo = c.LiteralFijo;
-        d.EnviarZonaCq = c.EnviarZonaCq;
+        const FilaConcurso c = LeeFilaConcurso(*e.RegConcursos);
+        d.EnviarLocator = c.enviarLocator;
+        d.EnviarSiglas = c.enviarSiglas;
+        d.LiteralFijo = c.literalFijo;
+        d.EnviarZonaCq = c.enviarZonaCq;
     }
     return d;
 }

@@ -47,6 +47,8 @@ QString IndicativoActual(const EstadoPrincipal& e);
 int NumeroIndicativoActual(const EstadoPrincipal& e); // 0 when none
 // The six columns of the selected callsign; all empty when none.
 ValoresIndicativo LeeValoresIndicativo(const EstadoPrincipal& e);
+// The selected contest read again from the file at its next read (the log wrote into its row).
+void RefrescaConcursoActual(EstadoPrincipal& e);
 // The callsign table is empty: no callsign is selected.
 void OlvidaIndicativo(EstadoPrincipal& e);
 // The callsign writes of DatosIndicativos on the selection's database and Control row.

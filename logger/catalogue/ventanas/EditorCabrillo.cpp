@@ -23,8 +23,8 @@ void EditorConcursos::CargaComboCabrillo20() {
 }
 
 void EditorConcursos::CargaResumenCabrillo() {
-    panel_.PanelCabrillo().CargaResumenCabrillo(*estado_.BaseConcursos, NumeroConcursoActual(estado_),
-                                                NombreConcursoActual(estado_),
+    panel_.PanelCabrillo().CargaResumenCabrillo(*estado_.programa.BaseConcursos,
+                                                NumeroConcursoActual(estado_), NombreConcursoActual(estado_),
                                                 EdicionConcursoActual(estado_));
 }
 

@@ -20,11 +20,6 @@
 #include <QKeyEvent>
 
 namespace {
-const QString Alta = QStringLiteral("ALTA");
-const QString NuevaEdicion = QStringLiteral("NUEVAEDICION");
-const QString Modificar = QStringLiteral("MODIFICAR");
-const QString Borrar = QStringLiteral("BORRAR");
-const QString Consulta = QStringLiteral("CONSULTA");
 
 constexpr int CajaMes = 9;
 
@@ -37,7 +32,7 @@ EditorConcursos::EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado, P
     ConectaOpciones(panel_,
                     {[this] { return IndicativoActivo(); }, [this] { return estado_.EditandoConcurso; },
                      [this](const OpcionesConcurso& o) {
-                         if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
+                         if (o.desfaseUTC) estado_.programa.DesfaseUTC = *o.desfaseUTC;
                      }});
     new EditorNombresUser(ventana, estado_, panel_);
     // Until the startup upgrades end, a click on a band or mode box sends the focus to the name.
@@ -78,7 +73,7 @@ bool EditorConcursos::IniciaEdicion() {
 }
 
 void EditorConcursos::VuelveAReposo() {
-    estado_.OperacionEnCurso.clear();
+    estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
     estado_.EditandoConcurso = false;
     BloqueaCamposConcurso(true);
     panel_.setEnabled(false);
@@ -89,18 +84,18 @@ void EditorConcursos::VuelveAReposo() {
 
 void EditorConcursos::AltaReg_Click() {
     if (!IniciaEdicion()) return;
-    estado_.OperacionEnCurso = Alta;
+    estado_.OperacionEnCurso = OperacionPrincipal::Alta;
     LimpiaConcurso();
     OcultaListaCategoriasCabrillo();
     CargaTipoConcursos();
     CargaComboCabrillo20();
-    panel_.PonTexto(0, QString::number(SiguienteNumeroConcurso(*estado_.BaseConcursos)));
+    panel_.PonTexto(0, QString::number(SiguienteNumeroConcurso(*estado_.programa.BaseConcursos)));
     panel_.PonTexto(2, QString::number(Hoy().year()));
     if (const QString mes = ventana_.MesElegido(); !mes.isEmpty()) panel_.PonTexto(CajaMes, mes);
     BloqueaCamposConcurso(false);
     OpcionesConcurso o = LeeOpciones(panel_);
     PreparaNuevoConcurso(o, IndicativoActivo());
-    if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
+    if (o.desfaseUTC) estado_.programa.DesfaseUTC = *o.desfaseUTC;
     MuestraOpciones(panel_, o, true);
     estado_.CampoActual = 1;
     panel_.EnfocaCaja(1);
@@ -109,7 +104,7 @@ void EditorConcursos::AltaReg_Click() {
 void EditorConcursos::ModificarReg_Click() {
     if (!HayConcursoMostrado()) return Beep();
     if (!IniciaEdicion()) return;
-    estado_.OperacionEnCurso = Modificar;
+    estado_.OperacionEnCurso = OperacionPrincipal::Modificar;
     BloqueaCamposConcurso(false);
     // The hours box opens only when the contest repeats by hours.
     MuestraOpciones(panel_, LeeOpciones(panel_), true);
@@ -121,8 +116,8 @@ void EditorConcursos::NuevaEdicion_Click() {
     if (!HayConcursoMostrado()) return Beep();
     if (!IniciaEdicion()) return;
     estado_.ConcursoOrigen = NumeroConcursoActual(estado_);
-    estado_.OperacionEnCurso = NuevaEdicion;
-    panel_.PonTexto(0, QString::number(SiguienteNumeroConcurso(*estado_.BaseConcursos)));
+    estado_.OperacionEnCurso = OperacionPrincipal::NuevaEdicion;
+    panel_.PonTexto(0, QString::number(SiguienteNumeroConcurso(*estado_.programa.BaseConcursos)));
     panel_.PonTexto(2, QString());
     // The new edition has no QSOs yet: its numbering starts again.
     panel_.PonTexto(5, QStringLiteral("0"));
@@ -133,7 +128,7 @@ void EditorConcursos::NuevaEdicion_Click() {
 
 void EditorConcursos::BorrarReg_Click() {
     if (!HayConcursoMostrado()) return Beep();
-    estado_.OperacionEnCurso = Borrar;
+    estado_.OperacionEnCurso = OperacionPrincipal::Borrar;
     ventana_.BotonesEnEdicion();
     // Another selection now would leave the deletion pending behind idle buttons.
     ventana_.HabilitaAlrededorConcurso(false);
@@ -141,30 +136,30 @@ void EditorConcursos::BorrarReg_Click() {
 }
 
 void EditorConcursos::Aceptar_Click() {
-    const QString op = estado_.OperacionEnCurso;
+    const OperacionPrincipal op = estado_.OperacionEnCurso;
     bool guardado = false;
-    if (op == Alta || op == NuevaEdicion)
+    if (op == OperacionPrincipal::Alta || op == OperacionPrincipal::NuevaEdicion)
         guardado = AltaConcurso();
-    else if (op == Modificar)
+    else if (op == OperacionPrincipal::Modificar)
         guardado = GuardaConcurso();
-    else if (op == Borrar)
+    else if (op == OperacionPrincipal::Borrar)
         BorraConcurso();
     if (guardado) HabilitaAñadirBandaModo(false);
 }
 
 void EditorConcursos::Cancelar_Click() {
-    const QString op = estado_.OperacionEnCurso;
-    if (op == Alta) {
+    const OperacionPrincipal op = estado_.OperacionEnCurso;
+    if (op == OperacionPrincipal::Alta) {
         LimpiaConcurso();
         ventana_.DeseleccionaConcurso();
         // The list's selection change: with nothing selected no contest is active.
         CargaConcurso();
-    } else if (op == NuevaEdicion) {
+    } else if (op == OperacionPrincipal::NuevaEdicion) {
         LimpiaConcurso();
         CargaConcurso();
-    } else if (op == Modificar) {
+    } else if (op == OperacionPrincipal::Modificar) {
         MuestraConcurso();
-    } else if (op != Borrar) {
+    } else if (op != OperacionPrincipal::Borrar) {
         return;
     }
     VuelveAReposo();
@@ -201,7 +196,7 @@ void EditorConcursos::MuestraConcurso() {
 
 void EditorConcursos::DerivaCamposAlCargar() {
     const CargaDeOpciones carga = CargaOpcionesActual(estado_, IndicativoActivo());
-    if (carga.opciones.desfaseUTC) estado_.DesfaseUTC = *carga.opciones.desfaseUTC;
+    if (carga.opciones.desfaseUTC) estado_.programa.DesfaseUTC = *carga.opciones.desfaseUTC;
     MuestraOpciones(panel_, carga.opciones, false);
     GuardaDerivadosCarga(estado_, carga);
 }
@@ -239,9 +234,9 @@ bool EditorConcursos::CompruebaValores() {
     for (const QString& texto : ficha.text3)
         valores << texto.trimmed();
     qint16 indice = 0;
-    bool ok = VerificaTiposCampos(estado_.DefConcursos, valores, indice);
+    bool ok = VerificaTiposCampos(estado_.programa.DefConcursos, valores, indice);
     if (ok) {
-        const int noCabe = CajaQueNoCabe(estado_.DefConcursos, valores);
+        const int noCabe = CajaQueNoCabe(estado_.programa.DefConcursos, valores);
         ok = noCabe < 0;
         indice = static_cast<qint16>(noCabe);
     }
@@ -276,7 +271,7 @@ bool EditorConcursos::ValidaConcurso() {
 }
 
 void EditorConcursos::MuestraDerivados(const OpcionesConcurso& o) {
-    if (o.desfaseUTC) estado_.DesfaseUTC = *o.desfaseUTC;
+    if (o.desfaseUTC) estado_.programa.DesfaseUTC = *o.desfaseUTC;
     MuestraOpciones(panel_, o, estado_.EditandoConcurso);
 }
 
@@ -285,7 +280,8 @@ bool EditorConcursos::AltaConcurso() {
                         ".- Si pulsa ACEPTAR se continúa el ALTA sin incluir el MES.",
                         ".- Si pulsa CANCELAR se cancela el ALTA concurso para poder introducir el MES."))
         return false;
-    if (ExisteConcurso(*estado_.BaseConcursos, panel_.Texto(1).trimmed(), panel_.Texto(2).trimmed())) {
+    if (ExisteConcurso(*estado_.programa.BaseConcursos, panel_.Texto(1).trimmed(),
+                       panel_.Texto(2).trimmed())) {
         MsgBox("Ya hay un concurso con el MISMO NOMBRE y EDICIÓN", Icono::Critico, "CONCURSO");
         panel_.EnfocaCaja(1);
         return false;
@@ -322,7 +318,7 @@ bool EditorConcursos::GuardaConcurso() {
     // Only a new name is looked up: a change of edition alone is the operator's own correction.
     // The contest itself never counts as its own duplicate.
     if (nombre != NombreConcursoActual(estado_) &&
-        ExisteConcurso(*estado_.BaseConcursos, nombre, edicion, NumeroConcursoActual(estado_))) {
+        ExisteConcurso(*estado_.programa.BaseConcursos, nombre, edicion, NumeroConcursoActual(estado_))) {
         MsgBox("Ya hay un concurso con el MISMO NOMBRE y EDICIÓN", Icono::Critico, "CONCURSO");
         panel_.EnfocaCaja(1);
         return false;
@@ -348,7 +344,7 @@ bool EditorConcursos::BorraConcurso() {
     if (MsgBox("De verdad quiere BORRAR este CONCURSO", Icono::Critico, "VERIFICAR BORRADO DE QSO",
                Botones::SiNo, Respuesta::No) != Respuesta::Si) {
         VuelveAReposo();
-        estado_.OperacionEnCurso = Consulta;
+        estado_.OperacionEnCurso = OperacionPrincipal::Consulta;
         return false;
     }
     const int numero = NumeroConcursoActual(estado_);
@@ -373,8 +369,8 @@ bool EditorConcursos::NavegaCamposConcurso(QKeyEvent* tecla) {
     switch (tecla->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (estado_.OperacionEnCurso == Alta && caja == 1) CargaCategoriasConcurso();
-        if (estado_.OperacionEnCurso != NuevaEdicion) panel_.EnfocaTrasIntro(caja);
+        if (estado_.OperacionEnCurso == OperacionPrincipal::Alta && caja == 1) CargaCategoriasConcurso();
+        if (estado_.OperacionEnCurso != OperacionPrincipal::NuevaEdicion) panel_.EnfocaTrasIntro(caja);
         return true;
     case Qt::Key_Up:
         panel_.MueveFoco(caja, -1);

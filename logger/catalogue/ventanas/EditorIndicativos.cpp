@@ -14,9 +14,6 @@
 #include "SeleccionPrincipal.h"
 
 namespace {
-const QString Alta = QStringLiteral("ALTA");
-const QString Modificar = QStringLiteral("MODIFICAR");
-const QString Borrar = QStringLiteral("BORRAR");
 constexpr int CajaIndicativo = 1;
 
 } // namespace
@@ -32,7 +29,7 @@ EditorIndicativos::EditorIndicativos(FConcursos& ventana, PanelEstaciones& panel
     connect(&panel_, &PanelEstaciones::campoEnfocado, this, [this](int i) { estado_.CampoActual = i; });
 }
 
-void EditorIndicativos::EmpiezaOperacion(const QString& operacion, bool conTamañoPantalla) {
+void EditorIndicativos::EmpiezaOperacion(OperacionPrincipal operacion, bool conTamañoPantalla) {
     estado_.OperacionEnCurso = operacion;
     ventana_.DesactivaBotonesConcurso();
     panel_.HabilitaBotonesIndicativo(false);
@@ -59,7 +56,7 @@ void EditorIndicativos::Reposo() {
 }
 
 void EditorIndicativos::NuevoIndicativo_Click() {
-    EmpiezaOperacion(Alta, false);
+    EmpiezaOperacion(OperacionPrincipal::Alta, false);
     panel_.LimpiaIndicativo();
     ValoresIndicativo nuevo;
     nuevo[0] = QString::number(SiguienteNumeroIndicativo(estado_));
@@ -69,7 +66,7 @@ void EditorIndicativos::NuevoIndicativo_Click() {
 
 void EditorIndicativos::ModificaIndicativo_Click() {
     if (!HayIndicativoActual(estado_)) return;
-    EmpiezaOperacion(Modificar, true);
+    EmpiezaOperacion(OperacionPrincipal::Modificar, true);
     // The edit starts from the stored row, whatever the boxes show.
     panel_.MuestraIndicativo(LeeValoresIndicativo(estado_));
     AbreCajas();
@@ -77,34 +74,34 @@ void EditorIndicativos::ModificaIndicativo_Click() {
 
 void EditorIndicativos::BorrarIndicativo_Click() {
     if (!HayIndicativoActual(estado_)) return;
-    EmpiezaOperacion(Borrar, true);
+    EmpiezaOperacion(OperacionPrincipal::Borrar, true);
     panel_.EnfocaCancelar();
 }
 
 void EditorIndicativos::AceptaIndicativo_Click() {
     const CursorEspera espera;
-    if (estado_.OperacionEnCurso == Alta)
+    if (estado_.OperacionEnCurso == OperacionPrincipal::Alta)
         AltaIndicativo();
-    else if (estado_.OperacionEnCurso == Modificar)
+    else if (estado_.OperacionEnCurso == OperacionPrincipal::Modificar)
         GuardaIndicativo();
-    else if (estado_.OperacionEnCurso == Borrar)
+    else if (estado_.OperacionEnCurso == OperacionPrincipal::Borrar)
         BorraIndicativo();
 }
 
 void EditorIndicativos::CancelaIndicativo_Click() {
-    const QString operacion = estado_.OperacionEnCurso;
-    if (operacion == Alta) {
+    const OperacionPrincipal operacion = estado_.OperacionEnCurso;
+    if (operacion == OperacionPrincipal::Alta) {
         panel_.LimpiaIndicativo();
         Reposo();
         CargaIndicativo();
-    } else if (operacion == Modificar) {
+    } else if (operacion == OperacionPrincipal::Modificar) {
         if (HayIndicativoActual(estado_)) panel_.MuestraIndicativo(LeeValoresIndicativo(estado_));
         Reposo();
-    } else if (operacion == Borrar) {
+    } else if (operacion == OperacionPrincipal::Borrar) {
         Reposo();
     }
     estado_.EditandoIndicativo = false;
-    estado_.OperacionEnCurso.clear();
+    estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
 }
 
 ValoresIndicativo EditorIndicativos::Valores() const {
@@ -140,7 +137,8 @@ bool EditorIndicativos::AltaIndicativo() {
     // Checked on the trimmed values: "EA1AAA " must not slip past the duplicate test as another
     // callsign and then be stored as "EA1AAA".
     const ValoresIndicativo v = Valores();
-    if (!v[CajaIndicativo].isEmpty() && ExisteIndicativo(estado_.NombreBaseDatos, v[CajaIndicativo])) {
+    if (!v[CajaIndicativo].isEmpty() &&
+        ExisteIndicativo(estado_.programa.NombreBaseDatos, v[CajaIndicativo])) {
         MsgBox("Ya hay registrado un INDICATIVO. ", Icono::Critico, "INDICATIVOS");
         Rechaza(CajaIndicativo);
         return false;
@@ -165,14 +163,14 @@ bool EditorIndicativos::GuardaIndicativo() {
     v[0] = QString::number(numero);
     // The row itself does not count as a duplicate of its own callsign.
     if (!v[CajaIndicativo].isEmpty() && v[CajaIndicativo] != IndicativoActual(estado_) &&
-        ExisteIndicativo(estado_.NombreBaseDatos, v[CajaIndicativo], numero)) {
+        ExisteIndicativo(estado_.programa.NombreBaseDatos, v[CajaIndicativo], numero)) {
         MsgBox("Ya hay un Indicativo con el MISMO NOMBRE", Icono::Critico, "INDICATIVOS");
         Rechaza(CajaIndicativo);
         return false;
     }
     if (!DatosCompletos(v)) return false;
     panel_.MuestraIndicativo(v);
-    if (!IntentaGuardar([&] { ReescribeIndicativo(*estado_.BaseConcursos, v); })) return false;
+    if (!IntentaGuardar([&] { ReescribeIndicativo(*estado_.programa.BaseConcursos, v); })) return false;
 
     panel_.RenombraEnLista(numero, v[CajaIndicativo]);
     MsgBox("Los datos del INDICATIVO han sido modificados", Icono::Informacion, "ALTA");
@@ -194,7 +192,7 @@ void EditorIndicativos::BorraIndicativo() {
         if (panel_.CuentaLista() > 0) panel_.EligeFila(0);
     }
     // Answering No keeps the callsign the user had selected.
-    estado_.OperacionEnCurso.clear();
+    estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
     Reposo();
 }
 
@@ -206,7 +204,7 @@ void EditorIndicativos::CargaIndicativo() {
         panel_.LimpiaIndicativo();
     panel_.BloqueaCamposIndicativo(true);
     FijaIndicativoActivo(estado_, panel_.ValoresMostrados()[0].toInt());
-    estado_.OperacionEnCurso.clear();
+    estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
     MuestraHoraUTC();
     panel_.HabilitaBotonesIndicativo(true);
 }
@@ -217,7 +215,7 @@ void EditorIndicativos::MuestraHoraUTC() {
     if (QString::number(NumeroConcursoActual(estado_)) != numero || !HoraUTCConcursoActual(estado_)) return;
     concurso_.MuestraCajaUTC();
     if (EsIndicativoEspanol(panel_.ValoresMostrados()[CajaIndicativo])) {
-        DiferenciaHoraUTC(estado_.DesfaseUTC);
-        concurso_.PonTexto(7, QString::number(estado_.DesfaseUTC));
+        DiferenciaHoraUTC(estado_.programa.DesfaseUTC);
+        concurso_.PonTexto(7, QString::number(estado_.programa.DesfaseUTC));
     }
 }

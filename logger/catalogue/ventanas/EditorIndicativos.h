@@ -7,6 +7,7 @@ class FConcursos;
 class PanelConcurso;
 class PanelEstaciones;
 struct EstadoPrincipal;
+enum class OperacionPrincipal;
 
 // The station callsign editor of the main window: adds, changes and deletes rows of Indicativos
 // through the frame PanelEstaciones, and keeps the active callsign in the Control row. While a
@@ -34,7 +35,7 @@ public:
 private:
     // Opens an operation: the contest side and the callsign list go out of reach, only the
     // accept and cancel buttons of the frame stay on.
-    void EmpiezaOperacion(const QString& operacion, bool conTamañoPantalla);
+    void EmpiezaOperacion(OperacionPrincipal operacion, bool conTamañoPantalla);
     // The boxes open for typing, the focus on the callsign.
     void AbreCajas();
     // Back to idle after save, delete or cancel.

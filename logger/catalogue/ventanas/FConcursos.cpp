@@ -174,31 +174,32 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
         // No updater to hand over to: start as it would have started us, rather than end with
         // nothing on the screen.
     }
-    estado_.VersionPrograma = Sistema::actual().versionEjecutable(ResuelveNombreArchivo(NombreLogger()));
+    estado_.programa.VersionPrograma =
+        Sistema::actual().versionEjecutable(ResuelveNombreArchivo(NombreLogger()));
     // Only the copy that shows its window holds the folder: one that hands over never does, so
     // the logger the updater starts again finds it free.
     if (!TomaInstanciaUnica(QDir::currentPath())) {
-        AvisaYaAbierto("XkLumoCon Versión: " + estado_.VersionPrograma);
+        AvisaYaAbierto("XkLumoCon Versión: " + estado_.programa.VersionPrograma);
         estado_.PuedeTerminar = true;
         return Carga::YaAbierto;
     }
     InstalaActualizadorDescargado();
 
-    setWindowTitle("XkLumoCon Versión: " + estado_.VersionPrograma);
+    setWindowTitle("XkLumoCon Versión: " + estado_.programa.VersionPrograma);
 
     estado_.EditandoConcurso = false;
     estado_.EditandoUser = false;
     estado_.ArranquePendiente = true;
-    estado_.NombreBaseDatos = NombreBaseDatos;
+    estado_.programa.NombreBaseDatos = NombreBaseDatos;
 
     AñadeCampoMes();
-    AsignaMesesConcursos(estado_.NombreBaseDatos);
+    AsignaMesesConcursos(estado_.programa.NombreBaseDatos);
     AbreBaseDatos(estado_);
     CargaControl();
 
     QuitaTabStop(*this);
     adjustSize();
-    AjustaPantalla(*this, estado_.PorcentajePantalla);
+    AjustaPantalla(*this, estado_.programa.PorcentajePantalla);
     if (const QScreen* pantalla = screen()) {
         // Every size option stays on the screen, the title bar included.
         const QRect libre = pantalla->availableGeometry();
@@ -214,7 +215,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
 void FConcursos::CargaControl() {
     AbreControl(estado_);
     CargaNombresUser(*Concurso, estado_);
-    PanelTamañoPantalla->Muestra(estado_.PorcentajePantalla);
+    PanelTamañoPantalla->Muestra(estado_.programa.PorcentajePantalla);
 }
 
 bool FConcursos::event(QEvent* evento) {
@@ -234,7 +235,7 @@ void FConcursos::Form_Activate() {
     if (estado_.EditandoIndicativo || estado_.EditandoConcurso || Estaciones->OperacionAbierta() ||
         Aceptar->isEnabled())
         return;
-    estado_.OperacionEnCurso.clear();
+    estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
     estado_.ActualizandoDatos = true;
     ActualizaCatalogo(estado_);
     estado_.ActivarCheck = true;
@@ -459,11 +460,11 @@ void FConcursos::QuitaConcursoDeLista(int numero) {
 }
 
 void FConcursos::AjustaLongitudesIndicativo(int extra) {
-    Estaciones->AjustaLongitudesIndicativo(estado_.DefIndicativos, extra);
+    Estaciones->AjustaLongitudesIndicativo(estado_.programa.DefIndicativos, extra);
 }
 
 void FConcursos::AjustaLongitudesConcurso(int extra) {
-    Concurso->AjustaLongitudesConcurso(estado_.DefConcursos, extra);
+    Concurso->AjustaLongitudesConcurso(estado_.programa.DefConcursos, extra);
 }
 
 void FConcursos::Ayuda_Click() {
@@ -484,21 +485,23 @@ void FConcursos::IrContactos_Click() {
     }
     if (!d.hayIndicativo || !HayConcursoActual(estado_)) return;
     hide();
-    ventanaLog_ = std::make_unique<FLogConcurso>(estado_);
-    ventanaLog_->AlCerrar = [this] {
-        estado_.OperacionEnCurso.clear();
-        show();
-        // The contest shown again from the file: its last serial and UTC offset moved on in the log.
-        CargaConcurso();
-        // The log window goes once its own handlers have returned.
-        QTimer::singleShot(0, this, [this] { ventanaLog_.reset(); });
-    };
+    ventanaLog_ = std::make_unique<FLogConcurso>(
+        estado_.programa, NumeroConcursoActual(estado_), NumeroIndicativoActual(estado_), [this] {
+            estado_.OperacionEnCurso = OperacionPrincipal::Ninguna;
+            // The log wrote its counter and UTC offset into the contest's row: the selection reads it again.
+            RefrescaConcursoActual(estado_);
+            show();
+            // The contest shown again from the file: its last serial and UTC offset moved on in the log.
+            CargaConcurso();
+            // The log window goes once its own handlers have returned.
+            QTimer::singleShot(0, this, [this] { ventanaLog_.reset(); });
+        });
     ventanaLog_->Form_Load();
 }
 
 void FConcursos::FinClientes_Click() {
     if (const auto elegido = PanelTamañoPantalla->TantoPorCienElegido())
-        GuardaTamañoPantalla(estado_.NombreBaseDatos, *elegido);
+        GuardaTamañoPantalla(estado_.programa.NombreBaseDatos, *elegido);
     estado_.PuedeTerminar = true;
     close();
 }

@@ -1,6 +1,7 @@
 #include "Contactos.h"
 
 #include "BaseDatos.h"
+#include "Filas.h"
 #include "Interno.h"
 #include "Renumeracion.h"
 
@@ -35,8 +36,12 @@ void AseguraIndiceContactos(BaseDatos& bd) {
     bd.ejecuta("CREATE INDEX IF NOT EXISTS ContactosPorNumero ON Contactos (NumeroOrden, NumeroQso)");
 }
 
-LogContactos::LogContactos(std::shared_ptr<BaseDatos> bd, ConjuntoRegistros& concurso)
-    : bd_(std::move(bd)), concurso_(concurso), numeroOrden_(concurso.entero("NumeroOrden")) {}
+LogContactos::LogContactos(std::shared_ptr<BaseDatos> bd, int numeroOrden)
+    : bd_(std::move(bd)), numeroOrden_(numeroOrden) {
+    const FilaConcurso fila = LeeFilaConcurso(*bd_, numeroOrden_);
+    ultimoNumEnviado_ = fila.ultimoNumEnviado;
+    horaUTCActual_ = fila.horaUTCActual;
+}
 
 void LogContactos::abre() {
     AseguraIndiceContactos(*bd_);
@@ -45,25 +50,20 @@ void LogContactos::abre() {
 }
 
 int LogContactos::renumera() {
-    return RenumeraContactos(*bd_, concurso_);
+    const int total = RenumeraContactos(*bd_, numeroOrden_);
+    ultimoNumEnviado_ = total;
+    return total;
 }
 
 int LogContactos::siguienteNumero() const {
-    return concurso_.entero("UltimoNumEnviado") + 1;
+    return ultimoNumEnviado_ + 1;
 }
 
 void LogContactos::guardaHoraUTCActual(qint16 desfase) {
     const QString texto = QString::number(desfase);
-    if (concurso_.texto("HoraUTCActual") == texto) return;
-    try {
-        concurso_.edita();
-        concurso_.asigna("HoraUTCActual", texto);
-        concurso_.actualiza();
-    } catch (const ErrorBD&) {
-        concurso_.cancela();
-        concurso_.primero();
-        throw;
-    }
+    if (horaUTCActual_ == texto) return;
+    GuardaCampoConcurso(*bd_, numeroOrden_, QStringLiteral("HoraUTCActual"), texto);
+    horaUTCActual_ = texto;
 }
 
 void LogContactos::carga() {
@@ -96,8 +96,7 @@ std::vector<Qso> LogContactos::lee(int desde, int hasta) const {
 }
 
 void LogContactos::graba(const Qso& qso) {
-    ConjuntoRegistros& concurso = concurso_;
-    try {
+    {
         BaseDatos::Transaccion t(*bd_);
         ConjuntoRegistros nuevo = bd_->abreConjunto(
             QStringLiteral("Select * From Contactos Where NumeroOrden = %1 and NumeroQso = %2")
@@ -106,16 +105,10 @@ void LogContactos::graba(const Qso& qso) {
         nuevo.anade();
         EscribeQso(nuevo, qso);
         nuevo.actualiza();
-        concurso.edita();
-        concurso.asigna("UltimoNumEnviado", qso.numeroQso);
-        concurso.actualiza();
+        GuardaCampoConcurso(*bd_, numeroOrden_, QStringLiteral("UltimoNumEnviado"), qso.numeroQso);
         t.confirma();
-    } catch (const ErrorBD&) {
-        // The contest row may hold the number that was rolled back: read it again from the file.
-        concurso.cancela();
-        concurso.primero();
-        throw;
     }
+    ultimoNumEnviado_ = qso.numeroQso;
     // QSO numbers only grow while storing; a smaller one (a log not yet renumbered) is placed in order.
     if (numeros_.empty() || qso.numeroQso >= numeros_.back())
         numeros_.push_back(qso.numeroQso);
@@ -158,5 +151,7 @@ ResultadoEscritura LogContactos::reescribe(const Qso& qso) {
 }
 
 ResultadoEscritura LogContactos::eliminaYRenumera(int numeroQso) {
-    return EliminaYRenumera(*bd_, concurso_, numeroQso);
+    const ResultadoEscritura r = EliminaYRenumera(*bd_, numeroOrden_, numeroQso);
+    if (r) ultimoNumEnviado_ = LeeFilaConcurso(*bd_, numeroOrden_).ultimoNumEnviado;
+    return r;
 }

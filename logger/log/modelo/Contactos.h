@@ -2,6 +2,7 @@
 #include "Correccion.h"
 #include "Qso.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <memory>
@@ -9,15 +10,14 @@
 #include <vector>
 
 class BaseDatos;
-class ConjuntoRegistros;
 
 // The contest's log as the window holds it: the QSO numbers in order, so that an ordinal (1 to
 // TotalContactos) finds its QSO without reading the log again; pages are read by number.
 class LogContactos {
 public:
-    // `concurso` holds the contest's row as its current row (the main window's RegConcursos); the
-    // log writes UltimoNumEnviado and HoraUTCActual through it, so it always shows the file's values.
-    LogContactos(std::shared_ptr<BaseDatos> bd, ConjuntoRegistros& concurso);
+    // The log of contest `numeroOrden`; its row's UltimoNumEnviado and HoraUTCActual are read here
+    // and written by the log alone, each with the write it belongs to.
+    LogContactos(std::shared_ptr<BaseDatos> bd, int numeroOrden);
 
     // At every opening: the index, the renumbering, the numbers.
     void abre();
@@ -33,9 +33,9 @@ public:
     std::vector<Qso> lee(int desde, int hasta) const;
     Qso leeOrdinal(int ordinal) const { return lee(ordinal, ordinal).at(0); }
 
-    // GrabaContacto's writes in one transaction: the new row and the contest's UltimoNumEnviado
-    // (through `concurso`, the contest's row), committed before returning. On ErrorBD nothing is
-    // stored, the contest row shows what the file holds and the log is unchanged.
+    // GrabaContacto's writes in one transaction: the new row and the contest's UltimoNumEnviado,
+    // committed before returning. On ErrorBD nothing is stored and the log and its counter are
+    // unchanged.
     void graba(const Qso& qso);
     // The number the next QSO takes: UltimoNumEnviado + 1.
     int siguienteNumero() const;
@@ -62,8 +62,10 @@ public:
 
 private:
     std::shared_ptr<BaseDatos> bd_;
-    ConjuntoRegistros& concurso_;
     int numeroOrden_;
+    // The contest row's values as the file holds them: each changes only once its write is committed.
+    int ultimoNumEnviado_ = 0;
+    QString horaUTCActual_;
     std::vector<int> numeros_;
 };
 

@@ -74,16 +74,10 @@ Aviso PreguntaBorrado() {
             QStringLiteral("VERIFICAR BORRADO DE CONTACTO"), Icono::Critico, Botones::SiNo, Respuesta::No};
 }
 
-ResultadoEscritura EliminaYRenumera(BaseDatos& bd, ConjuntoRegistros& concurso, int numeroQso) {
-    const ResultadoEscritura r = EnTransaccion(bd, [&] {
-        ResultadoEscritura borrado = EliminaContactoEnCurso(bd, concurso.entero("NumeroOrden"), numeroQso);
-        if (borrado) RenumeraContactos(bd, concurso);
+ResultadoEscritura EliminaYRenumera(BaseDatos& bd, int numeroOrden, int numeroQso) {
+    return EnTransaccion(bd, [&] {
+        ResultadoEscritura borrado = EliminaContactoEnCurso(bd, numeroOrden, numeroQso);
+        if (borrado) RenumeraContactos(bd, numeroOrden);
         return borrado;
     });
-    // A commit refused after the renumbering wrote the contest's last number: read it again.
-    if (!r) {
-        concurso.cancela();
-        concurso.primero();
-    }
-    return r;
 }

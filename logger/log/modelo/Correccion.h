@@ -36,11 +36,10 @@ ResultadoEscritura ReescribeContacto(BaseDatos& bd, const Qso& q);
 // The deletion question: Yes and No, No the default, critical icon.
 Aviso PreguntaBorrado();
 
-// Deletes the contest's QSO of that number and renumbers the log (RenumeraContactos through
-// `concurso`, the contest's row) in one transaction: a refusal anywhere, the renumbering
-// included, keeps the QSO, every number and UltimoNumEnviado as they were, and `concurso` shows
-// what the file holds.
-ResultadoEscritura EliminaYRenumera(BaseDatos& bd, ConjuntoRegistros& concurso, int numeroQso);
+// Deletes the contest's QSO of that number and renumbers the log (RenumeraContactos) in one
+// transaction: a refusal anywhere, the renumbering included, keeps the QSO, every number and
+// UltimoNumEnviado as they were.
+ResultadoEscritura EliminaYRenumera(BaseDatos& bd, int numeroOrden, int numeroQso);
 
 // The two writes above for model code that composes them: they join the caller's open
 // transaction and throw ErrorBD (the caller's transaction then rolls everything back). Their

@@ -5,13 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-std::optional<double> ValorNumerico(const QString& texto) {
-    bool ok = false;
-    const double v = QLocale().toDouble(texto, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 const std::array<InfoColumna, NumeroColumnas>& Columnas() {
     // Indicativo, Modo and the points are cut to what Contactos stores, so nothing typed can be
     // refused by the engine.
@@ -50,26 +43,6 @@ QString NombreAccesible(Columna c, int fila) {
 
 QString NombreColumna(Columna c) {
     return QString::fromLatin1(Columnas()[static_cast<size_t>(Indice(c))].nombre);
-}
-
-QString Formato0000(const QString& texto) {
-    // The usual serial, plain digits, padded without the number parsing and the formatting: a
-    // whole log goes through here on an export.
-    if (!texto.isEmpty() && texto.size() <= 9 &&
-        std::all_of(texto.begin(), texto.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
-        qsizetype cero = 0;
-        while (cero < texto.size() - 1 && texto[cero] == u'0')
-            ++cero;
-        const QString cifras = texto.mid(cero);
-        return cifras.size() >= 4 ? cifras : QString(4 - cifras.size(), u'0') + cifras;
-    }
-    const auto v = ValorNumerico(texto);
-    if (!v) return texto;
-    const double redondo = std::round(*v);
-    if (std::fabs(redondo) > 1e9) return texto;
-    const long long n = static_cast<long long>(redondo);
-    const QString cifras = QString::number(n < 0 ? -n : n).rightJustified(4, u'0');
-    return n < 0 ? u'-' + cifras : cifras;
 }
 
 TextosFila FilaDeQso(const Qso& q, bool numeraloSiglas) {
@@ -129,12 +102,12 @@ Qso QsoDeFila(const TextosFila& f, int numeroOrden) {
     return q;
 }
 
-QString RstPorDefecto(const QString& modo, int indiceModo, bool seleccionada, const NombresUsuario& n,
+QString RstPorDefecto(const QString& modo, int indiceModo, bool seleccionada, const NombresUser& n,
                       const QString& previo) {
     if (modo == "SSB" || modo == "LSB" || modo == "USB" || modo == "FM") return QStringLiteral("59");
     if (modo == "CW" || modo == "RTTY" || modo == "PACKET") return QStringLiteral("599");
     if (indiceModo >= 8 && indiceModo <= 15 && seleccionada)
-        return n.TipoUser[static_cast<size_t>(indiceModo - 8)];
+        return n.tipos[static_cast<size_t>(indiceModo - 8)];
     return previo;
 }
 
@@ -147,7 +120,7 @@ MomentoQso MomentoEntrada(const QDateTime& ahora, qint16 desfase) {
     return {t.toString(FormatoFecha), t.toString(QStringLiteral("HH:mm"))};
 }
 
-Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c) {
+Preparacion PreparaEnvio(const FilaConcurso& d, const ContextoEnvio& c) {
     Preparacion p;
     auto texto = [&p](Columna col, const QString& t) { p.texto[static_cast<size_t>(Indice(col))] = t; };
     auto bloquea = [&p](Columna col, bool b) { p.bloqueo[static_cast<size_t>(Indice(col))] = b; };
@@ -156,41 +129,41 @@ Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c) {
         if (!recibe) texto(col, siNo);
     };
 
-    if (d.EnviarNumeral) {
+    if (d.enviarNumeral) {
         if (c.numeracionPorBanda) {
             texto(Columna::NumeralEnviado, Formato0000(QString::number(c.ultimoSerieBanda + 1)));
         } else {
-            texto(Columna::NumeralEnviado, Formato0000(QString::number(d.UltimoNumEnviado + 1)));
+            texto(Columna::NumeralEnviado, Formato0000(QString::number(d.ultimoNumEnviado + 1)));
             bloquea(Columna::NumeralEnviado, false);
         }
     } else {
         bloquea(Columna::NumeralEnviado, true);
         texto(Columna::NumeralEnviado, QStringLiteral("0"));
     }
-    conRegla(Columna::RsRecibido, d.RecibirRst, QStringLiteral("599"));
-    conRegla(Columna::NumeralRecibido, d.RecibirNumeral, QStringLiteral("0"));
-    conRegla(Columna::LiteralRecibido, d.RecibirSiglas || d.RecibirZonaCq, QString());
-    conRegla(Columna::PuntosRecibidos, d.RecibirPuntos, QString());
-    conRegla(Columna::QraLocatorRecibido, d.RecibirLocator, QString());
+    conRegla(Columna::RsRecibido, d.recibirRst, QStringLiteral("599"));
+    conRegla(Columna::NumeralRecibido, d.recibirNumeral, QStringLiteral("0"));
+    conRegla(Columna::LiteralRecibido, d.recibirSiglas || d.recibirZonaCq, QString());
+    conRegla(Columna::PuntosRecibidos, d.recibirPuntos, QString());
+    conRegla(Columna::QraLocatorRecibido, d.recibirLocator, QString());
     bloquea(Columna::RsEnviado, true);
-    texto(Columna::QraLocatorEnviado, d.EnviarLocator ? d.MiLocator : QString());
+    texto(Columna::QraLocatorEnviado, d.enviarLocator ? d.miLocator : QString());
     bloquea(Columna::QraLocatorEnviado, true);
-    texto(Columna::PuntosEnviados, d.EnviarPuntos ? d.NumeroPuntosEnviar : QString());
+    texto(Columna::PuntosEnviados, d.enviarPuntos ? d.numeroPuntosEnviar : QString());
     bloquea(Columna::PuntosEnviados, true);
 
-    if (d.EnviarZonaCq || d.EnviarSiglas) {
-        if (d.LiteralVariable) {
+    if (d.enviarZonaCq || d.enviarSiglas) {
+        if (d.literalVariable) {
             bloquea(Columna::LiteralEnviado, false);
-        } else if (d.NombreConcurso == "LZ-OPEN-CW") {
+        } else if (d.nombreConcurso == "LZ-OPEN-CW") {
             texto(Columna::LiteralEnviado,
                   Formato0000(QString::number(c.ultimoNumeroRecibido ? c.ultimoNumeroRecibido() : 0)));
             bloquea(Columna::LiteralEnviado, true);
-        } else if (d.NombreConcurso == "BARTG-RTTY") {
+        } else if (d.nombreConcurso == "BARTG-RTTY") {
             const qsizetype dosPuntos = c.horaQso.indexOf(QLatin1Char(':'));
             texto(Columna::LiteralEnviado,
                   dosPuntos >= 0 ? QString(c.horaQso).remove(dosPuntos, 1) : QString());
         } else {
-            texto(Columna::LiteralEnviado, d.Siglas);
+            texto(Columna::LiteralEnviado, d.siglas);
             bloquea(Columna::LiteralEnviado, true);
         }
     } else {

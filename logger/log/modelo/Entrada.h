@@ -1,5 +1,6 @@
 #pragma once
-#include "DatosConcurso.h"
+#include "Filas.h"
+#include "Formatos.h"
 #include "Qso.h"
 
 #include <QDateTime>
@@ -84,17 +85,11 @@ std::array<std::optional<QString>, NumeroColumnas> TextosDeQso(const Qso& q, boo
 // received serial given as "-" (nothing received) is stored empty. With NumeraloSiglas the row is
 // the one the checks gave back, whose LiteralRecibido holds what ControlRec took.
 Qso QsoDeFila(const TextosFila& fila, int numeroOrden);
-// The value of a number as the operator types it (the locale's decimal comma); none for "-" or
-// anything else that names no finite number.
-std::optional<double> ValorNumerico(const QString& texto);
-// A serial "formatted 0000": 12 gives 0012 (a fraction is rounded); an empty or non-numeric text
-// is left as it is.
-QString Formato0000(const QString& texto);
 
 // The report proposed for a mode; `previo` when the mode has no form of its own (AM, user
 // modes 9 and 10).
 QString RstPorDefecto(const QString& modoActual, int indiceModo, bool opcionSeleccionada,
-                      const NombresUsuario& nombres, const QString& previo);
+                      const NombresUser& nombres, const QString& previo);
 
 // Hours to add to the clock's local time to get UTC, from the clock's own UTC offset: right on
 // every time zone, and the summer-time rule's value in peninsular Spain.
@@ -117,4 +112,4 @@ struct ContextoEnvio {
     std::function<int()> ultimoNumeroRecibido; // asked only for "LZ-OPEN-CW"
     QString horaQso;                           // the entry line's time
 };
-Preparacion PreparaEnvio(const DatosConcurso& d, const ContextoEnvio& c);
+Preparacion PreparaEnvio(const FilaConcurso& d, const ContextoEnvio& c);

@@ -60,7 +60,6 @@ bool MaquinaLog::dispara(EventoLog evento, ControlesLog& c) {
     if (t->marcaLinea) c.marcaLinea();
     if (t->ocultaRepeticion) c.ocultaRepeticion();
     if (t->texto == TextoAyuda::Entrada) c.texto(TextoAyuda::Entrada);
-    if (t->reiniciaOperacionPrincipal) c.reiniciaOperacionPrincipal();
     const FocoLog foco = t->foco == FocoLog::Propio ? FocoDe(estadoVentana_) : t->foco;
     if (foco != FocoLog::SinCambio) c.enfoca(foco);
     return true;

@@ -1,6 +1,7 @@
 #include "Renumeracion.h"
 
 #include "BaseDatos.h"
+#include "Filas.h"
 #include "Interno.h"
 
 #include <utility>
@@ -8,10 +9,9 @@
 
 using namespace bd_interno;
 
-int RenumeraContactos(BaseDatos& bd, ConjuntoRegistros& concurso) {
-    const int numeroOrden = concurso.entero("NumeroOrden");
+int RenumeraContactos(BaseDatos& bd, int numeroOrden) {
     sqlite3* db = bd.conexion();
-    try {
+    {
         BaseDatos::Transaccion t(bd);
         std::vector<std::pair<sqlite3_int64, int>> filas; // row id, old number, in the new order
         {
@@ -34,16 +34,8 @@ int RenumeraContactos(BaseDatos& bd, ConjuntoRegistros& concurso) {
             PasoFinal(db, u.get());
         }
         const int total = static_cast<int>(filas.size());
-        if (concurso.entero("UltimoNumEnviado") != total || concurso.esNulo("UltimoNumEnviado")) {
-            concurso.edita();
-            concurso.asigna("UltimoNumEnviado", total);
-            concurso.actualiza();
-        }
+        GuardaCampoConcurso(bd, numeroOrden, QStringLiteral("UltimoNumEnviado"), total);
         t.confirma();
         return total;
-    } catch (const ErrorBD&) {
-        concurso.cancela();
-        concurso.primero();
-        throw;
     }
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 class BaseDatos;
-class ConjuntoRegistros;
 
 // Numbers the contest's QSOs 1, 2, 3... in the order "Fecha, Hora, NumeralEnviado, NumeroQso"
-// (texts by the program's collation) and sets UltimoNumEnviado to their count, through
-// `concurso`, the contest's row. Only the numbers that change are written, all in one
-// transaction: on ErrorBD every number is as it was. Returns the number of QSOs.
-int RenumeraContactos(BaseDatos& bd, ConjuntoRegistros& concurso);
+// (texts by the program's collation) and sets the contest's UltimoNumEnviado to their count. Only
+// the numbers that change are written, all in one transaction: on ErrorBD every number is as it
+// was. Returns the number of QSOs.
+int RenumeraContactos(BaseDatos& bd, int numeroOrden);

@@ -96,7 +96,6 @@ TransicionLog Graba() {
     t.ocultaRepeticion = true;
     t.bloqueaLinea = true;
     t.marcaLinea = true;
-    t.reiniciaOperacionPrincipal = true;
     return t;
 }
 
@@ -179,7 +178,6 @@ TransicionLog FinModificacion() {
     TransicionLog t = FinEdicion(Trabajo::GrabaModificacion);
     t.ocultaRepeticion = true;
     t.bloqueaLinea = true;
-    t.reiniciaOperacionPrincipal = true;
     return t;
 }
 

@@ -131,7 +131,6 @@ struct TransicionLog {
     bool marcaLinea = false;       // the current row's date field yellow
     bool ocultaRepeticion = false; // the repeat panel and its list hidden
     std::optional<TextoAyuda> texto;
-    bool reiniciaOperacionPrincipal = false; // the main window's editing mode back to none
     FocoLog foco = FocoLog::SinCambio;
 };
 
@@ -167,7 +166,6 @@ public:
     virtual void marcaLinea() = 0;
     virtual void ocultaRepeticion() = 0;
     virtual void texto(TextoAyuda t) = 0;
-    virtual void reiniciaOperacionPrincipal() = 0;
     virtual void enfoca(FocoLog f) = 0; // never SinCambio nor Propio
 };
 

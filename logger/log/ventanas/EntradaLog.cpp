@@ -4,9 +4,9 @@
 #include "CamposEntrada.h"
 #include "ConcursosNombrados.h"
 #include "Contactos.h"
-#include "EstadoPrincipal.h"
 #include "PanelBandasModos.h"
 #include "PanelRepeticion.h"
+#include "Programa.h"
 #include "RejillaLog.h"
 #include "Reloj.h"
 #include "Repeticion.h"
@@ -16,11 +16,10 @@
 #include <QTimer>
 
 EntradaLog::EntradaLog(VentanaEntrada& ventana, RejillaLog& rejilla, PanelBandasModos& bandasModos,
-                       PanelRepeticion& repeticion, LogContactos& log, EstadoPrincipal& estado,
-                       DatosConcurso& datos, const NombresUsuario& nombres, ReglasContacto reglas,
-                       QObject* padre)
+                       PanelRepeticion& repeticion, LogContactos& log, Programa& programa,
+                       FilaConcurso& datos, const NombresUser& nombres, ReglasContacto reglas, QObject* padre)
     : QObject(padre), ventana_(ventana), rejilla_(rejilla), bandasModos_(bandasModos),
-      repeticion_(repeticion), log_(log), estado_(estado), datos_(datos), nombres_(nombres),
+      repeticion_(repeticion), log_(log), programa_(programa), datos_(datos), nombres_(nombres),
       reglas_(std::move(reglas)) {
     reloj_ = new QTimer(this);
     reloj_->setObjectName("Timer2");
@@ -30,7 +29,7 @@ EntradaLog::EntradaLog(VentanaEntrada& ventana, RejillaLog& rejilla, PanelBandas
 }
 
 void EntradaLog::cargaOpciones(int modo) {
-    if (modo < 0) indiceModo_ = datos_.IndiceModo;
+    if (modo < 0) indiceModo_ = datos_.indiceModo;
     // The options' captions do not change while the log is open; the mode field holds capitals,
     // so a user mode named in small letters is compared as the field shows it.
     bandas_ = bandasModos_.bandasHabilitadas();
@@ -40,16 +39,16 @@ void EntradaLog::cargaOpciones(int modo) {
 }
 
 void EntradaLog::abre() {
-    numeracionPorBanda_ = NumeracionPorBanda(datos_.NombreConcurso);
+    numeracionPorBanda_ = NumeracionPorBanda(datos_.nombreConcurso);
 }
 
 void EntradaLog::nuevoContacto() {
     qint16 desfase = 0;
-    if (datos_.HoraUTC) {
+    if (datos_.horaUTC) {
         desfase = DesfaseUTCDeReloj(Ahora());
         ventana_.intentaBD([&] { log_.guardaHoraUTCActual(desfase); });
     }
-    estado_.DesfaseUTC = desfase;
+    programa_.DesfaseUTC = desfase;
     const int f = ventana_.filaActual();
     const bool tiempoReal = ventana_.tiempoReal();
     if (tiempoReal) {
@@ -77,10 +76,10 @@ void EntradaLog::nuevoContacto() {
 
 void EntradaLog::preparaEnvio() {
     const int f = ventana_.filaActual();
-    datos_.UltimoNumEnviado = log_.siguienteNumero() - 1;
+    datos_.ultimoNumEnviado = log_.siguienteNumero() - 1;
     ContextoEnvio c;
     c.numeracionPorBanda = numeracionPorBanda_;
-    if (numeracionPorBanda_ && datos_.EnviarNumeral) ultimoSerieBanda_ = log_.ultimoNumeroBanda(banda_);
+    if (numeracionPorBanda_ && datos_.enviarNumeral) ultimoSerieBanda_ = log_.ultimoNumeroBanda(banda_);
     c.ultimoSerieBanda = ultimoSerieBanda_;
     c.ultimoNumeroRecibido = [this] { return log_.ultimoNumeroRecibido(); };
     c.horaQso = rejilla_.texto(Columna::HoraQso, f);
@@ -109,7 +108,7 @@ void EntradaLog::buscaRepeticion() {
     const int f = ventana_.filaActual();
     ResultadoRepeticion rr;
     if (!ventana_.intentaBD([&] {
-            rr = ::BuscaRepeticion(*estado_.BaseConcursos, reglas_,
+            rr = ::BuscaRepeticion(*programa_.BaseConcursos, reglas_,
                                    rejilla_.texto(Columna::Indicativo, f).trimmed(), rejilla_.textos(f),
                                    ventana_.totalContactos() > 0);
         }))
@@ -126,7 +125,7 @@ void EntradaLog::graba() {
     const int f = ventana_.filaActual();
     rejilla_.pon(Columna::NumeroQso, f, QString::number(log_.siguienteNumero()));
     if (!verifica()) return;
-    if (!ventana_.intentaBD([&] { log_.graba(QsoDeFila(rejilla_.textos(f), datos_.NumeroOrden)); })) {
+    if (!ventana_.intentaBD([&] { log_.graba(QsoDeFila(rejilla_.textos(f), datos_.numeroOrden)); })) {
         // Nothing stored: the QSO stays on the entry line for another F12.
         ventana_.dispara(EventoLog::GrabaRechazada);
         return;
@@ -141,7 +140,7 @@ void EntradaLog::paraReloj() {
 
 void EntradaLog::tic() {
     if (!EnLineaEntrada(ventana_.estado())) return;
-    const MomentoQso m = MomentoEntrada(Ahora(), estado_.DesfaseUTC);
+    const MomentoQso m = MomentoEntrada(Ahora(), programa_.DesfaseUTC);
     rejilla_.pon(Columna::FechaQso, ventana_.filaActual(), m.fecha);
     rejilla_.pon(Columna::HoraQso, ventana_.filaActual(), m.hora);
 }
@@ -155,7 +154,7 @@ void EntradaLog::eligeBanda(int i) {
     rejilla_.pon(Columna::Banda, f, banda_);
     rejilla_.pon(Columna::Modo, f, modo_);
     // Per-band numbering: the serial follows the band the entry line moved to.
-    if (alta && numeracionPorBanda_ && datos_.EnviarNumeral) {
+    if (alta && numeracionPorBanda_ && datos_.enviarNumeral) {
         ultimoSerieBanda_ = log_.ultimoNumeroBanda(banda_);
         rejilla_.pon(Columna::NumeralEnviado, f, Formato0000(QString::number(ultimoSerieBanda_ + 1)));
     }
@@ -170,7 +169,7 @@ void EntradaLog::eligeModo(int i) {
     if (!alta && modoCampos() != ModoCampos::Modificar) return;
     const int f = ventana_.filaActual();
     // A contest without a received report keeps the locked "599" of the entry line.
-    if (!alta || datos_.RecibirRst) rejilla_.pon(Columna::RsRecibido, f, rstPorDefecto_);
+    if (!alta || datos_.recibirRst) rejilla_.pon(Columna::RsRecibido, f, rstPorDefecto_);
     rejilla_.pon(Columna::RsEnviado, f, rstPorDefecto_);
     rejilla_.pon(Columna::Modo, f, modo_);
     rejilla_.celda(alta ? Columna::Indicativo : Columna::Modo, f)->setFocus();

@@ -1,6 +1,6 @@
 #pragma once
-#include "DatosConcurso.h"
 #include "Entrada.h"
+#include "Filas.h"
 #include "ReglasContacto.h"
 #include "TransicionesLog.h"
 
@@ -16,7 +16,7 @@ class PanelRepeticion;
 class QKeyEvent;
 class QTimer;
 class RejillaLog;
-struct EstadoPrincipal;
+struct Programa;
 struct ResultadoEnter;
 enum class ModoCampos;
 
@@ -44,8 +44,8 @@ protected:
 class EntradaLog : public QObject {
 public:
     EntradaLog(VentanaEntrada& ventana, RejillaLog& rejilla, PanelBandasModos& bandasModos,
-               PanelRepeticion& repeticion, LogContactos& log, EstadoPrincipal& estado, DatosConcurso& datos,
-               const NombresUsuario& nombres, ReglasContacto reglas, QObject* padre);
+               PanelRepeticion& repeticion, LogContactos& log, Programa& programa, FilaConcurso& datos,
+               const NombresUser& nombres, ReglasContacto reglas, QObject* padre);
 
     // After the options are loaded (their handlers have run): the mode chosen, -1 for none.
     void cargaOpciones(int modo);
@@ -78,9 +78,9 @@ private:
     PanelBandasModos& bandasModos_;
     PanelRepeticion& repeticion_;
     LogContactos& log_;
-    EstadoPrincipal& estado_;
-    DatosConcurso& datos_;
-    const NombresUsuario& nombres_;
+    Programa& programa_;
+    FilaConcurso& datos_;
+    const NombresUser& nombres_;
     // The contest's rules, read once at the opening, and the captions of the enabled options.
     ReglasContacto reglas_;
     QStringList bandas_, modos_;

@@ -55,7 +55,10 @@ private:
 };
 } // namespace
 
-FLogConcurso::FLogConcurso(EstadoPrincipal& estado, QWidget* padre) : QWidget(padre), estado_(estado) {
+FLogConcurso::FLogConcurso(Programa& programa, int numeroConcurso, int numeroIndicativo,
+                           std::function<void()> alCerrar, QWidget* padre)
+    : QWidget(padre), programa_(programa), numeroConcurso_(numeroConcurso),
+      numeroIndicativo_(numeroIndicativo), alCerrar_(std::move(alCerrar)) {
     setObjectName("FLogConcurso");
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -64,15 +67,16 @@ FLogConcurso::~FLogConcurso() = default;
 
 void FLogConcurso::Form_Load() {
     CursorEspera espera;
-    datos_ = LeeDatosConcurso(*estado_.RegConcursos);
-    nombres_ = LeeNombresUsuario(*estado_.RegControl);
-    ReglasContacto reglas =
-        LeeReglasContacto(*estado_.RegConcursos, estado_.RegIndicativos ? &*estado_.RegIndicativos : nullptr);
-    log_ = std::make_unique<LogContactos>(estado_.BaseConcursos, *estado_.RegConcursos);
+    BaseDatos& bd = *programa_.BaseConcursos;
+    datos_ = LeeFilaConcurso(bd, numeroConcurso_);
+    estacion_ = LeeFilaIndicativo(bd, numeroIndicativo_);
+    nombres_ = LeeFilaControl(bd).nombres;
+    ReglasContacto reglas = ReglasDe(datos_, estacion_.indicativo);
+    log_ = std::make_unique<LogContactos>(programa_.BaseConcursos, numeroConcurso_);
     construyeVentana(std::move(reglas));
     QuitaTabStop(*this);
     adjustSize();
-    AjustaPantalla(*this, estado_.PorcentajePantalla);
+    AjustaPantalla(*this, programa_.PorcentajePantalla);
     CentraFormulario(*this);
     entrada_->cargaOpciones(bandasModos_->CargaBandasModos(datos_, nombres_).second);
     construyeTeclas();
@@ -84,7 +88,7 @@ void FLogConcurso::Form_Load() {
 }
 
 void FLogConcurso::construyeVentana(ReglasContacto reglas) {
-    setWindowTitle(datos_.NombreConcurso);
+    setWindowTitle(datos_.nombreConcurso);
     auto* principal = new QVBoxLayout(this);
     construyePanelRepeticion();
     principal->addWidget(panelRepeticion_);
@@ -125,11 +129,11 @@ void FLogConcurso::construyeVentana(ReglasContacto reglas) {
     labelEnter_ = Etiqueta(this, "LabelEnter", TextoCarga);
     principal->addWidget(labelEnter_);
 
-    entrada_ = new EntradaLog(*this, *rejilla_, *bandasModos_, *panelRepeticion_, *log_, estado_, datos_,
+    entrada_ = new EntradaLog(*this, *rejilla_, *bandasModos_, *panelRepeticion_, *log_, programa_, datos_,
                               nombres_, std::move(reglas), this);
     // The outputs' panels take the grid's place in the window.
-    salidas_ =
-        new SalidasLog(*this, *this, *principal, principal->indexOf(rejilla_) + 1, *log_, estado_, datos_);
+    salidas_ = new SalidasLog(*this, *this, *principal, principal->indexOf(rejilla_) + 1, *log_, programa_,
+                              datos_, estacion_);
     conectaBotones();
 }
 
@@ -162,7 +166,7 @@ void FLogConcurso::conectaBotones() {
 
 void FLogConcurso::construyePanelRepeticion() {
     panelRepeticion_ = new PanelRepeticion(this);
-    panelRepeticion_->ponNumeraloSiglas(datos_.NumeraloSiglas);
+    panelRepeticion_->ponNumeraloSiglas(datos_.numeraloSiglas);
     QListWidget* lista = panelRepeticion_->lista();
     // The panel keeps its place while hidden: showing it must neither move the grid under the
     // operator's eyes nor grow the window past the screen.
@@ -186,7 +190,7 @@ void FLogConcurso::Form_Activate() {
         // opening renumbers.
         if (!intentaBD([this] { log_->abre(); })) intentaBD([this] { log_->carga(); });
         // Without the index the look-up still finds the repeats, only slower.
-        intentaBD([this] { IndexaIndicativos(*estado_.BaseConcursos); });
+        intentaBD([this] { IndexaIndicativos(*programa_.BaseConcursos); });
         cargaPagina();
         entrada_->abre();
         dispara(EventoLog::Abre);
@@ -221,7 +225,7 @@ void FLogConcurso::cargaPagina() {
         rejilla_->BorraPantalla();
         muestraPagina();
     }
-    setWindowTitle(datos_.NombreConcurso);
+    setWindowTitle(datos_.nombreConcurso);
 }
 
 void FLogConcurso::muestraGuardado() {
@@ -275,7 +279,7 @@ void FLogConcurso::volver() {
     if (!dispara(EventoLog::Volver)) return;
     entrada_->paraReloj();
     close();
-    if (AlCerrar) AlCerrar();
+    if (alCerrar_) alCerrar_();
 }
 
 void FLogConcurso::closeEvent(QCloseEvent* evento) {

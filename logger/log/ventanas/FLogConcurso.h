@@ -1,8 +1,8 @@
 #pragma once
-#include "DatosConcurso.h"
 #include "EntradaLog.h"
-#include "EstadoPrincipal.h"
+#include "Filas.h"
 #include "Navegacion.h"
+#include "Programa.h"
 #include "SalidasLog.h"
 #include "TransicionesLog.h"
 
@@ -27,11 +27,12 @@ struct ResultadoEscritura;
 
 // The log window: one contest's QSOs in the grid, browsing, the state machine and the date of the
 // contacts. The entry line (EntradaLog) and the outputs (SalidasLog) are parts of their own. It
-// gets the program-wide objects of the main window; the contest is the current row of
-// RegConcursos and the station the current row of RegIndicativos.
+// gets the program's objects and the numbers of the contest and of the station; `alCerrar` runs
+// once the window has closed through FIN.
 class FLogConcurso : public QWidget, private ControlesLog, private VentanaEntrada, private VentanaSalidas {
 public:
-    explicit FLogConcurso(EstadoPrincipal& estado, QWidget* padre = nullptr);
+    FLogConcurso(Programa& programa, int numeroConcurso, int numeroIndicativo, std::function<void()> alCerrar,
+                 QWidget* padre = nullptr);
     ~FLogConcurso() override;
 
     // Builds the grid for the contest, loads bands and modes and shows the window; the first
@@ -39,8 +40,6 @@ public:
     void Form_Load();
     // Opens the log on the first activation; later ones only put the focus in its place.
     void Form_Activate();
-    // Run once the window has closed through FIN: the main window shows itself again.
-    std::function<void()> AlCerrar;
     // Where browsing stands (the benches type on the current row).
     const NavegacionLog& navegacion() const { return nav_; }
 
@@ -104,13 +103,15 @@ private:
     void marcaLinea() override;
     void ocultaRepeticion() override;
     void texto(TextoAyuda t) override;
-    void reiniciaOperacionPrincipal() override;
     void enfoca(FocoLog f) override;
     QWidget* control(ControlLog c) const;
 
-    EstadoPrincipal& estado_;
-    DatosConcurso datos_;
-    NombresUsuario nombres_;
+    Programa& programa_;
+    const int numeroConcurso_, numeroIndicativo_;
+    std::function<void()> alCerrar_;
+    FilaConcurso datos_;
+    FilaIndicativo estacion_;
+    NombresUser nombres_;
     std::unique_ptr<LogContactos> log_;
     NavegacionLog nav_;
     MaquinaLog maquina_;

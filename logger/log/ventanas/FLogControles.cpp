@@ -107,10 +107,6 @@ void FLogConcurso::texto(TextoAyuda t) {
     labelEnter_->setText(t == TextoAyuda::Entrada ? TextoEntrada : TextoNavegacion);
 }
 
-void FLogConcurso::reiniciaOperacionPrincipal() {
-    estado_.OperacionEnCurso.clear();
-}
-
 void FLogConcurso::enfoca(FocoLog f) {
     switch (f) {
     case FocoLog::SinCambio:

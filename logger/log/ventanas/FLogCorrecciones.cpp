@@ -72,7 +72,7 @@ void FLogConcurso::escrituraRechazada(const ResultadoEscritura& r) {
 bool FLogConcurso::grabaModificacion() {
     if (!entrada_->verifica()) return false;
     const int f = nav_.FilaActual;
-    Qso q = QsoDeFila(rejilla_->textos(f), datos_.NumeroOrden);
+    Qso q = QsoDeFila(rejilla_->textos(f), datos_.numeroOrden);
     q.numeroQso = log_->numero(nav_.PosicionActual);
     const ResultadoEscritura r = log_->reescribe(q);
     if (!r) {

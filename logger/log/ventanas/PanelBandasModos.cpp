@@ -65,18 +65,18 @@ PanelBandasModos::PanelBandasModos(QWidget* padre) : QWidget(padre) {
     }
 }
 
-std::pair<int, int> PanelBandasModos::CargaBandasModos(const DatosConcurso& d, const NombresUsuario& n) {
-    for (size_t i = 0; i < n.BandaUser.size(); ++i) {
-        bandas_[PrimeraBandaUser + i]->setText(n.BandaUser[i]);
-        bandas_[PrimeraBandaUser + i]->setAccessibleName(n.BandaUser[i]);
+std::pair<int, int> PanelBandasModos::CargaBandasModos(const FilaConcurso& d, const NombresUser& n) {
+    for (size_t i = 0; i < n.bandas.size(); ++i) {
+        bandas_[PrimeraBandaUser + i]->setText(n.bandas[i]);
+        bandas_[PrimeraBandaUser + i]->setAccessibleName(n.bandas[i]);
     }
-    for (size_t i = 0; i < n.ModoUser.size(); ++i) {
-        modos_[PrimerModoUser + i]->setText(n.ModoUser[i]);
-        modos_[PrimerModoUser + i]->setAccessibleName(n.ModoUser[i]);
+    for (size_t i = 0; i < n.modos.size(); ++i) {
+        modos_[PrimerModoUser + i]->setText(n.modos[i]);
+        modos_[PrimerModoUser + i]->setAccessibleName(n.modos[i]);
     }
-    int banda = d.IndiceBanda, modo = d.IndiceModo;
-    Selecciona(grupoBandas_, bandas_, d.Banda, banda);
-    Selecciona(grupoModos_, modos_, d.Modo, modo);
+    int banda = d.indiceBanda, modo = d.indiceModo;
+    Selecciona(grupoBandas_, bandas_, d.bandas, banda);
+    Selecciona(grupoModos_, modos_, d.modos, modo);
     return {banda, modo};
 }
 

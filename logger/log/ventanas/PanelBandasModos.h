@@ -1,5 +1,5 @@
 #pragma once
-#include "DatosConcurso.h"
+#include "Filas.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -18,7 +18,7 @@ public:
 
     // CargaBandasModos: captions, the contest's options enabled, the first option selected (its
     // handler runs). Returns the selected band and mode indexes (-1: none).
-    std::pair<int, int> CargaBandasModos(const DatosConcurso& d, const NombresUsuario& n);
+    std::pair<int, int> CargaBandasModos(const FilaConcurso& d, const NombresUser& n);
     // The selected option's index, -1 for none.
     int bandaSeleccionada() const;
     int modoSeleccionado() const;

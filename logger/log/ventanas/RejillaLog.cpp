@@ -52,12 +52,12 @@ void CeldaLog::focusOutEvent(QFocusEvent* e) {
     if (marca_.isValid()) pintaFondo(marca_);
 }
 
-RejillaLog::RejillaLog(const DatosConcurso& concurso, QWidget* padre) : QWidget(padre) {
+RejillaLog::RejillaLog(const FilaConcurso& concurso, QWidget* padre) : QWidget(padre) {
     setObjectName("RejillaLog");
     CreaLineas(concurso);
 }
 
-void RejillaLog::CreaLineas(const DatosConcurso& d) {
+void RejillaLog::CreaLineas(const FilaConcurso& d) {
     auto* principal = new QVBoxLayout(this);
     principal->setContentsMargins(0, 0, 0, 0);
     numQso_ = Etiqueta(this, "LabelNumQSO", QString());
@@ -73,8 +73,8 @@ void RejillaLog::CreaLineas(const DatosConcurso& d) {
     g->addWidget(Etiqueta(this, "LabelControlesEnviados", "CONTROLES ENVIADOS"), 0, 10, 1, 5,
                  Qt::AlignCenter);
 
-    const QString siglas = !d.RecibirZonaCq                   ? QStringLiteral("Siglas, Ref.")
-                           : d.NombreConcurso == "LZ-OPEN-CW" ? QStringLiteral("Ulmo.Num.")
+    const QString siglas = !d.recibirZonaCq                   ? QStringLiteral("Siglas, Ref.")
+                           : d.nombreConcurso == "LZ-OPEN-CW" ? QStringLiteral("Ulmo.Num.")
                                                               : QStringLiteral("ZONA");
     std::array<QLabel*, NumeroColumnas> cabeceras{};
     for (int i = 0; i < NumeroColumnas; ++i) {
@@ -127,7 +127,7 @@ void RejillaLog::CreaLineas(const DatosConcurso& d) {
         }
     }
     // Either the combined received control or the separate serial and literal.
-    const bool combinado = d.NumeraloSiglas;
+    const bool combinado = d.numeraloSiglas;
     for (int f = 0; f < NumeroFilas; ++f) {
         celda(Columna::ControlRec, f)->setVisible(combinado);
         celda(Columna::NumeralRecibido, f)->setVisible(!combinado);

@@ -1,7 +1,7 @@
 #pragma once
 #include "CampoTexto.h"
-#include "DatosConcurso.h"
 #include "Entrada.h"
+#include "Filas.h"
 
 #include <QWidget>
 
@@ -37,7 +37,7 @@ private:
 class RejillaLog : public QWidget {
 public:
     static constexpr int NumeroFilas = 11;
-    RejillaLog(const DatosConcurso& concurso, QWidget* padre);
+    RejillaLog(const FilaConcurso& concurso, QWidget* padre);
 
     CeldaLog* celda(Columna c, int fila) const {
         return columnas_[static_cast<size_t>(Indice(c))][static_cast<size_t>(fila)];
@@ -64,7 +64,7 @@ public:
     std::function<void(CeldaLog&)> alEntrar;
 
 private:
-    void CreaLineas(const DatosConcurso& concurso);
+    void CreaLineas(const FilaConcurso& concurso);
     QLabel *numQso_, *cabeceraNumeral_, *cabeceraSiglas_, *cabeceraControl_;
     std::array<std::array<CeldaLog*, NumeroFilas>, NumeroColumnas> columnas_{};
 };

@@ -5,12 +5,11 @@
 #include "Cabrillo.h"
 #include "Contactos.h"
 #include "CursorEspera.h"
-#include "DatosConcurso.h"
-#include "EstadoPrincipal.h"
+#include "Filas.h"
 #include "LibroGuardia.h"
 #include "PanelExportacionXk.h"
 #include "PanelListados.h"
-#include "SeleccionPrincipal.h"
+#include "Programa.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -63,8 +62,9 @@ Aviso Informacion(const QString& texto, const QString& titulo) {
 } // namespace
 
 SalidasLog::SalidasLog(VentanaSalidas& ventana, QWidget& padre, QVBoxLayout& capa, int sitio,
-                       LogContactos& log, EstadoPrincipal& estado, const DatosConcurso& datos)
-    : QObject(&padre), ventana_(ventana), log_(log), estado_(estado), datos_(datos) {
+                       LogContactos& log, Programa& programa, const FilaConcurso& datos,
+                       const FilaIndicativo& estacion)
+    : QObject(&padre), ventana_(ventana), log_(log), programa_(programa), datos_(datos), estacion_(estacion) {
     tipoDeListas_ = new PanelTipoDeListas(&padre);
     listaPantalla_ = new PanelListaPantalla(&padre);
     exportacionXk_ = new PanelExportacionXk(&padre);
@@ -92,7 +92,7 @@ void SalidasLog::abrePanel(QWidget& panel) {
 }
 
 void SalidasLog::abreEleccion() {
-    tipoDeListas_->Abre(datos_.NombreConcurso);
+    tipoDeListas_->Abre(datos_.nombreConcurso);
     abrePanel(*tipoDeListas_);
     tipoDeListas_->enfocaOrden();
 }
@@ -101,9 +101,9 @@ void SalidasLog::ejecutaListados() {
     cabrillo::Resultado r;
     try {
         CursorEspera espera;
-        r = cabrillo::GeneraListadosCabrillo(log_.bd(), {log_.numeroOrden(), NumeroIndicativoActual(estado_),
+        r = cabrillo::GeneraListadosCabrillo(log_.bd(), {log_.numeroOrden(), estacion_.numeroOrden,
                                                          tipoDeListas_->orden(), tipoDeListas_->porBanda(),
-                                                         estado_.VersionPrograma});
+                                                         programa_.VersionPrograma});
     } catch (const ErrorBD& e) {
         ventana_.muestraErrorBD(e.mensaje());
         cierraListados({}, {});
@@ -144,8 +144,7 @@ void SalidasLog::exportaAdif() {
     Aviso aviso;
     {
         CursorEspera espera;
-        aviso = ExportaADIF(log_.bd(), LeeDatosExportacion(*estado_.RegConcursos, *estado_.RegIndicativos,
-                                                           estado_.VersionPrograma));
+        aviso = ExportaADIF(log_.bd(), DatosExportacion{datos_, estacion_, programa_.VersionPrograma});
     }
     Avisos::actual().muestra(aviso);
     ventana_.dispara(EventoLog::FinAdif);
@@ -160,10 +159,8 @@ void SalidasLog::exportaLibro(const QString& ruta) {
     Aviso aviso;
     {
         CursorEspera espera;
-        aviso = ExportaLibroGuardia(
-            log_.bd(),
-            LeeDatosExportacion(*estado_.RegConcursos, *estado_.RegIndicativos, estado_.VersionPrograma),
-            ruta);
+        aviso = ExportaLibroGuardia(log_.bd(), DatosExportacion{datos_, estacion_, programa_.VersionPrograma},
+                                    ruta);
     }
     Avisos::actual().muestra(aviso);
     // A failed export closes the panel as well: the logbook is as it was and the log goes on.

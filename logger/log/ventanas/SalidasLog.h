@@ -10,8 +10,9 @@ class PanelListaPantalla;
 class PanelTipoDeListas;
 class QVBoxLayout;
 class QWidget;
-struct DatosConcurso;
-struct EstadoPrincipal;
+struct FilaConcurso;
+struct FilaIndicativo;
+struct Programa;
 
 // What the outputs ask of the window they sit in.
 class VentanaSalidas {
@@ -29,7 +30,7 @@ protected:
 class SalidasLog : public QObject {
 public:
     SalidasLog(VentanaSalidas& ventana, QWidget& padre, QVBoxLayout& capa, int sitio, LogContactos& log,
-               EstadoPrincipal& estado, const DatosConcurso& datos);
+               Programa& programa, const FilaConcurso& datos, const FilaIndicativo& estacion);
 
     void abreEleccion(); // after Listar
     void abreLibro();    // after ExportarXk
@@ -47,8 +48,9 @@ private:
 
     VentanaSalidas& ventana_;
     LogContactos& log_;
-    EstadoPrincipal& estado_;
-    const DatosConcurso& datos_;
+    Programa& programa_;
+    const FilaConcurso& datos_;
+    const FilaIndicativo& estacion_;
     PanelTipoDeListas* tipoDeListas_;
     PanelListaPantalla* listaPantalla_;
     PanelExportacionXk* exportacionXk_;
