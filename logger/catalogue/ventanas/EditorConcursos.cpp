@@ -304,15 +304,15 @@ bool EditorConcursos::CompruebaValores() {
     QStringList valores;
     for (CampoTexto* caja : t)
         valores << caja->text().trimmed();
-    qint16 indice = 0;
-    bool ok = VerificaTiposCampos(estado_.DefConcursos, valores, indice);
-    if (ok) {
+    std::optional<Rechazo<>> rechazo = VerificaTiposCampos(estado_.DefConcursos, valores).rechazo;
+    if (!rechazo) {
         const int noCabe = CajaQueNoCabe(estado_.DefConcursos, valores);
-        ok = noCabe < 0;
-        indice = static_cast<qint16>(noCabe);
+        if (noCabe >= 0) rechazo = Rechazo<>{0, {}, false, noCabe};
     }
-    if (!ok) {
-        if (indice >= 0 && indice < static_cast<qint16>(t.size())) t[static_cast<size_t>(indice)]->setFocus();
+    if (rechazo) {
+        MuestraRechazo(*rechazo);
+        if (rechazo->foco >= 0 && rechazo->foco < static_cast<int>(t.size()))
+            t[static_cast<size_t>(rechazo->foco)]->setFocus();
         return false;
     }
     for (size_t i = 0; i < t.size(); ++i)
