@@ -167,18 +167,18 @@ int main(int argc, char** argv) {
                     QApplication::focusWidget();
                     // The callsign's Enter turns Aceptar on and moves to the received serial.
                     const int f = v.navegacion().FilaActual;
-                    v.Rejilla->celda(Columna::Indicativo, f)->setFocus();
-                    v.Rejilla->pon(Columna::Indicativo, f, QStringLiteral("EA4B%1").arg(r * 5 + i));
+                    CeldaBench(v, "Indicativo", f)->setFocus();
+                    CeldaBench(v, "Indicativo", f)->setText(QStringLiteral("EA4B%1").arg(r * 5 + i));
                     Tecla(&v, Qt::Key_Return);
-                    v.Rejilla->pon(Columna::NumeralRecibido, f, "12");
+                    CeldaBench(v, "NumeralRecibido", f)->setText("12");
                     const long long t = AhoraNs();
                     Tecla(&v, Qt::Key_F12);
                     f12.push_back(Ms(t));
                 }
                 for (const auto& [nombre, indicativo] : Repetidos) {
                     const int f = v.navegacion().FilaActual;
-                    v.Rejilla->celda(Columna::Indicativo, f)->setFocus();
-                    v.Rejilla->pon(Columna::Indicativo, f, QString::fromLatin1(indicativo));
+                    CeldaBench(v, "Indicativo", f)->setFocus();
+                    CeldaBench(v, "Indicativo", f)->setText(QString::fromLatin1(indicativo));
                     const long long t = AhoraNs();
                     Tecla(&v, Qt::Key_Return);
                     enter[nombre].push_back(Ms(t));
@@ -196,7 +196,7 @@ int main(int argc, char** argv) {
                     teclas[nombre].push_back(Ms(t));
                 }
                 const long long t = AhoraNs();
-                v.Menu->Volver->click();
+                v.findChild<QPushButton*>("Volver")->click();
                 fin.push_back(Ms(t));
             }
             // Back to n QSOs in order for the next round.

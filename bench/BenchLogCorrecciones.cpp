@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
         // The first QSO corrected to the same moment, so the log stays in order.
         Tecla(&v, Qt::Key_Home);
         Tecla(&v, Qt::Key_F4);
-        v.Rejilla->pon(Columna::Indicativo, v.navegacion().FilaActual, "EA4ZZ");
+        CeldaBench(v, "Indicativo", v.navegacion().FilaActual)->setText("EA4ZZ");
         t = AhoraNs();
         Tecla(&v, Qt::Key_F12);
         correccion.push_back(Ms(t));

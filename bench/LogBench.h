@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLineEdit>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -66,6 +67,11 @@ inline void LlenaBase(int n) {
 }
 
 // The key to the focused control, or to the window when nothing has the focus.
+// A cell of the log window's grid by its objectName ("Indicativo_3").
+inline QLineEdit* CeldaBench(const QWidget& ventana, const char* columna, int fila) {
+    return ventana.findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(QLatin1String(columna)).arg(fila));
+}
+
 inline void Tecla(QWidget* w, Qt::Key k) {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, k);
 }

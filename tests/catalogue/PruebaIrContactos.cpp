@@ -3,7 +3,9 @@
 
 #include "FLogConcurso.h"
 #include "FrameMenu.h"
+#include "TextosLog.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -44,10 +46,11 @@ TEST_F(IrContactos, UnaComprobacionFallidaDejaLaVentanaYLaBuenaAbreElLogHastaFin
     ASSERT_TRUE(v.VentanaLog);
     EXPECT_FALSE(v.isVisible());
     FLogConcurso& log = *v.VentanaLog;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !log.estadoLog().VentanaIniciada; }));
+    // Opened: the help line no longer shows the loading text.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.findChild<QLabel*>("LabelEnter")->text() != TextoCarga; }));
     EXPECT_EQ(log.windowTitle(), "CNCW");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    log.Menu->Volver->click();
+    log.findChild<QPushButton*>("Volver")->click();
     EXPECT_TRUE(v.isVisible());
     EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());
     EXPECT_TRUE(v.IrContactos->isEnabled());

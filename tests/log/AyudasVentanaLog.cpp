@@ -1,6 +1,9 @@
 #include "AyudasVentanaLog.h"
 
 #include "Teclado.h"
+#include "TextosLog.h"
+
+#include <QLabel>
 
 void PruebaLog::Abre() {
     if (!bd) bd = BaseDatos::Abre("XkLumoConcursos.Mdb");
@@ -17,7 +20,8 @@ void PruebaLog::Abre() {
     ventana->Form_Load();
     ventana->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !ventana->estadoLog().VentanaIniciada; }));
+    // Opened: the help line no longer shows the loading text.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Control<QLabel>("LabelEnter")->text() != TextoCarga; }));
 }
 
 void PruebaLog::Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods) {

@@ -4,9 +4,11 @@
 #include "Falsos.h"
 #include "FLogConcurso.h"
 #include "RejillaLog.h"
+#include "Teclado.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 
 // The log window over a working database made by the test, with the boxes and the clock faked.
@@ -25,7 +27,20 @@ protected:
     void Pulsa(Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void Escribe(const QString& texto);
     QWidget* Foco() const { return QApplication::focusWidget(); }
-    QString Texto(Columna c, int fila) const { return ventana->Rejilla->texto(c, fila); }
+    // Controls by objectName; a grid cell as "Indicativo_3".
+    template <class T> T* Control(const QString& nombre) const { return Busca<T>(ventana.get(), nombre); }
+    // The window's own classes have no Q_OBJECT: found by their Qt base, then cast.
+    template <class T, class Base> T* Propio(const QString& nombre) const {
+        return dynamic_cast<T*>(Control<Base>(nombre));
+    }
+    CeldaLog* Celda(Columna c, int fila) const {
+        return Propio<CeldaLog, QLineEdit>(NombreColumna(c) + QStringLiteral("_%1").arg(fila));
+    }
+    CampoTexto* Campo(const QString& nombre) const { return Propio<CampoTexto, QLineEdit>(nombre); }
+    QPushButton* Boton(const QString& nombre) const { return Control<QPushButton>(nombre); }
+    QString Texto(Columna c, int fila) const { return Celda(c, fila)->text(); }
+    // The grid row of the focused cell.
+    int FilaFoco() const { return NombreFoco().section('_', 1).toInt(); }
     QString NombreFoco() const { return Foco() ? Foco()->objectName() : QString("<nada>"); }
     // Callsigns shown in rows 0 to 10.
     QStringList Indicativos() const;

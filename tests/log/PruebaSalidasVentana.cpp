@@ -32,7 +32,6 @@ protected:
         auto* w = ventana->findChild<QWidget*>(nombre);
         return w && w->isVisible();
     }
-    QPushButton* Boton(const char* nombre) const { return ventana->findChild<QPushButton*>(nombre); }
 };
 
 TEST_F(PruebaSalidas, F6YF8EscribenElFicheroYMuestranElMensaje) {
@@ -103,7 +102,7 @@ TEST_F(PruebaSalidas, F6YF8EscribenElFicheroYMuestranElMensaje) {
             EXPECT_TRUE(avisos.cajas[0].texto.contains(c.enMensaje)) << avisos.cajas[0].texto.toStdString();
         }
         // The window is back as it was: browsing, every panel away, the keys on, its size.
-        EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
+        EXPECT_TRUE(Boton("Volver")->isEnabled());
         QApplication::processEvents();
         EXPECT_EQ(ventana->size(), antes);
         EXPECT_TRUE(Visible("RejillaLog"));
@@ -127,7 +126,7 @@ TEST_F(PruebaSalidas, F7ExportaAlLibroElegidoConTeclas) {
         Pulsa(Qt::Key_F7);
         EXPECT_TRUE(Visible("FrameExportacionXK"));
         EXPECT_FALSE(Visible("RejillaLog"));
-        EXPECT_FALSE(ventana->Menu->isEnabled());
+        EXPECT_FALSE(Control<QWidget>("FrameMenu")->isEnabled());
         EXPECT_EQ(ventana->findChild<QLabel*>("CarpetaActual")->text(),
                   QDir::toNativeSeparators(QDir::currentPath()));
         // Tab walks the panel as Alt with the underlined letter does.
@@ -141,7 +140,7 @@ TEST_F(PruebaSalidas, F7ExportaAlLibroElegidoConTeclas) {
         ASSERT_EQ(avisos.textos(), QStringList{"La importación a Ondalia ha finalizado correctamente."});
         EXPECT_FALSE(Visible("FrameExportacionXK"));
         EXPECT_TRUE(Visible("RejillaLog"));
-        EXPECT_TRUE(ventana->Menu->isEnabled());
+        EXPECT_TRUE(Control<QWidget>("FrameMenu")->isEnabled());
         QApplication::processEvents();
         EXPECT_EQ(ventana->size(), antes) << "the window is as before F7, not grown";
         // Every export appends the contest's QSOs.

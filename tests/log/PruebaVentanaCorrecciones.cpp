@@ -45,13 +45,11 @@ protected:
     }
     // The disabled ones among the buttons, frames and date options the modes change.
     QString Apagados() const {
-        const FrameMenu& m = *ventana->Menu;
         QStringList l;
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 m.ModificarReg, m.BorrarReg, m.Listar, m.ExportarXk, m.ExportarADIF, m.Ordenar, m.Volver,
-                 m.Aceptar, m.Cancelar, ventana->BandasModos->FrameBanda, ventana->BandasModos->FrameModo,
-                 ventana->TiempoReal, ventana->OtraFecha})
-            if (!w->isEnabled()) l << w->objectName();
+        for (const char* nombre :
+             {"ModificarReg", "BorrarReg", "Listar", "ExportarXk", "ExportarADIF", "Ordenar", "Volver",
+              "Aceptar", "Cancelar", "FrameBanda", "FrameModo", "TiempoReal", "OtraFecha"})
+            if (!Control<QWidget>(nombre)->isEnabled()) l << nombre;
         return l.join(' ');
     }
     QStringList Guardados() const {
@@ -91,10 +89,9 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
         Prepara(10);
         Pulsa(Qt::Key_Up); // QSO 9, row 8
         Pulsa(Qt::Key_F4);
-        EXPECT_EQ(ventana->modo(), ModoEdicion::Modificar);
         EXPECT_EQ(NombreFoco(), "FechaQso_8");
         EXPECT_EQ(Apagados(), kEditando);
-        EXPECT_FALSE(ventana->Rejilla->celda(Columna::Indicativo, 8)->bloqueado());
+        EXPECT_FALSE(Celda(Columna::Indicativo, 8)->bloqueado());
         if (!c.fecha.isEmpty()) Reemplaza(c.fecha);
         Pulsa(Qt::Key_Return);
         if (!c.fecha.isEmpty()) Reemplaza("10:09"); // the time a changed date asks for again
@@ -107,7 +104,7 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
         EXPECT_EQ(NombreFoco(), "RsRecibido_8");
         if (!c.rst.isEmpty()) Reemplaza(c.rst);
         if (c.ssb) {
-            ventana->BandasModos->Option3D2[4]->click();
+            Control<QRadioButton>("Option3D2_4")->click();
             EXPECT_EQ(NombreFoco(), "Modo_8");
             EXPECT_EQ(Texto(Columna::Modo, 8) + Texto(Columna::RsRecibido, 8) + Texto(Columna::RsEnviado, 8),
                       "SSB5959");
@@ -131,12 +128,13 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
         EXPECT_EQ(QStringList({Texto(Columna::FechaQso, fila), Texto(Columna::Modo, fila),
                                Texto(Columna::RsRecibido, fila), Texto(Columna::RsEnviado, fila)}),
                   QStringList({q.fecha.toString("dd-MM-yyyy"), q.modo, q.rstRecibido, q.rstEnviado}));
-        EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
         EXPECT_EQ(NombreFoco(), c.foco);
         EXPECT_EQ(Apagados(), kConsulta);
-        EXPECT_TRUE(ventana->Rejilla->celda(Columna::Indicativo, 8)->bloqueado());
-        EXPECT_TRUE(ventana->estadoLog().TeclasNavegacion);
+        EXPECT_TRUE(Celda(Columna::Indicativo, 8)->bloqueado());
         EXPECT_TRUE(avisos.cajas.empty());
+        // Browsing again: the arrows move.
+        Pulsa(Qt::Key_Up);
+        EXPECT_EQ(NombreFoco(), QStringLiteral("FechaQso_%1").arg(fila - 1));
     }
 }
 
@@ -167,12 +165,11 @@ TEST_F(PruebaCorrecciones, F5PreguntaBorraSiSeLeDiceYRenumeraSiempre) {
         for (int i = 0; i < 4; ++i)
             Pulsa(Qt::Key_Down);
         Pulsa(Qt::Key_F5);
-        EXPECT_EQ(ventana->modo(), ModoEdicion::Borrar);
-        EXPECT_EQ(ventana->Rejilla->celda(Columna::Indicativo, 4)->marca(), QColor(255, 0, 0));
+        EXPECT_EQ(Celda(Columna::Indicativo, 4)->marca(), QColor(255, 0, 0));
         EXPECT_EQ(NombreFoco(), "FechaQso_4");
         EXPECT_EQ(Apagados(), kEditando);
         Pulsa(Qt::Key_Down); // arrows do not browse meanwhile
-        EXPECT_EQ(ventana->navegacion().FilaActual, 4);
+        EXPECT_EQ(NombreFoco(), "FechaQso_4");
 
         avisos.respuestas = {c.respuesta};
         Pulsa(c.fin);
@@ -190,15 +187,14 @@ TEST_F(PruebaCorrecciones, F5PreguntaBorraSiSeLeDiceYRenumeraSiempre) {
         EXPECT_EQ(Guardados(), c.filas);
         EXPECT_EQ(Indicativos(), c.filas);
         EXPECT_EQ(UltimoNumEnviado(*bd), c.ultimo);
-        EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
         EXPECT_EQ(NombreFoco(), c.foco);
         EXPECT_EQ(Apagados(), kConsulta);
         for (int f = 0; f < RejillaLog::NumeroFilas; ++f)
-            EXPECT_FALSE(ventana->Rejilla->celda(Columna::Indicativo, f)->marca().isValid()) << f;
+            EXPECT_FALSE(Celda(Columna::Indicativo, f)->marca().isValid()) << f;
         if (c.serieSiguiente.isEmpty()) continue;
         Pulsa(Qt::Key_Down);
-        EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
-        EXPECT_EQ(Texto(Columna::NumeralEnviado, ventana->navegacion().FilaActual), c.serieSiguiente);
+        EXPECT_EQ(NombreFoco().section('_', 0, 0), "Indicativo");
+        EXPECT_EQ(Texto(Columna::NumeralEnviado, FilaFoco()), c.serieSiguiente);
     }
 }
 
@@ -219,11 +215,13 @@ TEST_F(PruebaCorrecciones, LaFechaDeLosContactosSeCompruebaYLaTomanLasLineasNuev
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.tecleado.toStdString() + (c.cancela ? " cancelled" : ""));
         Prepara(3);
-        ventana->OtraFecha->click();
-        EXPECT_EQ(ventana->modo(), ModoEdicion::CambioFecha);
-        ventana->ColocaFoco(); // as a window activation does
+        Control<QRadioButton>("OtraFecha")->click();
+        // A window activation leaves the focus in the date being typed.
+        QEvent activacion(QEvent::WindowActivate);
+        QApplication::sendEvent(ventana.get(), &activacion);
+        QApplication::processEvents();
         EXPECT_EQ(NombreFoco(), "FechaActual");
-        EXPECT_FALSE(ventana->FechaActual->bloqueado());
+        EXPECT_FALSE(Campo("FechaActual")->bloqueado());
         EXPECT_EQ(Apagados(),
                   "ModificarReg BorrarReg Listar ExportarXk ExportarADIF Ordenar Volver FrameBanda "
                   "FrameModo TiempoReal OtraFecha");
@@ -231,33 +229,31 @@ TEST_F(PruebaCorrecciones, LaFechaDeLosContactosSeCompruebaYLaTomanLasLineasNuev
         Pulsa(Qt::Key_Return);
         Pulsa(Qt::Key_F12); // the field has the keys: neither stores nor leaves
         EXPECT_EQ(avisos.pitidos, 1);
-        EXPECT_EQ(ventana->modo(), ModoEdicion::CambioFecha);
+        EXPECT_EQ(NombreFoco(), "FechaActual");
 
-        (c.cancela ? ventana->Menu->Cancelar : ventana->Menu->Aceptar)->click();
+        (c.cancela ? Boton("Cancelar") : Boton("Aceptar"))->click();
         EXPECT_EQ(avisos.textos(), c.mensaje.isEmpty() ? QStringList{} : QStringList{c.mensaje});
-        EXPECT_EQ(ventana->FechaActual->text(), c.fechaActual);
+        EXPECT_EQ(Campo("FechaActual")->text(), c.fechaActual);
         if (!c.mensaje.isEmpty()) {
-            EXPECT_EQ(ventana->modo(), ModoEdicion::CambioFecha);
             EXPECT_EQ(NombreFoco(), "FechaActual");
             continue;
         }
-        EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
         EXPECT_EQ(NombreFoco(), "FechaQso_2");
-        EXPECT_EQ(ventana->FechaActual->bloqueado(), c.cancela);
-        EXPECT_EQ(ventana->TiempoReal->isChecked(), c.cancela);
+        EXPECT_EQ(Campo("FechaActual")->bloqueado(), c.cancela);
+        EXPECT_EQ(Control<QRadioButton>("TiempoReal")->isChecked(), c.cancela);
         EXPECT_EQ(Apagados(), kConsulta);
 
         // The window has the keys again: Down opens the entry line with the date of the contacts.
         Pulsa(Qt::Key_Down);
-        EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
+        EXPECT_EQ(NombreFoco(), c.cancela ? "Indicativo_3" : "HoraQso_3");
         EXPECT_EQ(Texto(Columna::FechaQso, 3), c.fechaActual);
         EXPECT_EQ(Texto(Columna::HoraQso, 3), c.cancela ? "10:30" : "");
         if (c.cancela) continue;
         // Browsing again, a click on the unlocked date starts another change.
         Pulsa(Qt::Key_Up);
-        QTest::mouseClick(ventana->FechaActual, Qt::LeftButton);
-        EXPECT_EQ(ventana->modo(), ModoEdicion::CambioFecha);
+        QTest::mouseClick(Campo("FechaActual"), Qt::LeftButton);
         EXPECT_EQ(NombreFoco(), "FechaActual");
+        EXPECT_FALSE(Boton("Volver")->isEnabled());
     }
 }
 
@@ -283,12 +279,12 @@ TEST_F(PruebaCorrecciones, UnaEscrituraRechazadaMuestraElMotorYConservaLoTeclead
         ASSERT_EQ(avisos.cajas.size(), borra ? 2u : 1u);
         EXPECT_TRUE(avisos.cajas.back().texto.contains("database is locked"));
         EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
-        EXPECT_EQ(ventana->modo(), borra ? ModoEdicion::Borrar : ModoEdicion::Modificar);
+        EXPECT_EQ(Apagados(), kEditando);
         EXPECT_EQ(Texto(Columna::Indicativo, 8), borra ? "EA9XX" : "EA9ZZ");
         if (borra) {
-            EXPECT_EQ(ventana->Rejilla->celda(Columna::Indicativo, 8)->marca(), QColor(255, 0, 0));
+            EXPECT_EQ(Celda(Columna::Indicativo, 8)->marca(), QColor(255, 0, 0));
         }
-        EXPECT_TRUE(ventana->Menu->Aceptar->isEnabled());
+        EXPECT_TRUE(Boton("Aceptar")->isEnabled());
         EXPECT_EQ(Guardados(), Ea({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
         EXPECT_EQ(UltimoNumEnviado(*bd), 10);
 
@@ -296,7 +292,7 @@ TEST_F(PruebaCorrecciones, UnaEscrituraRechazadaMuestraElMotorYConservaLoTeclead
         bd->ejecuta("DROP TRIGGER Bloqueo");
         avisos.respuestas = {Respuesta::Si};
         Pulsa(Qt::Key_F12);
-        EXPECT_EQ(ventana->modo(), ModoEdicion::Ninguno);
+        EXPECT_EQ(Apagados(), kConsulta);
         EXPECT_EQ(Guardados(), borra ? Ea({1, 2, 3, 4, 5, 6, 7, 8, 10})
                                      : Ea({1, 2, 3, 4, 5, 6, 7, 8}) << "EA9ZZ"
                                                                     << "EA10XX");

@@ -34,7 +34,7 @@ protected:
         avisos.limpia();
     }
     QLineEdit* Rep(const char* nombre) const {
-        return ventana->PanelRepeticion->findChild<QLineEdit*>(nombre);
+        return Control<QGroupBox>("PanelRepeticion")->findChild<QLineEdit*>(nombre);
     }
 };
 
@@ -139,17 +139,17 @@ TEST_F(PruebaIntercambio, UnIntercambioRechazadoConservaLaFilaYEnfocaElCampo) {
     EXPECT_EQ(Texto(Columna::NumeralRecibido, 0), "-");
     EXPECT_EQ(Texto(Columna::LiteralRecibido, 0), "XX");
     EXPECT_EQ(Texto(Columna::HoraQso, 0), "10:30");
-    EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
+    EXPECT_TRUE(Boton("Cancelar")->isEnabled());
 
     // A band typed that no enabled option has: refused with the focus on the band.
-    ventana->Rejilla->pon(Columna::LiteralRecibido, 0, "M");
-    ventana->Rejilla->pon(Columna::Banda, 0, "7");
+    Celda(Columna::LiteralRecibido, 0)->setText("M");
+    Celda(Columna::Banda, 0)->setText("7");
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(avisos.cajas.back().texto, "Banda no permitida o no existente");
     EXPECT_EQ(NombreFoco(), "Banda_0");
     EXPECT_TRUE(QsosGuardados(*bd).empty());
 
-    ventana->Rejilla->pon(Columna::Banda, 0, "14");
+    Celda(Columna::Banda, 0)->setText("14");
     Pulsa(Qt::Key_F12);
     const auto qsos = QsosGuardados(*bd);
     ASSERT_EQ(qsos.size(), 1u);
@@ -196,11 +196,11 @@ TEST_F(PruebaIntercambio, UnaEstacionRepetidaMuestraElPanelHastaGrabarOSubir) {
     Reabre("CNCW", {{"RepetirEstacion", false}, {"NoRepetir", true}}, 3);
     bd->ejecuta(
         "UPDATE Contactos SET Indicativo = 'EA2XX', Modo = 'SSB' WHERE NumeroOrden = 5 AND NumeroQso = 3");
-    EXPECT_FALSE(ventana->PanelRepeticion->isVisible());
+    EXPECT_FALSE(Control<QGroupBox>("PanelRepeticion")->isVisible());
     Teclea("EA2XX");
     EXPECT_EQ(NombreFoco(), "NumeralRecibido_3");
-    ASSERT_TRUE(ventana->PanelRepeticion->isVisible());
-    auto* lista = ventana->ListaRepeticion;
+    ASSERT_TRUE(Control<QGroupBox>("PanelRepeticion")->isVisible());
+    auto* lista = Control<QListWidget>("ListaRepeticion");
     EXPECT_TRUE(lista->isVisible());
     ASSERT_EQ(lista->count(), 2);
     EXPECT_EQ(lista->item(0)->text(), "01-03-2026 10:02 14 CW");
@@ -213,21 +213,22 @@ TEST_F(PruebaIntercambio, UnaEstacionRepetidaMuestraElPanelHastaGrabarOSubir) {
     // Each field stands under its column of the grid, so the eye reads the two rows as one table.
     for (Columna c :
          {Columna::FechaQso, Columna::Indicativo, Columna::NumeralRecibido, Columna::QraLocatorEnviado}) {
-        const QWidget* celda = ventana->Rejilla->celda(c, 0);
-        const QWidget* campo = ventana->PanelRepeticion->campo(c);
+        const QWidget* celda = Celda(c, 0);
+        const QWidget* campo =
+            dynamic_cast<PanelRepeticion*>(Control<QGroupBox>("PanelRepeticion"))->campo(c);
         EXPECT_EQ(campo->mapTo(ventana.get(), QPoint()).x(), celda->mapTo(ventana.get(), QPoint()).x());
         EXPECT_EQ(campo->width(), celda->width());
     }
 
     Teclea("5");
     EXPECT_EQ(QsosGuardados(*bd).size(), 4u); // storing is never refused for a repeat
-    EXPECT_FALSE(ventana->PanelRepeticion->isVisible());
+    EXPECT_FALSE(Control<QGroupBox>("PanelRepeticion")->isVisible());
 
     Teclea("EA1XX");
-    EXPECT_TRUE(ventana->PanelRepeticion->isVisible());
+    EXPECT_TRUE(Control<QGroupBox>("PanelRepeticion")->isVisible());
     EXPECT_EQ(lista->count(), 1);
     Pulsa(Qt::Key_Up);
-    EXPECT_FALSE(ventana->PanelRepeticion->isVisible());
+    EXPECT_FALSE(Control<QGroupBox>("PanelRepeticion")->isVisible());
     EXPECT_FALSE(lista->isVisible());
 }
 
@@ -235,31 +236,32 @@ TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
     Reabre("CNCW", {}, 2);
     const int f = ventana->navegacion().FilaActual;
     // A key in the entry line's date empties its time and stops the clock.
-    ventana->Rejilla->celda(Columna::FechaQso, f)->setFocus();
+    Celda(Columna::FechaQso, f)->setFocus();
     Pulsa(Qt::Key_Backspace);
     EXPECT_EQ(Texto(Columna::HoraQso, f), "");
-    EXPECT_FALSE(ventana->Timer2->isActive());
+    EXPECT_FALSE(Control<QTimer>("Timer2")->isActive());
     Pulsa(Qt::Key_Return);
     EXPECT_EQ(NombreFoco(), QStringLiteral("HoraQso_%1").arg(f));
 
     // A click on a frame puts the focus back on the entry line's callsign.
-    QTest::mouseClick(ventana->BandasModos->FrameBanda, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(Control<QGroupBox>("FrameBanda"), Qt::LeftButton, {}, QPoint(2, 2));
     ASSERT_TRUE(QTest::qWaitFor([&] { return NombreFoco() == QStringLiteral("Indicativo_%1").arg(f); }));
 
     // Browsing, the date discards keys; the focus reaching the time starts an entry.
     Pulsa(Qt::Key_Up);
-    ASSERT_EQ(ventana->modo(), ModoEdicion::Ninguno);
+    ASSERT_TRUE(Boton("Volver")->isEnabled());
     const int g = ventana->navegacion().FilaActual;
     const QString fecha = Texto(Columna::FechaQso, g);
     Escribe("9");
     EXPECT_EQ(Texto(Columna::FechaQso, g), fecha);
     EXPECT_EQ(Texto(Columna::HoraQso, g), "10:02");
-    ventana->Rejilla->celda(Columna::HoraQso, g)->setFocus();
-    EXPECT_EQ(ventana->modo(), ModoEdicion::Alta);
+    Celda(Columna::HoraQso, g)->setFocus();
+    Pulsa(Qt::Key_Return);
+    EXPECT_EQ(NombreFoco(), QStringLiteral("Indicativo_%1").arg(g)) << "typed on as an entry";
 
     // Enter in the date of the contacts only beeps.
     avisos.limpia();
-    ventana->FechaActual->setFocus();
+    Campo("FechaActual")->setFocus();
     Pulsa(Qt::Key_Return);
     EXPECT_EQ(avisos.pitidos, 1);
 }

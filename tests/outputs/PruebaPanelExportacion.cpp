@@ -33,7 +33,7 @@ TEST(PanelExportacion, EligeUnLibroConTeclas) {
     for (const char* n : {"LibroDeA.mdb", "librodeB.MDB", "Otro.mdb", "LibroDeC.txt", "sub/LibroDeSub.mdb"})
         Toca(n);
 
-    FrameExportacionXK panel;
+    PanelExportacionXk panel;
     panel.Abre();
     panel.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
@@ -81,7 +81,7 @@ TEST(PanelExportacion, EligeUnLibroConTeclas) {
     QTest::keyClick(Drive1, Qt::Key_Down);
     EXPECT_EQ(panel.Carpeta(), casa);
 
-    QSignalSpy elegido(&panel, &FrameExportacionXK::LibroElegido);
+    QSignalSpy elegido(&panel, &PanelExportacionXk::LibroElegido);
     QTest::keyClick(&panel, Qt::Key_L, Qt::AltModifier);
     ASSERT_EQ(QApplication::focusWidget(), File1);
     QTest::keyClick(File1, Qt::Key_Down);
@@ -91,7 +91,7 @@ TEST(PanelExportacion, EligeUnLibroConTeclas) {
     EXPECT_EQ(elegido.at(0).at(0).toString(), QDir(casa).filePath("librodeB.MDB"));
     EXPECT_EQ(avisos.cajas.size(), 1u);
 
-    QSignalSpy cancelado(&panel, &FrameExportacionXK::Cancelado);
+    QSignalSpy cancelado(&panel, &PanelExportacionXk::Cancelado);
     QTest::keyClick(File1, Qt::Key_Escape);
     EXPECT_EQ(cancelado.count(), 1);
 }

@@ -12,24 +12,6 @@ std::optional<double> ValorNumerico(const QString& texto) {
     return v;
 }
 
-QString Palabra(ModoEdicion modo) {
-    switch (modo) {
-    case ModoEdicion::Ninguno:
-        return {};
-    case ModoEdicion::Alta:
-        return QStringLiteral("ALTA");
-    case ModoEdicion::Modificar:
-        return QStringLiteral("MODIFICAR");
-    case ModoEdicion::Borrar:
-        return QStringLiteral("BORRAR");
-    case ModoEdicion::CambioFecha:
-        return QStringLiteral("CAMBIOFECHA");
-    case ModoEdicion::ListarCabrillo:
-        return QStringLiteral("LISTARCABRILLO");
-    }
-    return {};
-}
-
 const std::array<InfoColumna, NumeroColumnas>& Columnas() {
     // Indicativo, Modo and the points are cut to what Contactos stores, so nothing typed can be
     // refused by the engine.

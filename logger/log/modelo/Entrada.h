@@ -9,18 +9,6 @@
 #include <functional>
 #include <optional>
 
-// The log window's editing mode; Palabra gives the word the window's texts use.
-enum class ModoEdicion { Ninguno, Alta, Modificar, Borrar, CambioFecha, ListarCabrillo };
-QString Palabra(ModoEdicion modo);
-
-// The log window's flags.
-struct EstadoLog {
-    bool LineaEntrada = false;     // the focus belongs on the callsign of the entry line
-    bool TeclasNavegacion = false; // browsing keys go to TeclaNavegacion
-    bool VentanaIniciada = false;  // from the load to the end of the first activation
-    bool PuedeCerrar = false;      // only FIN lets the window close
-};
-
 // The grid's columns, left to right as shown (NumeroQso last, hidden).
 enum class Columna {
     FechaQso,

@@ -2,14 +2,11 @@
 
 #include "Avisos.h"
 #include "CampoTexto.h"
-#include "ConcursosNombrados.h"
 #include "Contactos.h"
 #include "CursorEspera.h"
 #include "FrameMenu.h"
-#include "ListaProvincias.h"
 #include "Nombres.h"
 #include "PanelBandasModos.h"
-#include "PanelListados.h"
 #include "PanelRepeticion.h"
 #include "PreviaTeclas.h"
 #include "PrimeraActivacion.h"
@@ -22,16 +19,41 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "TextosLog.h"
+
+namespace {
+// Every activation after the first puts the focus in its place, except the return from a box of
+// the window, which leaves the focus where the box put it (the field a refused check names).
+class VigilaActivacion : public QObject {
+public:
+    VigilaActivacion(QWidget& ventana, std::function<void()> alVolver)
+        : QObject(&ventana), alVolver_(std::move(alVolver)) {
+        ventana.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::WindowDeactivate)
+            trasCaja_ = QApplication::activeModalWidget() != nullptr;
+        if (evento->type() == QEvent::WindowActivate) {
+            if (!trasCaja_) alVolver_();
+            trasCaja_ = false;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> alVolver_;
+    bool trasCaja_ = false;
+};
+} // namespace
 
 FLogConcurso::FLogConcurso(EstadoPrincipal& estado, QWidget* padre) : QWidget(padre), estado_(estado) {
     setObjectName("FLogConcurso");
@@ -44,245 +66,193 @@ void FLogConcurso::Form_Load() {
     CursorEspera espera;
     datos_ = LeeDatosConcurso(*estado_.RegConcursos);
     nombres_ = LeeNombresUsuario(*estado_.RegControl);
-    reglas_ =
+    ReglasContacto reglas =
         LeeReglasContacto(*estado_.RegConcursos, estado_.RegIndicativos ? &*estado_.RegIndicativos : nullptr);
     log_ = std::make_unique<LogContactos>(estado_.BaseConcursos, *estado_.RegConcursos);
-    construyeVentana();
+    construyeVentana(std::move(reglas));
     QuitaTabStop(*this);
     adjustSize();
     AjustaPantalla(*this, estado_.PorcentajePantalla);
     CentraFormulario(*this);
-    const auto [banda, modo] = BandasModos->CargaBandasModos(datos_, nombres_);
-    IndiceBandaActual = banda >= 0 ? banda : datos_.IndiceBanda;
-    if (modo < 0) IndiceModoActual = datos_.IndiceModo;
-    // The options' captions do not change while the log is open; the mode field holds capitals,
-    // so a user mode named in small letters is compared as the field shows it.
-    for (QRadioButton* b : BandasModos->Option3D1)
-        if (b->isEnabled()) bandas_ << b->text();
-    for (QRadioButton* b : BandasModos->Option3D2)
-        if (b->isEnabled()) modos_ << b->text().toUpper();
-    ModoEdicion_ = ModoEdicion::Ninguno;
-    flags_.VentanaIniciada = true;
-    flags_.PuedeCerrar = false;
+    entrada_->cargaOpciones(bandasModos_->CargaBandasModos(datos_, nombres_).second);
     construyeTeclas();
     new PrimeraActivacion(*this, [this] { Form_Activate(); });
+    new VigilaActivacion(*this, [this] {
+        if (estado() != EstadoVentanaLog::Apertura) QTimer::singleShot(0, this, [this] { colocaFoco(); });
+    });
     show();
 }
 
-void FLogConcurso::construyeVentana() {
+void FLogConcurso::construyeVentana(ReglasContacto reglas) {
     setWindowTitle(datos_.NombreConcurso);
     auto* principal = new QVBoxLayout(this);
     construyePanelRepeticion();
-    principal->addWidget(PanelRepeticion);
+    principal->addWidget(panelRepeticion_);
 
-    Rejilla = new RejillaLog(datos_, this);
-    Rejilla->alEntrar = [this](CeldaLog& c) { alEntrarEnCelda(c); };
-    principal->addWidget(Rejilla);
-    PanelRepeticion->alineaCon(*Rejilla);
+    rejilla_ = new RejillaLog(datos_, this);
+    rejilla_->alEntrar = [this](CeldaLog& c) { entrada_->alEntrarEnCelda(c); };
+    principal->addWidget(rejilla_);
+    panelRepeticion_->alineaCon(*rejilla_);
 
     auto* abajo = new QHBoxLayout;
-    BandasModos = new PanelBandasModos(this);
-    BandasModos->alElegirBanda = [this](int i) { eligeBanda(i); };
-    BandasModos->alElegirModo = [this](int i) { eligeModo(i); };
-    abajo->addWidget(BandasModos, 1);
+    bandasModos_ = new PanelBandasModos(this);
+    abajo->addWidget(bandasModos_, 1);
 
-    FrameFecha = new QGroupBox(this);
-    FrameFecha->setObjectName("FrameFecha");
-    auto* fecha = new QVBoxLayout(FrameFecha);
-    TiempoReal = new QRadioButton("QSO en Tiempo Real", FrameFecha);
-    Nombra(TiempoReal, "TiempoReal", TiempoReal->text());
-    OtraFecha = new QRadioButton("QSO en otra Fecha", FrameFecha);
-    Nombra(OtraFecha, "OtraFecha", OtraFecha->text());
-    FechaActual = new CampoTexto(QColor(0, 255, 255), FrameFecha);
-    Nombra(FechaActual, "FechaActual", "Fecha CONTACTOS");
-    FechaActual->setMaxLength(10);
-    FechaActual->setBloqueado(true);
-    fecha->addWidget(TiempoReal);
-    fecha->addWidget(OtraFecha);
-    fecha->addWidget(Etiqueta(FrameFecha, "LabelFechaActual", "Fecha CONTACTOS"));
-    fecha->addWidget(FechaActual);
-    TiempoReal->setChecked(true);
-    abajo->addWidget(FrameFecha);
+    frameFecha_ = new QGroupBox(this);
+    frameFecha_->setObjectName("FrameFecha");
+    auto* fecha = new QVBoxLayout(frameFecha_);
+    tiempoReal_ = new QRadioButton("QSO en Tiempo Real", frameFecha_);
+    Nombra(tiempoReal_, "TiempoReal", tiempoReal_->text());
+    otraFecha_ = new QRadioButton("QSO en otra Fecha", frameFecha_);
+    Nombra(otraFecha_, "OtraFecha", otraFecha_->text());
+    fechaActual_ = new CampoTexto(QColor(0, 255, 255), frameFecha_);
+    Nombra(fechaActual_, "FechaActual", "Fecha CONTACTOS");
+    fechaActual_->setMaxLength(10);
+    fechaActual_->setBloqueado(true);
+    fecha->addWidget(tiempoReal_);
+    fecha->addWidget(otraFecha_);
+    fecha->addWidget(Etiqueta(frameFecha_, "LabelFechaActual", "Fecha CONTACTOS"));
+    fecha->addWidget(fechaActual_);
+    tiempoReal_->setChecked(true);
+    abajo->addWidget(frameFecha_);
     principal->addLayout(abajo);
 
-    Menu = new FrameMenu(this);
-    principal->addWidget(Menu);
-    vigilaClic(BandasModos->FrameBanda);
-    vigilaClic(BandasModos->FrameModo);
-    vigilaClic(Menu);
-    LabelEnter = Etiqueta(this, "LabelEnter", TextoCarga);
-    principal->addWidget(LabelEnter);
+    menu_ = new FrameMenu(this);
+    principal->addWidget(menu_);
+    vigilaClic(bandasModos_->marcoBanda());
+    vigilaClic(bandasModos_->marcoModo());
+    vigilaClic(*menu_);
+    labelEnter_ = Etiqueta(this, "LabelEnter", TextoCarga);
+    principal->addWidget(labelEnter_);
 
-    // Province codes for the exchange checks; never shown.
-    ListaProv = new QListWidget(this);
-    Nombra(ListaProv, "ListaProv", "Provincias");
-    ListaProv->hide();
+    entrada_ = new EntradaLog(*this, *rejilla_, *bandasModos_, *panelRepeticion_, *log_, estado_, datos_,
+                              nombres_, std::move(reglas), this);
+    // The outputs' panels take the grid's place in the window.
+    salidas_ =
+        new SalidasLog(*this, *this, *principal, principal->indexOf(rejilla_) + 1, *log_, estado_, datos_);
+    conectaBotones();
+}
 
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName("Timer2");
-    connect(Timer2, &QTimer::timeout, this, &FLogConcurso::Timer2_Timer);
-    connect(Menu->Aceptar, &QPushButton::clicked, this, &FLogConcurso::Aceptar_Click);
-    connect(Menu->Cancelar, &QPushButton::clicked, this, &FLogConcurso::Cancelar_Click);
-    connect(Menu->Volver, &QPushButton::clicked, this, &FLogConcurso::Volver_Click);
-    connect(Menu->Ordenar, &QPushButton::clicked, this, &FLogConcurso::Ordenar_Click);
-    connect(Menu->ModificarReg, &QPushButton::clicked, this, &FLogConcurso::ModificarReg_Click);
-    connect(Menu->BorrarReg, &QPushButton::clicked, this, &FLogConcurso::BorrarReg_Click);
-    connect(Menu->Listar, &QPushButton::clicked, this, &FLogConcurso::Listar_Click);
-    connect(Menu->ExportarXk, &QPushButton::clicked, this, &FLogConcurso::ExportarXk_Click);
-    connect(Menu->ExportarADIF, &QPushButton::clicked, this, &FLogConcurso::ExportarADIF_Click);
-    connect(OtraFecha, &QRadioButton::toggled, this, [this](bool si) {
-        if (si) OtraFecha_Click();
+void FLogConcurso::conectaBotones() {
+    const auto conecta = [this](ControlLog c, auto alPulsar) {
+        connect(menu_->boton(c), &QPushButton::clicked, this, alPulsar);
+    };
+    conecta(ControlLog::Aceptar, [this] { aceptar(); });
+    conecta(ControlLog::Cancelar, [this] { cancelar(); });
+    conecta(ControlLog::Volver, [this] { volver(); });
+    conecta(ControlLog::Ordenar, [this] { dispara(EventoLog::Ordenar); });
+    conecta(ControlLog::ModificarReg, [this] { dispara(EventoLog::ModificarReg); });
+    conecta(ControlLog::BorrarReg, [this] { dispara(EventoLog::BorrarReg); });
+    conecta(ControlLog::Listar, [this] {
+        if (dispara(EventoLog::Listar)) salidas_->abreEleccion();
     });
-    connect(TiempoReal, &QRadioButton::toggled, this, [this](bool si) {
-        if (si) TiempoReal_Click();
+    conecta(ControlLog::ExportarXk, [this] {
+        if (dispara(EventoLog::ExportarXk)) salidas_->abreLibro();
     });
-    conectaCorrecciones();
-    construyeSalidas();
+    conecta(ControlLog::ExportarADIF, [this] {
+        if (dispara(EventoLog::ExportarADIF)) salidas_->exportaAdif();
+    });
+    connect(otraFecha_, &QRadioButton::toggled, this, [this](bool si) {
+        if (si) dispara(EventoLog::OtraFecha);
+    });
+    connect(tiempoReal_, &QRadioButton::toggled, this, [this](bool si) {
+        if (si) dispara(EventoLog::TiempoReal);
+    });
 }
 
 void FLogConcurso::construyePanelRepeticion() {
-    PanelRepeticion = new ::PanelRepeticion(this);
-    PanelRepeticion->ponNumeraloSiglas(datos_.NumeraloSiglas);
-    ListaRepeticion = PanelRepeticion->lista();
+    panelRepeticion_ = new PanelRepeticion(this);
+    panelRepeticion_->ponNumeraloSiglas(datos_.NumeraloSiglas);
+    QListWidget* lista = panelRepeticion_->lista();
     // The panel keeps its place while hidden: showing it must neither move the grid under the
     // operator's eyes nor grow the window past the screen.
-    ListaRepeticion->setMaximumHeight(ListaRepeticion->fontMetrics().lineSpacing() * 4 + 6);
-    for (QWidget* w : {static_cast<QWidget*>(PanelRepeticion), static_cast<QWidget*>(ListaRepeticion)}) {
+    lista->setMaximumHeight(lista->fontMetrics().lineSpacing() * 4 + 6);
+    for (QWidget* w : {static_cast<QWidget*>(panelRepeticion_), static_cast<QWidget*>(lista)}) {
         QSizePolicy p = w->sizePolicy();
         p.setRetainSizeWhenHidden(true);
         w->setSizePolicy(p);
     }
 }
 
-void FLogConcurso::vigilaClic(QWidget* marco) {
-    marco->installEventFilter(this);
-}
-
-bool FLogConcurso::event(QEvent* evento) {
-    // The first activation is PrimeraActivacion's; every later one puts the focus in its place,
-    // except the return from a box of this window, which leaves the focus where the box put it
-    // (the field a refused check names).
-    if (evento->type() == QEvent::WindowDeactivate) trasCaja_ = QApplication::activeModalWidget() != nullptr;
-    if (evento->type() == QEvent::WindowActivate && !flags_.VentanaIniciada) {
-        if (!trasCaja_) QTimer::singleShot(0, this, &FLogConcurso::ColocaFoco);
-        trasCaja_ = false;
-    }
-    return QWidget::event(evento);
+void FLogConcurso::vigilaClic(QWidget& marco) {
+    marco.installEventFilter(this);
 }
 
 void FLogConcurso::Form_Activate() {
-    if (flags_.VentanaIniciada && log_) {
-        flags_.LineaEntrada = false;
-        FechaActual->setText(Hoy().toString(FormatoFecha));
-        CargaListaProvincias(*ListaProv);
-        Rejilla->BorraPantalla();
+    if (estado() == EstadoVentanaLog::Apertura && log_) {
+        fechaActual_->setText(Hoy().toString(FormatoFecha));
+        rejilla_->BorraPantalla();
         // A refused renumbering shows the log in its old order rather than not at all; the next
         // opening renumbers.
         if (!intentaBD([this] { log_->abre(); })) intentaBD([this] { log_->carga(); });
         // Without the index the look-up still finds the repeats, only slower.
         intentaBD([this] { IndexaIndicativos(*estado_.BaseConcursos); });
-        CargaContactos();
-        NumeracionPorBanda_ = NumeracionPorBanda(datos_.NombreConcurso);
-        Rejilla->BloqueaLinea(nav_.FilaActual, true);
-        flags_.TeclasNavegacion = true;
-        BotonesConsulta();
+        cargaPagina();
+        entrada_->abre();
+        dispara(EventoLog::Abre);
         aplica(nav_.tecla(NavegacionLog::Tecla::Abajo, false), false);
-        flags_.VentanaIniciada = false;
     }
-    ColocaFoco();
+    colocaFoco();
 }
 
 CeldaLog* FLogConcurso::celdaActual(Columna c) const {
-    return Rejilla->celda(c, nav_.FilaActual);
-}
-
-void FLogConcurso::ColocaFoco() {
-    if (flags_.VentanaIniciada) return;
-    switch (ModoEdicion_) {
-    case ModoEdicion::Alta:
-    case ModoEdicion::Modificar:
-        celdaActual(Columna::Indicativo)->setFocus();
-        break;
-    case ModoEdicion::Borrar:
-        Menu->Cancelar->setFocus();
-        break;
-    case ModoEdicion::ListarCabrillo:
-        if (FrameListaPantalla->isVisible()) FrameListaPantalla->AceptarFicheroCabrillo->setFocus();
-        break;
-    case ModoEdicion::CambioFecha:
-        // An activation while the date is typed must not send the typing into the grid.
-        FechaActual->setFocus();
-        break;
-    default:
-        if (flags_.LineaEntrada)
-            celdaActual(Columna::Indicativo)->setFocus();
-        else
-            celdaActual(Columna::FechaQso)->setFocus();
-    }
+    return rejilla_->celda(c, nav_.FilaActual);
 }
 
 void FLogConcurso::muestraPagina() {
-    const int primera = nav_.primeraDePagina();
-    const int ultima = nav_.ultimaDePagina();
-    const std::vector<Qso> qsos = log_->lee(primera, ultima);
+    const std::vector<Qso> qsos = log_->lee(nav_.primeraDePagina(), nav_.ultimaDePagina());
     for (int f = 0; f < RejillaLog::NumeroFilas; ++f) {
-        Rejilla->BorraLinea(f);
-        if (f < static_cast<int>(qsos.size())) Rejilla->MuestraContacto(f, qsos[static_cast<size_t>(f)]);
+        rejilla_->BorraLinea(f);
+        if (f < static_cast<int>(qsos.size())) rejilla_->MuestraContacto(f, qsos[static_cast<size_t>(f)]);
     }
 }
 
-void FLogConcurso::CargaContactos() {
+// CargaContactos: the last page, its last QSO current.
+void FLogConcurso::cargaPagina() {
     for (int f = 0; f < RejillaLog::NumeroFilas; ++f)
-        Rejilla->MarcaLinea(false, f);
+        rejilla_->MarcaLinea(false, f);
     nav_.cargaContactos(log_->total());
     if (nav_.TotalContactos == 0) {
-        Rejilla->BorraLinea(nav_.FilaActual);
-        Rejilla->MarcaLinea(true, 0);
-        Rejilla->LabelNumQSO->clear();
+        rejilla_->BorraLinea(nav_.FilaActual);
+        rejilla_->MarcaLinea(true, 0);
+        rejilla_->ponNumQso({});
     } else {
-        Rejilla->LabelNumQSO->setText(QStringLiteral("%1 QSO").arg(nav_.TotalContactos));
-        Rejilla->BorraPantalla();
+        rejilla_->ponNumQso(QStringLiteral("%1 QSO").arg(nav_.TotalContactos));
+        rejilla_->BorraPantalla();
         muestraPagina();
     }
     setWindowTitle(datos_.NombreConcurso);
 }
 
-void FLogConcurso::BotonesConsulta() {
-    const bool hay = nav_.TotalContactos >= 1;
-    for (QPushButton* b :
-         {Menu->ModificarReg, Menu->BorrarReg, Menu->Listar, Menu->ExportarXk, Menu->Ordenar})
-        b->setEnabled(hay);
-    Menu->ExportarADIF->setEnabled(hay);
-    Menu->Volver->setEnabled(true);
-    Menu->Aceptar->setEnabled(false);
-    Menu->Cancelar->setEnabled(false);
+void FLogConcurso::muestraGuardado() {
+    for (int i = 0; i < RejillaLog::NumeroFilas; ++i)
+        rejilla_->MarcaLinea(false, i);
+    nav_.cargaContactos(log_->total());
+    rejilla_->ponNumQso(QStringLiteral("%1 QSO").arg(nav_.TotalContactos));
+    muestraPagina();
+    dispara(EventoLog::Graba);
+    aplica(nav_.tecla(NavegacionLog::Tecla::Abajo, false), false);
 }
 
-void FLogConcurso::DesactivaBotones() {
-    for (QPushButton* b : {Menu->ModificarReg, Menu->BorrarReg, Menu->Volver, Menu->Listar, Menu->ExportarXk,
-                           Menu->ExportarADIF, Menu->Ordenar})
-        b->setEnabled(false);
+bool FLogConcurso::dispara(EventoLog evento) {
+    return maquina_.dispara(evento, *this);
+}
+
+QString FLogConcurso::fechaActual() const {
+    return fechaActual_->text();
 }
 
 void FLogConcurso::muestraErrorBD(const QString& mensaje) {
     MsgBox(mensaje, Icono::Critico);
 }
 
-void FLogConcurso::Aceptar_Click() {
+void FLogConcurso::aceptar() {
     CursorEspera espera;
-    if (ModoEdicion_ == ModoEdicion::Alta)
-        GrabaContacto();
-    else
-        aceptaCorreccion();
+    dispara(EventoLog::Aceptar);
 }
 
-void FLogConcurso::Cancelar_Click() {
-    if (ModoEdicion_ == ModoEdicion::Alta) {
-        int tecla = Qt::Key_Up;
-        TeclaNavegacion(tecla);
-    } else {
-        cancelaCorreccion();
-    }
+void FLogConcurso::cancelar() {
+    dispara(EventoLog::Cancelar);
 }
 
 bool FLogConcurso::intentaBD(const std::function<void()>& paso) {
@@ -298,33 +268,19 @@ bool FLogConcurso::intentaBD(const std::function<void()>& paso) {
 void FLogConcurso::recarga() {
     // A refused read leaves the grid showing what it read last.
     intentaBD([this] { log_->carga(); });
-    CargaContactos();
+    cargaPagina();
 }
 
-bool FLogConcurso::renumeraYRecarga() {
-    // A refused renumbering leaves the log in its old order: shown, and exported, as it is.
-    const bool hecho = intentaBD([this] { log_->renumera(); });
-    recarga();
-    return hecho;
-}
-
-void FLogConcurso::Ordenar_Click() {
-    renumeraYRecarga();
-    celdaActual(Columna::FechaQso)->setFocus();
-}
-
-void FLogConcurso::Volver_Click() {
-    // The log stays open on a refusal: leaving now would leave the placeholders for the outputs.
-    if (!intentaBD([this] { log_->quitaMarcadores(); })) return;
-    flags_.PuedeCerrar = true;
-    Timer2->stop();
-    teclas_->setActiva(false);
+void FLogConcurso::volver() {
+    if (!dispara(EventoLog::Volver)) return;
+    entrada_->paraReloj();
     close();
     if (AlCerrar) AlCerrar();
 }
 
 void FLogConcurso::closeEvent(QCloseEvent* evento) {
-    if (!flags_.PuedeCerrar) {
+    // Only FIN closes the window.
+    if (estado() != EstadoVentanaLog::Cerrada) {
         evento->ignore();
         return;
     }

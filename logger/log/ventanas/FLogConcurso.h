@@ -1,12 +1,11 @@
 #pragma once
 #include "DatosConcurso.h"
-#include "Entrada.h"
+#include "EntradaLog.h"
 #include "EstadoPrincipal.h"
 #include "Navegacion.h"
-#include "PanelRepeticion.h"
-#include "ReglasContacto.h"
+#include "SalidasLog.h"
+#include "TransicionesLog.h"
 
-#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -14,32 +13,23 @@
 
 class CampoTexto;
 class CeldaLog;
-class FrameExportacionXK;
 class FrameMenu;
 class LogContactos;
 class PanelBandasModos;
-class PanelListaPantalla;
-class PanelTipoDeListas;
+class PanelRepeticion;
 class PreviaTeclas;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
-class QListWidget;
 class QRadioButton;
-class QTimer;
 class RejillaLog;
-struct ResultadoEnter;
-enum class ModoCampos;
 struct ResultadoEscritura;
-struct TransicionLog;
-enum class ControlLog;
-enum class EventoLog;
-enum class Trabajo;
 
-// The log window: one contest's QSOs in the grid, the entry line and its keys. It gets the
-// program-wide objects of the main window; the contest is the current row of RegConcursos and
-// the station the current row of RegIndicativos.
-class FLogConcurso : public QWidget {
+// The log window: one contest's QSOs in the grid, browsing, the state machine and the date of the
+// contacts. The entry line (EntradaLog) and the outputs (SalidasLog) are parts of their own. It
+// gets the program-wide objects of the main window; the contest is the current row of
+// RegConcursos and the station the current row of RegIndicativos.
+class FLogConcurso : public QWidget, private ControlesLog, private VentanaEntrada, private VentanaSalidas {
 public:
     explicit FLogConcurso(EstadoPrincipal& estado, QWidget* padre = nullptr);
     ~FLogConcurso() override;
@@ -47,127 +37,95 @@ public:
     // Builds the grid for the contest, loads bands and modes and shows the window; the first
     // activation (or first exposure) opens the log.
     void Form_Load();
+    // Opens the log on the first activation; later ones only put the focus in its place.
+    void Form_Activate();
     // Run once the window has closed through FIN: the main window shows itself again.
     std::function<void()> AlCerrar;
-
-    // Operations of the window.
-    void Form_Activate();
-    void ColocaFoco();
-    void CargaContactos();
-    void NuevoContacto();
-    void GrabaContacto();
-    void TeclaNavegacion(int& tecla);
-    void BotonesConsulta();
-    void DesactivaBotones();
-    void Timer2_Timer();
-    void Volver_Click();
-    void Aceptar_Click();
-    void Cancelar_Click();
-    void Ordenar_Click();
-
-    // Hooks the exchange checks, the repeat look-up, the corrections and the outputs replace.
-    bool VerificaContacto();
-    void BuscaRepeticion();
-    void ModificarReg_Click();
-    void BorrarReg_Click();
-    void Listar_Click();
-    void ExportarXk_Click();
-    void ExportarADIF_Click();
-    void OtraFecha_Click();
-
-    ModoEdicion modo() const { return ModoEdicion_; }
+    // Where browsing stands (the benches type on the current row).
     const NavegacionLog& navegacion() const { return nav_; }
-    const EstadoLog& estadoLog() const { return flags_; }
-
-    // Controls, under the names their objectName carries.
-    RejillaLog* Rejilla;
-    PanelBandasModos* BandasModos;
-    FrameMenu* Menu;
-    QGroupBox* FrameFecha;
-    QRadioButton *TiempoReal, *OtraFecha;
-    CampoTexto* FechaActual;
-    QLabel* LabelEnter;
-    ::PanelRepeticion* PanelRepeticion;
-    QListWidget* ListaRepeticion;
-    QListWidget* ListaProv;
-    QTimer* Timer2;
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
-    bool event(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
 private:
-    void construyeVentana();
+    // Building (FLogConcurso.cpp).
+    void construyeVentana(ReglasContacto reglas);
     void construyePanelRepeticion();
     void construyeTeclas();
-    bool TeclaSinBoton(QKeyEvent& tecla);
-    void aplica(const NavegacionLog::Paso& paso, bool arriba);
+    void conectaBotones();
+    void vigilaClic(QWidget& marco);
+    // The grid and browsing.
     void muestraPagina();
-    void PreparaEnvio();
-    void EnterEnCelda(CeldaLog& celda);
-    void alEntrarEnCelda(CeldaLog& celda);
-    void eligeBanda(int indice);
-    void eligeModo(int indice);
-    void TiempoReal_Click();
-    CeldaLog* celdaActual(Columna c) const;
-    void muestraErrorBD(const QString& mensaje);
-    // Runs one engine step; a refusal shows the engine's message and gives false.
-    bool intentaBD(const std::function<void()>& paso);
-    // The log read again into the grid; after renumbering it, for F9 and the exports.
+    void cargaPagina();
     void recarga();
-    bool renumeraYRecarga();
-    void aceptaCorreccion();
-    void cancelaCorreccion();
+    CeldaLog* celdaActual(Columna c) const;
+    void aplica(const NavegacionLog::Paso& paso, bool arriba);
+    void teclaNavegacion(int& tecla);
+    bool teclaSinBoton(QKeyEvent& tecla);
+    // The buttons.
+    void aceptar();
+    void cancelar();
+    void volver();
+    // The state machine's work (FLogCorrecciones.cpp).
+    bool ejecuta(Trabajo trabajo) override;
+    bool grabaModificacion();
+    bool borraContacto();
+    bool cambiaFecha();
+    bool restauraContacto();
+    void escrituraRechazada(const ResultadoEscritura& r);
+
+    // VentanaEntrada and VentanaSalidas.
+    EstadoVentanaLog estado() const override { return maquina_.estado(); }
+    bool dispara(EventoLog evento) override;
+    void acepta() override { aceptar(); }
+    int filaActual() const override { return nav_.FilaActual; }
+    int totalContactos() const override { return nav_.TotalContactos; }
+    QString fechaActual() const override;
+    void muestraGuardado() override;
+    bool intentaBD(const std::function<void()>& paso) override;
+    void colocaFoco() override { maquina_.colocaFoco(*this); }
+    void muestraErrorBD(const QString& mensaje) override;
+
+    // ControlesLog on the widgets (FLogControles.cpp).
+    void cargaContactos() override { recarga(); }
+    void habilita(ControlLog c, bool si) override;
+    void muestra(ControlLog c, bool si) override;
+    void cedeSitio(bool ceder) override;
+    void navegando(bool si) override;
+    void bloqueaLinea(bool si) override;
+    void desbloqueaIndicativo() override;
+    bool tiempoReal() const override;
+    void seleccionaTiempoReal(bool si) override;
+    void bloqueaFechaActual(bool si) override;
+    void fechaActualHoy() override;
+    void vistaPreviaTeclas(bool si) override;
+    void colorIndicativo(ColorIndicativo c) override;
+    void marcaLinea() override;
+    void ocultaRepeticion() override;
+    void texto(TextoAyuda t) override;
+    void reiniciaOperacionPrincipal() override;
+    void enfoca(FocoLog f) override;
+    QWidget* control(ControlLog c) const;
 
     EstadoPrincipal& estado_;
     DatosConcurso datos_;
     NombresUsuario nombres_;
     std::unique_ptr<LogContactos> log_;
     NavegacionLog nav_;
-    EstadoLog flags_;
-    ModoEdicion ModoEdicion_ = ModoEdicion::Ninguno;
-    QString BandaActual, ModoActual, RstPorDefecto_;
-    int IndiceBandaActual = 0, IndiceModoActual = 0;
-    int UltimoSerieBanda = 0;
-    bool NumeracionPorBanda_ = false;
-    // A store the engine refused keeps Aceptar on for another F12 wherever the focus goes.
-    bool reintento_ = false;
+    MaquinaLog maquina_;
     PreviaTeclas* teclas_ = nullptr;
+    // Children of the window, built with it.
+    EntradaLog* entrada_ = nullptr;
+    SalidasLog* salidas_ = nullptr;
 
-    // The exchange checks and the repeat look-up: the contest's rules, read once at the opening,
-    // and the captions of the enabled band and mode options.
-    ReglasContacto reglas_;
-    QStringList bandas_, modos_;
-    ModoCampos modoCampos() const;
-    void aplicaEnter(CeldaLog& celda, const ResultadoEnter& r);
-    // A key in the current row's date while a QSO is typed empties its time.
-    void teclaEnFecha(const QKeyEvent& e, const CeldaLog& celda);
-    // A click on the frame puts the focus back where the mode wants it (ColocaFoco).
-    void vigilaClic(QWidget* marco);
-    // The window lost the activation to a box: its return is no new activation.
-    bool trasCaja_ = false;
-    // Corrections, deletions and the date change: each button runs its mode's transition.
-    void conectaCorrecciones();
-    void corrige(EventoLog evento);
-    bool ejecuta(Trabajo trabajo);
-    void aplicaTransicion(const TransicionLog& t);
-    QWidget* control(ControlLog c) const;
-    bool GrabaModificacion();
-    bool BorraContacto();
-    bool CambiaFecha();
-    bool RestauraContacto();
-    void escrituraRechazada(const ResultadoEscritura& r);
-    // The outputs (F6, F7, F8): the Cabrillo choice and list, the logbook panel.
-    void construyeSalidas();
-    void ejecutaListados();
-    void cierraListados(QString mensaje, const QString& titulo);
-    void exportaLibro(const QString& ruta);
-    void cierraExportacionXk();
-    void abrePanel(QWidget* panel);
-    void cedeSitio(bool ceder);
-    PanelTipoDeListas* TipoDeListas = nullptr;
-    PanelListaPantalla* FrameListaPantalla = nullptr;
-    FrameExportacionXK* ExportacionXk = nullptr;
-    QString mensajeListados_;
+    // Controls, under the names their objectName carries.
+    RejillaLog* rejilla_ = nullptr;
+    PanelBandasModos* bandasModos_ = nullptr;
+    FrameMenu* menu_ = nullptr;
+    QGroupBox* frameFecha_ = nullptr;
+    QRadioButton *tiempoReal_ = nullptr, *otraFecha_ = nullptr;
+    CampoTexto* fechaActual_ = nullptr;
+    QLabel* labelEnter_ = nullptr;
+    PanelRepeticion* panelRepeticion_ = nullptr;
 };

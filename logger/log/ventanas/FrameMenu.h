@@ -1,4 +1,6 @@
 #pragma once
+#include "TransicionesLog.h"
+
 #include <QFrame>
 
 class QPushButton;
@@ -8,6 +10,10 @@ class QPushButton;
 class FrameMenu : public QFrame {
 public:
     explicit FrameMenu(QWidget* padre);
-    QPushButton *ModificarReg, *BorrarReg, *Listar, *ExportarXk, *ExportarADIF, *Ordenar;
-    QPushButton *Aceptar, *Cancelar, *Volver;
+    // The button of a menu control (ModificarReg to Cancelar); null for the other controls.
+    QPushButton* boton(ControlLog c) const;
+
+private:
+    QPushButton *modificarReg_, *borrarReg_, *listar_, *exportarXk_, *exportarAdif_, *ordenar_;
+    QPushButton *aceptar_, *cancelar_, *volver_;
 };

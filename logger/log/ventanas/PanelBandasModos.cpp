@@ -31,22 +31,22 @@ void Selecciona(QButtonGroup* grupo, std::array<QRadioButton*, N>& opciones,
 PanelBandasModos::PanelBandasModos(QWidget* padre) : QWidget(padre) {
     auto* fila = new QHBoxLayout(this);
     fila->setContentsMargins(0, 0, 0, 0);
-    FrameBanda = new QGroupBox("BANDA MHz", this);
-    FrameBanda->setObjectName("FrameBanda");
-    FrameModo = new QGroupBox("MODO", this);
-    FrameModo->setObjectName("FrameModo");
-    fila->addWidget(FrameBanda);
-    fila->addWidget(FrameModo);
-    auto* gb = new QGridLayout(FrameBanda);
-    auto* gm = new QGridLayout(FrameModo);
+    marcoBanda_ = new QGroupBox("BANDA MHz", this);
+    marcoBanda_->setObjectName("FrameBanda");
+    marcoModo_ = new QGroupBox("MODO", this);
+    marcoModo_->setObjectName("FrameModo");
+    fila->addWidget(marcoBanda_);
+    fila->addWidget(marcoModo_);
+    auto* gb = new QGridLayout(marcoBanda_);
+    auto* gm = new QGridLayout(marcoModo_);
     gb->setSpacing(2);
     gm->setSpacing(2);
     grupoBandas_ = new QButtonGroup(this);
     grupoModos_ = new QButtonGroup(this);
     for (int i = 0; i < 16; ++i) {
-        auto* o = new QRadioButton(NombreBanda(i), FrameBanda);
+        auto* o = new QRadioButton(NombreBanda(i), marcoBanda_);
         Nombra(o, QStringLiteral("Option3D1_%1").arg(i), o->text());
-        Option3D1[static_cast<size_t>(i)] = o;
+        bandas_[static_cast<size_t>(i)] = o;
         grupoBandas_->addButton(o, i);
         gb->addWidget(o, i / 8, i % 8);
         connect(o, &QRadioButton::toggled, this, [this, i](bool si) {
@@ -54,9 +54,9 @@ PanelBandasModos::PanelBandasModos(QWidget* padre) : QWidget(padre) {
         });
     }
     for (int i = 0; i < 18; ++i) {
-        auto* o = new QRadioButton(NombreModo(i).toUpper(), FrameModo);
+        auto* o = new QRadioButton(NombreModo(i).toUpper(), marcoModo_);
         Nombra(o, QStringLiteral("Option3D2_%1").arg(i), o->text());
-        Option3D2[static_cast<size_t>(i)] = o;
+        modos_[static_cast<size_t>(i)] = o;
         grupoModos_->addButton(o, i);
         gm->addWidget(o, i / 9, i % 9);
         connect(o, &QRadioButton::toggled, this, [this, i](bool si) {
@@ -67,16 +67,16 @@ PanelBandasModos::PanelBandasModos(QWidget* padre) : QWidget(padre) {
 
 std::pair<int, int> PanelBandasModos::CargaBandasModos(const DatosConcurso& d, const NombresUsuario& n) {
     for (size_t i = 0; i < n.BandaUser.size(); ++i) {
-        Option3D1[PrimeraBandaUser + i]->setText(n.BandaUser[i]);
-        Option3D1[PrimeraBandaUser + i]->setAccessibleName(n.BandaUser[i]);
+        bandas_[PrimeraBandaUser + i]->setText(n.BandaUser[i]);
+        bandas_[PrimeraBandaUser + i]->setAccessibleName(n.BandaUser[i]);
     }
     for (size_t i = 0; i < n.ModoUser.size(); ++i) {
-        Option3D2[PrimerModoUser + i]->setText(n.ModoUser[i]);
-        Option3D2[PrimerModoUser + i]->setAccessibleName(n.ModoUser[i]);
+        modos_[PrimerModoUser + i]->setText(n.ModoUser[i]);
+        modos_[PrimerModoUser + i]->setAccessibleName(n.ModoUser[i]);
     }
     int banda = d.IndiceBanda, modo = d.IndiceModo;
-    Selecciona(grupoBandas_, Option3D1, d.Banda, banda);
-    Selecciona(grupoModos_, Option3D2, d.Modo, modo);
+    Selecciona(grupoBandas_, bandas_, d.Banda, banda);
+    Selecciona(grupoModos_, modos_, d.Modo, modo);
     return {banda, modo};
 }
 
@@ -86,4 +86,26 @@ int PanelBandasModos::bandaSeleccionada() const {
 
 int PanelBandasModos::modoSeleccionado() const {
     return grupoModos_->checkedId();
+}
+
+QString PanelBandasModos::textoBanda(int indice) const {
+    return bandas_[static_cast<size_t>(indice)]->text();
+}
+
+QString PanelBandasModos::textoModo(int indice) const {
+    return modos_[static_cast<size_t>(indice)]->text();
+}
+
+QStringList PanelBandasModos::bandasHabilitadas() const {
+    QStringList l;
+    for (const QRadioButton* b : bandas_)
+        if (b->isEnabled()) l << b->text();
+    return l;
+}
+
+QStringList PanelBandasModos::modosHabilitados() const {
+    QStringList l;
+    for (const QRadioButton* b : modos_)
+        if (b->isEnabled()) l << b->text();
+    return l;
 }

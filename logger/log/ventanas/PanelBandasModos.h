@@ -1,6 +1,7 @@
 #pragma once
 #include "DatosConcurso.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -18,16 +19,23 @@ public:
     // CargaBandasModos: captions, the contest's options enabled, the first option selected (its
     // handler runs). Returns the selected band and mode indexes (-1: none).
     std::pair<int, int> CargaBandasModos(const DatosConcurso& d, const NombresUsuario& n);
-    // The option's caption; an option's index, or -1, by caption among the enabled ones.
+    // The selected option's index, -1 for none.
     int bandaSeleccionada() const;
     int modoSeleccionado() const;
-
-    QGroupBox *FrameBanda, *FrameModo;
-    std::array<QRadioButton*, 16> Option3D1{};
-    std::array<QRadioButton*, 18> Option3D2{};
+    QString textoBanda(int indice) const;
+    QString textoModo(int indice) const;
+    // The captions of the enabled options, in order.
+    QStringList bandasHabilitadas() const;
+    QStringList modosHabilitados() const;
+    // The frames FrameBanda and FrameModo, which the window enables, shows and watches.
+    QGroupBox& marcoBanda() const { return *marcoBanda_; }
+    QGroupBox& marcoModo() const { return *marcoModo_; }
     // Choice handlers: run when an option becomes selected, by the program or by the user.
     std::function<void(int)> alElegirBanda, alElegirModo;
 
 private:
+    QGroupBox *marcoBanda_, *marcoModo_;
+    std::array<QRadioButton*, 16> bandas_{};
+    std::array<QRadioButton*, 18> modos_{};
     QButtonGroup *grupoBandas_, *grupoModos_;
 };

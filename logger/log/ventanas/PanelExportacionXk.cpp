@@ -23,154 +23,154 @@ QLabel* Etiqueta(const QString& texto, QWidget* campo, QWidget* parent) {
 }
 } // namespace
 
-FrameExportacionXK::FrameExportacionXK(QWidget* parent)
+PanelExportacionXk::PanelExportacionXk(QWidget* parent)
     : QGroupBox(QStringLiteral("EXPORTACIÓN A ONDALIA"), parent) {
     setObjectName("FrameExportacionXK");
-    Drive1 = new QComboBox(this);
-    Drive1->setObjectName("Drive1");
-    Dir1 = new QListWidget(this);
-    Dir1->setObjectName("Dir1");
-    File1 = new QListWidget(this);
-    File1->setObjectName("File1");
-    Label8 = new QLabel(QStringLiteral("Seleccione un Libro de Guardia al que exportar los contactos y pulse "
+    drive_ = new QComboBox(this);
+    drive_->setObjectName("Drive1");
+    carpetas_ = new QListWidget(this);
+    carpetas_->setObjectName("Dir1");
+    libros_ = new QListWidget(this);
+    libros_->setObjectName("File1");
+    ayuda_ = new QLabel(QStringLiteral("Seleccione un Libro de Guardia al que exportar los contactos y pulse "
                                        "\"Aceptar\". Pulse \"Cancelar\" para anular o salir."),
                         this);
-    Label8->setObjectName("Label8");
-    Label8->setWordWrap(true);
-    Label11 =
+    ayuda_->setObjectName("Label8");
+    ayuda_->setWordWrap(true);
+    nota_ =
         new QLabel(QStringLiteral("NOTA: Es aconsejable hacer una copia de seguridad del libro de guardia al "
                                   "que se van a importar los contactos para poder recuperarlo si algo sale "
                                   "mal."),
                    this);
-    Label11->setObjectName("Label11");
-    Label11->setWordWrap(true);
-    AceptarExpXk = new QPushButton(QStringLiteral("&Aceptar"), this);
-    AceptarExpXk->setObjectName("AceptarExpXk");
-    AceptarExpXk->setAccessibleName(QStringLiteral("Aceptar"));
-    CancelarExpXk = new QPushButton(QStringLiteral("&Cancelar"), this);
-    CancelarExpXk->setObjectName("CancelarExpXk");
-    CancelarExpXk->setAccessibleName(QStringLiteral("Cancelar"));
-    PanelCuentaRenum = new QProgressBar(this);
-    PanelCuentaRenum->setObjectName("PanelCuentaRenum");
-    PanelCuentaRenum->setRange(0, 100);
-    PanelCuentaRenum->setAccessibleName(QStringLiteral("Progreso"));
+    nota_->setObjectName("Label11");
+    nota_->setWordWrap(true);
+    aceptar_ = new QPushButton(QStringLiteral("&Aceptar"), this);
+    aceptar_->setObjectName("AceptarExpXk");
+    aceptar_->setAccessibleName(QStringLiteral("Aceptar"));
+    cancelar_ = new QPushButton(QStringLiteral("&Cancelar"), this);
+    cancelar_->setObjectName("CancelarExpXk");
+    cancelar_->setAccessibleName(QStringLiteral("Cancelar"));
+    progreso_ = new QProgressBar(this);
+    progreso_->setObjectName("PanelCuentaRenum");
+    progreso_->setRange(0, 100);
+    progreso_->setAccessibleName(QStringLiteral("Progreso"));
 
-    for (QWidget* w : std::initializer_list<QWidget*>{Drive1, Dir1, File1, AceptarExpXk, CancelarExpXk})
+    for (QWidget* w : std::initializer_list<QWidget*>{drive_, carpetas_, libros_, aceptar_, cancelar_})
         w->setFocusPolicy(Qt::ClickFocus);
 
     auto* rejilla = new QGridLayout(this);
-    rejilla->addWidget(Label8, 0, 0, 1, 2);
-    rejilla->addWidget(Etiqueta(QStringLiteral("&Unidad:"), Drive1, this), 1, 0);
-    rejilla->addWidget(Drive1, 2, 0);
+    rejilla->addWidget(ayuda_, 0, 0, 1, 2);
+    rejilla->addWidget(Etiqueta(QStringLiteral("&Unidad:"), drive_, this), 1, 0);
+    rejilla->addWidget(drive_, 2, 0);
     // The folder the lists show, in words: the list itself only holds its subfolders.
-    CarpetaActual = new QLabel(this);
-    CarpetaActual->setObjectName("CarpetaActual");
+    carpetaActual_ = new QLabel(this);
+    carpetaActual_->setObjectName("CarpetaActual");
     auto* carpeta = new QHBoxLayout;
-    carpeta->addWidget(Etiqueta(QStringLiteral("Ca&rpeta:"), Dir1, this));
-    carpeta->addWidget(CarpetaActual, 1);
+    carpeta->addWidget(Etiqueta(QStringLiteral("Ca&rpeta:"), carpetas_, this));
+    carpeta->addWidget(carpetaActual_, 1);
     rejilla->addLayout(carpeta, 3, 0);
-    rejilla->addWidget(Dir1, 4, 0);
-    rejilla->addWidget(Etiqueta(QStringLiteral("&Libro de guardia:"), File1, this), 1, 1);
-    rejilla->addWidget(File1, 2, 1, 3, 1);
-    rejilla->addWidget(Label11, 5, 0, 1, 2);
-    rejilla->addWidget(PanelCuentaRenum, 6, 0, 1, 2);
+    rejilla->addWidget(carpetas_, 4, 0);
+    rejilla->addWidget(Etiqueta(QStringLiteral("&Libro de guardia:"), libros_, this), 1, 1);
+    rejilla->addWidget(libros_, 2, 1, 3, 1);
+    rejilla->addWidget(nota_, 5, 0, 1, 2);
+    rejilla->addWidget(progreso_, 6, 0, 1, 2);
     auto* botones = new QHBoxLayout;
     botones->addStretch();
-    botones->addWidget(AceptarExpXk);
-    botones->addWidget(CancelarExpXk);
+    botones->addWidget(aceptar_);
+    botones->addWidget(cancelar_);
     rejilla->addLayout(botones, 7, 0, 1, 2);
 
-    connect(Drive1, &QComboBox::activated, this, &FrameExportacionXK::Drive1_Change);
-    connect(Dir1, &QListWidget::itemActivated, this, &FrameExportacionXK::EntraEnCarpeta);
-    connect(File1, &QListWidget::itemActivated, this, &FrameExportacionXK::AceptarExpXk_Click);
-    connect(AceptarExpXk, &QPushButton::clicked, this, &FrameExportacionXK::AceptarExpXk_Click);
-    connect(CancelarExpXk, &QPushButton::clicked, this, &FrameExportacionXK::CancelarExpXk_Click);
+    connect(drive_, &QComboBox::activated, this, &PanelExportacionXk::cambiaUnidad);
+    connect(carpetas_, &QListWidget::itemActivated, this, &PanelExportacionXk::entraEnCarpeta);
+    connect(libros_, &QListWidget::itemActivated, this, &PanelExportacionXk::acepta);
+    connect(aceptar_, &QPushButton::clicked, this, &PanelExportacionXk::acepta);
+    connect(cancelar_, &QPushButton::clicked, this, &PanelExportacionXk::cancela);
 }
 
-void FrameExportacionXK::Abre(const QString& carpeta) {
+void PanelExportacionXk::Abre(const QString& carpeta) {
     // The file system's roots, then the user's home: the places a logbook is kept on this platform.
-    Drive1->clear();
+    drive_->clear();
     for (const QFileInfo& raiz : QDir::drives())
-        Drive1->addItem(QDir::toNativeSeparators(raiz.absoluteFilePath()), raiz.absoluteFilePath());
-    Drive1->addItem(QDir::toNativeSeparators(QDir::homePath()), QDir::homePath());
-    PanelCuentaRenum->setValue(0);
-    PonCarpeta(carpeta);
+        drive_->addItem(QDir::toNativeSeparators(raiz.absoluteFilePath()), raiz.absoluteFilePath());
+    drive_->addItem(QDir::toNativeSeparators(QDir::homePath()), QDir::homePath());
+    progreso_->setValue(0);
+    ponCarpeta(carpeta);
     show();
-    Dir1->setFocus();
+    carpetas_->setFocus();
 }
 
-QString FrameExportacionXK::LibroSeleccionado() const {
-    const QList<QListWidgetItem*> elegidos = File1->selectedItems();
+QString PanelExportacionXk::LibroSeleccionado() const {
+    const QList<QListWidgetItem*> elegidos = libros_->selectedItems();
     if (elegidos.isEmpty()) return {};
     return QDir(carpeta_).filePath(elegidos.first()->text());
 }
 
-void FrameExportacionXK::Drive1_Change() {
-    PonCarpeta(Drive1->currentData().toString());
+void PanelExportacionXk::cambiaUnidad() {
+    ponCarpeta(drive_->currentData().toString());
 }
 
-void FrameExportacionXK::Dir1_Change() {
-    File1->clear();
+void PanelExportacionXk::cambiaCarpeta() {
+    libros_->clear();
     const QStringList libros = QDir(carpeta_).entryList(
         {QStringLiteral("LibroDe*.mdb")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-    File1->addItems(libros);
-    File1->setCurrentRow(-1);
-    File1->clearSelection();
+    libros_->addItems(libros);
+    libros_->setCurrentRow(-1);
+    libros_->clearSelection();
 }
 
-void FrameExportacionXK::AceptarExpXk_Click() {
+void PanelExportacionXk::acepta() {
     const QString ruta = LibroSeleccionado();
     if (ruta.isEmpty()) {
         MsgBox(QStringLiteral("Debe seleccionar un Libro de Guardia"));
-        AceptarExpXk->setFocus();
+        aceptar_->setFocus();
         return;
     }
     emit LibroElegido(ruta);
 }
 
-void FrameExportacionXK::CancelarExpXk_Click() {
+void PanelExportacionXk::cancela() {
     emit Cancelado();
 }
 
-void FrameExportacionXK::keyPressEvent(QKeyEvent* e) {
+void PanelExportacionXk::keyPressEvent(QKeyEvent* e) {
     // Keys the lists leave unused: F12 accepts, Esc cancels.
     if (e->key() == Qt::Key_F12 && e->modifiers() == Qt::NoModifier) {
-        AceptarExpXk->setFocus();
-        AceptarExpXk_Click();
+        aceptar_->setFocus();
+        acepta();
     } else if (e->key() == Qt::Key_Escape) {
-        CancelarExpXk->setFocus();
-        CancelarExpXk_Click();
+        cancelar_->setFocus();
+        cancela();
     } else {
         QGroupBox::keyPressEvent(e);
     }
 }
 
-void FrameExportacionXK::PonCarpeta(const QString& carpeta) {
+void PanelExportacionXk::ponCarpeta(const QString& carpeta) {
     QDir d(carpeta);
     carpeta_ = d.absolutePath();
-    Dir1->clear();
-    if (!d.isRoot()) Dir1->addItem(Subir);
-    Dir1->addItems(d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
-    Dir1->setAccessibleDescription(QDir::toNativeSeparators(carpeta_));
-    Dir1->setToolTip(QDir::toNativeSeparators(carpeta_));
-    CarpetaActual->setText(QDir::toNativeSeparators(carpeta_));
+    carpetas_->clear();
+    if (!d.isRoot()) carpetas_->addItem(Subir);
+    carpetas_->addItems(d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    carpetas_->setAccessibleDescription(QDir::toNativeSeparators(carpeta_));
+    carpetas_->setToolTip(QDir::toNativeSeparators(carpeta_));
+    carpetaActual_->setText(QDir::toNativeSeparators(carpeta_));
     // The place that holds the folder shown, the deepest when several do (home inside a root).
     int unidad = 0;
-    for (int i = 0; i < Drive1->count(); ++i) {
-        const QString raiz = Drive1->itemData(i).toString();
+    for (int i = 0; i < drive_->count(); ++i) {
+        const QString raiz = drive_->itemData(i).toString();
         const QString dentro = carpeta_ + u'/';
         if (dentro.startsWith(raiz.endsWith(u'/') ? raiz : raiz + u'/') &&
-            raiz.size() >= Drive1->itemData(unidad).toString().size())
+            raiz.size() >= drive_->itemData(unidad).toString().size())
             unidad = i;
     }
-    Drive1->setCurrentIndex(unidad);
-    if (Dir1->count() > 0) Dir1->setCurrentRow(0);
-    Dir1_Change();
+    drive_->setCurrentIndex(unidad);
+    if (carpetas_->count() > 0) carpetas_->setCurrentRow(0);
+    cambiaCarpeta();
 }
 
-void FrameExportacionXK::EntraEnCarpeta() {
-    QListWidgetItem* item = Dir1->currentItem();
+void PanelExportacionXk::entraEnCarpeta() {
+    QListWidgetItem* item = carpetas_->currentItem();
     if (!item) return;
     QDir d(carpeta_);
-    if (item->text() == Subir ? d.cdUp() : d.cd(item->text())) PonCarpeta(d.absolutePath());
+    if (item->text() == Subir ? d.cdUp() : d.cd(item->text())) ponCarpeta(d.absolutePath());
 }

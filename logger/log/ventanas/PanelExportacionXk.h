@@ -10,28 +10,16 @@ class QPushButton;
 
 // The panel "EXPORTACIÓN A ONDALIA" of the log window, where the logbook file to export to is chosen
 // among the files "LibroDe*.mdb" of a folder. It only chooses: the window runs the export.
-class FrameExportacionXK : public QGroupBox {
+class PanelExportacionXk : public QGroupBox {
     Q_OBJECT
 public:
-    explicit FrameExportacionXK(QWidget* parent = nullptr);
-
-    QComboBox* Drive1;
-    QListWidget* Dir1;
-    QListWidget* File1;
-    QLabel *Label8, *Label11, *CarpetaActual;
-    QPushButton *AceptarExpXk, *CancelarExpXk;
-    QProgressBar* PanelCuentaRenum;
+    explicit PanelExportacionXk(QWidget* parent = nullptr);
 
     // Shows the panel on the folder (the user's home by default), progress at 0 and no file chosen.
     void Abre(const QString& carpeta = QDir::homePath());
     QString Carpeta() const { return carpeta_; }
     // The chosen logbook's path, "" when no file is selected.
     QString LibroSeleccionado() const;
-
-    void Drive1_Change();
-    void Dir1_Change();
-    void AceptarExpXk_Click();
-    void CancelarExpXk_Click();
 
 signals:
     void LibroElegido(const QString& ruta);
@@ -41,7 +29,18 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void PonCarpeta(const QString& carpeta);
-    void EntraEnCarpeta();
+    void cambiaUnidad();
+    void cambiaCarpeta();
+    void acepta();
+    void cancela();
+    void ponCarpeta(const QString& carpeta);
+    void entraEnCarpeta();
+
+    QComboBox* drive_;
+    QListWidget* carpetas_;
+    QListWidget* libros_;
+    QLabel *ayuda_, *nota_, *carpetaActual_;
+    QPushButton *aceptar_, *cancelar_;
+    QProgressBar* progreso_;
     QString carpeta_;
 };

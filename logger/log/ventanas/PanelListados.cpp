@@ -27,93 +27,108 @@ QGroupBox* Marco(QGroupBox* marco, const char* nombre, const QString& titulo) {
 
 PanelTipoDeListas::PanelTipoDeListas(QWidget* parent) : QGroupBox(parent) {
     Marco(this, "TipoDeListas", QStringLiteral("LISTADOS"));
-    SSFrame1 = Marco(new QGroupBox(this), "SSFrame1", QStringLiteral("QSO ordenados por"));
-    OrdenQso = Control<QRadioButton>(SSFrame1, "OrdenQso", QStringLiteral("Ordenados como se hicieron"));
-    OrdenNum = Control<QRadioButton>(SSFrame1, "OrdenNum", QStringLiteral("Ordenados por NUM. recibido"));
-    OrdenLetras = Control<QRadioButton>(
-        SSFrame1, "OrdenLetras", QStringLiteral("Ordenados por Siglas, Ref., Zonas CQ... etc. recibidas"));
-    OrdenQso->setChecked(true);
-    auto* l1 = new QVBoxLayout(SSFrame1);
-    for (QRadioButton* r : {OrdenQso, OrdenNum, OrdenLetras})
+    marcoOrden_ = Marco(new QGroupBox(this), "SSFrame1", QStringLiteral("QSO ordenados por"));
+    ordenQso_ = Control<QRadioButton>(marcoOrden_, "OrdenQso", QStringLiteral("Ordenados como se hicieron"));
+    ordenNum_ = Control<QRadioButton>(marcoOrden_, "OrdenNum", QStringLiteral("Ordenados por NUM. recibido"));
+    ordenLetras_ = Control<QRadioButton>(
+        marcoOrden_, "OrdenLetras", QStringLiteral("Ordenados por Siglas, Ref., Zonas CQ... etc. recibidas"));
+    ordenQso_->setChecked(true);
+    auto* l1 = new QVBoxLayout(marcoOrden_);
+    for (QRadioButton* r : {ordenQso_, ordenNum_, ordenLetras_})
         l1->addWidget(r);
 
-    SSFrame2 = Marco(new QGroupBox(this), "SSFrame2", QStringLiteral("Tipo de Listas"));
-    ListasPorBanda = Control<QCheckBox>(SSFrame2, "ListasPorBanda", QStringLiteral("Listas por cada Banda"));
-    ListaPorOrden = Control<QCheckBox>(SSFrame2, "ListaPorOrden", QStringLiteral("Lista por Orden de QSO"));
-    auto* l2 = new QVBoxLayout(SSFrame2);
-    l2->addWidget(ListasPorBanda);
-    l2->addWidget(ListaPorOrden);
+    marcoListas_ = Marco(new QGroupBox(this), "SSFrame2", QStringLiteral("Tipo de Listas"));
+    listasPorBanda_ =
+        Control<QCheckBox>(marcoListas_, "ListasPorBanda", QStringLiteral("Listas por cada Banda"));
+    listaPorOrden_ =
+        Control<QCheckBox>(marcoListas_, "ListaPorOrden", QStringLiteral("Lista por Orden de QSO"));
+    auto* l2 = new QVBoxLayout(marcoListas_);
+    l2->addWidget(listasPorBanda_);
+    l2->addWidget(listaPorOrden_);
 
-    AceptarListas = Control<QPushButton>(this, "AceptarListas", QStringLiteral("Aceptar"));
-    AceptarListas->setAutoDefault(false);
+    aceptar_ = Control<QPushButton>(this, "AceptarListas", QStringLiteral("Aceptar"));
+    aceptar_->setAutoDefault(false);
 
     auto* l = new QVBoxLayout(this);
     auto* marcos = new QHBoxLayout;
-    marcos->addWidget(SSFrame1);
-    marcos->addWidget(SSFrame2);
+    marcos->addWidget(marcoOrden_);
+    marcos->addWidget(marcoListas_);
     l->addLayout(marcos);
-    l->addWidget(AceptarListas, 0, Qt::AlignHCenter);
-    setTabOrder(OrdenQso, OrdenNum);
-    setTabOrder(OrdenNum, OrdenLetras);
-    setTabOrder(OrdenLetras, ListasPorBanda);
-    setTabOrder(ListasPorBanda, ListaPorOrden);
-    setTabOrder(ListaPorOrden, AceptarListas);
+    l->addWidget(aceptar_, 0, Qt::AlignHCenter);
+    setTabOrder(ordenQso_, ordenNum_);
+    setTabOrder(ordenNum_, ordenLetras_);
+    setTabOrder(ordenLetras_, listasPorBanda_);
+    setTabOrder(listasPorBanda_, listaPorOrden_);
+    setTabOrder(listaPorOrden_, aceptar_);
 
     // The two boxes stay opposite: a click on one sets the other.
-    connect(ListasPorBanda, &QCheckBox::clicked, this, [this](bool marcado) {
-        ListaPorOrden->setChecked(!marcado);
+    connect(listasPorBanda_, &QCheckBox::clicked, this, [this](bool marcado) {
+        listaPorOrden_->setChecked(!marcado);
         emit eleccionCambiada();
     });
-    connect(ListaPorOrden, &QCheckBox::clicked, this, [this](bool marcado) {
-        ListasPorBanda->setChecked(!marcado);
+    connect(listaPorOrden_, &QCheckBox::clicked, this, [this](bool marcado) {
+        listasPorBanda_->setChecked(!marcado);
         emit eleccionCambiada();
     });
-    connect(AceptarListas, &QPushButton::clicked, this, [this] {
+    connect(aceptar_, &QPushButton::clicked, this, [this] {
         hide();
         emit aceptado();
     });
 }
 
 void PanelTipoDeListas::Abre(const QString& nombreConcurso) {
-    ListaPorOrden->setChecked(true);
-    ListasPorBanda->setChecked(cabrillo::ListasPorBandaPredeterminado(nombreConcurso));
+    listaPorOrden_->setChecked(true);
+    listasPorBanda_->setChecked(cabrillo::ListasPorBandaPredeterminado(nombreConcurso));
     show();
 }
 
 cabrillo::Orden PanelTipoDeListas::orden() const {
-    if (OrdenNum->isChecked()) return cabrillo::Orden::NumeralRecibido;
-    if (OrdenLetras->isChecked()) return cabrillo::Orden::LiteralRecibido;
+    if (ordenNum_->isChecked()) return cabrillo::Orden::NumeralRecibido;
+    if (ordenLetras_->isChecked()) return cabrillo::Orden::LiteralRecibido;
     return cabrillo::Orden::NumeroQso;
 }
 
 bool PanelTipoDeListas::porBanda() const {
-    return ListasPorBanda->isChecked();
+    return listasPorBanda_->isChecked();
 }
 
 PanelListaPantalla::PanelListaPantalla(QWidget* parent) : QGroupBox(parent) {
     Marco(this, "FrameListaPantalla", QStringLiteral("LISTADOS LOG CABRILLO"));
-    ListaPantalla = new QListWidget(this);
-    ListaPantalla->setObjectName(QStringLiteral("ListaPantalla"));
-    ListaPantalla->setAccessibleName(QStringLiteral("LISTADOS LOG CABRILLO"));
+    lista_ = new QListWidget(this);
+    lista_->setObjectName(QStringLiteral("ListaPantalla"));
+    lista_->setAccessibleName(QStringLiteral("LISTADOS LOG CABRILLO"));
     // The QSO lines are fixed columns: they only read right in a fixed-pitch font.
-    ListaPantalla->setFont(FuenteFija());
-    ListaPantalla->setUniformItemSizes(true);
-    AceptarFicheroCabrillo = Control<QPushButton>(this, "AceptarFicheroCabrillo", QStringLiteral("Aceptar"));
-    AceptarFicheroCabrillo->setAutoDefault(false);
+    lista_->setFont(FuenteFija());
+    lista_->setUniformItemSizes(true);
+    aceptar_ = Control<QPushButton>(this, "AceptarFicheroCabrillo", QStringLiteral("Aceptar"));
+    aceptar_->setAutoDefault(false);
     auto* l = new QVBoxLayout(this);
-    l->addWidget(ListaPantalla, 1);
-    l->addWidget(AceptarFicheroCabrillo, 0, Qt::AlignHCenter);
-    setTabOrder(ListaPantalla, AceptarFicheroCabrillo);
-    connect(AceptarFicheroCabrillo, &QPushButton::clicked, this, [this] {
+    l->addWidget(lista_, 1);
+    l->addWidget(aceptar_, 0, Qt::AlignHCenter);
+    setTabOrder(lista_, aceptar_);
+    connect(aceptar_, &QPushButton::clicked, this, [this] {
         hide();
         emit aceptado();
     });
 }
 
+void PanelTipoDeListas::enfocaOrden() {
+    for (QRadioButton* r : {ordenQso_, ordenNum_, ordenLetras_})
+        if (r->isChecked()) r->setFocus();
+}
+
 void PanelListaPantalla::Limpia() {
-    ListaPantalla->clear();
+    lista_->clear();
 }
 
 void PanelListaPantalla::Anade(const QStringList& lineas) {
-    ListaPantalla->addItems(lineas);
+    lista_->addItems(lineas);
+}
+
+QAbstractButton& PanelTipoDeListas::aceptar() const {
+    return *aceptar_;
+}
+
+QAbstractButton& PanelListaPantalla::aceptar() const {
+    return *aceptar_;
 }

@@ -3,6 +3,7 @@
 
 #include <QGroupBox>
 
+class QAbstractButton;
 class QCheckBox;
 class QListWidget;
 class QPushButton;
@@ -15,19 +16,23 @@ class PanelTipoDeListas : public QGroupBox {
 public:
     explicit PanelTipoDeListas(QWidget* parent = nullptr);
 
-    QGroupBox *SSFrame1, *SSFrame2;
-    QRadioButton *OrdenQso, *OrdenNum, *OrdenLetras;
-    QCheckBox *ListasPorBanda, *ListaPorOrden;
-    QPushButton* AceptarListas;
-
     // One list ticked, and one per band as well for the contests that ask for it; then shown.
     void Abre(const QString& nombreConcurso);
     cabrillo::Orden orden() const;
     bool porBanda() const;
+    // The focus on the order chosen.
+    void enfocaOrden();
+    QAbstractButton& aceptar() const;
 
 signals:
     void aceptado();
     void eleccionCambiada();
+
+private:
+    QGroupBox *marcoOrden_, *marcoListas_;
+    QRadioButton *ordenQso_, *ordenNum_, *ordenLetras_;
+    QCheckBox *listasPorBanda_, *listaPorOrden_;
+    QPushButton* aceptar_;
 };
 
 // The files just written, one line per list entry, in a fixed-pitch font.
@@ -36,12 +41,14 @@ class PanelListaPantalla : public QGroupBox {
 public:
     explicit PanelListaPantalla(QWidget* parent = nullptr);
 
-    QListWidget* ListaPantalla;
-    QPushButton* AceptarFicheroCabrillo;
-
     void Limpia();
     void Anade(const QStringList& lineas);
+    QAbstractButton& aceptar() const;
 
 signals:
     void aceptado();
+
+private:
+    QListWidget* lista_;
+    QPushButton* aceptar_;
 };

@@ -60,8 +60,8 @@ RejillaLog::RejillaLog(const DatosConcurso& concurso, QWidget* padre) : QWidget(
 void RejillaLog::CreaLineas(const DatosConcurso& d) {
     auto* principal = new QVBoxLayout(this);
     principal->setContentsMargins(0, 0, 0, 0);
-    LabelNumQSO = Etiqueta(this, "LabelNumQSO", QString());
-    principal->addWidget(LabelNumQSO);
+    numQso_ = Etiqueta(this, "LabelNumQSO", QString());
+    principal->addWidget(numQso_);
     auto* g = new QGridLayout;
     g->setHorizontalSpacing(1);
     g->setVerticalSpacing(0);
@@ -105,12 +105,9 @@ void RejillaLog::CreaLineas(const DatosConcurso& d) {
         g->addWidget(cabeceras[static_cast<size_t>(i)], 1, ColumnaRejilla(c), 1,
                      c == Columna::ControlRec ? 2 : 1);
     }
-    LabelRstRecibido = cabeceras[Indice(Columna::RsRecibido)];
-    LabelNumeralRecibido = cabeceras[Indice(Columna::NumeralRecibido)];
-    LabelSiglasRecibidas = cabeceras[Indice(Columna::LiteralRecibido)];
-    LabelControl = cabeceras[Indice(Columna::ControlRec)];
-    LabelRstEnviado = cabeceras[Indice(Columna::RsEnviado)];
-    LabelSiglasEnviadas = cabeceras[Indice(Columna::LiteralEnviado)];
+    cabeceraNumeral_ = cabeceras[Indice(Columna::NumeralRecibido)];
+    cabeceraSiglas_ = cabeceras[Indice(Columna::LiteralRecibido)];
+    cabeceraControl_ = cabeceras[Indice(Columna::ControlRec)];
 
     const QFontMetrics fm(font());
     for (int i = 0; i < NumeroColumnas; ++i) {
@@ -136,9 +133,9 @@ void RejillaLog::CreaLineas(const DatosConcurso& d) {
         celda(Columna::NumeralRecibido, f)->setVisible(!combinado);
         celda(Columna::LiteralRecibido, f)->setVisible(!combinado);
     }
-    LabelControl->setVisible(combinado);
-    LabelNumeralRecibido->setVisible(!combinado);
-    LabelSiglasRecibidas->setVisible(!combinado);
+    cabeceraControl_->setVisible(combinado);
+    cabeceraNumeral_->setVisible(!combinado);
+    cabeceraSiglas_->setVisible(!combinado);
 
     auto* ayudas = new QGridLayout;
     const std::array<std::array<const char*, 3>, 6> textos{{
@@ -202,6 +199,10 @@ TextosFila RejillaLog::textos(int fila) const {
     for (int i = 0; i < NumeroColumnas; ++i)
         t[static_cast<size_t>(i)] = columnas_[static_cast<size_t>(i)][static_cast<size_t>(fila)]->text();
     return t;
+}
+
+void RejillaLog::ponNumQso(const QString& texto) {
+    numQso_->setText(texto);
 }
 
 void RejillaLog::setNavegando(bool navegando) {

@@ -57,13 +57,14 @@ public:
     // While browsing, a date cell taking the focus is painted yellow.
     void setNavegando(bool navegando);
 
-    QLabel *LabelNumQSO, *LabelRstRecibido, *LabelNumeralRecibido, *LabelSiglasRecibidas, *LabelControl,
-        *LabelRstEnviado, *LabelSiglasEnviadas;
+    // "12 QSO" above the grid; empty for an empty log.
+    void ponNumQso(const QString& texto);
 
     // Each cell reports the focus it takes (callsign: Aceptar off, the frames on).
     std::function<void(CeldaLog&)> alEntrar;
 
 private:
     void CreaLineas(const DatosConcurso& concurso);
+    QLabel *numQso_, *cabeceraNumeral_, *cabeceraSiglas_, *cabeceraControl_;
     std::array<std::array<CeldaLog*, NumeroFilas>, NumeroColumnas> columnas_{};
 };

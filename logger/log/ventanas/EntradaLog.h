@@ -1,0 +1,92 @@
+#pragma once
+#include "DatosConcurso.h"
+#include "Entrada.h"
+#include "ReglasContacto.h"
+#include "TransicionesLog.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+class CeldaLog;
+class LogContactos;
+class PanelBandasModos;
+class PanelRepeticion;
+class QKeyEvent;
+class QTimer;
+class RejillaLog;
+struct EstadoPrincipal;
+struct ResultadoEnter;
+enum class ModoCampos;
+
+// What the entry line asks of the window it sits in.
+class VentanaEntrada {
+public:
+    virtual EstadoVentanaLog estado() const = 0;
+    virtual bool dispara(EventoLog evento) = 0;
+    virtual void acepta() = 0; // F12, as the button does
+    virtual int filaActual() const = 0;
+    virtual int totalContactos() const = 0;
+    virtual bool tiempoReal() const = 0;
+    virtual QString fechaActual() const = 0;
+    // The QSO just stored shown with the log, and the next entry line opened.
+    virtual void muestraGuardado() = 0;
+    // Runs one engine step; a refusal shows the engine's message and gives false.
+    virtual bool intentaBD(const std::function<void()>& paso) = 0;
+
+protected:
+    ~VentanaEntrada() = default;
+};
+
+// The entry line: its band, mode and default report, the per-band serial, its clock, the Enter
+// chain along the row, the checks and the store.
+class EntradaLog : public QObject {
+public:
+    EntradaLog(VentanaEntrada& ventana, RejillaLog& rejilla, PanelBandasModos& bandasModos,
+               PanelRepeticion& repeticion, LogContactos& log, EstadoPrincipal& estado, DatosConcurso& datos,
+               const NombresUsuario& nombres, ReglasContacto reglas, QObject* padre);
+
+    // After the options are loaded (their handlers have run): the mode chosen, -1 for none.
+    void cargaOpciones(int modo);
+    // Once the log is open.
+    void abre();
+    // The entry line filled on the current row.
+    void nuevoContacto();
+    void graba();
+    // The row's checks: on refusal the message, the focus on the field at fault and the row kept
+    // as typed (with the date and time normalised).
+    bool verifica();
+    void paraReloj();
+    // The clock's tick: the entry line's date and time follow it.
+    void tic();
+    void alEntrarEnCelda(CeldaLog& celda);
+    void enter(CeldaLog& celda);
+    // A key in the current row's date while a QSO is typed empties its time.
+    void teclaEnFecha(const QKeyEvent& e, const CeldaLog& celda);
+
+private:
+    void eligeBanda(int indice);
+    void eligeModo(int indice);
+    void preparaEnvio();
+    void buscaRepeticion();
+    void aplicaEnter(CeldaLog& celda, const ResultadoEnter& r);
+    ModoCampos modoCampos() const;
+
+    VentanaEntrada& ventana_;
+    RejillaLog& rejilla_;
+    PanelBandasModos& bandasModos_;
+    PanelRepeticion& repeticion_;
+    LogContactos& log_;
+    EstadoPrincipal& estado_;
+    DatosConcurso& datos_;
+    const NombresUsuario& nombres_;
+    // The contest's rules, read once at the opening, and the captions of the enabled options.
+    ReglasContacto reglas_;
+    QStringList bandas_, modos_;
+    QString banda_, modo_, rstPorDefecto_;
+    int indiceModo_ = 0;
+    int ultimoSerieBanda_ = 0;
+    bool numeracionPorBanda_ = false;
+    QTimer* reloj_;
+};

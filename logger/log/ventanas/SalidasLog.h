@@ -1,0 +1,56 @@
+#pragma once
+#include "TransicionesLog.h"
+
+#include <QObject>
+#include <QString>
+
+class LogContactos;
+class PanelExportacionXk;
+class PanelListaPantalla;
+class PanelTipoDeListas;
+class QVBoxLayout;
+class QWidget;
+struct DatosConcurso;
+struct EstadoPrincipal;
+
+// What the outputs ask of the window they sit in.
+class VentanaSalidas {
+public:
+    virtual bool dispara(EventoLog evento) = 0;
+    virtual void colocaFoco() = 0;
+    virtual void muestraErrorBD(const QString& mensaje) = 0;
+
+protected:
+    ~VentanaSalidas() = default;
+};
+
+// The outputs of the log window: the Cabrillo choice and list (F6), the logbook panel (F7), the
+// ADIF run (F8) and their messages. Their panels take the grid's place, hidden until opened.
+class SalidasLog : public QObject {
+public:
+    SalidasLog(VentanaSalidas& ventana, QWidget& padre, QVBoxLayout& capa, int sitio, LogContactos& log,
+               EstadoPrincipal& estado, const DatosConcurso& datos);
+
+    void abreEleccion(); // after Listar
+    void abreLibro();    // after ExportarXk
+    void exportaAdif();  // after ExportarADIF
+    void ocultaListados();
+    void ocultaLibro();
+    // The focus on the Cabrillo list's Aceptar.
+    void enfocaLista();
+
+private:
+    void ejecutaListados();
+    void cierraListados(const QString& mensaje, const QString& titulo);
+    void exportaLibro(const QString& ruta);
+    void abrePanel(QWidget& panel);
+
+    VentanaSalidas& ventana_;
+    LogContactos& log_;
+    EstadoPrincipal& estado_;
+    const DatosConcurso& datos_;
+    PanelTipoDeListas* tipoDeListas_;
+    PanelListaPantalla* listaPantalla_;
+    PanelExportacionXk* exportacionXk_;
+    QString mensajeListados_;
+};
