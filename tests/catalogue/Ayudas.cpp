@@ -1,8 +1,11 @@
 #include "Ayudas.h"
 
+#include "CampoTexto.h"
 #include "Esquema.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -81,4 +84,24 @@ QStringList Textos(const QListWidget* lista) {
     for (int i = 0; i < lista->count(); ++i)
         t << lista->item(i)->text();
     return t;
+}
+
+QGroupBox* PruebaVentana::Marco(const QString& nombre) const {
+    return Control<QGroupBox>(nombre);
+}
+
+CampoTexto* PruebaVentana::CajaConcurso(int i) const {
+    return Control<CampoTexto>(QStringLiteral("text3_%1").arg(i));
+}
+
+CampoTexto* PruebaVentana::CajaEstacion(int i) const {
+    return Control<CampoTexto>(QStringLiteral("text2_%1").arg(i));
+}
+
+QCheckBox* PruebaVentana::Banda(int i) const {
+    return Control<QCheckBox>(QStringLiteral("SSCheck2_%1").arg(i));
+}
+
+QCheckBox* PruebaVentana::Modo(int i) const {
+    return Control<QCheckBox>(QStringLiteral("SSCheck1_%1").arg(i));
 }

@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+class CampoTexto;
+class QCheckBox;
+class QGroupBox;
 class QListWidget;
 #include <QPushButton>
 #include <QStringList>
@@ -49,8 +52,17 @@ protected:
     void Reescribe(const QString& texto, Qt::Key borra = Qt::Key_Backspace) {
         ReescribeTexto(ventana.get(), texto, borra);
     }
+    // Controls of the window by their objectName.
+    template <class T> T* Control(const QString& nombre) const { return Busca<T>(ventana.get(), nombre); }
+    QPushButton* Boton(const QString& nombre) const { return Control<QPushButton>(nombre); }
+    QGroupBox* Marco(const QString& nombre) const;
+    // text3(i) of the contest frame, text2(i) of the callsign frame; SSCheck2(i) and SSCheck1(i).
+    CampoTexto* CajaConcurso(int i) const;
+    CampoTexto* CajaEstacion(int i) const;
+    QCheckBox* Banda(int i) const;
+    QCheckBox* Modo(int i) const;
     void Inicia() {
         ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
-        ventana->IniciarXkLumoCon->click();
+        Boton("IniciarXkLumoCon")->click();
     }
 };

@@ -3,13 +3,14 @@
 #include "Ayudas.h"
 
 #include "CampoTexto.h"
+#include "CategoriasCabrillo.h"
 #include "Esquema.h"
-#include "FrameCategoria.h"
 #include "PanelConcurso.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
@@ -78,20 +79,26 @@ inline QStringList Entradas(const QListWidget* l) {
 
 class PruebaCabrillo : public PruebaVentana {
 protected:
-    PanelConcurso& P() { return *ventana->Concurso; }
-    FrameCategoria& F() { return *ventana->Concurso->Categorias; }
-    CampoTexto* Caja(int i) { return P().text3[static_cast<size_t>(i)]; }
+    QGroupBox& P() { return *Marco("PanelConcurso"); }
+    // The nine value boxes, in CajasCabrillo order.
+    std::vector<QComboBox*> CajasValores() {
+        std::vector<QComboBox*> cajas;
+        for (const DefCajaCabrillo& c : CajasCabrillo)
+            cajas.push_back(Control<QComboBox>(QString::fromUtf8(c.control)));
+        return cajas;
+    }
+    CampoTexto* Caja(int i) { return CajaConcurso(i); }
     // Selected texts of the format box and the nine value boxes, joined with '|'.
     QString Valores() {
-        QStringList v{F().CatConcurso->currentText()};
-        for (QComboBox* c : F().cajas)
+        QStringList v{Control<QComboBox>("CatConcurso")->currentText()};
+        for (QComboBox* c : CajasValores())
             v << c->currentText();
         return v.join('|');
     }
     // Names of the value boxes on show.
     QStringList Visibles() {
         QStringList v;
-        for (QComboBox* c : F().cajas)
+        for (QComboBox* c : CajasValores())
             if (!c->isHidden()) v << c->objectName();
         return v;
     }
@@ -99,19 +106,24 @@ protected:
     QStringList Intercambio() {
         QStringList v;
         const std::pair<QCheckBox*, const char*> casillas[] = {
-            {P().EnviarNumeral, "ENumeral"},  {P().EnviarLocator, "ELocator"},
-            {P().EnviarSiglas, "ESiglas"},    {P().EnviarZonaCQ, "EZonaCQ"},
-            {P().EnviarPuntos, "EPuntos"},    {P().RecibirNumeral, "RNumeral"},
-            {P().RecibirLocator, "RLocator"}, {P().RecibirSiglas, "RSiglas"},
-            {P().RecibirZonaCQ, "RZonaCQ"},   {P().RecibirPuntos, "RPuntos"}};
+            {Control<QCheckBox>("EnviarNumeral"), "ENumeral"},
+            {Control<QCheckBox>("EnviarLocator"), "ELocator"},
+            {Control<QCheckBox>("EnviarSiglas"), "ESiglas"},
+            {Control<QCheckBox>("EnviarZonaCQ"), "EZonaCQ"},
+            {Control<QCheckBox>("EnviarPuntos"), "EPuntos"},
+            {Control<QCheckBox>("RecibirNumeral"), "RNumeral"},
+            {Control<QCheckBox>("RecibirLocator"), "RLocator"},
+            {Control<QCheckBox>("RecibirSiglas"), "RSiglas"},
+            {Control<QCheckBox>("RecibirZonaCQ"), "RZonaCQ"},
+            {Control<QCheckBox>("RecibirPuntos"), "RPuntos"}};
         for (const auto& [c, nombre] : casillas)
             if (c->isChecked()) v << nombre;
         return v;
     }
     // Selects a contest of the list by its text, as a click does.
     void EligeConcurso(const QString& texto) {
-        const auto items = ventana->ListaConcursos->findItems(texto, Qt::MatchExactly);
+        const auto items = Control<QListWidget>("ListaConcursos")->findItems(texto, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << texto.toStdString();
-        ventana->ListaConcursos->setCurrentItem(items[0]);
+        Control<QListWidget>("ListaConcursos")->setCurrentItem(items[0]);
     }
 };

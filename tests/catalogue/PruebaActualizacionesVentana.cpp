@@ -39,7 +39,7 @@ TEST_F(Actualizaciones, LaActivacionPoneAlDiaElCatalogoYElControlQueLaVentanaGua
     // The window numbers its next contest from the Control row it holds.
     EXPECT_EQ(estado->RegControl->entero("UltimoConcurso"), 2);
     EXPECT_EQ(LeeControl("UltimoConcurso"), 2);
-    ventana->IniciarXkLumoCon->click();
+    Boton("IniciarXkLumoCon")->click();
     const auto* lista = ventana->findChild<QListWidget*>("ListaConcursos");
     ASSERT_NE(lista, nullptr);
     QStringList textos;
@@ -59,6 +59,6 @@ TEST_F(Actualizaciones, ArchivosEntregadosRotosNoDetienenElPrograma) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return estado->ActivarCheck; }));
     EXPECT_EQ(terminaciones, 0);
     EXPECT_TRUE(avisos.cajas.empty());
-    EXPECT_TRUE(ventana->IniciarXkLumoCon->isEnabled());
+    EXPECT_TRUE(Boton("IniciarXkLumoCon")->isEnabled());
     EXPECT_EQ(LeeControl("UltimoConcurso"), 0);
 }

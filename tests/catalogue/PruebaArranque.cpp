@@ -130,15 +130,13 @@ TEST_F(Arranque, VentanaCargadaAntesDeEmpezar) {
     EXPECT_EQ(def.campo(def.cuenta() - 1).nombre, "Mes");
 
     for (QPushButton* b : v.findChildren<QPushButton*>()) {
-        EXPECT_EQ(b->isEnabled(), b == v.IniciarXkLumoCon || b == v.Estaciones->NuevoIndicativo)
+        EXPECT_EQ(b->isEnabled(), b == Boton("IniciarXkLumoCon") || b == Boton("NuevoIndicativo"))
             << b->objectName().toStdString();
     }
-    EXPECT_FALSE(v.SeleccionMes->isEnabled());
-    EXPECT_FALSE(v.SeleccionConcurso->isEnabled());
-    EXPECT_FALSE(v.Concurso->isEnabled());
-    EXPECT_TRUE(v.PanelTamañoPantalla->isEnabled());
-    EXPECT_EQ(v.ListaProv->count(), 52);
-    EXPECT_FALSE(v.ListaProv->isVisible());
+    EXPECT_FALSE(Marco("SeleccionMes")->isEnabled());
+    EXPECT_FALSE(Marco("SeleccionConcurso")->isEnabled());
+    EXPECT_FALSE(Marco("PanelConcurso")->isEnabled());
+    EXPECT_TRUE(Marco("PanelTamañoPantalla")->isEnabled());
     // No control takes Tab focus (a drop-down's popup is a window of its own).
     for (QWidget* w : v.findChildren<QWidget*>())
         if (w->window() == &v) {
@@ -199,14 +197,12 @@ TEST_F(Arranque, NombresTitulosYLongitudes) {
 
     ventana->AjustaLongitudesIndicativo(0);
     ventana->AjustaLongitudesConcurso(0);
-    const auto& t2 = ventana->Estaciones->text2;
-    const auto& t3 = ventana->Concurso->text3;
-    EXPECT_EQ(t2[0]->maxLength(), 11); // 32-bit number
-    EXPECT_EQ(t2[1]->maxLength(), 12);
-    EXPECT_EQ(t3[5]->maxLength(), 6);  // 16-bit number: sign and five digits
-    EXPECT_EQ(t3[9]->maxLength(), 12); // the month box takes the size of Mes, the last field
+    EXPECT_EQ(CajaEstacion(0)->maxLength(), 11); // 32-bit number
+    EXPECT_EQ(CajaEstacion(1)->maxLength(), 12);
+    EXPECT_EQ(CajaConcurso(5)->maxLength(), 6);  // 16-bit number: sign and five digits
+    EXPECT_EQ(CajaConcurso(9)->maxLength(), 12); // the month box takes the size of Mes, the last field
     ventana->AjustaLongitudesIndicativo(2);
-    EXPECT_EQ(t2[1]->maxLength(), 14);
+    EXPECT_EQ(CajaEstacion(1)->maxLength(), 14);
 }
 
 // Screen readers and automation find every control of the window by its names, whichever frame

@@ -37,10 +37,10 @@ TEST_F(Cabrillo, ElResumenQueFaltaSeCreaYLosGuardadosNoCambianAlMostrarlos) {
     // A stored value in another case is not in the list: the first entry stands for it.
     EXPECT_EQ(Valores(), "CABRILLO 2.0|MULTI-ONE|No Aplicable|No Aplicable|CW|No Aplicable||||");
     EXPECT_EQ(Visibles(), Cajas20);
-    EXPECT_EQ(Entradas(F().CatConcurso), (QStringList{"CABRILLO 2.0", "CABRILLO 3.0"}));
-    EXPECT_EQ(F().EMAIL->text(), "o'neil@correo.es");
-    EXPECT_EQ(F().Operadores->text(), "ea1aaa,EA1BBB");
-    EXPECT_TRUE(F().ListaCategoriasCabrillo->isHidden());
+    EXPECT_EQ(Entradas(Control<QComboBox>("CatConcurso")), (QStringList{"CABRILLO 2.0", "CABRILLO 3.0"}));
+    EXPECT_EQ(Control<QLineEdit>("EMAIL")->text(), "o'neil@correo.es");
+    EXPECT_EQ(Control<QLineEdit>("Operadores")->text(), "ea1aaa,EA1BBB");
+    EXPECT_TRUE(Control<QListWidget>("ListaCategoriasCabrillo")->isHidden());
     EXPECT_EQ(Resumen(6, CamposResumen), guardado6);
     // The start of work showed the first contest of the month too: a summary without a format
     // is shown with the defaults and left as it is.
@@ -66,9 +66,9 @@ TEST_F(Cabrillo, AlEmpezarElConcursoActivoMuestraSuResumen) {
     AnadeResumen(5, "CABRILLO 3.0", "Potencia = 'QRP', Email = 'cinco@correo.es'");
     EscribeControl("ConcursoActivo", 5);
     Inicia();
-    EXPECT_EQ(F().CatConcurso->currentText(), "CABRILLO 3.0");
-    EXPECT_EQ(F().CatPotencia->currentText(), "QRP");
-    EXPECT_EQ(F().EMAIL->text(), "cinco@correo.es");
+    EXPECT_EQ(Control<QComboBox>("CatConcurso")->currentText(), "CABRILLO 3.0");
+    EXPECT_EQ(Control<QComboBox>("CatPotencia")->currentText(), "QRP");
+    EXPECT_EQ(Control<QLineEdit>("EMAIL")->text(), "cinco@correo.es");
 }
 
 TEST_F(Cabrillo, Version30ConValoresVaciosNulosYAusentesDeLaLista) {
@@ -85,7 +85,7 @@ TEST_F(Cabrillo, Version30ConValoresVaciosNulosYAusentesDeLaLista) {
     Inicia();
     EXPECT_EQ(Valores(), "CABRILLO 3.0|SINGLE-OP|1.2G|QRP|RTTY|No Aplicable|ASSISTED|ROVER|TWO|24-HOURS");
     EXPECT_EQ(Visibles().size(), 9);
-    EXPECT_EQ(F().EMAIL->text(), "a@b.es");
+    EXPECT_EQ(Control<QLineEdit>("EMAIL")->text(), "a@b.es");
 
     // An empty station type reads as FIXED; empty or null others as "No Aplicable"; a category
     // of version 2.0 only is not offered in 3.0.
@@ -93,8 +93,8 @@ TEST_F(Cabrillo, Version30ConValoresVaciosNulosYAusentesDeLaLista) {
     EXPECT_EQ(Valores(),
               "CABRILLO 3.0|No Aplicable|6M|No Aplicable|CW|NOVICE-TECH|No Aplicable|FIXED|No Aplicable|"
               "No Aplicable");
-    EXPECT_EQ(F().EMAIL->text(), "");
-    EXPECT_EQ(F().Operadores->text(), "EA1AAA");
+    EXPECT_EQ(Control<QLineEdit>("EMAIL")->text(), "");
+    EXPECT_EQ(Control<QLineEdit>("Operadores")->text(), "EA1AAA");
     EXPECT_EQ(Resumen(5, CamposResumen), guardado5);
 }
 
@@ -105,36 +105,37 @@ TEST_F(Cabrillo, CambiarDeVersionDevuelveLosValoresPorDefectoYSeGuardaConElConcu
     EXPECT_EQ(Valores(),
               "CABRILLO 2.0|SINGLE-OP|ALL|LOW|SSB|No Aplicable|No Aplicable|FIXED|SWL|No Aplicable");
     EXPECT_EQ(Visibles(), Cajas20);
-    EXPECT_EQ(F().EMAIL->text(), "previo@correo.es");
+    EXPECT_EQ(Control<QLineEdit>("EMAIL")->text(), "previo@correo.es");
     Escribe("NUEVO");
-    P().SSCheck2[1]->click();
-    P().SSCheck1[1]->click();
+    Banda(1)->click();
+    Modo(1)->click();
 
-    F().CatConcurso->setFocus();
+    Control<QComboBox>("CatConcurso")->setFocus();
     Pulsa(Qt::Key_Down);
     EXPECT_EQ(Valores(),
               "CABRILLO 3.0|SINGLE-OP|ALL|LOW|SSB|No Aplicable|No Aplicable|No Aplicable|No Aplicable|"
               "No Aplicable");
     EXPECT_EQ(Visibles().size(), 9);
-    F().CatPotencia->setFocus();
+    Control<QComboBox>("CatPotencia")->setFocus();
     Pulsa(Qt::Key_Down);
-    EXPECT_EQ(F().CatPotencia->currentText(), "QRP");
-    F().CatConcurso->setFocus();
+    EXPECT_EQ(Control<QComboBox>("CatPotencia")->currentText(), "QRP");
+    Control<QComboBox>("CatConcurso")->setFocus();
     Pulsa(Qt::Key_Up);
-    EXPECT_EQ(F().CatPotencia->currentText(), "LOW");
-    EXPECT_EQ(Entradas(F().CatModo), (QStringList{"No Aplicable", "CW", "SSB", "RTTY", "MIXED"}));
+    EXPECT_EQ(Control<QComboBox>("CatPotencia")->currentText(), "LOW");
+    EXPECT_EQ(Entradas(Control<QComboBox>("CatModo")),
+              (QStringList{"No Aplicable", "CW", "SSB", "RTTY", "MIXED"}));
     EXPECT_EQ(Visibles(), Cajas20);
     Pulsa(Qt::Key_Down);
-    EXPECT_EQ(F().CatPotencia->currentText(), "LOW");
-    F().CatTx->setFocus();
+    EXPECT_EQ(Control<QComboBox>("CatPotencia")->currentText(), "LOW");
+    Control<QComboBox>("CatTx")->setFocus();
     Pulsa(Qt::Key_Down);
     // Typed as it is: no capitals, no check.
-    F().EMAIL->setFocus();
-    F().EMAIL->clear();
+    Control<QLineEdit>("EMAIL")->setFocus();
+    Control<QLineEdit>("EMAIL")->clear();
     Escribe("Yo@Correo.es");
-    F().Operadores->setFocus();
+    Control<QLineEdit>("Operadores")->setFocus();
     Escribe("ea1aaa, eb2bbb");
-    EXPECT_EQ(F().EMAIL->text(), "Yo@Correo.es");
+    EXPECT_EQ(Control<QLineEdit>("EMAIL")->text(), "Yo@Correo.es");
 
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(avisos.textos(), QStringList{"Alta de Concurso efectuada"});
@@ -174,16 +175,17 @@ const QStringList EspecialesGuardadas{"ZETA=Z", "ALFA O'NEIL=A", "MEDIO=M"};
 TEST_F(CabrilloEspecial, SinCodigoQueCoincidaNadaElegidoYSeReescribeEnElOrdenDeLaLista) {
     Inicia();
     EligeConcurso("PRIMERO - 2025");
-    EXPECT_EQ(Entradas(F().CatConcurso), QStringList{"ESPECIAL"});
+    EXPECT_EQ(Entradas(Control<QComboBox>("CatConcurso")), QStringList{"ESPECIAL"});
     EXPECT_EQ(Visibles(), QStringList{"Categoria"});
-    EXPECT_FALSE(F().ListaCategoriasCabrillo->isHidden());
-    EXPECT_TRUE(F().ListaCategorias->isHidden());
-    EXPECT_EQ(Entradas(F().ListaCategoriasCabrillo), (QStringList{"ZETA", "ALFA O'NEIL", "MEDIO"}));
-    EXPECT_EQ(Entradas(F().ListaCategorias), (QStringList{"Z", "A", "M"}));
-    EXPECT_EQ(F().ListaCategoriasCabrillo->currentRow(), -1);
-    EXPECT_EQ(F().Categoria->currentText(), "");
+    EXPECT_FALSE(Control<QListWidget>("ListaCategoriasCabrillo")->isHidden());
+    EXPECT_TRUE(Control<QListWidget>("ListaCategorias")->isHidden());
+    EXPECT_EQ(Entradas(Control<QListWidget>("ListaCategoriasCabrillo")),
+              (QStringList{"ZETA", "ALFA O'NEIL", "MEDIO"}));
+    EXPECT_EQ(Entradas(Control<QListWidget>("ListaCategorias")), (QStringList{"Z", "A", "M"}));
+    EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->currentRow(), -1);
+    EXPECT_EQ(Control<QComboBox>("Categoria")->currentText(), "");
     // Its own address, not the one of the contest shown before.
-    EXPECT_EQ(F().EMAIL->text(), "propio@correo.es");
+    EXPECT_EQ(Control<QLineEdit>("EMAIL")->text(), "propio@correo.es");
 
     Pulsa(Qt::Key_F4);
     Pulsa(Qt::Key_F12);
@@ -192,13 +194,13 @@ TEST_F(CabrilloEspecial, SinCodigoQueCoincidaNadaElegidoYSeReescribeEnElOrdenDeL
 
     // A category picked with the mouse is stored; the rows are written again, as many as listed.
     Pulsa(Qt::Key_F4);
-    QListWidget* lista = F().ListaCategoriasCabrillo;
+    QListWidget* lista = Control<QListWidget>("ListaCategoriasCabrillo");
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(2)).center());
-    EXPECT_EQ(Entradas(F().Categoria), QStringList{"M"});
+    EXPECT_EQ(Entradas(Control<QComboBox>("Categoria")), QStringList{"M"});
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(Resumen(5, {"FormatoCabrillo", "Categoria"}), "ESPECIAL|M");
     EXPECT_EQ(Especiales(5), EspecialesGuardadas);
-    EXPECT_EQ(F().ListaCategoriasCabrillo->currentRow(), 2);
+    EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->currentRow(), 2);
     EXPECT_EQ(Especiales(6), QStringList{});
 }
 
@@ -206,8 +208,8 @@ TEST_F(CabrilloEspecial, LaNuevaEdicionLlevaLasMismasCategoriasConSuNumero) {
     Ejecuta("Update ResumenCabrillo Set Categoria = 'A' Where NumeroOrden = 5");
     EscribeControl("ConcursoActivo", 5);
     Inicia();
-    EXPECT_EQ(F().ListaCategoriasCabrillo->currentRow(), 1);
-    EXPECT_EQ(F().Categoria->currentText(), "A");
+    EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->currentRow(), 1);
+    EXPECT_EQ(Control<QComboBox>("Categoria")->currentText(), "A");
     Pulsa(Qt::Key_F3);
     Escribe("2026");
     Pulsa(Qt::Key_F12);
@@ -226,16 +228,16 @@ TEST_F(Cabrillo, ElResumenSeGuardaEnLaMismaTransaccionQueElConcurso) {
     Escribe("CNCW");
     Pulsa(Qt::Key_Return);
     // What the checks ask of it: a band, a mode and the province its preset sends.
-    P().SSCheck2[1]->click();
-    P().SSCheck1[1]->click();
+    Banda(1)->click();
+    Modo(1)->click();
     Caja(6)->setText("M");
     Ejecuta("Create Trigger FallaEspecial Before Insert On FormatoEspecial Begin Select Raise(Abort, 'fallo "
             "de prueba'); End");
-    ventana->Editor->Aceptar_Click();
+    Boton("Aceptar")->click();
     ASSERT_FALSE(avisos.cajas.empty());
     EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
     EXPECT_TRUE(avisos.cajas.back().texto.contains("fallo de prueba"));
-    EXPECT_TRUE(ventana->Aceptar->isEnabled());
+    EXPECT_TRUE(Boton("Aceptar")->isEnabled());
     EXPECT_EQ(CuentaResumenes(42), 0);
     EXPECT_EQ(FilaConcurso(42).cuenta(), 0);
     EXPECT_EQ(LeeControl("UltimoConcurso"), 41);

@@ -52,30 +52,30 @@ protected:
         EscribeControl("UltimoConcurso", 41);
         EscribeControl("ConcursoActivo", 5);
     }
-    PanelConcurso& P() { return *ventana->Concurso; }
-    CampoTexto* Caja(int i) { return P().text3[static_cast<size_t>(i)]; }
+    QGroupBox& P() { return *Marco("PanelConcurso"); }
+    CampoTexto* Caja(int i) { return CajaConcurso(i); }
     int CajaConFoco() {
         for (int i = 0; i < 10; ++i)
             if (Caja(i)->hasFocus()) return i;
         return -1;
     }
     QString Seleccionado() {
-        auto* item = ventana->ListaConcursos->currentItem();
+        auto* item = Control<QListWidget>("ListaConcursos")->currentItem();
         return item && item->isSelected() ? item->text() : QString();
     }
     void EsperaReposo() {
-        FConcursos& v = *ventana;
         EXPECT_EQ(estado->OperacionEnCurso, "");
         EXPECT_FALSE(estado->EditandoConcurso);
         EXPECT_FALSE(P().isEnabled());
-        EXPECT_FALSE(v.Aceptar->isEnabled());
-        EXPECT_FALSE(v.Cancelar->isEnabled());
-        EXPECT_TRUE(v.AltaReg->isEnabled());
-        EXPECT_TRUE(v.FinClientes->isEnabled());
-        for (QWidget* w : std::initializer_list<QWidget*>{v.SeleccionConcurso, v.SeleccionMes,
-                                                          v.PanelTamañoPantalla, v.Estaciones})
+        EXPECT_FALSE(Boton("Aceptar")->isEnabled());
+        EXPECT_FALSE(Boton("Cancelar")->isEnabled());
+        EXPECT_TRUE(Boton("AltaReg")->isEnabled());
+        EXPECT_TRUE(Boton("FinClientes")->isEnabled());
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{Marco("SeleccionConcurso"), Marco("SeleccionMes"),
+                                             Marco("PanelTamañoPantalla"), Marco("PanelEstaciones")})
             EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-        EXPECT_TRUE(v.AltaReg->hasFocus());
+        EXPECT_TRUE(Boton("AltaReg")->hasFocus());
         EXPECT_TRUE(Caja(1)->bloqueado());
     }
 };
@@ -83,7 +83,6 @@ protected:
 
 TEST_F(Concursos, AltaNumeradaDesdeUltimoConcursoEnElMesElegidoYSinDuplicados) {
     Inicia();
-    FConcursos& v = *ventana;
     Pulsa(Qt::Key_F2);
     EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
     EXPECT_TRUE(estado->EditandoConcurso);
@@ -94,17 +93,17 @@ TEST_F(Concursos, AltaNumeradaDesdeUltimoConcursoEnElMesElegidoYSinDuplicados) {
     EXPECT_EQ(CajaConFoco(), 1);
     EXPECT_TRUE(Caja(0)->bloqueado());
     EXPECT_FALSE(Caja(1)->bloqueado());
-    EXPECT_TRUE(P().HoraUTC->isChecked());
-    EXPECT_FALSE(P().HoraLocal->isChecked());
-    EXPECT_TRUE(P().NoRepetir->isChecked());
-    EXPECT_FALSE(P().SSCheck2[4]->isChecked()); // the shown contest's boxes are cleared
-    for (QPushButton* b :
-         {v.AltaReg, v.NuevaEdicion, v.ModificarReg, v.BorrarReg, v.IrContactos, v.FinClientes})
+    EXPECT_TRUE(Control<QRadioButton>("HoraUTC")->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>("HoraLocal")->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>("NoRepetir")->isChecked());
+    EXPECT_FALSE(Banda(4)->isChecked()); // the shown contest's boxes are cleared
+    for (QPushButton* b : {Boton("AltaReg"), Boton("NuevaEdicion"), Boton("ModificarReg"), Boton("BorrarReg"),
+                           Boton("IrContactos"), Boton("FinClientes")})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(v.Aceptar->isEnabled());
-    EXPECT_TRUE(v.Cancelar->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{v.SeleccionConcurso, v.SeleccionMes,
-                                                      v.PanelTamañoPantalla, v.Estaciones})
+    EXPECT_TRUE(Boton("Aceptar")->isEnabled());
+    EXPECT_TRUE(Boton("Cancelar")->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{Marco("SeleccionConcurso"), Marco("SeleccionMes"),
+                                                      Marco("PanelTamañoPantalla"), Marco("PanelEstaciones")})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
 
     // Typed in lower case, quotes and all.
@@ -115,10 +114,10 @@ TEST_F(Concursos, AltaNumeradaDesdeUltimoConcursoEnElMesElegidoYSinDuplicados) {
     Pulsa(Qt::Key_Return);
     ASSERT_EQ(CajaConFoco(), 4);
     Escribe("in80aa");
-    P().SSCheck2[1]->click();
-    P().SSCheck1[1]->click();
-    P().EnviarNumeral->click();
-    P().RecibirNumeral->click();
+    Banda(1)->click();
+    Modo(1)->click();
+    Control<QCheckBox>("EnviarNumeral")->click();
+    Control<QCheckBox>("RecibirNumeral")->click();
     Pulsa(Qt::Key_F12);
 
     ASSERT_EQ(avisos.cajas.size(), 1u) << avisos.textos().join('|').toStdString();
@@ -143,8 +142,9 @@ TEST_F(Concursos, AltaNumeradaDesdeUltimoConcursoEnElMesElegidoYSinDuplicados) {
     EXPECT_TRUE(r.siNo("NoRepetir"));
     EXPECT_EQ(LeeControl("UltimoConcurso"), 42);
     EXPECT_EQ(LeeControl("ConcursoActivo"), 42);
-    EXPECT_EQ(v.ListaMeses->currentItem()->text(), "MARZO");
-    EXPECT_EQ(Textos(v.ListaConcursos), (QStringList{"CNCW - 2024", "CNCW - 2025", "O'BRIEN \"CW\" - 2026"}));
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->currentItem()->text(), "MARZO");
+    EXPECT_EQ(Textos(Control<QListWidget>("ListaConcursos")),
+              (QStringList{"CNCW - 2024", "CNCW - 2025", "O'BRIEN \"CW\" - 2026"}));
     EXPECT_EQ(Seleccionado(), "O'BRIEN \"CW\" - 2026");
     EsperaReposo();
 
@@ -161,7 +161,7 @@ TEST_F(Concursos, AltaNumeradaDesdeUltimoConcursoEnElMesElegidoYSinDuplicados) {
     EXPECT_EQ(avisos.cajas[0].icono, Icono::Critico);
     EXPECT_EQ(CajaConFoco(), 1);
     EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
-    EXPECT_TRUE(v.Aceptar->isEnabled());
+    EXPECT_TRUE(Boton("Aceptar")->isEnabled());
     EXPECT_EQ(Cuenta("Concursos", 43), 0);
     EXPECT_EQ(LeeControl("UltimoConcurso"), 42);
 }
@@ -169,13 +169,12 @@ TEST_F(Concursos, AltaNumeradaDesdeUltimoConcursoEnElMesElegidoYSinDuplicados) {
 TEST_F(Concursos, MesVacioConfirmadoOCanceladoYMesesQueEligenLaLista) {
     EscribeControl("ConcursoActivo", 7);
     Inicia();
-    FConcursos& v = *ventana;
-    ASSERT_EQ(v.ListaMeses->currentRow(), 0);
+    ASSERT_EQ(Control<QListWidget>("ListaMeses")->currentRow(), 0);
     Pulsa(Qt::Key_F2);
     EXPECT_EQ(Caja(9)->text(), "");
     Escribe("vacio");
-    P().SSCheck2[1]->click();
-    P().SSCheck1[1]->click();
+    Banda(1)->click();
+    Modo(1)->click();
 
     avisos.respuestas = {Respuesta::Cancelar};
     Pulsa(Qt::Key_F12);
@@ -195,7 +194,7 @@ TEST_F(Concursos, MesVacioConfirmadoOCanceladoYMesesQueEligenLaLista) {
     ConjuntoRegistros r = Concurso(42);
     ASSERT_FALSE(r.eof());
     EXPECT_EQ(r.valor("Mes"), QVariant(QString()));
-    EXPECT_EQ(v.ListaMeses->currentRow(), 0);
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->currentRow(), 0);
     EXPECT_EQ(Seleccionado(), "VACIO - 2026");
     EsperaReposo();
 
@@ -208,7 +207,7 @@ TEST_F(Concursos, MesVacioConfirmadoOCanceladoYMesesQueEligenLaLista) {
     Pulsa(Qt::Key_F12);
     EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
     EXPECT_EQ(Concurso(42).texto("Mes"), "DICIEMBRE");
-    EXPECT_EQ(v.ListaMeses->currentRow(), 12);
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->currentRow(), 12);
     EXPECT_EQ(Seleccionado(), "VACIO - 2026");
     EsperaReposo();
 
@@ -244,7 +243,7 @@ TEST_F(Concursos, IntroYFlechasRecorrenLasCajasMostradas) {
     ASSERT_EQ(CajaConFoco(), 1);
     // Without points sent the edition goes on to the locator; the UTC offset box is shown, and
     // repeating by hours opens the hours box.
-    P().RepetirEnCadaHoras->click();
+    Control<QCheckBox>("RepetirEnCadaHoras")->click();
     std::vector<int> recorrido;
     for (int i = 0; i < 8; ++i) {
         Pulsa(Qt::Key_Return);
@@ -254,8 +253,8 @@ TEST_F(Concursos, IntroYFlechasRecorrenLasCajasMostradas) {
     EXPECT_EQ(estado->CampoActual, 1);
 
     // Points sent, local time: the points box joins, the offset box drops out.
-    P().EnviarPuntos->click();
-    P().HoraLocal->click();
+    Control<QCheckBox>("EnviarPuntos")->click();
+    Control<QRadioButton>("HoraLocal")->click();
     EXPECT_FALSE(Caja(3)->isHidden());
     EXPECT_TRUE(Caja(7)->isHidden());
     Caja(1)->setFocus(); // ticking points put the focus on them
@@ -295,7 +294,6 @@ TEST_F(Concursos, NuevaEdicionCopiaElConcursoConOtroNumeroYEdicion) {
         "Update Concursos Set UltimoNumEnviado = 120, Banda3 = 1, Modo1 = 1, EnviarNumeral = 1, HoraUTC = 1, "
         "Siglas = 'M' Where NumeroOrden = 5");
     Inicia();
-    FConcursos& v = *ventana;
     Pulsa(Qt::Key_F3);
     EXPECT_EQ(estado->OperacionEnCurso, "NUEVAEDICION");
     EXPECT_EQ(estado->ConcursoOrigen, 5);
@@ -336,14 +334,14 @@ TEST_F(Concursos, NuevaEdicionCopiaElConcursoConOtroNumeroYEdicion) {
     EXPECT_EQ(Concurso(5).texto("Edicion"), "2025");
     EXPECT_EQ(LeeControl("UltimoConcurso"), 42);
     EXPECT_EQ(LeeControl("ConcursoActivo"), 42);
-    EXPECT_EQ(Textos(v.ListaConcursos), (QStringList{"CNCW - 2024", "CNCW - 2025", "CNCW - 2026"}));
+    EXPECT_EQ(Textos(Control<QListWidget>("ListaConcursos")),
+              (QStringList{"CNCW - 2024", "CNCW - 2025", "CNCW - 2026"}));
     EXPECT_EQ(Seleccionado(), "CNCW - 2026");
     EsperaReposo();
 }
 
 TEST_F(Concursos, ModificarRechazaDuplicadosYSeriesNoNumericas) {
     Inicia();
-    FConcursos& v = *ventana;
     Pulsa(Qt::Key_F4);
     EXPECT_EQ(estado->OperacionEnCurso, "MODIFICAR");
     EXPECT_EQ(CajaConFoco(), 1);
@@ -385,7 +383,7 @@ TEST_F(Concursos, ModificarRechazaDuplicadosYSeriesNoNumericas) {
     EXPECT_EQ(r.valor("UltimoNumEnviado"), QVariant(0));
     EXPECT_EQ(r.texto("Edicion"), "2025");
     EXPECT_EQ(Caja(5)->text(), "0");
-    EXPECT_EQ(Textos(v.ListaConcursos), (QStringList{"CN'CW - 2025", "CNCW - 2024"}));
+    EXPECT_EQ(Textos(Control<QListWidget>("ListaConcursos")), (QStringList{"CN'CW - 2025", "CNCW - 2024"}));
     EXPECT_EQ(Seleccionado(), "CN'CW - 2025");
     EXPECT_EQ(LeeControl("UltimoConcurso"), 41);
     EsperaReposo();
@@ -428,13 +426,12 @@ void AnadeFilasDeConcursos() {
 TEST_F(Concursos, BorrarPreguntaYSeLlevaTodoLoDelConcurso) {
     AnadeFilasDeConcursos();
     Inicia();
-    FConcursos& v = *ventana;
     Pulsa(Qt::Key_F5);
     EXPECT_EQ(estado->OperacionEnCurso, "BORRAR");
-    EXPECT_TRUE(v.Cancelar->hasFocus());
-    EXPECT_TRUE(v.Aceptar->isEnabled());
-    EXPECT_FALSE(v.ModificarReg->isEnabled());
-    EXPECT_FALSE(v.SeleccionConcurso->isEnabled());
+    EXPECT_TRUE(Boton("Cancelar")->hasFocus());
+    EXPECT_TRUE(Boton("Aceptar")->isEnabled());
+    EXPECT_FALSE(Boton("ModificarReg")->isEnabled());
+    EXPECT_FALSE(Marco("SeleccionConcurso")->isEnabled());
     EXPECT_TRUE(avisos.cajas.empty());
 
     avisos.respuestas = {Respuesta::No};
@@ -444,8 +441,8 @@ TEST_F(Concursos, BorrarPreguntaYSeLlevaTodoLoDelConcurso) {
     EXPECT_EQ(estado->OperacionEnCurso, "CONSULTA");
     EXPECT_EQ(Cuenta("Concursos", 5), 1);
     EXPECT_EQ(Cuenta("Contactos", 5), 2);
-    EXPECT_TRUE(v.ModificarReg->isEnabled());
-    EXPECT_FALSE(v.Aceptar->isEnabled());
+    EXPECT_TRUE(Boton("ModificarReg")->isEnabled());
+    EXPECT_FALSE(Boton("Aceptar")->isEnabled());
     EXPECT_EQ(Caja(1)->text(), "CNCW");
 
     avisos.respuestas = {Respuesta::Si};
@@ -456,12 +453,13 @@ TEST_F(Concursos, BorrarPreguntaYSeLlevaTodoLoDelConcurso) {
         EXPECT_EQ(Cuenta(tabla, 6), 1) << tabla;
     }
     EXPECT_EQ(LeeControl("ConcursoActivo"), 0);
-    EXPECT_EQ(Textos(v.ListaConcursos), QStringList{"CNCW - 2024"});
+    EXPECT_EQ(Textos(Control<QListWidget>("ListaConcursos")), QStringList{"CNCW - 2024"});
     EXPECT_EQ(Seleccionado(), "");
     EXPECT_EQ(Caja(0)->text(), "");
     EXPECT_EQ(Caja(1)->text(), "");
     EsperaReposo();
-    for (QPushButton* b : {v.ModificarReg, v.BorrarReg, v.NuevaEdicion, v.IrContactos})
+    for (QPushButton* b :
+         {Boton("ModificarReg"), Boton("BorrarReg"), Boton("NuevaEdicion"), Boton("IrContactos")})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 }
 
@@ -473,11 +471,11 @@ TEST_F(Concursos, UnFalloAMitadDelBorradoDejaElConcursoEntero) {
     Pulsa(Qt::Key_F5);
     avisos.respuestas = {Respuesta::Si};
     // The engine's refusal is shown and the edit stays open; what matters is the file it leaves.
-    ventana->Editor->Aceptar_Click();
+    Boton("Aceptar")->click();
     ASSERT_FALSE(avisos.cajas.empty());
     EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
     EXPECT_TRUE(avisos.cajas.back().texto.contains("fallo de prueba"));
-    EXPECT_TRUE(ventana->Aceptar->isEnabled());
+    EXPECT_TRUE(Boton("Aceptar")->isEnabled());
     EXPECT_EQ(Cuenta("Concursos", 5), 1);
     EXPECT_EQ(Cuenta("Contactos", 5), 2);
     EXPECT_EQ(Cuenta("ResumenCabrillo", 5), 1);
@@ -489,24 +487,23 @@ TEST_F(Concursos, UnFalloAlDarDeAltaNoDejaNiFilaNiContador) {
     Inicia();
     Pulsa(Qt::Key_F2);
     Escribe("NUEVO");
-    P().SSCheck2[1]->click();
-    P().SSCheck1[1]->click();
+    Banda(1)->click();
+    Modo(1)->click();
     // The counter is written after the row: the row must not outlive its failure.
     Ejecuta(
         "Create Trigger FallaControl Before Update On Control Begin Select Raise(Abort, 'fallo de prueba'); "
         "End");
-    ventana->Editor->Aceptar_Click();
+    Boton("Aceptar")->click();
     ASSERT_FALSE(avisos.cajas.empty());
     EXPECT_EQ(avisos.cajas.back().icono, Icono::Critico);
     EXPECT_TRUE(avisos.cajas.back().texto.contains("fallo de prueba"));
-    EXPECT_TRUE(ventana->Aceptar->isEnabled());
+    EXPECT_TRUE(Boton("Aceptar")->isEnabled());
     EXPECT_EQ(Cuenta("Concursos", 42), 0);
     EXPECT_EQ(LeeControl("UltimoConcurso"), 41);
 }
 
 TEST_F(Concursos, CancelarDejaLaBaseComoEstaba) {
     Inicia();
-    FConcursos& v = *ventana;
 
     Pulsa(Qt::Key_F4);
     Reescribe("OTRO");
@@ -527,7 +524,7 @@ TEST_F(Concursos, CancelarDejaLaBaseComoEstaba) {
     Pulsa(Qt::Key_Escape);
     EXPECT_EQ(Cuenta("Concursos", 5), 1);
     EsperaReposo();
-    EXPECT_TRUE(v.ModificarReg->isEnabled());
+    EXPECT_TRUE(Boton("ModificarReg")->isEnabled());
 
     // A cancelled new contest leaves nothing selected and no contest active.
     Pulsa(Qt::Key_F2);
@@ -537,7 +534,7 @@ TEST_F(Concursos, CancelarDejaLaBaseComoEstaba) {
     EXPECT_EQ(Seleccionado(), "");
     EXPECT_EQ(LeeControl("ConcursoActivo"), 0);
     EsperaReposo();
-    EXPECT_FALSE(v.ModificarReg->isEnabled());
+    EXPECT_FALSE(Boton("ModificarReg")->isEnabled());
 
     EXPECT_EQ(Cuenta("Concursos", 42), 0);
     EXPECT_EQ(LeeControl("UltimoConcurso"), 41);
@@ -546,8 +543,7 @@ TEST_F(Concursos, CancelarDejaLaBaseComoEstaba) {
 
 TEST_F(Concursos, SinIndicativoOSinConcursoMostradoNoEmpiezaNada) {
     Inicia();
-    FConcursos& v = *ventana;
-    v.Estaciones->ListaIndicativos->clear();
+    Control<QComboBox>("ListaIndicativos")->clear();
     for (Qt::Key tecla : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4}) {
         avisos.limpia();
         Pulsa(tecla);
@@ -559,16 +555,16 @@ TEST_F(Concursos, SinIndicativoOSinConcursoMostradoNoEmpiezaNada) {
         EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
         EXPECT_EQ(estado->OperacionEnCurso, "");
         EXPECT_FALSE(estado->EditandoConcurso);
-        EXPECT_FALSE(v.Aceptar->isEnabled());
+        EXPECT_FALSE(Boton("Aceptar")->isEnabled());
     }
 
     // A month without contests leaves the frame empty: there is nothing to change or delete.
-    v.ListaMeses->setCurrentRow(4);
+    Control<QListWidget>("ListaMeses")->setCurrentRow(4);
     avisos.limpia();
     for (Qt::Key tecla : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5}) {
         Pulsa(tecla);
         EXPECT_EQ(estado->OperacionEnCurso, "");
     }
     EXPECT_EQ(avisos.pitidos, 3);
-    EXPECT_FALSE(v.Aceptar->isEnabled());
+    EXPECT_FALSE(Boton("Aceptar")->isEnabled());
 }

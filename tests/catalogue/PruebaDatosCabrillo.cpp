@@ -1,7 +1,8 @@
 // The summary rows written and read back without a window, and the Cabrillo panel's own choices.
 #include "DatosResumenCabrillo.h"
 #include "Esquema.h"
-#include "FrameCategoria.h"
+#include "PanelCategoria.h"
+#include "Teclado.h"
 
 #include <gtest/gtest.h>
 #include <QComboBox>
@@ -60,40 +61,40 @@ TEST_F(DatosCabrillo, UnaSolaFilaPorConcursoConComillasYNombresLargosEnteros) {
 }
 
 TEST(PanelCabrillo, FormatosDesconocidosBusquedaExactaYArranque) {
-    FrameCategoria f;
+    PanelCategoria f;
     // Until a layout is applied only the 2.0 boxes may show.
-    EXPECT_TRUE(f.CatAsistido->isHidden());
-    EXPECT_TRUE(f.CatTime->isHidden());
-    EXPECT_TRUE(f.ListaCategoriasCabrillo->isHidden());
+    EXPECT_TRUE(Busca<QComboBox>(&f, "CatAsistido")->isHidden());
+    EXPECT_TRUE(Busca<QComboBox>(&f, "CatTime")->isHidden());
+    EXPECT_TRUE(Busca<QListWidget>(&f, "ListaCategoriasCabrillo")->isHidden());
     f.IniciaTipoConcursos();
-    EXPECT_EQ(f.CatConcurso->currentText(), "CABRILLO 2.0");
-    EXPECT_EQ(f.CatPotencia->currentText(), "LOW");
-    EXPECT_EQ(FrameCategoria::BuscaEnLista(f.CatPotencia, "LOW"), 2);
-    EXPECT_EQ(FrameCategoria::BuscaEnLista(f.CatPotencia, "low"), -1);
-    EXPECT_EQ(FrameCategoria::BuscaEnLista(f.CatPotencia, "LOW "), -1);
-    EXPECT_EQ(f.EMAIL->maxLength(), 64);
-    EXPECT_EQ(f.Operadores->maxLength(), 64);
+    EXPECT_EQ(Busca<QComboBox>(&f, "CatConcurso")->currentText(), "CABRILLO 2.0");
+    EXPECT_EQ(Busca<QComboBox>(&f, "CatPotencia")->currentText(), "LOW");
+    EXPECT_EQ(PanelCategoria::BuscaEnLista(Busca<QComboBox>(&f, "CatPotencia"), "LOW"), 2);
+    EXPECT_EQ(PanelCategoria::BuscaEnLista(Busca<QComboBox>(&f, "CatPotencia"), "low"), -1);
+    EXPECT_EQ(PanelCategoria::BuscaEnLista(Busca<QComboBox>(&f, "CatPotencia"), "LOW "), -1);
+    EXPECT_EQ(Busca<QLineEdit>(&f, "EMAIL")->maxLength(), 64);
+    EXPECT_EQ(Busca<QLineEdit>(&f, "Operadores")->maxLength(), 64);
 
     // While the startup upgrades run, a format choice changes nothing.
     bool actualizando = true;
     f.EnActualizacion = [&] { return actualizando; };
-    f.CatConcurso->setCurrentIndex(1);
-    EXPECT_TRUE(f.CatAsistido->isHidden());
-    EXPECT_EQ(f.CatAsistido->count(), 0);
+    Busca<QComboBox>(&f, "CatConcurso")->setCurrentIndex(1);
+    EXPECT_TRUE(Busca<QComboBox>(&f, "CatAsistido")->isHidden());
+    EXPECT_EQ(Busca<QComboBox>(&f, "CatAsistido")->count(), 0);
     actualizando = false;
-    f.CatConcurso->setCurrentIndex(0);
-    f.CatConcurso->setCurrentIndex(1);
-    EXPECT_EQ(f.CatAsistido->currentText(), "No Aplicable");
+    Busca<QComboBox>(&f, "CatConcurso")->setCurrentIndex(0);
+    Busca<QComboBox>(&f, "CatConcurso")->setCurrentIndex(1);
+    EXPECT_EQ(Busca<QComboBox>(&f, "CatAsistido")->currentText(), "No Aplicable");
 
     // A format the panel does not know falls back to 2.0 with the old overlay spelling.
-    f.CatConcurso->addItem("CABRILLO 4.0");
-    f.CatConcurso->setCurrentIndex(2);
-    EXPECT_EQ(f.CatOverlay->itemText(0), "No aplicable");
-    EXPECT_EQ(f.CatOverlay->count(), 6);
-    EXPECT_EQ(f.CatOverlay->currentIndex(), 0);
-    EXPECT_TRUE(f.CatAsistido->isHidden());
-    EXPECT_EQ(f.CatBanda->currentText(), "ALL");
+    Busca<QComboBox>(&f, "CatConcurso")->addItem("CABRILLO 4.0");
+    Busca<QComboBox>(&f, "CatConcurso")->setCurrentIndex(2);
+    EXPECT_EQ(Busca<QComboBox>(&f, "CatOverlay")->itemText(0), "No aplicable");
+    EXPECT_EQ(Busca<QComboBox>(&f, "CatOverlay")->count(), 6);
+    EXPECT_EQ(Busca<QComboBox>(&f, "CatOverlay")->currentIndex(), 0);
+    EXPECT_TRUE(Busca<QComboBox>(&f, "CatAsistido")->isHidden());
+    EXPECT_EQ(Busca<QComboBox>(&f, "CatBanda")->currentText(), "ALL");
 
     EXPECT_FALSE(f.CargaCategoriasConcurso("NO EXISTE"));
-    EXPECT_TRUE(f.ListaCategoriasCabrillo->isHidden());
+    EXPECT_TRUE(Busca<QListWidget>(&f, "ListaCategoriasCabrillo")->isHidden());
 }

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
@@ -39,9 +41,13 @@ protected:
         EscribeControl("UltimoConcurso", 41);
         EscribeControl("ConcursoActivo", 5);
     }
-    PanelConcurso& P() { return *ventana->Concurso; }
-    PanelNombresUser& U() { return *P().PanelNuevaBanda; }
-    CampoTexto* Caja(int i) { return P().text3[static_cast<size_t>(i)]; }
+    QGroupBox& P() { return *Marco("PanelConcurso"); }
+    QGroupBox& U() { return *Marco("PanelNuevaBanda"); }
+    // BandaUser(n), ModoUser(n) and RST(n) of the user names panel, counted from 1.
+    CampoTexto* BandaUser(int n) { return Control<CampoTexto>(QStringLiteral("BandaUser_%1").arg(n)); }
+    CampoTexto* ModoUser(int n) { return Control<CampoTexto>(QStringLiteral("ModoUser_%1").arg(n)); }
+    QLineEdit* RST(int n) { return Control<QLineEdit>(QStringLiteral("RST_%1").arg(n)); }
+    CampoTexto* Caja(int i) { return CajaConcurso(i); }
     void Reescribe(QWidget* caja, const QString& texto) {
         caja->setFocus();
         PruebaVentana::Reescribe(texto);
@@ -51,8 +57,8 @@ protected:
         Pulsa(Qt::Key_F2);
         ASSERT_EQ(estado->OperacionEnCurso, "ALTA");
         Escribe(nombre);
-        P().SSCheck2[4]->click();
-        P().SSCheck1[1]->click();
+        Banda(4)->click();
+        Modo(1)->click();
     }
     // F12, and the refusal expected: one box with this text, the edit open, nothing stored.
     void RechazaCon(const QString& texto, int foco) {
@@ -65,7 +71,7 @@ protected:
             EXPECT_TRUE(Caja(foco)->hasFocus()) << foco;
         }
         EXPECT_TRUE(estado->EditandoConcurso);
-        EXPECT_TRUE(ventana->Aceptar->isEnabled());
+        EXPECT_TRUE(Boton("Aceptar")->isEnabled());
         EXPECT_EQ(CuentaConcursos(), filas);
     }
     void Guarda() {
@@ -79,14 +85,14 @@ TEST_F(EditorOpciones, ValoresDerivadosAlGuardar) {
     Inicia();
     NuevoConcurso("PRUEBA");
     // The new contest starts in UTC with the Spanish station's offset and "No repetir".
-    EXPECT_TRUE(P().HoraUTC->isChecked());
+    EXPECT_TRUE(Control<QRadioButton>("HoraUTC")->isChecked());
     EXPECT_FALSE(Caja(7)->isHidden());
     EXPECT_EQ(Caja(7)->text(), "-1");
     EXPECT_FALSE(Caja(8)->isEnabled());
-    P().RecibirNumeral->click();
-    P().RecibirSiglas->click();
-    P().EnviarNumeral->click();
-    P().EnviarPuntos->click();
+    Control<QCheckBox>("RecibirNumeral")->click();
+    Control<QCheckBox>("RecibirSiglas")->click();
+    Control<QCheckBox>("EnviarNumeral")->click();
+    Control<QCheckBox>("EnviarPuntos")->click();
     EXPECT_FALSE(Caja(3)->isHidden());
     EXPECT_TRUE(Caja(3)->hasFocus());
     Escribe("5");
@@ -94,7 +100,7 @@ TEST_F(EditorOpciones, ValoresDerivadosAlGuardar) {
     ConjuntoRegistros r = Concurso(42);
     ASSERT_FALSE(r.eof());
     EXPECT_TRUE(r.siNo("NumeraloSiglas"));
-    EXPECT_TRUE(P().NumeraloSiglas->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>("NumeraloSiglas")->isChecked());
     EXPECT_FALSE(r.siNo("EnviarPuntos"));
     EXPECT_FALSE(r.siNo("RecibirPuntos"));
     EXPECT_EQ(r.texto("NumeroPuntosEnviar"), "");
@@ -105,7 +111,7 @@ TEST_F(EditorOpciones, ValoresDerivadosAlGuardar) {
 
     // Sending letters as well: no longer "number or letters".
     Pulsa(Qt::Key_F4);
-    P().EnviarSiglas->click();
+    Control<QCheckBox>("EnviarSiglas")->click();
     Reescribe(Caja(6), "AB");
     Guarda();
     EXPECT_FALSE(Concurso(42).siNo("NumeraloSiglas"));
@@ -113,7 +119,7 @@ TEST_F(EditorOpciones, ValoresDerivadosAlGuardar) {
     // The same exchange under names that never have it, and the one contest without reports.
     for (const QString nombre : {"HELVETIA 2026", "WLOTA (NO EXPEDICION)", "BARTG-RTTY-SPRINT"}) {
         Pulsa(Qt::Key_F4);
-        P().EnviarSiglas->setChecked(false);
+        Control<QCheckBox>("EnviarSiglas")->setChecked(false);
         Reescribe(Caja(1), nombre);
         Guarda();
         r = Concurso(42);
@@ -132,35 +138,35 @@ TEST_F(EditorOpciones, CambiosDelProgramaReaccionanComoClics) {
     Inicia();
     NuevoConcurso("PRUEBA");
     // A preset ticks boxes with setChecked: the cascade runs as for a click.
-    P().EnviarSiglas->setChecked(true);
-    EXPECT_TRUE(P().LiteralFijo->isChecked());
+    Control<QCheckBox>("EnviarSiglas")->setChecked(true);
+    EXPECT_TRUE(Control<QCheckBox>("LiteralFijo")->isChecked());
     Caja(6)->setText("XYZ");
-    P().EnviarZonaCQ->setChecked(true);
-    EXPECT_FALSE(P().EnviarSiglas->isChecked());
-    EXPECT_FALSE(P().LiteralFijo->isChecked());
+    Control<QCheckBox>("EnviarZonaCQ")->setChecked(true);
+    EXPECT_FALSE(Control<QCheckBox>("EnviarSiglas")->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("LiteralFijo")->isChecked());
     EXPECT_EQ(Caja(6)->text(), "");
-    P().RecibirSiglas->setChecked(true);
-    P().RecibirZonaCQ->setChecked(true);
-    EXPECT_FALSE(P().RecibirSiglas->isChecked());
+    Control<QCheckBox>("RecibirSiglas")->setChecked(true);
+    Control<QCheckBox>("RecibirZonaCQ")->setChecked(true);
+    EXPECT_FALSE(Control<QCheckBox>("RecibirSiglas")->isChecked());
 
     // Hours typed, then "No repetir": emptied and closed.
-    P().RepetirEnCadaHoras->click();
-    EXPECT_FALSE(P().NoRepetir->isChecked());
+    Control<QCheckBox>("RepetirEnCadaHoras")->click();
+    EXPECT_FALSE(Control<QCheckBox>("NoRepetir")->isChecked());
     EXPECT_TRUE(Caja(8)->isEnabled());
     EXPECT_FALSE(Caja(8)->bloqueado());
     Reescribe(Caja(8), "12");
     // The other repeat rules leave the UTC offset alone.
-    P().RepetirEnCadaBanda->click();
-    P().RepetirEnCadaModo->click();
+    Control<QCheckBox>("RepetirEnCadaBanda")->click();
+    Control<QCheckBox>("RepetirEnCadaModo")->click();
     EXPECT_EQ(Caja(7)->text(), "-1");
     EXPECT_TRUE(Caja(7)->isEnabled());
-    P().RepetirEstacion->click();
-    EXPECT_FALSE(P().RepetirEnCadaBanda->isChecked());
-    EXPECT_FALSE(P().RepetirEnCadaHoras->isChecked());
+    Control<QCheckBox>("RepetirEstacion")->click();
+    EXPECT_FALSE(Control<QCheckBox>("RepetirEnCadaBanda")->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("RepetirEnCadaHoras")->isChecked());
     EXPECT_EQ(Caja(8)->text(), "");
-    P().RepetirEnCadaHoras->click();
+    Control<QCheckBox>("RepetirEnCadaHoras")->click();
     Reescribe(Caja(8), "12");
-    P().NoRepetir->click();
+    Control<QCheckBox>("NoRepetir")->click();
     EXPECT_EQ(Caja(8)->text(), "");
     EXPECT_FALSE(Caja(8)->isEnabled());
 
@@ -169,18 +175,18 @@ TEST_F(EditorOpciones, CambiosDelProgramaReaccionanComoClics) {
         const QPoint punto = casilla->mapTo(ventana.get(), QPoint(6, casilla->height() / 2));
         QTest::mouseClick(ventana->windowHandle(), Qt::LeftButton, {}, punto);
     };
-    clicEn(P().NumeraloSiglas);
-    EXPECT_FALSE(P().NumeraloSiglas->isChecked());
-    clicEn(P().RecibirLocator); // the same click reaches an ordinary box
-    EXPECT_TRUE(P().RecibirLocator->isChecked());
+    clicEn(Control<QCheckBox>("NumeraloSiglas"));
+    EXPECT_FALSE(Control<QCheckBox>("NumeraloSiglas")->isChecked());
+    clicEn(Control<QCheckBox>("RecibirLocator")); // the same click reaches an ordinary box
+    EXPECT_TRUE(Control<QCheckBox>("RecibirLocator")->isChecked());
 
-    P().HoraLocal->click();
+    Control<QRadioButton>("HoraLocal")->click();
     EXPECT_TRUE(Caja(7)->isHidden());
     EXPECT_EQ(Caja(7)->text(), "");
 
     // Cancelling a new contest leaves the options of an empty editor, then the shown contest's.
     Pulsa(Qt::Key_Escape);
-    EXPECT_FALSE(P().EnviarZonaCQ->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("EnviarZonaCQ")->isChecked());
 }
 
 TEST_F(EditorOpciones, CargarMuestraUnEstadoAlcanzableYDerivaLoGuardado) {
@@ -193,8 +199,8 @@ TEST_F(EditorOpciones, CargarMuestraUnEstadoAlcanzableYDerivaLoGuardado) {
     Ejecuta("Update Concursos Set NumeraloSiglas = 1, HoraLocal = 1 Where NumeroOrden = 6");
     Inicia();
     ASSERT_EQ(Caja(0)->text(), "5");
-    EXPECT_TRUE(P().EnviarZonaCQ->isChecked());
-    EXPECT_FALSE(P().EnviarSiglas->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>("EnviarZonaCQ")->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("EnviarSiglas")->isChecked());
     EXPECT_EQ(Caja(6)->text(), "M");
     EXPECT_EQ(Caja(8)->text(), "");
     EXPECT_TRUE(Caja(3)->isHidden());
@@ -204,21 +210,21 @@ TEST_F(EditorOpciones, CargarMuestraUnEstadoAlcanzableYDerivaLoGuardado) {
     EXPECT_EQ(Concurso(5).texto("HoraUTCActual"), "-1");
     EXPECT_EQ(estado->DesfaseUTC, -1);
 
-    ventana->ListaConcursos->setCurrentRow(1);
+    Control<QListWidget>("ListaConcursos")->setCurrentRow(1);
     ASSERT_EQ(Caja(0)->text(), "6");
     EXPECT_FALSE(Concurso(6).siNo("NumeraloSiglas"));
-    EXPECT_FALSE(P().NumeraloSiglas->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("NumeraloSiglas")->isChecked());
     EXPECT_TRUE(Caja(7)->isHidden());
 
     // Changing contest 5: the hours box opens only with "Repetir cada".
-    ventana->ListaConcursos->setCurrentRow(0);
+    Control<QListWidget>("ListaConcursos")->setCurrentRow(0);
     Pulsa(Qt::Key_F4);
     EXPECT_TRUE(Caja(8)->bloqueado());
-    P().RepetirEnCadaHoras->click();
+    Control<QCheckBox>("RepetirEnCadaHoras")->click();
     EXPECT_FALSE(Caja(8)->bloqueado());
     // Cancelling shows the stored options again.
     Pulsa(Qt::Key_Escape);
-    EXPECT_FALSE(P().RepetirEnCadaHoras->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("RepetirEnCadaHoras")->isChecked());
     EXPECT_TRUE(Caja(8)->bloqueado());
 }
 
@@ -228,15 +234,15 @@ TEST_F(EditorOpciones, ComprobacionesAntesDeGuardar) {
     Escribe("PRUEBA");
     RechazaCon(" No se ha configurado ninguna BANDA.", -1);
     EXPECT_EQ(avisos.cajas[0].titulo, "VERIFICAR la configuración de la BANDAS.");
-    P().SSCheck2[4]->click();
+    Banda(4)->click();
     RechazaCon(" No se ha configurado ningún MODO.", -1);
-    P().SSCheck1[1]->click();
+    Modo(1)->click();
 
     Reescribe(Caja(9), "MARZ");
     RechazaCon("El NOMBRE del MES no es correcto", 9);
     Reescribe(Caja(9), "marzo");
 
-    P().RepetirEnCadaHoras->click();
+    Control<QCheckBox>("RepetirEnCadaHoras")->click();
     RechazaCon(
         "Falta el número de horas en que se puede REPETIR ESTACIÓN (Poner 24 para repetir contacto por "
         "dia )",
@@ -249,7 +255,7 @@ TEST_F(EditorOpciones, ComprobacionesAntesDeGuardar) {
     EXPECT_EQ(avisos.cajas[0].titulo, "VERIFICAR HORA");
     Reescribe(Caja(8), "24");
 
-    P().EnviarZonaCQ->click();
+    Control<QCheckBox>("EnviarZonaCQ")->click();
     for (const auto& [zona, texto] : std::initializer_list<std::pair<QString, QString>>{
              {"1 4", "   .- No se puede haber espacios en blanco entre los digitos de la ZONA"},
              {"41", " La ZONA CQ no debe ser mayor de 40."},
@@ -271,7 +277,7 @@ TEST_F(EditorOpciones, ComprobacionesAntesDeGuardar) {
     // A geodesic vertex reference is stored without its hyphen.
     Pulsa(Qt::Key_F4);
     Reescribe(Caja(1), "VGE SPRINT");
-    P().EnviarSiglas->click();
+    Control<QCheckBox>("EnviarSiglas")->click();
     Reescribe(Caja(6), "VGX-123");
     RechazaCon("La referencia no es correcta", 6);
     Reescribe(Caja(6), "VGM-123");
@@ -282,54 +288,53 @@ TEST_F(EditorOpciones, ComprobacionesAntesDeGuardar) {
 
 TEST_F(EditorOpciones, NombresDeBandasYModosDeUsuario) {
     Inicia();
-    FConcursos& v = *ventana;
-    EXPECT_EQ(P().SSCheck2[13]->text(), "User1");
-    EXPECT_EQ(U().RST[0]->text(), "59");
-    EXPECT_FALSE(P().AñadirBanda->isEnabled());
+    EXPECT_EQ(Banda(13)->text(), "User1");
+    EXPECT_EQ(RST(1)->text(), "59");
+    EXPECT_FALSE(Boton("AñadirBanda")->isEnabled());
 
     Pulsa(Qt::Key_F4);
-    ASSERT_TRUE(P().AñadirModo->isEnabled());
-    P().AñadirModo->click();
+    ASSERT_TRUE(Boton("AñadirModo")->isEnabled());
+    Boton("AñadirModo")->click();
     EXPECT_TRUE(estado->EditandoUser);
     EXPECT_FALSE(U().isHidden());
-    EXPECT_TRUE(P().PanelBandas->isHidden());
-    EXPECT_TRUE(U().ModoUser[0]->hasFocus());
-    EXPECT_FALSE(v.Aceptar->isEnabled());
-    EXPECT_FALSE(v.PanelBotonesConcurso->isEnabled());
-    EXPECT_FALSE(P().FrameControles->isEnabled());
-    EXPECT_TRUE(U().AceptarCambios->isEnabled());
+    EXPECT_TRUE(Marco("PanelBandas")->isHidden());
+    EXPECT_TRUE(ModoUser(1)->hasFocus());
+    EXPECT_FALSE(Boton("Aceptar")->isEnabled());
+    EXPECT_FALSE(Control<QFrame>("PanelBotonesConcurso")->isEnabled());
+    EXPECT_FALSE(Marco("FrameControles")->isEnabled());
+    EXPECT_TRUE(Boton("AceptarCambios")->isEnabled());
 
     // Both a band and a mode empty: the band is reported; then the mode; nothing stored.
-    Reescribe(U().ModoUser[3], "   ");
-    Reescribe(U().BandaUser[1], "");
+    Reescribe(ModoUser(4), "   ");
+    Reescribe(BandaUser(2), "");
     avisos.limpia();
-    U().AceptarCambios->click();
+    Boton("AceptarCambios")->click();
     ASSERT_EQ(avisos.textos(), QStringList{"No se puede dejar el nombre de la BANDA en blanco"});
     EXPECT_EQ(avisos.cajas[0].titulo, "");
     EXPECT_EQ(avisos.cajas[0].icono, Icono::Ninguno);
-    EXPECT_TRUE(U().BandaUser[1]->hasFocus());
+    EXPECT_TRUE(BandaUser(2)->hasFocus());
     Escribe("23cm");
     avisos.limpia();
-    U().AceptarCambios->click();
+    Boton("AceptarCambios")->click();
     ASSERT_EQ(avisos.textos(), QStringList{"No se puede dejar el nombre del MODO en blanco"});
-    EXPECT_TRUE(U().ModoUser[3]->hasFocus());
+    EXPECT_TRUE(ModoUser(4)->hasFocus());
     EXPECT_TRUE(estado->EditandoUser);
     EXPECT_EQ(Fila("Control", "").texto("BandaUser2"), "User2");
 
     // Accepted: names as typed (no capitals), reports cut to their field, an empty report kept.
     Escribe("ft8");
-    Reescribe(U().BandaUser[0], "2400");
-    Reescribe(U().RST[0], "5999");
-    Reescribe(U().RST[1], "");
-    U().AceptarCambios->click();
+    Reescribe(BandaUser(1), "2400");
+    Reescribe(RST(1), "5999");
+    Reescribe(RST(2), "");
+    Boton("AceptarCambios")->click();
     EXPECT_FALSE(estado->EditandoUser);
     EXPECT_TRUE(U().isHidden());
-    EXPECT_FALSE(P().PanelBandas->isHidden());
-    EXPECT_TRUE(v.Aceptar->isEnabled());
-    EXPECT_TRUE(P().FrameControles->isEnabled());
-    EXPECT_EQ(P().SSCheck2[13]->text(), "2400");
-    EXPECT_EQ(P().SSCheck2[14]->text(), "23cm");
-    EXPECT_EQ(P().SSCheck1[11]->text(), "ft8");
+    EXPECT_FALSE(Marco("PanelBandas")->isHidden());
+    EXPECT_TRUE(Boton("Aceptar")->isEnabled());
+    EXPECT_TRUE(Marco("FrameControles")->isEnabled());
+    EXPECT_EQ(Banda(13)->text(), "2400");
+    EXPECT_EQ(Banda(14)->text(), "23cm");
+    EXPECT_EQ(Modo(11)->text(), "ft8");
     ConjuntoRegistros c = Fila("Control", "");
     EXPECT_EQ(c.texto("BandaUser1"), "2400");
     EXPECT_EQ(c.texto("ModoUser4"), "ft8");
@@ -337,19 +342,19 @@ TEST_F(EditorOpciones, NombresDeBandasYModosDeUsuario) {
     EXPECT_EQ(c.texto("TipoUser2"), "");
 
     // Cancelled: captions and stored names stay, the typed text waits for the next opening.
-    P().AñadirBanda->click();
-    EXPECT_TRUE(U().BandaUser[0]->hasFocus());
-    Reescribe(U().BandaUser[0], "70CM");
-    U().CancelarCambios->click();
-    EXPECT_EQ(P().SSCheck2[13]->text(), "2400");
+    Boton("AñadirBanda")->click();
+    EXPECT_TRUE(BandaUser(1)->hasFocus());
+    Reescribe(BandaUser(1), "70CM");
+    Boton("CancelarCambios")->click();
+    EXPECT_EQ(Banda(13)->text(), "2400");
     EXPECT_EQ(Fila("Control", "").texto("BandaUser1"), "2400");
-    P().AñadirBanda->click();
-    EXPECT_EQ(U().BandaUser[0]->text(), "70CM");
-    U().CancelarCambios->click();
+    Boton("AñadirBanda")->click();
+    EXPECT_EQ(BandaUser(1)->text(), "70CM");
+    Boton("CancelarCambios")->click();
 
     // The contest edit goes on and ends; the buttons close with it.
     Guarda();
-    EXPECT_FALSE(P().AñadirBanda->isEnabled());
+    EXPECT_FALSE(Boton("AñadirBanda")->isEnabled());
 }
 
 TEST_F(EditorOpciones, BandaPulsadaAntesDeTerminarElArranque) {
@@ -357,11 +362,11 @@ TEST_F(EditorOpciones, BandaPulsadaAntesDeTerminarElArranque) {
     Pulsa(Qt::Key_F2);
     estado->ActivarCheck = false;
     Caja(4)->setFocus();
-    P().SSCheck2[2]->click();
+    Banda(2)->click();
     EXPECT_TRUE(Caja(1)->hasFocus());
     estado->ActivarCheck = true;
     Caja(4)->setFocus();
-    P().SSCheck1[2]->click();
+    Modo(2)->click();
     EXPECT_FALSE(Caja(1)->hasFocus());
 }
 

@@ -6,7 +6,6 @@
 #include "CampoTexto.h"
 #include "DatosPrincipal.h"
 #include "Esquema.h"
-#include "FrameCategoria.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
 #include "VentanaAyuda.h"
@@ -18,6 +17,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
@@ -52,8 +52,8 @@ protected:
         Pulsa(Qt::Key_Backspace);
         Escribe(texto);
     }
-    CampoTexto* Estacion(int i) { return ventana->Estaciones->text2[static_cast<size_t>(i)]; }
-    CampoTexto* Caja(int i) { return ventana->Concurso->text3[static_cast<size_t>(i)]; }
+    CampoTexto* Estacion(int i) { return CajaEstacion(i); }
+    CampoTexto* Caja(int i) { return CajaConcurso(i); }
     static QStringList Indicativos() {
         QStringList l;
         auto r =
@@ -69,7 +69,7 @@ protected:
 TEST_F(Fallos, LaActivacionNoCancelaElPrimerIndicativo) {
     Ejecuta("Delete From Indicativos");
     ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
-    ventana->Estaciones->NuevoIndicativo->click();
+    Boton("NuevoIndicativo")->click();
     Escribe("EA2BBB");
     Pulsa(Qt::Key_F12);
     ASSERT_TRUE(avisos.textos().value(0).startsWith("ADVERTENCIA"));
@@ -80,7 +80,7 @@ TEST_F(Fallos, LaActivacionNoCancelaElPrimerIndicativo) {
         Estacion(i)->setText("X");
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(Indicativos(), QStringList{"EA2BBB|X"});
-    EXPECT_TRUE(ventana->IniciarXkLumoCon->isEnabled());
+    EXPECT_TRUE(Boton("IniciarXkLumoCon")->isEnabled());
 }
 
 // Every size option: the window within a 1366x768 screen, its width the same with the UTC offset
@@ -92,24 +92,24 @@ TEST_F(Fallos, LaVentanaCabeYNoCambiaDeAnchoEnCadaTamano) {
         NuevaVentana();
         Inicia();
         FConcursos& v = *ventana;
-        ASSERT_FALSE(v.Concurso->LabelUTC->isHidden());
+        ASSERT_FALSE(Control<QLabel>("LabelUTC")->isHidden());
         QTest::qWait(20);
         const int ancho = v.width();
         EXPECT_LE(v.frameGeometry().width(), 1366);
         EXPECT_LE(v.frameGeometry().height(), 768);
-        v.Concurso->HoraLocal->click();
-        v.Concurso->LabelUTC->hide();
-        v.Concurso->text3[7]->hide();
+        Control<QRadioButton>("HoraLocal")->click();
+        Control<QLabel>("LabelUTC")->hide();
+        CajaConcurso(7)->hide();
         QTest::qWait(20);
         EXPECT_EQ(v.width(), ancho);
-        v.Concurso->LabelUTC->show();
-        v.Concurso->text3[7]->show();
+        Control<QLabel>("LabelUTC")->show();
+        CajaConcurso(7)->show();
         QTest::qWait(20);
         EXPECT_EQ(v.width(), ancho);
-        const QFontMetrics fm(v.ListaConcursos->font());
-        EXPECT_GE(v.ListaConcursos->viewport()->width(),
-                  fm.horizontalAdvance(v.ListaConcursos->item(0)->text()));
-        QComboBox* formato = v.Concurso->Categorias->CatConcurso;
+        const QFontMetrics fm(Control<QListWidget>("ListaConcursos")->font());
+        EXPECT_GE(Control<QListWidget>("ListaConcursos")->viewport()->width(),
+                  fm.horizontalAdvance(Control<QListWidget>("ListaConcursos")->item(0)->text()));
+        QComboBox* formato = Control<QComboBox>("CatConcurso");
         EXPECT_GE(formato->width(), QFontMetrics(formato->font()).horizontalAdvance("CABRILLO 2.0") + 20);
     }
 }
@@ -128,14 +128,16 @@ TEST_F(Fallos, LaAyudaSeVeSinVisorYSuFaltaSeDice) {
     guia.write("<html><body><h1>Gu\xc3\xad"
                "a de XkLumoCon</h1></body></html>");
     guia.close();
-    ventana->AltaReg->setFocus();
+    Boton("AltaReg")->setFocus();
     Pulsa(Qt::Key_F1);
     auto* ayuda = ventana->findChild<VentanaAyuda*>();
     ASSERT_NE(ayuda, nullptr);
     EXPECT_TRUE(ayuda->isVisible());
-    EXPECT_TRUE(ayuda->Texto->isReadOnly());
-    EXPECT_TRUE(ayuda->Texto->toPlainText().contains(QString::fromUtf8("Guía de XkLumoCon")));
-    QTest::keyClick(ayuda->Texto, Qt::Key_Escape);
+    QTextBrowser* texto = Busca<QTextBrowser>(ayuda, "TextoAyuda");
+    ASSERT_NE(texto, nullptr);
+    EXPECT_TRUE(texto->isReadOnly());
+    EXPECT_TRUE(texto->toPlainText().contains(QString::fromUtf8("Guía de XkLumoCon")));
+    QTest::keyClick(texto, Qt::Key_Escape);
     EXPECT_FALSE(ayuda->isVisible());
 }
 
@@ -143,7 +145,7 @@ TEST_F(Fallos, LaAyudaSeVeSinVisorYSuFaltaSeDice) {
 // stays for another try, stored once the lock is gone.
 TEST_F(Fallos, UnaBaseBloqueadaNoPierdeElIndicativo) {
     Inicia();
-    ventana->Estaciones->NuevoIndicativo->click();
+    Boton("NuevoIndicativo")->click();
     Escribe("EA3CCC");
     for (int i = 2; i <= 5; ++i)
         Estacion(i)->setText("Y");
@@ -201,7 +203,7 @@ TEST_F(Fallos, LosFallosDelMotorSeDicenEnEspanolAlCargar) {
 TEST_F(Fallos, LosCaracteresDeControlNoEntranEnLasCajas) {
     Inicia();
     Pulsa(Qt::Key_F4);
-    QLineEdit* email = ventana->Concurso->Categorias->EMAIL;
+    QLineEdit* email = Control<QLineEdit>("EMAIL");
     for (QLineEdit* caja : {static_cast<QLineEdit*>(Caja(1)), email}) {
         SCOPED_TRACE(caja->objectName().toStdString());
         caja->setFocus();
@@ -244,13 +246,14 @@ TEST_F(Fallos, EdicionYSerieSeRechazanComoNumeros) {
 // Screen readers: each frame by its own caption, each drop-down by its label.
 TEST_F(Fallos, MarcosYDesplegablesTienenSuNombre) {
     Inicia();
-    for (QGroupBox* marco : ventana->Concurso->findChildren<QGroupBox*>()) {
+    for (QGroupBox* marco : Marco("PanelConcurso")->findChildren<QGroupBox*>()) {
         QString titulo = marco->title();
         titulo.remove('&');
         EXPECT_EQ(QAccessible::queryAccessibleInterface(marco)->text(QAccessible::Name), titulo.trimmed());
     }
-    FrameCategoria& c = *ventana->Concurso->Categorias;
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(c.CatConcurso)->text(QAccessible::Name), "Formato");
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(Control<QComboBox>("CatConcurso"))->text(QAccessible::Name),
+        "Formato");
     for (QComboBox* caja : ventana->findChildren<QComboBox*>()) {
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(caja);
         EXPECT_EQ(i->text(QAccessible::Name), caja->accessibleName()) << caja->objectName().toStdString();

@@ -60,8 +60,9 @@ protected:
         Inicia();
         avisos.limpia();
     }
-    PanelEstaciones& Panel() { return *ventana->Estaciones; }
-    CampoTexto* Caja(int i) { return Panel().text2[static_cast<size_t>(i)]; }
+    QGroupBox& Panel() { return *Marco("PanelEstaciones"); }
+    QComboBox* ListaIndicativos() { return Control<QComboBox>("ListaIndicativos"); }
+    CampoTexto* Caja(int i) { return CajaEstacion(i); }
     QWidget* Foco() { return QApplication::focusWidget(); }
     // Replaces the text of the box with the focus, as a user selecting all and typing over it.
     void Reescribe(const QString& texto) { PruebaVentana::Reescribe(texto, Qt::Key_Delete); }
@@ -81,17 +82,16 @@ protected:
         avisos.limpia();
     }
     void EsperaReposo() {
-        PanelEstaciones& p = Panel();
         EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());
         EXPECT_FALSE(estado->EditandoIndicativo);
-        EXPECT_FALSE(p.AceptaIndicativo->isEnabled());
-        EXPECT_FALSE(p.CancelaIndicativo->isEnabled());
-        EXPECT_TRUE(p.NuevoIndicativo->isEnabled());
-        EXPECT_TRUE(p.ListaIndicativos->isEnabled());
-        EXPECT_FALSE(ventana->Concurso->isEnabled());
-        EXPECT_TRUE(ventana->SeleccionConcurso->isEnabled());
-        EXPECT_TRUE(ventana->PanelTamañoPantalla->isEnabled());
-        EXPECT_TRUE(ventana->AltaReg->hasFocus());
+        EXPECT_FALSE(Boton("AceptaIndicativo")->isEnabled());
+        EXPECT_FALSE(Boton("CancelaIndicativo")->isEnabled());
+        EXPECT_TRUE(Boton("NuevoIndicativo")->isEnabled());
+        EXPECT_TRUE(ListaIndicativos()->isEnabled());
+        EXPECT_FALSE(Marco("PanelConcurso")->isEnabled());
+        EXPECT_TRUE(Marco("SeleccionConcurso")->isEnabled());
+        EXPECT_TRUE(Marco("PanelTamañoPantalla")->isEnabled());
+        EXPECT_TRUE(Boton("AltaReg")->hasFocus());
         for (int i = 0; i < 6; ++i)
             EXPECT_TRUE(Caja(i)->bloqueado() && Caja(i)->isReadOnly()) << i;
     }
@@ -104,10 +104,8 @@ TEST_F(Indicativos, AltaConElNumeroSiguienteEnMayusculasYSinBlancos) {
     EscribeControl("UltimoIndicativo", 7);
     EscribeControl("IndicativoActivo", 3);
     Empieza();
-    FConcursos& v = *ventana;
-    PanelEstaciones& p = Panel();
 
-    p.NuevoIndicativo->click();
+    Boton("NuevoIndicativo")->click();
     EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
     EXPECT_TRUE(estado->EditandoIndicativo);
     EXPECT_EQ(Caja(0)->text(), "8");
@@ -117,12 +115,13 @@ TEST_F(Indicativos, AltaConElNumeroSiguienteEnMayusculasYSinBlancos) {
     EXPECT_TRUE(Caja(1)->hasFocus());
     EXPECT_EQ(Caja(1)->palette().color(QPalette::Base), QColor(255, 255, 0));
     for (QWidget* w : std::initializer_list<QWidget*>{
-             p.NuevoIndicativo, p.ModificaIndicativo, p.BorrarIndicativo, p.ListaIndicativos, v.AltaReg,
-             v.FinClientes, v.Concurso, v.SeleccionConcurso, v.SeleccionMes, v.PanelBotonesConcurso})
+             Boton("NuevoIndicativo"), Boton("ModificaIndicativo"), Boton("BorrarIndicativo"),
+             ListaIndicativos(), Boton("AltaReg"), Boton("FinClientes"), Marco("PanelConcurso"),
+             Marco("SeleccionConcurso"), Marco("SeleccionMes"), Control<QFrame>("PanelBotonesConcurso")})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_TRUE(p.AceptaIndicativo->isEnabled());
-    EXPECT_TRUE(p.CancelaIndicativo->isEnabled());
-    EXPECT_TRUE(v.PanelTamañoPantalla->isEnabled());
+    EXPECT_TRUE(Boton("AceptaIndicativo")->isEnabled());
+    EXPECT_TRUE(Boton("CancelaIndicativo")->isEnabled());
+    EXPECT_TRUE(Marco("PanelTamañoPantalla")->isEnabled());
 
     Escribe("  ea3xyz");
     Pulsa(Qt::Key_Return);
@@ -145,11 +144,11 @@ TEST_F(Indicativos, AltaConElNumeroSiguienteEnMayusculasYSinBlancos) {
                                     "8|EA3XYZ|JUAN PEREZ|CALLE MAYOR 1|08001 BARCELONA|ESPAÑA"}));
     EXPECT_EQ(LeeControl("UltimoIndicativo"), 8);
     EXPECT_EQ(LeeControl("IndicativoActivo"), 8);
-    EXPECT_EQ(Lista(p.ListaIndicativos), (QStringList{"EA1AAA=3", "EA3XYZ=8"}));
-    EXPECT_EQ(p.ListaIndicativos->currentText(), "EA3XYZ");
+    EXPECT_EQ(Lista(ListaIndicativos()), (QStringList{"EA1AAA=3", "EA3XYZ=8"}));
+    EXPECT_EQ(ListaIndicativos()->currentText(), "EA3XYZ");
     EsperaReposo();
-    EXPECT_TRUE(p.ModificaIndicativo->isEnabled());
-    EXPECT_TRUE(p.BorrarIndicativo->isEnabled());
+    EXPECT_TRUE(Boton("ModificaIndicativo")->isEnabled());
+    EXPECT_TRUE(Boton("BorrarIndicativo")->isEnabled());
 }
 
 TEST_F(Indicativos, AltaRechazadaMantieneLaEdicionSinGuardarNada) {
@@ -157,7 +156,7 @@ TEST_F(Indicativos, AltaRechazadaMantieneLaEdicionSinGuardarNada) {
     EscribeControl("UltimoIndicativo", 1);
     Empieza();
     const QStringList antes = Filas();
-    Panel().NuevoIndicativo->click();
+    Boton("NuevoIndicativo")->click();
 
     // Same callsign in other case and with a trailing blank.
     EscribeDatos({"ea1aaa ", "ANA", "CALLE", "PUEBLO", "PAIS"});
@@ -182,7 +181,7 @@ TEST_F(Indicativos, AltaRechazadaMantieneLaEdicionSinGuardarNada) {
     EXPECT_EQ(Filas(), antes);
     EXPECT_EQ(LeeControl("UltimoIndicativo"), 1);
     EXPECT_EQ(estado->OperacionEnCurso, "ALTA");
-    EXPECT_TRUE(Panel().AceptaIndicativo->isEnabled());
+    EXPECT_TRUE(Boton("AceptaIndicativo")->isEnabled());
 
     Reescribe("CALLE NUEVA");
     Pulsa(Qt::Key_F12);
@@ -193,7 +192,7 @@ TEST_F(Indicativos, AltaRechazadaMantieneLaEdicionSinGuardarNada) {
 TEST_F(Indicativos, IntroYFlechasRecorrenLasCajasConVuelta) {
     AnadeEstacion(1, "EA1AAA");
     Empieza();
-    Panel().NuevoIndicativo->click();
+    Boton("NuevoIndicativo")->click();
     ASSERT_TRUE(Caja(1)->hasFocus());
 
     Pulsa(Qt::Key_Up);
@@ -226,14 +225,13 @@ TEST_F(Indicativos, CambiarOperadorYNombreSinPisarOtroIndicativo) {
     AnadeEstacion(4, "EA4BBB");
     EscribeControl("IndicativoActivo", 1);
     Empieza();
-    PanelEstaciones& p = Panel();
 
-    p.ModificaIndicativo->click();
+    Boton("ModificaIndicativo")->click();
     EXPECT_EQ(estado->OperacionEnCurso, "MODIFICAR");
     EXPECT_TRUE(Caja(1)->hasFocus());
     EXPECT_EQ(Caja(1)->text(), "EA1AAA");
-    EXPECT_FALSE(ventana->PanelTamañoPantalla->isEnabled());
-    EXPECT_FALSE(p.ListaIndicativos->isEnabled());
+    EXPECT_FALSE(Marco("PanelTamañoPantalla")->isEnabled());
+    EXPECT_FALSE(ListaIndicativos()->isEnabled());
     Pulsa(Qt::Key_Down);
     Reescribe("pepe");
     Pulsa(Qt::Key_F12);
@@ -241,7 +239,7 @@ TEST_F(Indicativos, CambiarOperadorYNombreSinPisarOtroIndicativo) {
     EXPECT_EQ(Filas()[0], "1|EA1AAA|PEPE|CALLE MAYOR 1|28001 MADRID|ESPAÑA");
     EsperaReposo();
 
-    p.ModificaIndicativo->click();
+    Boton("ModificaIndicativo")->click();
     Reescribe("ea4bbb");
     Pulsa(Qt::Key_F12);
     EsperaUnaCaja("Ya hay un Indicativo con el MISMO NOMBRE", Icono::Critico, "INDICATIVOS");
@@ -261,7 +259,7 @@ TEST_F(Indicativos, CambiarOperadorYNombreSinPisarOtroIndicativo) {
     EsperaUnaCaja("Los datos del INDICATIVO han sido modificados", Icono::Informacion, "ALTA");
     EXPECT_EQ(Filas(), (QStringList{"1|EA1ZZZ|PEPE|PLAZA 2|28001 MADRID|ESPAÑA",
                                     "4|EA4BBB|ANA|CALLE MAYOR 1|28001 MADRID|ESPAÑA"}));
-    EXPECT_EQ(Lista(p.ListaIndicativos), (QStringList{"EA1ZZZ=1", "EA4BBB=4"}));
+    EXPECT_EQ(Lista(ListaIndicativos()), (QStringList{"EA1ZZZ=1", "EA4BBB=4"}));
     EXPECT_EQ(Caja(1)->text(), "EA1ZZZ");
     EXPECT_EQ(LeeControl("IndicativoActivo"), 1);
     EsperaReposo();
@@ -272,11 +270,10 @@ TEST_F(Indicativos, BorrarPreguntaYNoDejaTodoComoEstaba) {
     AnadeEstacion(4, "EA4BBB");
     EscribeControl("IndicativoActivo", 4);
     Empieza();
-    PanelEstaciones& p = Panel();
 
-    p.BorrarIndicativo->click();
+    Boton("BorrarIndicativo")->click();
     EXPECT_EQ(estado->OperacionEnCurso, "BORRAR");
-    EXPECT_TRUE(p.CancelaIndicativo->hasFocus());
+    EXPECT_TRUE(Boton("CancelaIndicativo")->hasFocus());
 
     avisos.respuestas = {Respuesta::No};
     Pulsa(Qt::Key_F12);
@@ -284,30 +281,30 @@ TEST_F(Indicativos, BorrarPreguntaYNoDejaTodoComoEstaba) {
     EsPreguntaDeBorrado(avisos.cajas[0], "De verdad quiere BORRAR este Indicativo");
     avisos.limpia();
     EXPECT_EQ(Filas().size(), 2);
-    EXPECT_EQ(Lista(p.ListaIndicativos), (QStringList{"EA1AAA=1", "EA4BBB=4"}));
-    EXPECT_EQ(p.ListaIndicativos->currentText(), "EA4BBB");
+    EXPECT_EQ(Lista(ListaIndicativos()), (QStringList{"EA1AAA=1", "EA4BBB=4"}));
+    EXPECT_EQ(ListaIndicativos()->currentText(), "EA4BBB");
     EXPECT_EQ(LeeControl("IndicativoActivo"), 4);
     EsperaReposo();
 
     // Yes: the row and its entry go, the first callsign left is loaded and active.
-    p.BorrarIndicativo->click();
+    Boton("BorrarIndicativo")->click();
     avisos.respuestas = {Respuesta::Si};
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(Filas(), QStringList{"1|EA1AAA|ANA|CALLE MAYOR 1|28001 MADRID|ESPAÑA"});
-    EXPECT_EQ(Lista(p.ListaIndicativos), QStringList{"EA1AAA=1"});
+    EXPECT_EQ(Lista(ListaIndicativos()), QStringList{"EA1AAA=1"});
     EXPECT_EQ(LeeControl("IndicativoActivo"), 1);
     EsperaReposo();
 
     // The last one: nothing left to change or delete, and no active callsign.
-    p.BorrarIndicativo->click();
+    Boton("BorrarIndicativo")->click();
     avisos.respuestas = {Respuesta::Si};
     Pulsa(Qt::Key_F12);
     EXPECT_TRUE(Filas().isEmpty());
-    EXPECT_EQ(p.ListaIndicativos->count(), 0);
+    EXPECT_EQ(ListaIndicativos()->count(), 0);
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(Caja(i)->text().isEmpty()) << i;
-    EXPECT_FALSE(p.ModificaIndicativo->isEnabled());
-    EXPECT_FALSE(p.BorrarIndicativo->isEnabled());
+    EXPECT_FALSE(Boton("ModificaIndicativo")->isEnabled());
+    EXPECT_FALSE(Boton("BorrarIndicativo")->isEnabled());
     EXPECT_EQ(LeeControl("IndicativoActivo"), 0);
     EsperaReposo();
 }
@@ -318,10 +315,9 @@ TEST_F(Indicativos, CancelarDevuelveLoGuardado) {
     EscribeControl("IndicativoActivo", 4);
     EscribeControl("UltimoIndicativo", 4);
     Empieza();
-    PanelEstaciones& p = Panel();
     const QStringList antes = Filas();
 
-    p.NuevoIndicativo->click();
+    Boton("NuevoIndicativo")->click();
     EscribeDatos({"ea9zz", "X", "Y"});
     Pulsa(Qt::Key_Escape);
     EXPECT_EQ(Caja(0)->text(), "4");
@@ -330,7 +326,7 @@ TEST_F(Indicativos, CancelarDevuelveLoGuardado) {
     EXPECT_EQ(LeeControl("UltimoIndicativo"), 4);
     EsperaReposo();
 
-    p.ModificaIndicativo->click();
+    Boton("ModificaIndicativo")->click();
     Reescribe("EA9ZZ");
     Pulsa(Qt::Key_Return);
     Reescribe("OTRO");
@@ -339,28 +335,27 @@ TEST_F(Indicativos, CancelarDevuelveLoGuardado) {
     EXPECT_EQ(Caja(2)->text(), "LUIS");
     EsperaReposo();
 
-    p.BorrarIndicativo->click();
+    Boton("BorrarIndicativo")->click();
     Pulsa(Qt::Key_Escape);
     EsperaReposo();
 
     EXPECT_TRUE(avisos.cajas.empty());
     EXPECT_EQ(Filas(), antes);
-    EXPECT_EQ(Lista(p.ListaIndicativos), (QStringList{"EA1AAA=1", "EA4BBB=4"}));
+    EXPECT_EQ(Lista(ListaIndicativos()), (QStringList{"EA1AAA=1", "EA4BBB=4"}));
 }
 
 TEST_F(Indicativos, ComillasSeGuardanYSeEncuentran) {
     AnadeEstacion(1, "EA1AAA");
     Empieza();
-    PanelEstaciones& p = Panel();
 
-    p.NuevoIndicativo->click();
+    Boton("NuevoIndicativo")->click();
     EscribeDatos({"ea1'\"x", "o'brien", "calle \"la paz\"", "l'hospitalet", "pais"});
     Pulsa(Qt::Key_F12);
     EsperaUnaCaja("Alta de NUEVO INDICATIVO efectuada", Icono::Informacion, "ALTA");
     EXPECT_EQ(Filas().last(), "2|EA1'\"X|O'BRIEN|CALLE \"LA PAZ\"|L'HOSPITALET|PAIS");
 
     // Found again: the same callsign is a duplicate.
-    p.NuevoIndicativo->click();
+    Boton("NuevoIndicativo")->click();
     EscribeDatos({"EA1'\"X", "A", "B", "C", "D"});
     Pulsa(Qt::Key_F12);
     EsperaUnaCaja("Ya hay registrado un INDICATIVO. ", Icono::Critico, "INDICATIVOS");
@@ -368,27 +363,25 @@ TEST_F(Indicativos, ComillasSeGuardanYSeEncuentran) {
 
 TEST_F(Indicativos, AntesDeEmpezarElPrimerIndicativoDejaSoloIniciar) {
     ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
-    FConcursos& v = *ventana;
-    PanelEstaciones& p = Panel();
-    EXPECT_FALSE(p.ModificaIndicativo->isEnabled());
-    EXPECT_FALSE(p.BorrarIndicativo->isEnabled());
+    EXPECT_FALSE(Boton("ModificaIndicativo")->isEnabled());
+    EXPECT_FALSE(Boton("BorrarIndicativo")->isEnabled());
 
-    p.NuevoIndicativo->click();
-    EXPECT_FALSE(v.IniciarXkLumoCon->isEnabled());
+    Boton("NuevoIndicativo")->click();
+    EXPECT_FALSE(Boton("IniciarXkLumoCon")->isEnabled());
     EXPECT_EQ(Caja(0)->text(), "1");
     EscribeDatos({"ea2abc", "A", "B", "C", "D"});
     Pulsa(Qt::Key_F12);
     EsperaUnaCaja("Alta de NUEVO INDICATIVO efectuada", Icono::Informacion, "ALTA");
-    EXPECT_TRUE(v.IniciarXkLumoCon->isEnabled());
-    EXPECT_TRUE(v.IniciarXkLumoCon->hasFocus());
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{v.AltaReg, v.FinClientes, v.SeleccionMes, v.SeleccionConcurso})
+    EXPECT_TRUE(Boton("IniciarXkLumoCon")->isEnabled());
+    EXPECT_TRUE(Boton("IniciarXkLumoCon")->hasFocus());
+    for (QWidget* w : std::initializer_list<QWidget*>{Boton("AltaReg"), Boton("FinClientes"),
+                                                      Marco("SeleccionMes"), Marco("SeleccionConcurso")})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
 
-    v.IniciarXkLumoCon->click();
-    EXPECT_EQ(Lista(p.ListaIndicativos), QStringList{"EA2ABC=1"});
+    Boton("IniciarXkLumoCon")->click();
+    EXPECT_EQ(Lista(ListaIndicativos()), QStringList{"EA2ABC=1"});
     EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
-    EXPECT_TRUE(v.AltaReg->isEnabled());
+    EXPECT_TRUE(Boton("AltaReg")->isEnabled());
 }
 
 TEST_F(Indicativos, FueraDeLaEdicionLasCajasNoAdmitenTeclas) {
@@ -409,20 +402,19 @@ TEST_F(Indicativos, UnaEstacionEspanolaPoneElDesfaseDelConcursoUTC) {
     AnadeEstacion(2, "EA2BBB");
     EscribeControl("IndicativoActivo", 1);
     Empieza();
-    PanelConcurso& c = *ventana->Concurso;
-    ASSERT_EQ(c.text3[0]->text(), "5");
-    c.text3[7]->setText("0");
+    ASSERT_EQ(CajaConcurso(0)->text(), "5");
+    CajaConcurso(7)->setText("0");
 
-    Panel().ListaIndicativos->setCurrentIndex(1);
-    EXPECT_EQ(c.text3[7]->text(), "-2");
+    ListaIndicativos()->setCurrentIndex(1);
+    EXPECT_EQ(CajaConcurso(7)->text(), "-2");
     EXPECT_EQ(estado->DesfaseUTC, -2);
-    EXPECT_FALSE(c.LabelUTC->isHidden());
-    EXPECT_FALSE(c.text3[7]->isHidden());
+    EXPECT_FALSE(Control<QLabel>("LabelUTC")->isHidden());
+    EXPECT_FALSE(CajaConcurso(7)->isHidden());
 
     // A foreign station leaves the offset alone.
-    c.text3[7]->setText("0");
-    Panel().ListaIndicativos->setCurrentIndex(0);
-    EXPECT_EQ(c.text3[7]->text(), "0");
+    CajaConcurso(7)->setText("0");
+    ListaIndicativos()->setCurrentIndex(0);
+    EXPECT_EQ(CajaConcurso(7)->text(), "0");
     EXPECT_EQ(LeeControl("IndicativoActivo"), 1);
 }
 

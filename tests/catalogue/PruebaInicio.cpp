@@ -34,7 +34,7 @@ protected:
         AnadeConcurso(32, "NACIONAL", "2024", "");
     }
     QString Seleccionado() const {
-        auto* item = ventana->ListaConcursos->currentItem();
+        auto* item = Control<QListWidget>("ListaConcursos")->currentItem();
         return item ? item->text() : QString();
     }
 };
@@ -44,34 +44,34 @@ TEST_F(Inicio, ConElConcursoActivoEnSuMes) {
     EscribeControl("ConcursoActivo", 12);
     EscribeControl("IndicativoActivo", 4);
     Inicia();
-    FConcursos& v = *ventana;
     EXPECT_TRUE(avisos.cajas.empty()) << avisos.textos().join('|').toStdString();
 
-    QComboBox* indicativos = v.Estaciones->ListaIndicativos;
+    QComboBox* indicativos = Control<QComboBox>("ListaIndicativos");
     ASSERT_EQ(indicativos->count(), 3);
     EXPECT_EQ(indicativos->currentText(), "EA4BBB");
-    EXPECT_EQ(v.Estaciones->text2[1]->text(), "EA4BBB");
-    EXPECT_EQ(v.Estaciones->text2[2]->text(), "OPERADOR EA4BBB");
+    EXPECT_EQ(CajaEstacion(1)->text(), "EA4BBB");
+    EXPECT_EQ(CajaEstacion(2)->text(), "OPERADOR EA4BBB");
 
-    EXPECT_EQ(v.ListaMeses->count(), 13);
-    EXPECT_EQ(v.ListaMeses->item(0)->text(), "Sin Mes");
-    EXPECT_EQ(v.ListaMeses->item(12)->text(), "DICIEMBRE");
-    EXPECT_EQ(v.ListaMeses->currentItem()->text(), "MARZO");
-    EXPECT_EQ(Textos(v.ListaConcursos), (QStringList{"ALFA - 2024", "ALFA - 2025", "ZULU - 2024"}));
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->count(), 13);
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->item(0)->text(), "Sin Mes");
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->item(12)->text(), "DICIEMBRE");
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->currentItem()->text(), "MARZO");
+    EXPECT_EQ(Textos(Control<QListWidget>("ListaConcursos")),
+              (QStringList{"ALFA - 2024", "ALFA - 2025", "ZULU - 2024"}));
     EXPECT_EQ(Seleccionado(), "ALFA - 2025");
-    EXPECT_EQ(v.Concurso->text3[0]->text(), "12");
-    EXPECT_EQ(v.Concurso->text3[1]->text(), "ALFA");
-    EXPECT_EQ(v.Concurso->text3[9]->text(), "MARZO");
+    EXPECT_EQ(CajaConcurso(0)->text(), "12");
+    EXPECT_EQ(CajaConcurso(1)->text(), "ALFA");
+    EXPECT_EQ(CajaConcurso(9)->text(), "MARZO");
 
-    for (QPushButton* b :
-         {v.AltaReg, v.NuevaEdicion, v.ModificarReg, v.BorrarReg, v.IrContactos, v.FinClientes, v.Ayuda})
+    for (QPushButton* b : {Boton("AltaReg"), Boton("NuevaEdicion"), Boton("ModificarReg"), Boton("BorrarReg"),
+                           Boton("IrContactos"), Boton("FinClientes"), Boton("Ayuda")})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    for (QPushButton* b : {v.Aceptar, v.Cancelar, v.IniciarXkLumoCon})
+    for (QPushButton* b : {Boton("Aceptar"), Boton("Cancelar"), Boton("IniciarXkLumoCon")})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(v.SeleccionMes->isEnabled());
-    EXPECT_TRUE(v.SeleccionConcurso->isEnabled());
-    EXPECT_FALSE(v.Concurso->isEnabled());
-    EXPECT_TRUE(v.AltaReg->hasFocus());
+    EXPECT_TRUE(Marco("SeleccionMes")->isEnabled());
+    EXPECT_TRUE(Marco("SeleccionConcurso")->isEnabled());
+    EXPECT_FALSE(Marco("PanelConcurso")->isEnabled());
+    EXPECT_TRUE(Boton("AltaReg")->hasFocus());
     EXPECT_FALSE(estado->ArranquePendiente);
 
     EXPECT_EQ(LeeControl("ConcursoActivo"), 12);
@@ -85,9 +85,9 @@ TEST_F(Inicio, SinIndicativoNoEmpiezaYSePuedeReintentar) {
     EXPECT_EQ(avisos.cajas[0].texto, TextoSinIndicativo);
     EXPECT_EQ(avisos.cajas[0].titulo, "CONFIGURE ALGÚN INDICATIVO");
     EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
-    EXPECT_TRUE(ventana->IniciarXkLumoCon->isEnabled());
-    EXPECT_FALSE(ventana->AltaReg->isEnabled());
-    EXPECT_EQ(ventana->ListaMeses->count(), 0);
+    EXPECT_TRUE(Boton("IniciarXkLumoCon")->isEnabled());
+    EXPECT_FALSE(Boton("AltaReg")->isEnabled());
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->count(), 0);
     EXPECT_TRUE(estado->ArranquePendiente);
 
     // An active callsign that no longer exists: the first one is taken and becomes active.
@@ -95,19 +95,20 @@ TEST_F(Inicio, SinIndicativoNoEmpiezaYSePuedeReintentar) {
     AnadeIndicativo(8, "EA8YYY");
     EscribeControl("IndicativoActivo", 99);
     avisos.limpia();
-    ventana->IniciarXkLumoCon->click();
+    Boton("IniciarXkLumoCon")->click();
     EXPECT_TRUE(avisos.cajas.empty());
-    EXPECT_EQ(ventana->Estaciones->ListaIndicativos->currentText(), "EA9ZZZ");
-    EXPECT_FALSE(ventana->IniciarXkLumoCon->isEnabled());
+    EXPECT_EQ(Control<QComboBox>("ListaIndicativos")->currentText(), "EA9ZZZ");
+    EXPECT_FALSE(Boton("IniciarXkLumoCon")->isEnabled());
     EXPECT_EQ(LeeControl("IndicativoActivo"), 9);
 }
 
 TEST_F(Inicio, ConcursoActivoSinMesSeleccionaSinMes) {
     EscribeControl("ConcursoActivo", 32);
     Inicia();
-    EXPECT_EQ(ventana->ListaMeses->currentRow(), 0);
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->currentRow(), 0);
     // Null and empty month both mean no month.
-    EXPECT_EQ(Textos(ventana->ListaConcursos), (QStringList{"NACIONAL - 2024", "SIN FECHA - 2023"}));
+    EXPECT_EQ(Textos(Control<QListWidget>("ListaConcursos")),
+              (QStringList{"NACIONAL - 2024", "SIN FECHA - 2023"}));
     EXPECT_EQ(Seleccionado(), "NACIONAL - 2024");
     EXPECT_EQ(LeeControl("ConcursoActivo"), 32);
     EXPECT_TRUE(avisos.cajas.empty());
@@ -116,7 +117,7 @@ TEST_F(Inicio, ConcursoActivoSinMesSeleccionaSinMes) {
 TEST_F(Inicio, ConcursoActivoQueYaNoExisteTomaElPrimeroSinMes) {
     EscribeControl("ConcursoActivo", 77);
     Inicia();
-    EXPECT_EQ(ventana->ListaMeses->currentRow(), 0);
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->currentRow(), 0);
     EXPECT_EQ(Seleccionado(), "NACIONAL - 2024");
     EXPECT_EQ(LeeControl("ConcursoActivo"), 32);
 }
@@ -129,12 +130,12 @@ TEST_F(Inicio, ConcursoActivoQueNoExisteYNingunoSinMes) {
     EXPECT_EQ(avisos.cajas[0].texto, TextoSinMes);
     EXPECT_EQ(avisos.cajas[0].titulo, "DEFINA ALGUN CONCURSO");
     EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
-    EXPECT_EQ(ventana->ListaConcursos->count(), 0);
-    EXPECT_FALSE(ventana->SeleccionConcurso->isEnabled());
+    EXPECT_EQ(Control<QListWidget>("ListaConcursos")->count(), 0);
+    EXPECT_FALSE(Marco("SeleccionConcurso")->isEnabled());
     // The work has started anyway; only a new contest and the end are offered.
-    EXPECT_FALSE(ventana->IniciarXkLumoCon->isEnabled());
-    EXPECT_TRUE(ventana->AltaReg->isEnabled());
-    EXPECT_TRUE(ventana->FinClientes->isEnabled());
+    EXPECT_FALSE(Boton("IniciarXkLumoCon")->isEnabled());
+    EXPECT_TRUE(Boton("AltaReg")->isEnabled());
+    EXPECT_TRUE(Boton("FinClientes")->isEnabled());
 }
 
 TEST_F(Inicio, ElegirMes) {
@@ -143,28 +144,29 @@ TEST_F(Inicio, ElegirMes) {
     ASSERT_EQ(Seleccionado(), "ALFA - 2025");
 
     // A month without contests: message, empty list, the active contest is kept.
-    ventana->ListaMeses->setCurrentRow(5); // MAYO
+    Control<QListWidget>("ListaMeses")->setCurrentRow(5); // MAYO
     ASSERT_EQ(avisos.cajas.size(), 1u);
     EXPECT_EQ(avisos.cajas[0].texto, TextoMesVacio);
     EXPECT_EQ(avisos.cajas[0].titulo, "DEFINA ALGUN CONCURSO");
-    EXPECT_EQ(ventana->ListaConcursos->count(), 0);
-    EXPECT_EQ(ventana->Concurso->text3[1]->text(), "");
+    EXPECT_EQ(Control<QListWidget>("ListaConcursos")->count(), 0);
+    EXPECT_EQ(CajaConcurso(1)->text(), "");
     EXPECT_EQ(LeeControl("ConcursoActivo"), 12);
 
     // Back to the month of the active contest: it is selected, not the first.
-    ventana->ListaMeses->setCurrentRow(3);
+    Control<QListWidget>("ListaMeses")->setCurrentRow(3);
     EXPECT_EQ(Seleccionado(), "ALFA - 2025");
 
     // Another month: its first contest (name order, the apostrophe included) becomes active.
-    ventana->ListaMeses->setFocus();
-    QTest::keyClick(ventana->ListaMeses, Qt::Key_Down); // ABRIL
-    EXPECT_EQ(ventana->ListaMeses->currentItem()->text(), "ABRIL");
-    EXPECT_EQ(Textos(ventana->ListaConcursos), (QStringList{"CASTILLA - 2024", "O'HIGGINS - 2024"}));
+    Control<QListWidget>("ListaMeses")->setFocus();
+    QTest::keyClick(Control<QListWidget>("ListaMeses"), Qt::Key_Down); // ABRIL
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->currentItem()->text(), "ABRIL");
+    EXPECT_EQ(Textos(Control<QListWidget>("ListaConcursos")),
+              (QStringList{"CASTILLA - 2024", "O'HIGGINS - 2024"}));
     EXPECT_EQ(Seleccionado(), "CASTILLA - 2024");
     EXPECT_EQ(LeeControl("ConcursoActivo"), 22);
 
-    ventana->ListaConcursos->setCurrentRow(1);
-    EXPECT_EQ(ventana->Concurso->text3[1]->text(), "O'HIGGINS");
+    Control<QListWidget>("ListaConcursos")->setCurrentRow(1);
+    EXPECT_EQ(CajaConcurso(1)->text(), "O'HIGGINS");
     EXPECT_EQ(LeeControl("ConcursoActivo"), 21);
     EXPECT_EQ(avisos.cajas.size(), 1u);
 }
@@ -176,11 +178,11 @@ TEST_F(Inicio, SinConcursosEmpiezaConListasVacias) {
     EXPECT_EQ(avisos.cajas[0].texto, "No hay Concursos Definidos");
     EXPECT_EQ(avisos.cajas[0].titulo, "DEFINA ALGUN CONCURSO");
     EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
-    EXPECT_EQ(ventana->ListaMeses->count(), 13);
-    EXPECT_EQ(ventana->ListaConcursos->count(), 0);
+    EXPECT_EQ(Control<QListWidget>("ListaMeses")->count(), 13);
+    EXPECT_EQ(Control<QListWidget>("ListaConcursos")->count(), 0);
     EXPECT_FALSE(estado->ArranquePendiente);
-    EXPECT_FALSE(ventana->IniciarXkLumoCon->isEnabled());
-    EXPECT_TRUE(ventana->AltaReg->isEnabled());
-    EXPECT_FALSE(ventana->ModificarReg->isEnabled());
-    EXPECT_TRUE(ventana->FinClientes->isEnabled());
+    EXPECT_FALSE(Boton("IniciarXkLumoCon")->isEnabled());
+    EXPECT_TRUE(Boton("AltaReg")->isEnabled());
+    EXPECT_FALSE(Boton("ModificarReg")->isEnabled());
+    EXPECT_TRUE(Boton("FinClientes")->isEnabled());
 }

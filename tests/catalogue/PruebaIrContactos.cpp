@@ -23,6 +23,12 @@ protected:
         EscribeControl("ConcursoActivo", 5);
     }
     void F6() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6); }
+    // The log window while it exists.
+    static FLogConcurso* VentanaLog() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* log = dynamic_cast<FLogConcurso*>(w)) return log;
+        return nullptr;
+    }
 };
 } // namespace
 
@@ -34,18 +40,18 @@ TEST_F(IrContactos, UnaComprobacionFallidaDejaLaVentanaYLaBuenaAbreElLogHastaFin
     EXPECT_EQ(avisos.cajas[0].titulo, "VERIFICAR ZONA CQ");
     EXPECT_EQ(avisos.pitidos, 1);
     EXPECT_TRUE(v.isVisible());
-    EXPECT_FALSE(v.VentanaLog);
+    EXPECT_EQ(VentanaLog(), nullptr);
 
     Ejecuta("UPDATE Concursos SET Siglas = '14' WHERE NumeroOrden = 5");
-    v.ListaConcursos->setCurrentRow(-1);
-    v.ListaConcursos->setCurrentRow(0); // shows the contest again
+    Control<QListWidget>("ListaConcursos")->setCurrentRow(-1);
+    Control<QListWidget>("ListaConcursos")->setCurrentRow(0); // shows the contest again
     avisos.limpia();
     estado->OperacionEnCurso = "CONSULTA";
     F6();
     EXPECT_TRUE(avisos.cajas.empty());
-    ASSERT_TRUE(v.VentanaLog);
+    ASSERT_NE(VentanaLog(), nullptr);
     EXPECT_FALSE(v.isVisible());
-    FLogConcurso& log = *v.VentanaLog;
+    FLogConcurso& log = *VentanaLog();
     // Opened: the help line no longer shows the loading text.
     ASSERT_TRUE(QTest::qWaitFor([&] { return log.findChild<QLabel*>("LabelEnter")->text() != TextoCarga; }));
     EXPECT_EQ(log.windowTitle(), "CNCW");
@@ -53,6 +59,6 @@ TEST_F(IrContactos, UnaComprobacionFallidaDejaLaVentanaYLaBuenaAbreElLogHastaFin
     log.findChild<QPushButton*>("Volver")->click();
     EXPECT_TRUE(v.isVisible());
     EXPECT_TRUE(estado->OperacionEnCurso.isEmpty());
-    EXPECT_TRUE(v.IrContactos->isEnabled());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !v.VentanaLog; }));
+    EXPECT_TRUE(Boton("IrContactos")->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return VentanaLog() == nullptr; }));
 }

@@ -28,9 +28,9 @@ protected:
         Pulsa(Qt::Key_Return);
     }
     void Cancela() { Pulsa(Qt::Key_Escape); }
-    void EligeEstacion(int fila) { ventana->Estaciones->ListaIndicativos->setCurrentIndex(fila); }
+    void EligeEstacion(int fila) { Control<QComboBox>("ListaIndicativos")->setCurrentIndex(fila); }
     void EligeCategoria(int fila) {
-        QListWidget* lista = F().ListaCategoriasCabrillo;
+        QListWidget* lista = Control<QListWidget>("ListaCategoriasCabrillo");
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
                           lista->visualItemRect(lista->item(fila)).center());
     }
@@ -42,12 +42,13 @@ TEST_F(Presets, CncwEscritoEnMinusculasDaSusCategoriasYConBlancoFinalNada) {
     for (const QString& escrito : {QStringLiteral("cncw"), QStringLiteral("CNCW")}) {
         NuevoConNombre(escrito);
         EXPECT_EQ(Caja(1)->text(), "CNCW");
-        EXPECT_EQ(Entradas(F().CatConcurso), QStringList{"ESPECIAL"});
-        EXPECT_EQ(Entradas(F().Categoria), QStringList{"SINGLE-OP ALL"});
+        EXPECT_EQ(Entradas(Control<QComboBox>("CatConcurso")), QStringList{"ESPECIAL"});
+        EXPECT_EQ(Entradas(Control<QComboBox>("Categoria")), QStringList{"SINGLE-OP ALL"});
         EXPECT_EQ(Visibles(), QStringList{"Categoria"});
-        EXPECT_FALSE(F().ListaCategoriasCabrillo->isHidden());
-        EXPECT_EQ(F().ListaCategoriasCabrillo->count(), 9);
-        EXPECT_EQ(F().ListaCategoriasCabrillo->currentItem()->text(), "MONOOPERADOR MULTIBANDA");
+        EXPECT_FALSE(Control<QListWidget>("ListaCategoriasCabrillo")->isHidden());
+        EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->count(), 9);
+        EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->currentItem()->text(),
+                  "MONOOPERADOR MULTIBANDA");
         EXPECT_EQ(Intercambio(), IntercambioD);
         EXPECT_TRUE(Caja(9)->hasFocus());
         Cancela();
@@ -56,16 +57,16 @@ TEST_F(Presets, CncwEscritoEnMinusculasDaSusCategoriasYConBlancoFinalNada) {
     // Another pick, then Enter again on the name: the lists are built anew from the first.
     NuevoConNombre("CNCW");
     EligeCategoria(7);
-    EXPECT_EQ(F().Categoria->currentText(), "MULTI-MULTI ALL");
+    EXPECT_EQ(Control<QComboBox>("Categoria")->currentText(), "MULTI-MULTI ALL");
     Caja(1)->setFocus();
     Pulsa(Qt::Key_Return);
-    EXPECT_EQ(F().ListaCategoriasCabrillo->count(), 9);
-    EXPECT_EQ(F().ListaCategoriasCabrillo->currentRow(), 0);
-    EXPECT_EQ(Entradas(F().Categoria), QStringList{"SINGLE-OP ALL"});
+    EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->count(), 9);
+    EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->currentRow(), 0);
+    EXPECT_EQ(Entradas(Control<QComboBox>("Categoria")), QStringList{"SINGLE-OP ALL"});
     // The letters its exchange sends were emptied by ticking them: the checks ask for them.
     EXPECT_EQ(Caja(6)->text(), "");
-    P().SSCheck2[1]->click();
-    P().SSCheck1[1]->click();
+    Banda(1)->click();
+    Modo(1)->click();
     Pulsa(Qt::Key_F12);
     ASSERT_EQ(avisos.textos().size(), 1);
     EXPECT_TRUE(avisos.textos()[0].contains("FALTAN los códigos")) << avisos.textos()[0].toStdString();
@@ -88,9 +89,9 @@ TEST_F(Presets, CncwEscritoEnMinusculasDaSusCategoriasYConBlancoFinalNada) {
     // A trailing blank, or a name without a set, leaves the panel as version 2.0.
     for (const QString& escrito : {QStringLiteral("CNCW "), QStringLiteral("ARRL-160")}) {
         NuevoConNombre(escrito);
-        EXPECT_EQ(Entradas(F().CatConcurso), (QStringList{"CABRILLO 2.0", "CABRILLO 3.0"}));
+        EXPECT_EQ(Entradas(Control<QComboBox>("CatConcurso")), (QStringList{"CABRILLO 2.0", "CABRILLO 3.0"}));
         EXPECT_EQ(Valores(), "CABRILLO 2.0|SINGLE-OP|ALL|LOW|SSB|No Aplicable||||");
-        EXPECT_TRUE(F().ListaCategoriasCabrillo->isHidden());
+        EXPECT_TRUE(Control<QListWidget>("ListaCategoriasCabrillo")->isHidden());
         Cancela();
     }
 }
@@ -100,12 +101,13 @@ TEST_F(Presets, VgeSprintSegunLaCategoriaElegida) {
     NuevoConNombre("VGE SPRINT");
     EXPECT_EQ(Intercambio(), IntercambioC);
     EligeCategoria(2);
-    EXPECT_EQ(F().ListaCategoriasCabrillo->currentItem()->text(), "Vertice Geodésico Mono-Operador QRP");
-    EXPECT_EQ(Entradas(F().Categoria), QStringList{"VG-MONO-QRP"});
+    EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->currentItem()->text(),
+              "Vertice Geodésico Mono-Operador QRP");
+    EXPECT_EQ(Entradas(Control<QComboBox>("Categoria")), QStringList{"VG-MONO-QRP"});
     EXPECT_EQ(Intercambio(), IntercambioB);
     Caja(6)->setText("VG-123");
     EligeCategoria(5);
-    EXPECT_EQ(Entradas(F().Categoria), QStringList{"CHECKLOG"});
+    EXPECT_EQ(Entradas(Control<QComboBox>("Categoria")), QStringList{"CHECKLOG"});
     EXPECT_EQ(Intercambio(), IntercambioC);
     EXPECT_EQ(Caja(6)->text(), "");
 }
@@ -116,7 +118,7 @@ TEST_F(Presets, ElReyCwSegunElIndicativoDeLaEstacion) {
     for (const auto& [estacion, esperado] : casos) {
         EligeEstacion(estacion);
         NuevoConNombre("S.M. EL REY CW");
-        EXPECT_EQ(F().ListaCategoriasCabrillo->count(), 10);
+        EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->count(), 10);
         EXPECT_EQ(Intercambio(), esperado) << estacion;
         Cancela();
     }
@@ -172,7 +174,7 @@ TEST_F(Presets, UnCambioQueLosPresetsDejanIncompletoSeRechazaSinGuardarNada) {
     EligeEstacion(0);
     EligeConcurso("S.M. EL REY CW - 2025");
     Pulsa(Qt::Key_F4);
-    F().EMAIL->setText("despues@correo.es");
+    Control<QLineEdit>("EMAIL")->setText("despues@correo.es");
     avisos.limpia();
     Pulsa(Qt::Key_F12);
     ASSERT_EQ(avisos.textos().size(), 1);
@@ -204,8 +206,8 @@ TEST_F(Presets, ConcursoDieGuardadoVuelveAAplicarSuCategoriaAlMostrarlo) {
         AnadeEspecial(6, d, d);
     Inicia();
     EligeConcurso("CONCURSO DIE - 2025");
-    EXPECT_EQ(F().ListaCategoriasCabrillo->currentRow(), 2);
-    EXPECT_EQ(Entradas(F().Categoria), QStringList{"FARO"});
+    EXPECT_EQ(Control<QListWidget>("ListaCategoriasCabrillo")->currentRow(), 2);
+    EXPECT_EQ(Entradas(Control<QComboBox>("Categoria")), QStringList{"FARO"});
     EXPECT_EQ(Intercambio(), IntercambioB);
     // Only the screen: the stored row keeps its exchange.
     ConjuntoRegistros fila = FilaConcurso(6);
@@ -218,8 +220,8 @@ TEST_F(Presets, UnNombreDeVeintiunLetrasSeGuardaEnteroEnElResumen) {
     NuevoConNombre("SANT SADURNI VUHF SSB");
     EXPECT_EQ(Intercambio(), (QStringList{"ENumeral", "ELocator", "RNumeral", "RLocator"}));
     // Its exchange sends the locator: the checks want one.
-    P().SSCheck2[10]->click();
-    P().SSCheck1[4]->click();
+    Banda(10)->click();
+    Modo(4)->click();
     Caja(4)->setText("JN11AA");
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(avisos.textos(), QStringList{"Alta de Concurso efectuada"});

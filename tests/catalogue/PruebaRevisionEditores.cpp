@@ -34,8 +34,8 @@ protected:
         EscribeControl("UltimoConcurso", 41);
         EscribeControl("ConcursoActivo", 5);
     }
-    PanelConcurso& P() { return *ventana->Concurso; }
-    CampoTexto* Caja(int i) { return P().text3[static_cast<size_t>(i)]; }
+    QGroupBox& P() { return *Marco("PanelConcurso"); }
+    CampoTexto* Caja(int i) { return CajaConcurso(i); }
     // Selects all the text of the focused box and types over it.
     void EscribeEncima(const QString& texto) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
@@ -50,8 +50,8 @@ TEST_F(RevisionEditores, ElNumeroDelConcursoNoAdmiteTeclasNiConElRaton) {
     Inicia();
     Pulsa(Qt::Key_F2);
     Escribe("NUEVO");
-    P().SSCheck2[1]->click();
-    P().SSCheck1[1]->click();
+    Banda(1)->click();
+    Modo(1)->click();
     QTest::mouseClick(Caja(0), Qt::LeftButton);
     EscribeEncima("5");
     EXPECT_EQ(Caja(0)->text(), "42");

@@ -5,6 +5,7 @@
 #include "PanelEstaciones.h"
 
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,14 +28,14 @@ using Tamanos = Teclas;
 
 TEST_F(Teclas, AntesDeEmpezarSoloActuanLosBotonesHabilitados) {
     ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
-    QSignalSpy alta(ventana->AltaReg, &QPushButton::clicked);
+    QSignalSpy alta(Boton("AltaReg"), &QPushButton::clicked);
     Pulsa(Qt::Key_F1);
     Pulsa(Qt::Key_F2);
     Pulsa(Qt::Key_F12);
     Pulsa(Qt::Key_Escape);
     EXPECT_TRUE(sistema.documentos.isEmpty());
     EXPECT_EQ(alta.count(), 0);
-    EXPECT_FALSE(ventana->AltaReg->hasFocus());
+    EXPECT_FALSE(Boton("AltaReg")->hasFocus());
 }
 
 TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
@@ -58,7 +59,7 @@ TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
         bool conFoco = false;
         // Seen as the press starts: the button's own action may move the focus on.
         QObject::connect(boton, &QPushButton::pressed, boton, [&, b = boton] { conFoco = b->hasFocus(); });
-        v.Estaciones->text2[1]->setFocus(); // the window sees the key before the focused box
+        CajaEstacion(1)->setFocus(); // the window sees the key before the focused box
         Pulsa(tecla);
         EXPECT_EQ(pulsado.count(), 1) << boton->objectName().toStdString();
         EXPECT_TRUE(conFoco) << boton->objectName().toStdString();
@@ -70,10 +71,10 @@ TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
 
     Pulsa(Qt::Key_F1);
     EXPECT_EQ(sistema.documentos, QStringList{"GuiaXkLumoCon.htm"});
-    EXPECT_TRUE(v.Ayuda->hasFocus());
+    EXPECT_TRUE(Boton("Ayuda")->hasFocus());
 
     // With Shift, Ctrl or Alt held the keys press nothing.
-    QSignalSpy alta(v.AltaReg, &QPushButton::clicked);
+    QSignalSpy alta(Boton("AltaReg"), &QPushButton::clicked);
     Pulsa(Qt::Key_F2, Qt::ShiftModifier);
     Pulsa(Qt::Key_F2, Qt::ControlModifier);
     EXPECT_EQ(alta.count(), 0);
@@ -81,29 +82,28 @@ TEST_F(Teclas, CadaTeclaPulsaSuBotonTrasDarleElFoco) {
 
 TEST_F(Teclas, F12YEscVanAlIndicativoCuandoElConcursoNoLosTiene) {
     Inicia();
-    FConcursos& v = *ventana;
-    QSignalSpy aceptar(v.Aceptar, &QPushButton::clicked);
-    QSignalSpy cancelar(v.Cancelar, &QPushButton::clicked);
-    QSignalSpy aceptaInd(v.Estaciones->AceptaIndicativo, &QPushButton::clicked);
-    QSignalSpy cancelaInd(v.Estaciones->CancelaIndicativo, &QPushButton::clicked);
+    QSignalSpy aceptar(Boton("Aceptar"), &QPushButton::clicked);
+    QSignalSpy cancelar(Boton("Cancelar"), &QPushButton::clicked);
+    QSignalSpy aceptaInd(Boton("AceptaIndicativo"), &QPushButton::clicked);
+    QSignalSpy cancelaInd(Boton("CancelaIndicativo"), &QPushButton::clicked);
 
     // Neither button enabled: nothing is pressed.
     Pulsa(Qt::Key_F12);
     Pulsa(Qt::Key_Escape);
     EXPECT_EQ(aceptaInd.count() + cancelaInd.count() + aceptar.count() + cancelar.count(), 0);
 
-    v.Estaciones->AceptaIndicativo->setEnabled(true);
-    v.Estaciones->CancelaIndicativo->setEnabled(true);
+    Boton("AceptaIndicativo")->setEnabled(true);
+    Boton("CancelaIndicativo")->setEnabled(true);
     Pulsa(Qt::Key_F12);
     EXPECT_EQ(aceptaInd.count(), 1);
-    EXPECT_TRUE(v.Estaciones->AceptaIndicativo->hasFocus());
+    EXPECT_TRUE(Boton("AceptaIndicativo")->hasFocus());
     Pulsa(Qt::Key_Escape);
     EXPECT_EQ(cancelaInd.count(), 1);
-    EXPECT_TRUE(v.Estaciones->CancelaIndicativo->hasFocus());
+    EXPECT_TRUE(Boton("CancelaIndicativo")->hasFocus());
 
     // The contest editor's buttons come first when they are enabled.
-    v.Aceptar->setEnabled(true);
-    v.Cancelar->setEnabled(true);
+    Boton("Aceptar")->setEnabled(true);
+    Boton("Cancelar")->setEnabled(true);
     Pulsa(Qt::Key_F12);
     Pulsa(Qt::Key_Escape);
     EXPECT_EQ(aceptar.count(), 1);
@@ -118,7 +118,7 @@ TEST_F(Teclas, ElBotonDeCerrarNoCierraHastaFin) {
     EXPECT_TRUE(ventana->isVisible());
     EXPECT_EQ(terminaciones, 0);
 
-    ventana->FinClientes->click();
+    Boton("FinClientes")->click();
     EXPECT_TRUE(estado->PuedeTerminar);
     EXPECT_FALSE(ventana->isVisible());
     EXPECT_EQ(terminaciones, 1);
@@ -127,38 +127,37 @@ TEST_F(Teclas, ElBotonDeCerrarNoCierraHastaFin) {
 TEST_F(Tamanos, LaOpcionDeLaBaseSeMarcaYElAvisoSigueALaEleccion) {
     EscribeControl("TantoPorCien", 50);
     ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
-    FConcursos& v = *ventana;
     EXPECT_EQ(estado->PorcentajePantalla, 50);
-    EXPECT_TRUE(v.TamañoGrande->isChecked());
-    EXPECT_TRUE(v.MsgTamaño->isHidden());
+    EXPECT_TRUE(Control<QRadioButton>("TamañoGrande")->isChecked());
+    EXPECT_TRUE(Control<QLabel>("MsgTamaño")->isHidden());
 
-    v.TamañoNormal->click();
-    EXPECT_FALSE(v.MsgTamaño->isHidden());
-    v.TamañoGrande->click();
-    EXPECT_TRUE(v.MsgTamaño->isHidden());
-    v.TamañoTotal->click();
-    EXPECT_FALSE(v.MsgTamaño->isHidden());
+    Control<QRadioButton>("TamañoNormal")->click();
+    EXPECT_FALSE(Control<QLabel>("MsgTamaño")->isHidden());
+    Control<QRadioButton>("TamañoGrande")->click();
+    EXPECT_TRUE(Control<QLabel>("MsgTamaño")->isHidden());
+    Control<QRadioButton>("TamañoTotal")->click();
+    EXPECT_FALSE(Control<QLabel>("MsgTamaño")->isHidden());
     // Stored only when the program ends.
     EXPECT_EQ(LeeControl("TantoPorCien"), 50);
 
-    v.IniciarXkLumoCon->click();
-    v.FinClientes->click();
+    Boton("IniciarXkLumoCon")->click();
+    Boton("FinClientes")->click();
     EXPECT_EQ(LeeControl("TantoPorCien"), 100);
 
     // The next start takes the stored size.
     NuevaVentana();
     ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
     EXPECT_EQ(estado->PorcentajePantalla, 100);
-    EXPECT_TRUE(ventana->TamañoTotal->isChecked());
-    EXPECT_TRUE(ventana->MsgTamaño->isHidden());
+    EXPECT_TRUE(Control<QRadioButton>("TamañoTotal")->isChecked());
+    EXPECT_TRUE(Control<QLabel>("MsgTamaño")->isHidden());
 }
 
 TEST_F(Tamanos, ValorDesconocidoNoMarcaNingunaYFinNoLoCambia) {
     EscribeControl("TantoPorCien", 7);
     Inicia();
-    for (QRadioButton* o : ventana->OpcionesTamaño)
+    for (QRadioButton* o : Control<QGroupBox>("PanelTamañoPantalla")->findChildren<QRadioButton*>())
         EXPECT_FALSE(o->isChecked()) << o->objectName().toStdString();
-    ventana->FinClientes->click();
+    Boton("FinClientes")->click();
     EXPECT_EQ(LeeControl("TantoPorCien"), 7);
     EXPECT_EQ(terminaciones, 1);
 }

@@ -1,72 +1,57 @@
 // The contest editor's steps into the Cabrillo panel, and the exchange presets of known contests.
-#include "CampoTexto.h"
 #include "EditorConcursos.h"
-#include "FrameCategoria.h"
+#include "PanelCategoria.h"
 #include "PanelConcurso.h"
 #include "PresetsConcurso.h"
 
-#include <QCheckBox>
-#include <QListWidget>
-
-namespace {
-// The exchange boxes in ItemsIntercambio order.
-constexpr std::array<QCheckBox * PanelConcurso::*, 5> CasillasEnviar{
-    &PanelConcurso::EnviarNumeral, &PanelConcurso::EnviarLocator, &PanelConcurso::EnviarSiglas,
-    &PanelConcurso::EnviarZonaCQ, &PanelConcurso::EnviarPuntos};
-constexpr std::array<QCheckBox * PanelConcurso::*, 5> CasillasRecibir{
-    &PanelConcurso::RecibirNumeral, &PanelConcurso::RecibirLocator, &PanelConcurso::RecibirSiglas,
-    &PanelConcurso::RecibirZonaCQ, &PanelConcurso::RecibirPuntos};
-} // namespace
-
 void EditorConcursos::ConectaCabrillo() {
-    FrameCategoria& marco = *panel_.Categorias;
+    PanelCategoria& marco = panel_.PanelCabrillo();
     marco.EnActualizacion = [this] { return estado_.ActualizandoDatos; };
-    connect(&marco, &FrameCategoria::categoriaElegida, this, &EditorConcursos::AjustaControlesCategoria);
+    connect(&marco, &PanelCategoria::categoriaElegida, this, &EditorConcursos::AjustaControlesCategoria);
 }
 
 void EditorConcursos::OcultaListaCategoriasCabrillo() {
-    panel_.Categorias->ListaCategoriasCabrillo->hide();
+    panel_.PanelCabrillo().OcultaListaCategorias();
 }
 
 void EditorConcursos::CargaTipoConcursos() {
-    panel_.Categorias->CargaTipoConcursos();
+    panel_.PanelCabrillo().CargaTipoConcursos();
 }
 
 void EditorConcursos::CargaComboCabrillo20() {
-    panel_.Categorias->CargaComboCabrillo20();
+    panel_.PanelCabrillo().CargaComboCabrillo20();
 }
 
 void EditorConcursos::CargaResumenCabrillo() {
-    panel_.Categorias->CargaResumenCabrillo(*estado_.BaseConcursos, NumeroConcursoActual(estado_),
-                                            NombreConcursoActual(estado_), EdicionConcursoActual(estado_));
+    panel_.PanelCabrillo().CargaResumenCabrillo(*estado_.BaseConcursos, NumeroConcursoActual(estado_),
+                                                NombreConcursoActual(estado_),
+                                                EdicionConcursoActual(estado_));
 }
 
 ResumenAGuardar EditorConcursos::ResumenMostrado() const {
-    return panel_.Categorias->ResumenMostrado();
+    return panel_.PanelCabrillo().ResumenMostrado();
 }
 
 void EditorConcursos::AjustaControlesAntesDeGuardar() {
     // Applied again after a refusal, the presets would empty the letters the operator has just
     // typed in answer to it.
-    std::pair<QString, int> clave{panel_.text3[1]->text(), panel_.Categorias->IndiceCategoriaElegida()};
+    std::pair<QString, int> clave{panel_.Texto(1), panel_.PanelCabrillo().IndiceCategoriaElegida()};
     if (presetsAplicados_ == clave) return;
     AjustaControlesCategoria(clave.second);
     presetsAplicados_ = std::move(clave);
 }
 
 void EditorConcursos::CargaCategoriasConcurso() {
-    panel_.Categorias->CargaCategoriasConcurso(panel_.text3[1]->text());
+    panel_.PanelCabrillo().CargaCategoriasConcurso(panel_.Texto(1));
 }
 
 void EditorConcursos::AjustaControlesCategoria(int indice) {
     const QString estacion = IndicativoActivo();
-    const auto resultado = ResultadoCategoria(panel_.text3[1]->text(), indice, estacion);
+    const auto resultado = ResultadoCategoria(panel_.Texto(1), indice, estacion);
     if (!resultado) return;
     // In this order: the option reactions that each box sets off leave the outcome's states.
-    for (size_t i = 0; i < CasillasEnviar.size(); ++i)
-        (panel_.*CasillasEnviar[i])->setChecked(resultado->enviar[i]);
+    panel_.MarcaEnviar(resultado->enviar);
     if (resultado->siglas != SiglasEnviadas::SinCambio)
-        panel_.text3[6]->setText(SiglasTrasResultado(*resultado, panel_.text3[6]->text(), estacion));
-    for (size_t i = 0; i < CasillasRecibir.size(); ++i)
-        (panel_.*CasillasRecibir[i])->setChecked(resultado->recibir[i]);
+        panel_.PonTexto(6, SiglasTrasResultado(*resultado, panel_.Texto(6), estacion));
+    panel_.MarcaRecibir(resultado->recibir);
 }

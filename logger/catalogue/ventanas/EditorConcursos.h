@@ -18,7 +18,7 @@ class QKeyEvent;
 class EditorConcursos : public QObject {
     Q_OBJECT
 public:
-    EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado);
+    EditorConcursos(FConcursos& ventana, EstadoPrincipal& estado, PanelConcurso& panel);
 
     void AltaReg_Click();
     void NuevaEdicion_Click();
@@ -36,25 +36,15 @@ public:
     bool AltaConcurso();
     bool GuardaConcurso();
     bool BorraConcurso();
-    // Selects the month's entry in the month list, which lists its contests again.
-    void SeleccionaMes(const QString& mes);
     // Enter, arrow and Tab keys while a contest is typed; true when the key was used.
     bool NavegaCamposConcurso(QKeyEvent* tecla);
 
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
-
 private:
-    // The lists, the screen size and the callsign frame: usable only while no edit is open.
-    void HabilitaAlrededor(bool habilitar);
     bool IniciaEdicion();
     void VuelveAReposo();
     bool HayConcursoMostrado() const;
     bool ConfirmaSinMes(const QString& accion, const QString& continua, const QString& cancela);
     bool CompruebaValores();
-    int CajaConFoco() const;
-    int CajaTrasIntro(int caja) const;
-    void MueveFoco(int caja, int paso);
 
     QString IndicativoActivo() const;
     // The checks before storing: refuses with the box shown and the focus on the box at fault,
@@ -81,7 +71,7 @@ private:
     // before the checks, once per name and category within an edit.
     void AjustaControlesAntesDeGuardar();
 
-    FConcursos& v_;
+    FConcursos& ventana_;
     EstadoPrincipal& estado_;
     PanelConcurso& panel_;
     // Contest name and category whose presets the current edit already applied on storing.

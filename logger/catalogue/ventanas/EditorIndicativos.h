@@ -4,6 +4,7 @@
 #include <QObject>
 
 class FConcursos;
+class PanelConcurso;
 class PanelEstaciones;
 struct EstadoPrincipal;
 
@@ -12,7 +13,8 @@ struct EstadoPrincipal;
 // callsign operation is open the contest side of the window is out of reach.
 class EditorIndicativos : public QObject {
 public:
-    explicit EditorIndicativos(FConcursos& ventana);
+    // `concurso` shows the UTC offset the selected callsign implies.
+    EditorIndicativos(FConcursos& ventana, PanelEstaciones& panel, PanelConcurso& concurso);
 
     // The buttons of the frame.
     void NuevoIndicativo_Click();
@@ -32,23 +34,21 @@ public:
 private:
     // Opens an operation: the contest side and the callsign list go out of reach, only the
     // accept and cancel buttons of the frame stay on.
-    void empiezaOperacion(const QString& operacion, bool conTamañoPantalla);
+    void EmpiezaOperacion(const QString& operacion, bool conTamañoPantalla);
     // The boxes open for typing, the focus on the callsign.
-    void abreCajas();
+    void AbreCajas();
     // Back to idle after save, delete or cancel.
-    void reposo();
+    void Reposo();
     // The six boxes, trimmed.
-    ValoresIndicativo valores() const;
+    ValoresIndicativo Valores() const;
     // The checks every stored callsign passes: a callsign and all five data. On a refusal the box
     // at fault takes the focus.
-    bool datosCompletos(const ValoresIndicativo& v);
-    void rechaza(int caja);
-    void muestraValores(const ValoresIndicativo& v);
-    // Selects the list entry and loads it, also when it was already the selected one.
-    void seleccionaIndicativo(int fila);
-    void muestraHoraUTC();
+    bool DatosCompletos(const ValoresIndicativo& v);
+    void Rechaza(int caja);
+    void MuestraHoraUTC();
 
     FConcursos& ventana_;
     EstadoPrincipal& estado_;
     PanelEstaciones& panel_;
+    PanelConcurso& concurso_;
 };

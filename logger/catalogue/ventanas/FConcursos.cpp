@@ -7,7 +7,7 @@
 #include "Archivos.h"
 #include "Arranque.h"
 #include "Avisos.h"
-#include "CampoTexto.h"
+#include "DatosConcursos.h"
 #include "DatosEntregados.h"
 #include "DatosPrincipal.h"
 #include "EditorConcursos.h"
@@ -15,12 +15,12 @@
 #include "EditorNombresUser.h"
 #include "Esquema.h"
 #include "FLogConcurso.h"
-#include "FrameCategoria.h"
 #include "InstanciaUnica.h"
-#include "ListaProvincias.h"
 #include "Nombres.h"
+#include "PanelCategoria.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
+#include "PanelPantalla.h"
 #include "PreviaTeclas.h"
 #include "PrimeraActivacion.h"
 #include "Provincias.h"
@@ -31,14 +31,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -55,9 +52,10 @@ QGroupBox* Marco(QWidget* padre, const QString& nombre, const QString& titulo) {
 
 FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(parent), estado_(estado) {
     Termina = [] { QCoreApplication::exit(0); };
-    construyeVentana();
-    conectaEventos();
-    Editor = new EditorConcursos(*this, estado_);
+    ConstruyeVentana();
+    editorIndicativos_ = new EditorIndicativos(*this, *Estaciones, *Concurso);
+    editorConcursos_ = new EditorConcursos(*this, estado_, *Concurso);
+    ConectaEventos();
     NombraParaLectores(*this);
     // The window sees every key before the control that has the focus.
     auto* teclas = new PreviaTeclas(*this);
@@ -70,12 +68,11 @@ FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(paren
         {Qt::Key_F6, IrContactos},
         // The contest editor's buttons when it edits, else the callsign editor's.
         {Qt::Key_F12, Aceptar},
-        {Qt::Key_F12, Estaciones->AceptaIndicativo},
         {Qt::Key_Escape, Cancelar},
-        {Qt::Key_Escape, Estaciones->CancelaIndicativo},
     };
     for (const auto& [tecla, boton] : tabla)
         teclas->asigna(tecla, boton);
+    Estaciones->AsignaTeclas(*teclas);
     teclas->despues = [this](QKeyEvent& tecla) { return Form_KeyDown(&tecla); };
     // Where no window manager ever activates the window, its first exposure stands for the first
     // activation; a real activation that follows it is that same first one.
@@ -84,7 +81,7 @@ FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(paren
 
 FConcursos::~FConcursos() = default;
 
-void FConcursos::construyeVentana() {
+void FConcursos::ConstruyeVentana() {
     setObjectName("FConcursos");
     setWindowTitle("Concursos");
     auto* principal = new QVBoxLayout(this);
@@ -134,36 +131,10 @@ void FConcursos::construyeVentana() {
     izquierda->addLayout(listas);
 
     Estaciones = new PanelEstaciones(this);
-    EditorIndicativo = new EditorIndicativos(*this);
     izquierda->addWidget(Estaciones);
 
-    PanelTamañoPantalla = Marco(this, "PanelTamañoPantalla", "Tamaño Pantallas Programa");
-    auto* tamaños = new QGridLayout(PanelTamañoPantalla);
-    const std::array<std::pair<const char*, const char*>, 4> opciones{{
-        {"TamañoNormal", "Tamaño NORMAL"},
-        {"TamañoMedio", "Tamaño MEDIO"},
-        {"TamañoGrande", "Tamaño GRANDE"},
-        {"TamañoTotal", "Tamaño TOTAL MONITOR 4:3"},
-    }};
-    for (size_t i = 0; i < opciones.size(); ++i) {
-        OpcionesTamaño[i] = new QRadioButton(QString::fromUtf8(opciones[i].second), PanelTamañoPantalla);
-        Nombra(OpcionesTamaño[i], QString::fromUtf8(opciones[i].first), OpcionesTamaño[i]->text());
-        tamaños->addWidget(OpcionesTamaño[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
-    }
-    TamañoNormal = OpcionesTamaño[0];
-    TamañoMedio = OpcionesTamaño[1];
-    TamañoGrande = OpcionesTamaño[2];
-    TamañoTotal = OpcionesTamaño[3];
-    MsgTamaño = Etiqueta(PanelTamañoPantalla, "MsgTamaño",
-                         "Deberá REINICIAR el programa para que los cambios surtan efecto.");
-    MsgTamaño->setWordWrap(true);
-    tamaños->addWidget(MsgTamaño, 2, 0, 1, 2);
+    PanelTamañoPantalla = new PanelPantalla(this);
     izquierda->addWidget(PanelTamañoPantalla);
-
-    // Province codes for the exchange checks; never shown.
-    ListaProv = new QListWidget(this);
-    Nombra(ListaProv, "ListaProv", "Provincias");
-    ListaProv->hide();
 
     Concurso = new PanelConcurso(this);
     cuerpo->addLayout(izquierda, 1);
@@ -175,8 +146,14 @@ void FConcursos::construyeVentana() {
     Concurso->setEnabled(false);
 }
 
-void FConcursos::conectaEventos() {
+void FConcursos::ConectaEventos() {
     connect(IniciarXkLumoCon, &QPushButton::clicked, this, &FConcursos::IniciarXkLumoCon_Click);
+    connect(AltaReg, &QPushButton::clicked, editorConcursos_, &EditorConcursos::AltaReg_Click);
+    connect(NuevaEdicion, &QPushButton::clicked, editorConcursos_, &EditorConcursos::NuevaEdicion_Click);
+    connect(ModificarReg, &QPushButton::clicked, editorConcursos_, &EditorConcursos::ModificarReg_Click);
+    connect(BorrarReg, &QPushButton::clicked, editorConcursos_, &EditorConcursos::BorrarReg_Click);
+    connect(Aceptar, &QPushButton::clicked, editorConcursos_, &EditorConcursos::Aceptar_Click);
+    connect(Cancelar, &QPushButton::clicked, editorConcursos_, &EditorConcursos::Cancelar_Click);
     connect(Ayuda, &QPushButton::clicked, this, &FConcursos::Ayuda_Click);
     connect(IrContactos, &QPushButton::clicked, this, &FConcursos::IrContactos_Click);
     connect(FinClientes, &QPushButton::clicked, this, &FConcursos::FinClientes_Click);
@@ -186,13 +163,6 @@ void FConcursos::conectaEventos() {
     connect(ListaConcursos, &QListWidget::currentRowChanged, this, [this](int fila) {
         if (fila >= 0) CargaConcurso();
     });
-    connect(Estaciones->ListaIndicativos, &QComboBox::currentIndexChanged, this, [this](int fila) {
-        if (fila >= 0) CargaIndicativo();
-    });
-    for (size_t i = 0; i < OpcionesTamaño.size(); ++i)
-        connect(OpcionesTamaño[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
-            if (marcada) Tamaño_Click(static_cast<int>(i));
-        });
 }
 
 FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
@@ -235,7 +205,6 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
         resize(std::min(width(), libre.width()), std::min(height(), libre.height() - 40));
     }
     CentraFormulario(*this);
-    CargaListaProvincias(*ListaProv);
 
     show();
     unsetCursor();
@@ -245,8 +214,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
 void FConcursos::CargaControl() {
     AbreControl(estado_);
     CargaNombresUser(*Concurso, estado_);
-    if (const auto opcion = OpcionTamaño(estado_.PorcentajePantalla))
-        OpcionesTamaño[static_cast<size_t>(*opcion)]->setChecked(true);
+    PanelTamañoPantalla->Muestra(estado_.PorcentajePantalla);
 }
 
 bool FConcursos::event(QEvent* evento) {
@@ -263,7 +231,7 @@ void FConcursos::Form_Activate() {
     if (!estado_.ArranquePendiente || estado_.ActualizandoDatos) return;
     // An activation never cancels an edit: a box of it just closed, or the user came back from
     // another window. The upgrades wait for an activation with no edit open.
-    if (estado_.EditandoIndicativo || estado_.EditandoConcurso || Estaciones->AceptaIndicativo->isEnabled() ||
+    if (estado_.EditandoIndicativo || estado_.EditandoConcurso || Estaciones->OperacionAbierta() ||
         Aceptar->isEnabled())
         return;
     estado_.OperacionEnCurso.clear();
@@ -284,12 +252,12 @@ void FConcursos::closeEvent(QCloseEvent* evento) {
 
 bool FConcursos::Form_KeyDown(QKeyEvent* tecla) {
     if (estado_.EditandoUser) return false;
-    if (estado_.EditandoConcurso) return Editor->NavegaCamposConcurso(tecla);
+    if (estado_.EditandoConcurso) return editorConcursos_->NavegaCamposConcurso(tecla);
     if (estado_.EditandoIndicativo) return Estaciones->NavegaCamposIndicativo(tecla);
     return false;
 }
 
-void FConcursos::seleccionaFila(QListWidget* lista, int fila, void (FConcursos::*click)()) {
+void FConcursos::SeleccionaFila(QListWidget* lista, int fila, void (FConcursos::*click)()) {
     if (lista->currentRow() == fila)
         (this->*click)();
     else
@@ -300,11 +268,10 @@ void FConcursos::IniciarXkLumoCon_Click() {
     if (!CargaListaIndicativos()) return;
     // Before the month shows its active contest, whose summary would otherwise be replaced on
     // screen by the defaults.
-    Concurso->Categorias->IniciaTipoConcursos();
+    Concurso->PanelCabrillo().IniciaTipoConcursos();
     CargaListaMeses();
     SeleccionaMesActivo();
-    HabilitaBotonesConcurso();
-    AltaReg->setFocus();
+    BotonesEnReposo();
     estado_.ArranquePendiente = false;
 
     const int activo = ConcursoActivo(estado_);
@@ -327,18 +294,11 @@ bool FConcursos::CargaListaIndicativos() {
                Icono::Informacion, "CONFIGURE ALGÚN INDICATIVO");
         return false;
     }
-    QComboBox* lista = Estaciones->ListaIndicativos;
-    {
-        // A callsign added before the work started is in the table too: list each row once.
-        const QSignalBlocker bloqueo(lista);
-        lista->clear();
-        for (const EntradaLista& e : indicativos)
-            lista->addItem(e.texto, e.numero);
-        lista->setCurrentIndex(-1);
-    }
+    // A callsign added before the work started is in the table too: list each row once.
+    Estaciones->LlenaLista(indicativos);
     const int activo = IndicativoActivo(estado_);
-    const int hallado = activo != 0 ? lista->findData(activo) : -1;
-    lista->setCurrentIndex(hallado >= 0 ? hallado : 0);
+    const int hallado = activo != 0 ? Estaciones->FilaDe(activo) : -1;
+    Estaciones->EligeFila(hallado >= 0 ? hallado : 0);
     return true;
 }
 
@@ -355,7 +315,7 @@ void FConcursos::SeleccionaMesActivo() {
         return;
     }
     const int fila = mes.isEmpty() ? 0 : static_cast<int>(MesesLista().indexOf(mes));
-    seleccionaFila(ListaMeses, fila < 0 ? 0 : fila, &FConcursos::ListaMeses_Click);
+    SeleccionaFila(ListaMeses, fila < 0 ? 0 : fila, &FConcursos::ListaMeses_Click);
 }
 
 void FConcursos::ListaMeses_Click() {
@@ -394,11 +354,7 @@ void FConcursos::ListaMeses_Click() {
 }
 
 bool FConcursos::CargaConcurso() {
-    return Editor->CargaConcurso();
-}
-
-void FConcursos::CargaIndicativo() {
-    EditorIndicativo->CargaIndicativo();
+    return editorConcursos_->CargaConcurso();
 }
 
 void FConcursos::HabilitaBotonesConcurso() {
@@ -418,8 +374,88 @@ void FConcursos::DesactivaBotonesConcurso() {
         b->setEnabled(false);
 }
 
-void FConcursos::HabilitaBotonesIndicativo(bool habilitar) {
-    Estaciones->HabilitaBotonesIndicativo(habilitar);
+void FConcursos::BotonesEnEdicion() {
+    DesactivaBotonesConcurso();
+    Aceptar->setEnabled(true);
+    Cancelar->setEnabled(true);
+}
+
+void FConcursos::BotonesEnReposo() {
+    HabilitaBotonesConcurso();
+    AltaReg->setFocus();
+}
+
+void FConcursos::EnfocaCancelar() {
+    Cancelar->setFocus();
+}
+
+void FConcursos::BotonesConNombresUser(bool abierto) {
+    PanelBotonesConcurso->setEnabled(!abierto);
+    Aceptar->setEnabled(!abierto);
+    Cancelar->setEnabled(!abierto);
+    if (!abierto) Aceptar->setFocus();
+}
+
+void FConcursos::HabilitaAlrededorConcurso(bool habilitar) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{SeleccionConcurso, SeleccionMes, PanelTamañoPantalla, Estaciones})
+        w->setEnabled(habilitar);
+}
+
+void FConcursos::CierraParaIndicativo(bool conTamañoPantalla) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Concurso, SeleccionConcurso, SeleccionMes, PanelBotonesConcurso})
+        w->setEnabled(false);
+    if (conTamañoPantalla) PanelTamañoPantalla->setEnabled(false);
+}
+
+void FConcursos::AbreTrasIndicativo() {
+    Concurso->setEnabled(false);
+    // Before the work starts the month and contest lists and the contest buttons stay as the
+    // window first showed them; only the start button leads on.
+    if (!estado_.ArranquePendiente) {
+        SeleccionConcurso->setEnabled(true);
+        SeleccionMes->setEnabled(true);
+    }
+    PanelTamañoPantalla->setEnabled(true);
+    PanelBotonesConcurso->setEnabled(true);
+}
+
+void FConcursos::EnfocaTrasIndicativo() {
+    if (!estado_.ArranquePendiente)
+        BotonesEnReposo();
+    else if (IniciarXkLumoCon->isEnabled())
+        IniciarXkLumoCon->setFocus(Qt::OtherFocusReason);
+}
+
+bool FConcursos::HayIndicativoElegido() const {
+    return Estaciones->HayElegido();
+}
+
+QString FConcursos::MesElegido() const {
+    return ListaMeses->currentRow() > 0 ? ListaMeses->currentItem()->text() : QString();
+}
+
+void FConcursos::SeleccionaMes(const QString& mes) {
+    // The same month is listed again too, so that the list shows the contest as stored.
+    SeleccionaFila(ListaMeses, PosicionMes(mes), &FConcursos::ListaMeses_Click);
+}
+
+std::optional<int> FConcursos::ConcursoElegido() const {
+    if (const QListWidgetItem* item = ListaConcursos->currentItem()) return item->data(Qt::UserRole).toInt();
+    return std::nullopt;
+}
+
+void FConcursos::DeseleccionaConcurso() {
+    const QSignalBlocker bloqueo(ListaConcursos);
+    ListaConcursos->setCurrentRow(-1);
+}
+
+void FConcursos::QuitaConcursoDeLista(int numero) {
+    const QSignalBlocker bloqueo(ListaConcursos);
+    for (int i = ListaConcursos->count() - 1; i >= 0; --i)
+        if (ListaConcursos->item(i)->data(Qt::UserRole).toInt() == numero) delete ListaConcursos->takeItem(i);
+    ListaConcursos->setCurrentRow(-1);
 }
 
 void FConcursos::AjustaLongitudesIndicativo(int extra) {
@@ -430,14 +466,6 @@ void FConcursos::AjustaLongitudesConcurso(int extra) {
     Concurso->AjustaLongitudesConcurso(estado_.DefConcursos, extra);
 }
 
-void FConcursos::LimpiaIndicativo() {
-    Estaciones->LimpiaIndicativo();
-}
-
-void FConcursos::Tamaño_Click(int opcion) {
-    MsgTamaño->setVisible(ValoresTamaño[static_cast<size_t>(opcion)] != estado_.PorcentajePantalla);
-}
-
 void FConcursos::Ayuda_Click() {
     MuestraAyuda(*this, DocumentoAyuda);
 }
@@ -446,9 +474,9 @@ void FConcursos::Ayuda_Click() {
 // until the log closes with FIN.
 void FConcursos::IrContactos_Click() {
     DatosApertura d = DatosAperturaActual(estado_);
-    d.hayIndicativo = d.hayIndicativo && Estaciones->ListaIndicativos->currentIndex() >= 0;
-    d.MiLocator = Concurso->text3[4]->text();
-    d.Siglas = Concurso->text3[6]->text();
+    d.hayIndicativo = d.hayIndicativo && Estaciones->HayElegido();
+    d.MiLocator = Concurso->Texto(4);
+    d.Siglas = Concurso->Texto(6);
     if (const auto rechazo = CompruebaApertura(d)) {
         if (rechazo->pita) Beep();
         Avisos::actual().muestra(rechazo->aviso);
@@ -456,25 +484,21 @@ void FConcursos::IrContactos_Click() {
     }
     if (!d.hayIndicativo || !HayConcursoActual(estado_)) return;
     hide();
-    VentanaLog = std::make_unique<FLogConcurso>(estado_);
-    VentanaLog->AlCerrar = [this] {
+    ventanaLog_ = std::make_unique<FLogConcurso>(estado_);
+    ventanaLog_->AlCerrar = [this] {
         estado_.OperacionEnCurso.clear();
         show();
         // The contest shown again from the file: its last serial and UTC offset moved on in the log.
         CargaConcurso();
         // The log window goes once its own handlers have returned.
-        QTimer::singleShot(0, this, [this] { VentanaLog.reset(); });
+        QTimer::singleShot(0, this, [this] { ventanaLog_.reset(); });
     };
-    VentanaLog->Form_Load();
+    ventanaLog_->Form_Load();
 }
 
 void FConcursos::FinClientes_Click() {
-    for (size_t i = 0; i < OpcionesTamaño.size(); ++i) {
-        if (OpcionesTamaño[i]->isChecked()) {
-            GuardaTamañoPantalla(estado_.NombreBaseDatos, ValoresTamaño[i]);
-            break;
-        }
-    }
+    if (const auto elegido = PanelTamañoPantalla->TantoPorCienElegido())
+        GuardaTamañoPantalla(estado_.NombreBaseDatos, *elegido);
     estado_.PuedeTerminar = true;
     close();
 }

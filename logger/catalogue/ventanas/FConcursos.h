@@ -1,9 +1,9 @@
 #pragma once
 #include "EstadoPrincipal.h"
 
-#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <QWidget>
 
 class EditorIndicativos;
@@ -11,13 +11,12 @@ class FLogConcurso;
 class EditorConcursos;
 class PanelConcurso;
 class PanelEstaciones;
+class PanelPantalla;
 class QFrame;
 class QGroupBox;
 class QKeyEvent;
-class QLabel;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 // The logger's main window: startup, the month, contest and callsign lists, the contest buttons,
 // the screen size options and the end of the program. The editors live in its frames.
@@ -42,10 +41,33 @@ public:
     // Window steps the editors call.
     void HabilitaBotonesConcurso();
     void DesactivaBotonesConcurso();
-    void HabilitaBotonesIndicativo(bool habilitar);
+    // Only accept and cancel of the contest buttons take clicks.
+    void BotonesEnEdicion();
+    // The contest buttons back to idle, the focus on "Nuevo CONCURSO".
+    void BotonesEnReposo();
+    void EnfocaCancelar();
+    // While the user names panel is open the contest buttons take no clicks; closed, the focus
+    // goes back to accept.
+    void BotonesConNombresUser(bool abierto);
+    // The lists, the screen size and the callsign frame: usable only while no contest edit is open.
+    void HabilitaAlrededorConcurso(bool habilitar);
+    // A callsign operation opens: the contest side out of reach, the screen size too if asked.
+    void CierraParaIndicativo(bool conTamañoPantalla);
+    // It ended: the window as it was before it, and the focus where the work goes on.
+    void AbreTrasIndicativo();
+    void EnfocaTrasIndicativo();
+    bool HayIndicativoElegido() const;
+    // The month selected in the month list; empty for none and for "Sin Mes".
+    QString MesElegido() const;
+    // Selects the month's entry in the month list, which lists its contests again.
+    void SeleccionaMes(const QString& mes);
+    // NumeroOrden of the contest selected in the list.
+    std::optional<int> ConcursoElegido() const;
+    // Quiet changes of the contest list: no contest is loaded by them.
+    void DeseleccionaConcurso();
+    void QuitaConcursoDeLista(int numero);
     void AjustaLongitudesIndicativo(int extra);
     void AjustaLongitudesConcurso(int extra);
-    void LimpiaIndicativo();
 
     void Form_Activate();
     void IniciarXkLumoCon_Click();
@@ -54,11 +76,21 @@ public:
     void SeleccionaMesActivo();
     void ListaMeses_Click();
     bool CargaConcurso();
-    void CargaIndicativo();
-    void Tamaño_Click(int opcion);
     void Ayuda_Click();
     void IrContactos_Click();
     void FinClientes_Click();
+
+protected:
+    bool event(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void ConstruyeVentana();
+    void ConectaEventos();
+    void CargaControl();
+    bool Form_KeyDown(QKeyEvent* tecla);
+    // Selects a list row so that its click action runs even when the row was already current.
+    void SeleccionaFila(QListWidget* lista, int fila, void (FConcursos::*click)());
 
     // Controls, under the names their objectName carries.
     QFrame* PanelBotonesConcurso;
@@ -69,30 +101,14 @@ public:
     QGroupBox* SeleccionConcurso;
     QListWidget* ListaConcursos;
     PanelEstaciones* Estaciones;
-    EditorIndicativos* EditorIndicativo;
-    QGroupBox* PanelTamañoPantalla;
-    QRadioButton *TamañoNormal, *TamañoMedio, *TamañoGrande, *TamañoTotal;
-    std::array<QRadioButton*, 4> OpcionesTamaño{};
-    QLabel* MsgTamaño;
+    PanelPantalla* PanelTamañoPantalla;
     PanelConcurso* Concurso;
-    EditorConcursos* Editor;
-    QListWidget* ListaProv;
-    // The log window while it is open.
-    std::unique_ptr<FLogConcurso> VentanaLog;
-
-protected:
-    bool event(QEvent* evento) override;
-    void closeEvent(QCloseEvent* evento) override;
-
-private:
-    void construyeVentana();
-    void conectaEventos();
-    void CargaControl();
-    bool Form_KeyDown(QKeyEvent* tecla);
-    // Selects a list row so that its click action runs even when the row was already current.
-    void seleccionaFila(QListWidget* lista, int fila, void (FConcursos::*click)());
 
     EstadoPrincipal& estado_;
+    EditorIndicativos* editorIndicativos_;
+    EditorConcursos* editorConcursos_;
+    // The log window while it is open.
+    std::unique_ptr<FLogConcurso> ventanaLog_;
     bool activacionVista_ = false;
 };
 

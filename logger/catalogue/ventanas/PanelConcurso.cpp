@@ -4,12 +4,15 @@
 #include "CampoTexto.h"
 #include "DatosConcursos.h"
 #include "DatosPrincipal.h"
-#include "FrameCategoria.h"
 #include "Nombres.h"
+#include "PanelCategoria.h"
 #include "PanelNombresUser.h"
 #include "VistaOpciones.h"
 
+#include <algorithm>
+#include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,6 +64,7 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
         Nombra(text3[i], nombre, etiquetas[i]->text());
         text3[i]->setBloqueado(true);
         text3[i]->ponMayusculas();
+        text3[i]->installEventFilter(this);
     }
     // The points box has no label of its own: it sits beside the "send points" choice. Screen
     // readers still need a name for it.
@@ -214,8 +218,8 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     PanelNuevaBanda = new PanelNombresUser(this);
     PanelNuevaBanda->hide();
     derecha->insertWidget(0, PanelNuevaBanda);
-    Categorias = new FrameCategoria(this);
-    derecha->addWidget(Categorias);
+    FrameCategoria = new PanelCategoria(this);
+    derecha->addWidget(FrameCategoria);
     derecha->addStretch();
     columna->addStretch();
 
@@ -223,6 +227,137 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     text3[3]->hide();
     LabelUTC->hide();
     text3[7]->hide();
+
+    for (QCheckBox* c : SSCheck2)
+        connect(c, &QCheckBox::clicked, this, &PanelConcurso::bandaOModoPulsado);
+    for (QCheckBox* c : SSCheck1)
+        connect(c, &QCheckBox::clicked, this, &PanelConcurso::bandaOModoPulsado);
+    connect(AñadirBanda, &QPushButton::clicked, this, [this] { emit pideNombresUser(true); });
+    connect(AñadirModo, &QPushButton::clicked, this, [this] { emit pideNombresUser(false); });
+}
+
+bool PanelConcurso::eventFilter(QObject* objeto, QEvent* evento) {
+    const auto it = std::find(text3.begin(), text3.end(), objeto);
+    if (it != text3.end()) {
+        if (evento->type() == QEvent::FocusIn) {
+            emit cajaEnfocada(static_cast<int>(it - text3.begin()));
+        } else if (evento->type() == QEvent::FocusOut) {
+            const QString recortado = (*it)->text().trimmed();
+            if (recortado != (*it)->text()) (*it)->setText(recortado);
+        }
+    }
+    return QGroupBox::eventFilter(objeto, evento);
+}
+
+QString PanelConcurso::Texto(int caja) const {
+    return text3[static_cast<size_t>(caja)]->text();
+}
+
+void PanelConcurso::PonTexto(int caja, const QString& texto) {
+    text3[static_cast<size_t>(caja)]->setText(texto);
+}
+
+void PanelConcurso::EnfocaCaja(int caja) {
+    text3[static_cast<size_t>(caja)]->setFocus();
+}
+
+int PanelConcurso::CajaConFoco() const {
+    const auto it = std::find(text3.begin(), text3.end(), QApplication::focusWidget());
+    return it == text3.end() ? -1 : static_cast<int>(it - text3.begin());
+}
+
+void PanelConcurso::EnfocaTrasIntro(int caja) {
+    const auto mostrada = [&](int i) { return !text3[static_cast<size_t>(i)]->isHidden(); };
+    const auto habilitada = [&](int i) { return text3[static_cast<size_t>(i)]->isEnabled(); };
+    int siguiente = 1;
+    switch (caja) {
+    case 1:
+        siguiente = CajaMes;
+        break;
+    case CajaMes:
+        siguiente = 2;
+        break;
+    case 2:
+        siguiente = mostrada(3) ? 3 : 4;
+        break;
+    case 3:
+    case 4:
+    case 5:
+        siguiente = caja + 1;
+        break;
+    case 6:
+        siguiente = mostrada(7) ? 7 : habilitada(8) ? 8 : 1;
+        break;
+    case 7:
+        siguiente = habilitada(8) ? 8 : 1;
+        break;
+    default:
+        break;
+    }
+    EnfocaCaja(siguiente);
+}
+
+void PanelConcurso::MueveFoco(int caja, int paso) {
+    // Among boxes 1 to 7, round from either end.
+    for (int vueltas = 0; vueltas < 7; ++vueltas) {
+        caja += paso;
+        if (caja < 1 || caja > 7) caja = paso > 0 ? 1 : 7;
+        CampoTexto* destino = text3[static_cast<size_t>(caja)];
+        if (!destino->isHidden() && destino->isEnabled()) {
+            destino->setFocus();
+            return;
+        }
+    }
+}
+
+void PanelConcurso::MuestraCajaUTC() {
+    LabelUTC->show();
+    LabelUTC->setEnabled(true);
+    text3[7]->show();
+    text3[7]->setEnabled(true);
+}
+
+void PanelConcurso::HabilitaAñadirBandaModo(bool habilitar) {
+    AñadirBanda->setEnabled(habilitar);
+    AñadirModo->setEnabled(habilitar);
+}
+
+void PanelConcurso::MarcaEnviar(const std::array<bool, 5>& marcadas) {
+    const std::array<QCheckBox*, 5> casillas{EnviarNumeral, EnviarLocator, EnviarSiglas, EnviarZonaCQ,
+                                             EnviarPuntos};
+    for (size_t i = 0; i < casillas.size(); ++i)
+        casillas[i]->setChecked(marcadas[i]);
+}
+
+void PanelConcurso::MarcaRecibir(const std::array<bool, 5>& marcadas) {
+    const std::array<QCheckBox*, 5> casillas{RecibirNumeral, RecibirLocator, RecibirSiglas, RecibirZonaCQ,
+                                             RecibirPuntos};
+    for (size_t i = 0; i < casillas.size(); ++i)
+        casillas[i]->setChecked(marcadas[i]);
+}
+
+void PanelConcurso::MuestraNombresUser(const NombresUser& nombres) {
+    for (size_t i = 0; i < nombres.bandas.size(); ++i)
+        SSCheck2[static_cast<size_t>(PrimeraBandaUser) + i]->setText(nombres.bandas[i]);
+    for (size_t i = 0; i < nombres.modos.size(); ++i)
+        SSCheck1[static_cast<size_t>(PrimerModoUser) + i]->setText(nombres.modos[i]);
+    PanelNuevaBanda->Muestra(nombres);
+}
+
+void PanelConcurso::AbreNombresUser(bool desdeBanda) {
+    PanelBandas->hide();
+    PanelModos->hide();
+    // The rest of the frame is closed to the user; the panel itself stays usable.
+    HabilitaSalvoNombresUser(false);
+    PanelNuevaBanda->show();
+    PanelNuevaBanda->EnfocaPrimera(desdeBanda);
+}
+
+void PanelConcurso::CierraNombresUser() {
+    PanelBandas->show();
+    PanelModos->show();
+    HabilitaSalvoNombresUser(true);
+    PanelNuevaBanda->hide();
 }
 
 void PanelConcurso::LimpiaConcurso() {
@@ -280,6 +415,6 @@ void PanelConcurso::HabilitaSalvoNombresUser(bool habilitar) {
 }
 
 void PanelConcurso::BloqueaCamposConcurso(bool bloquear) {
-    for (CampoTexto* t : text3)
-        t->setBloqueado(bloquear);
+    for (size_t i = 0; i < text3.size(); ++i)
+        text3[i]->setBloqueado(bloquear || i == 0);
 }

@@ -3,6 +3,7 @@
 #include "CampoTexto.h"
 #include "DatosPrincipal.h"
 #include "Nombres.h"
+#include "PreviaTeclas.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -67,6 +69,81 @@ PanelEstaciones::PanelEstaciones(QWidget* parent)
     BorrarIndicativo->setEnabled(false);
     AceptaIndicativo->setEnabled(false);
     CancelaIndicativo->setEnabled(false);
+
+    connect(NuevoIndicativo, &QPushButton::clicked, this, &PanelEstaciones::nuevoPulsado);
+    connect(ModificaIndicativo, &QPushButton::clicked, this, &PanelEstaciones::cambioPulsado);
+    connect(BorrarIndicativo, &QPushButton::clicked, this, &PanelEstaciones::borradoPulsado);
+    connect(AceptaIndicativo, &QPushButton::clicked, this, &PanelEstaciones::aceptarPulsado);
+    connect(CancelaIndicativo, &QPushButton::clicked, this, &PanelEstaciones::cancelarPulsado);
+    connect(ListaIndicativos, &QComboBox::currentIndexChanged, this, [this](int fila) {
+        if (fila >= 0) emit indicativoElegido();
+    });
+}
+
+void PanelEstaciones::AsignaTeclas(PreviaTeclas& teclas) {
+    teclas.asigna(Qt::Key_F12, AceptaIndicativo);
+    teclas.asigna(Qt::Key_Escape, CancelaIndicativo);
+}
+
+void PanelEstaciones::LlenaLista(const std::vector<EntradaLista>& indicativos) {
+    const QSignalBlocker bloqueo(ListaIndicativos);
+    ListaIndicativos->clear();
+    for (const EntradaLista& e : indicativos)
+        ListaIndicativos->addItem(e.texto, e.numero);
+    ListaIndicativos->setCurrentIndex(-1);
+}
+
+void PanelEstaciones::EligeFila(int fila) {
+    if (ListaIndicativos->currentIndex() == fila)
+        emit indicativoElegido();
+    else
+        ListaIndicativos->setCurrentIndex(fila);
+}
+
+int PanelEstaciones::FilaDe(int numero) const {
+    return ListaIndicativos->findData(numero);
+}
+
+bool PanelEstaciones::HayElegido() const {
+    return ListaIndicativos->currentIndex() >= 0;
+}
+
+int PanelEstaciones::NumeroElegido() const {
+    return HayElegido() ? ListaIndicativos->currentData().toInt() : 0;
+}
+
+int PanelEstaciones::CuentaLista() const {
+    return ListaIndicativos->count();
+}
+
+void PanelEstaciones::AñadeALista(const QString& indicativo, int numero) {
+    const QSignalBlocker bloqueo(ListaIndicativos);
+    ListaIndicativos->addItem(indicativo, numero);
+}
+
+void PanelEstaciones::RenombraEnLista(int numero, const QString& indicativo) {
+    if (const int fila = FilaDe(numero); fila >= 0) ListaIndicativos->setItemText(fila, indicativo);
+}
+
+void PanelEstaciones::QuitaDeLista(int numero) {
+    const QSignalBlocker bloqueo(ListaIndicativos);
+    if (const int fila = FilaDe(numero); fila >= 0) ListaIndicativos->removeItem(fila);
+    if (ListaIndicativos->count() == 0) ListaIndicativos->setCurrentIndex(-1);
+}
+
+void PanelEstaciones::MuestraOperacion(bool abierta) {
+    AceptaIndicativo->setEnabled(abierta);
+    CancelaIndicativo->setEnabled(abierta);
+    Label25->setEnabled(!abierta);
+    ListaIndicativos->setEnabled(!abierta);
+}
+
+bool PanelEstaciones::OperacionAbierta() const {
+    return AceptaIndicativo->isEnabled();
+}
+
+void PanelEstaciones::EnfocaCancelar() {
+    CancelaIndicativo->setFocus(Qt::OtherFocusReason);
 }
 
 void PanelEstaciones::LimpiaIndicativo() {
@@ -101,14 +178,21 @@ void PanelEstaciones::MuestraIndicativo(const ValoresIndicativo& valores) {
         text2[i]->setText(valores[i]);
 }
 
+ValoresIndicativo PanelEstaciones::ValoresMostrados() const {
+    ValoresIndicativo v;
+    for (size_t i = 0; i < v.size(); ++i)
+        v[i] = text2[i]->text();
+    return v;
+}
+
 bool PanelEstaciones::NavegaCamposIndicativo(QKeyEvent* tecla) {
-    const int actual = indiceDe(focusWidget()) >= PrimerCampo ? indiceDe(focusWidget()) : campoActual_;
+    const int actual = IndiceDe(focusWidget()) >= PrimerCampo ? IndiceDe(focusWidget()) : campoActual_;
     switch (tecla->key()) {
     case Qt::Key_Up:
-        enfocaCampo(actual <= PrimerCampo ? UltimoCampo : actual - 1);
+        EnfocaCampo(actual <= PrimerCampo ? UltimoCampo : actual - 1);
         return true;
     case Qt::Key_Down:
-        enfocaCampo(actual >= UltimoCampo ? PrimerCampo : actual + 1);
+        EnfocaCampo(actual >= UltimoCampo ? PrimerCampo : actual + 1);
         return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -119,7 +203,7 @@ bool PanelEstaciones::NavegaCamposIndicativo(QKeyEvent* tecla) {
 }
 
 bool PanelEstaciones::eventFilter(QObject* objeto, QEvent* evento) {
-    const int i = indiceDe(objeto);
+    const int i = IndiceDe(objeto);
     if (i < 0) return QGroupBox::eventFilter(objeto, evento);
     CampoTexto* caja = text2[static_cast<size_t>(i)];
     switch (evento->type()) {
@@ -133,7 +217,7 @@ bool PanelEstaciones::eventFilter(QObject* objeto, QEvent* evento) {
     case QEvent::KeyPress: {
         const int tecla = static_cast<QKeyEvent*>(evento)->key();
         if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            enfocaCampo(i >= UltimoCampo ? PrimerCampo : i + 1);
+            EnfocaCampo(i >= UltimoCampo ? PrimerCampo : i + 1);
             return true;
         }
         break;
@@ -144,11 +228,11 @@ bool PanelEstaciones::eventFilter(QObject* objeto, QEvent* evento) {
     return QGroupBox::eventFilter(objeto, evento);
 }
 
-void PanelEstaciones::enfocaCampo(int indice) {
+void PanelEstaciones::EnfocaCampo(int indice) {
     text2[static_cast<size_t>(indice)]->setFocus(Qt::OtherFocusReason);
 }
 
-int PanelEstaciones::indiceDe(const QObject* objeto) const {
+int PanelEstaciones::IndiceDe(const QObject* objeto) const {
     for (size_t i = 0; i < text2.size(); ++i)
         if (text2[i] == objeto) return static_cast<int>(i);
     return -1;

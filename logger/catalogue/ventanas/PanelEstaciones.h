@@ -1,11 +1,13 @@
 #pragma once
 #include "BaseDatos.h"
 #include "DatosIndicativos.h"
+#include "SeleccionPrincipal.h"
 
 #include <array>
 #include <QGroupBox>
 
 class CampoTexto;
+class PreviaTeclas;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
@@ -19,15 +21,28 @@ class PanelEstaciones : public QGroupBox {
 public:
     explicit PanelEstaciones(QWidget* parent = nullptr);
 
-    QLabel* Label25;
-    QComboBox* ListaIndicativos;
-    std::array<CampoTexto*, 6> text2{};
-    std::array<QLabel*, 6> etiquetas{};
-    QPushButton* NuevoIndicativo;
-    QPushButton* ModificaIndicativo;
-    QPushButton* BorrarIndicativo;
-    QPushButton* AceptaIndicativo;
-    QPushButton* CancelaIndicativo;
+    // F12 accepts and Esc cancels the open callsign operation.
+    void AsignaTeclas(PreviaTeclas& teclas);
+
+    // The list of callsigns in use, filled quietly with nothing selected.
+    void LlenaLista(const std::vector<EntradaLista>& indicativos);
+    // Selects the row; its callsign is loaded also when it was the selected one already.
+    void EligeFila(int fila);
+    int FilaDe(int numero) const;
+    bool HayElegido() const;
+    // NumeroOrden of the selected callsign; 0 when none is.
+    int NumeroElegido() const;
+    int CuentaLista() const;
+    // Quiet changes of the list: the selection moves only through EligeFila.
+    void AñadeALista(const QString& indicativo, int numero);
+    void RenombraEnLista(int numero, const QString& indicativo);
+    void QuitaDeLista(int numero);
+
+    // An operation open: only accept and cancel take clicks, the list cannot change under it.
+    void MuestraOperacion(bool abierta);
+    bool OperacionAbierta() const;
+    void EnfocaCampo(int indice);
+    void EnfocaCancelar();
 
     void LimpiaIndicativo();
     // "Cambiar" and "Borrar" only act on a loaded callsign: they stay off while none is selected.
@@ -37,6 +52,8 @@ public:
     void BloqueaCamposIndicativo(bool bloquear);
     // Columns 0 to 5 of the row into the six boxes.
     void MuestraIndicativo(const ValoresIndicativo& valores);
+    // The six boxes as typed.
+    ValoresIndicativo ValoresMostrados() const;
     // Arrow-key movement while a callsign is typed: Up and Down walk text2[1] to text2[5] with
     // wrap, Tab is swallowed. True when the key was used.
     bool NavegaCamposIndicativo(QKeyEvent* tecla);
@@ -44,12 +61,29 @@ public:
 signals:
     // A callsign box took the focus.
     void campoEnfocado(int indice);
+    // The operator picked a callsign of the list, or EligeFila did.
+    void indicativoElegido();
+    void nuevoPulsado();
+    void cambioPulsado();
+    void borradoPulsado();
+    void aceptarPulsado();
+    void cancelarPulsado();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    void enfocaCampo(int indice);
-    int indiceDe(const QObject* objeto) const;
+    int IndiceDe(const QObject* objeto) const;
+
+    // Controls, under the names their objectName carries.
+    QLabel* Label25;
+    QComboBox* ListaIndicativos;
+    std::array<CampoTexto*, 6> text2{};
+    std::array<QLabel*, 6> etiquetas{};
+    QPushButton* NuevoIndicativo;
+    QPushButton* ModificaIndicativo;
+    QPushButton* BorrarIndicativo;
+    QPushButton* AceptaIndicativo;
+    QPushButton* CancelaIndicativo;
     int campoActual_ = 1;
 };

@@ -72,6 +72,17 @@ PanelNombresUser::PanelNombresUser(QWidget* parent)
     botones->addStretch();
     botones->addWidget(CancelarCambios);
     columna->addLayout(botones);
+    connect(AceptarCambios, &QPushButton::clicked, this, &PanelNombresUser::aceptarPulsado);
+    connect(CancelarCambios, &QPushButton::clicked, this, &PanelNombresUser::cancelarPulsado);
+}
+
+void PanelNombresUser::EnfocaPrimera(bool banda) {
+    (banda ? BandaUser[0] : ModoUser[0])->setFocus();
+}
+
+void PanelNombresUser::EnfocaNombre(bool esBanda, int indice) {
+    const auto i = static_cast<size_t>(indice - 1);
+    (esBanda ? BandaUser[i] : ModoUser[i])->setFocus();
 }
 
 NombresUser PanelNombresUser::Lee() const {

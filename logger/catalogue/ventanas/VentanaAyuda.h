@@ -9,6 +9,8 @@ class VentanaAyuda : public QDialog {
     Q_OBJECT
 public:
     VentanaAyuda(const QString& ruta, QWidget* parent);
+
+private:
     QTextBrowser* Texto;
 };
 

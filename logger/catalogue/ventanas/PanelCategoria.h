@@ -17,25 +17,16 @@ class QListWidget;
 // and operators, and for the contests with categories of their own the list to choose from.
 // It shows and stores the contest's summary; the exchange presets a category implies are the
 // editor's, told through categoriaElegida.
-class FrameCategoria : public QGroupBox {
+class PanelCategoria : public QGroupBox {
     Q_OBJECT
 public:
-    explicit FrameCategoria(QWidget* parent = nullptr);
-
-    QLabel* LFormato;
-    QComboBox* CatConcurso;
-    // The nine value boxes and their labels, in CajasCabrillo order.
-    std::array<QComboBox*, 9> cajas{};
-    std::array<QLabel*, 9> etiquetas{};
-    QComboBox *Categoria, *CatBanda, *CatPotencia, *CatModo, *CatOverlay, *CatAsistido, *CatEstacion, *CatTx,
-        *CatTime;
-    QLineEdit *EMAIL, *Operadores;
-    // Descriptions shown, and the code of each at the same row, never shown.
-    QListWidget *ListaCategoriasCabrillo, *ListaCategorias;
+    explicit PanelCategoria(QWidget* parent = nullptr);
 
     // While true (the startup data upgrades) a format selection changes nothing.
     std::function<bool()> EnActualizacion = [] { return false; };
 
+    // Hides the special contest's category list.
+    void OcultaListaCategorias();
     // The format box with the two header versions and nothing chosen.
     void CargaTipoConcursos();
     // The same, then version 2.0 chosen with its defaults.
@@ -79,4 +70,16 @@ private:
     void UnaEntrada(QComboBox* caja, const QString& texto);
     void LlenaListas(const std::vector<CategoriaEspecial>& categorias);
     std::vector<CategoriaEspecial> CategoriasMostradas() const;
+
+    // Controls, under the names their objectName carries.
+    QLabel* LFormato;
+    QComboBox* CatConcurso;
+    // The nine value boxes and their labels, in CajasCabrillo order.
+    std::array<QComboBox*, 9> cajas{};
+    std::array<QLabel*, 9> etiquetas{};
+    QComboBox *Categoria, *CatBanda, *CatPotencia, *CatModo, *CatOverlay, *CatAsistido, *CatEstacion, *CatTx,
+        *CatTime;
+    QLineEdit *EMAIL, *Operadores;
+    // Descriptions shown, and the code of each at the same row, never shown.
+    QListWidget *ListaCategoriasCabrillo, *ListaCategorias;
 };

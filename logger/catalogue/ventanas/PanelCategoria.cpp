@@ -1,4 +1,4 @@
-#include "FrameCategoria.h"
+#include "PanelCategoria.h"
 
 #include "TextoLimpio.h"
 
@@ -61,12 +61,12 @@ void Rellena(QComboBox* caja, std::span<const char* const> entradas, const char*
 
 // The entry equal to the text, else the first one.
 void EligeOPrimera(QComboBox* caja, const QString& texto) {
-    const int i = FrameCategoria::BuscaEnLista(caja, texto);
+    const int i = PanelCategoria::BuscaEnLista(caja, texto);
     caja->setCurrentIndex(i >= 0 ? i : 0);
 }
 } // namespace
 
-FrameCategoria::FrameCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Categorias VÁLIDAS"), parent) {
+PanelCategoria::PanelCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Categorias VÁLIDAS"), parent) {
     setObjectName("FrameCategoria");
     auto* rejilla = new QGridLayout(this);
     LFormato = Etiqueta(this, "LFormato", "Formato");
@@ -135,14 +135,18 @@ FrameCategoria::FrameCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Cate
         etiquetas[i]->hide();
     }
 
-    connect(CatConcurso, &QComboBox::currentIndexChanged, this, &FrameCategoria::CatConcurso_Click);
+    connect(CatConcurso, &QComboBox::currentIndexChanged, this, &PanelCategoria::CatConcurso_Click);
     connect(ListaCategoriasCabrillo, &QListWidget::currentRowChanged, this,
-            &FrameCategoria::ListaCategoriasCabrillo_Click);
+            &PanelCategoria::ListaCategoriasCabrillo_Click);
 }
 
 // --- Layouts ---
 
-void FrameCategoria::CargaTipoConcursos() {
+void PanelCategoria::OcultaListaCategorias() {
+    ListaCategoriasCabrillo->hide();
+}
+
+void PanelCategoria::CargaTipoConcursos() {
     const QSignalBlocker bloqueo(CatConcurso);
     CatConcurso->clear();
     CatConcurso->addItem(FormatoCabrillo20);
@@ -150,26 +154,26 @@ void FrameCategoria::CargaTipoConcursos() {
     CatConcurso->setCurrentIndex(-1);
 }
 
-void FrameCategoria::IniciaTipoConcursos() {
+void PanelCategoria::IniciaTipoConcursos() {
     CargaTipoConcursos();
     CatConcurso->setCurrentIndex(0);
 }
 
-void FrameCategoria::RellenaCajas(VersionCabrillo version, size_t cuantas) {
+void PanelCategoria::RellenaCajas(VersionCabrillo version, size_t cuantas) {
     for (size_t i = 0; i < cuantas; ++i) {
         const ListaCabrillo lista = ValoresCabrillo(version, CajasCabrillo[i].caja);
         Rellena(cajas[i], lista.entradas, lista.predeterminado);
     }
 }
 
-void FrameCategoria::MuestraCajas(size_t visibles) {
+void PanelCategoria::MuestraCajas(size_t visibles) {
     for (size_t i = 0; i < cajas.size(); ++i) {
         cajas[i]->setVisible(i < visibles);
         etiquetas[i]->setVisible(i < visibles);
     }
 }
 
-void FrameCategoria::EligeFormato(int indice) {
+void PanelCategoria::EligeFormato(int indice) {
     // The format box of a special contest holds one entry: give back the two versions first.
     if (CatConcurso->count() != 2 || CatConcurso->itemText(0) != FormatoCabrillo20) CargaTipoConcursos();
     // The layout is already in place: choosing the format again must not refill it.
@@ -177,23 +181,23 @@ void FrameCategoria::EligeFormato(int indice) {
     CatConcurso->setCurrentIndex(indice);
 }
 
-void FrameCategoria::CargaComboCabrillo20() {
+void PanelCategoria::CargaComboCabrillo20() {
     MuestraCajas(CajasVersion20);
     RellenaCajas(VersionCabrillo::V20, CajasVersion20);
     EligeFormato(0);
 }
 
-void FrameCategoria::CargaComBoCabrillo30() {
+void PanelCategoria::CargaComBoCabrillo30() {
     MuestraCajas(CajasVersion30);
     RellenaCajas(VersionCabrillo::V30, CajasVersion30);
     EligeFormato(1);
 }
 
-void FrameCategoria::MuestraFormatoEspecial() {
+void PanelCategoria::MuestraFormatoEspecial() {
     MuestraCajas(1);
 }
 
-void FrameCategoria::CatConcurso_Click(int indice) {
+void PanelCategoria::CatConcurso_Click(int indice) {
     if (indice < 0 || EnActualizacion()) return;
     const QString formato = CatConcurso->currentText();
     if (formato == FormatoCabrillo30) {
@@ -210,12 +214,12 @@ void FrameCategoria::CatConcurso_Click(int indice) {
 
 // --- Showing a summary ---
 
-qint16 FrameCategoria::BuscaEnLista(const QComboBox* lista, const QString& texto) {
+qint16 PanelCategoria::BuscaEnLista(const QComboBox* lista, const QString& texto) {
     return static_cast<qint16>(BuscaEntrada(
         lista->count(), [&](int i) { return lista->itemText(i); }, texto));
 }
 
-void FrameCategoria::CargaResumenCabrillo(BaseDatos& bd, int numeroOrden, const QString& nombre,
+void PanelCategoria::CargaResumenCabrillo(BaseDatos& bd, int numeroOrden, const QString& nombre,
                                           const QString& edicion) {
     const std::optional<ValoresResumen> fila = LeeResumenCabrillo(bd, numeroOrden);
     if (fila && fila->formato == FormatoCabrillo30) {
@@ -234,7 +238,7 @@ void FrameCategoria::CargaResumenCabrillo(BaseDatos& bd, int numeroOrden, const 
     }
 }
 
-void FrameCategoria::MuestraValores(const ValoresResumen& fila, size_t cuantas) {
+void PanelCategoria::MuestraValores(const ValoresResumen& fila, size_t cuantas) {
     for (size_t i = 0; i < cuantas; ++i) {
         const ReglaVacio& regla = ReglasVacio[i];
         QString valor = fila.categorias[i];
@@ -248,24 +252,24 @@ void FrameCategoria::MuestraValores(const ValoresResumen& fila, size_t cuantas) 
     Operadores->setText(fila.operadores);
 }
 
-void FrameCategoria::MuestraResumenCabrillo20(const ValoresResumen& fila) {
+void PanelCategoria::MuestraResumenCabrillo20(const ValoresResumen& fila) {
     MuestraValores(fila, CajasVersion20);
     EligeFormato(0);
 }
 
-void FrameCategoria::MuestraResumenCabrillo30(const ValoresResumen& fila) {
+void PanelCategoria::MuestraResumenCabrillo30(const ValoresResumen& fila) {
     MuestraValores(fila, CajasVersion30);
     EligeFormato(1);
 }
 
-void FrameCategoria::UnaEntrada(QComboBox* caja, const QString& texto) {
+void PanelCategoria::UnaEntrada(QComboBox* caja, const QString& texto) {
     const QSignalBlocker bloqueo(caja);
     caja->clear();
     caja->addItem(texto);
     caja->setCurrentIndex(0);
 }
 
-void FrameCategoria::LlenaListas(const std::vector<CategoriaEspecial>& categorias) {
+void PanelCategoria::LlenaListas(const std::vector<CategoriaEspecial>& categorias) {
     // Emptied quietly: only choosing a category is a reaction.
     const QSignalBlocker bloqueo(ListaCategoriasCabrillo);
     ListaCategoriasCabrillo->clear();
@@ -277,7 +281,7 @@ void FrameCategoria::LlenaListas(const std::vector<CategoriaEspecial>& categoria
     ListaCategoriasCabrillo->setCurrentRow(-1);
 }
 
-void FrameCategoria::CargaFormatoEspecial(BaseDatos& bd, int numeroOrden, const ValoresResumen& fila) {
+void PanelCategoria::CargaFormatoEspecial(BaseDatos& bd, int numeroOrden, const ValoresResumen& fila) {
     MuestraFormatoEspecial();
     LlenaListas(LeeFormatoEspecial(bd, numeroOrden));
     UnaEntrada(CatConcurso, fila.formato);
@@ -298,7 +302,7 @@ void FrameCategoria::CargaFormatoEspecial(BaseDatos& bd, int numeroOrden, const 
     ListaCategoriasCabrillo->show();
 }
 
-void FrameCategoria::ListaCategoriasCabrillo_Click(int fila) {
+void PanelCategoria::ListaCategoriasCabrillo_Click(int fila) {
     if (fila < 0 || fila >= ListaCategorias->count()) return;
     UnaEntrada(Categoria, ListaCategorias->item(fila)->text());
     emit categoriaElegida(fila);
@@ -306,7 +310,7 @@ void FrameCategoria::ListaCategoriasCabrillo_Click(int fila) {
 
 // --- Presets ---
 
-bool FrameCategoria::CargaCategoriasConcurso(const QString& nombre) {
+bool PanelCategoria::CargaCategoriasConcurso(const QString& nombre) {
     const std::span<const CategoriaPreset> conjunto = CategoriasDeConcurso(nombre);
     if (conjunto.empty()) return false;
     MuestraFormatoEspecial();
@@ -324,16 +328,16 @@ bool FrameCategoria::CargaCategoriasConcurso(const QString& nombre) {
 
 // --- Storing ---
 
-bool FrameCategoria::EsEspecial() const {
+bool PanelCategoria::EsEspecial() const {
     return CatConcurso->currentText() == FormatoEspecial;
 }
 
-int FrameCategoria::IndiceCategoriaElegida() const {
+int PanelCategoria::IndiceCategoriaElegida() const {
     // The hidden list may still hold the categories of a special contest shown before.
     return EsEspecial() ? ListaCategoriasCabrillo->currentRow() : -1;
 }
 
-ValoresResumen FrameCategoria::ValoresMostrados() const {
+ValoresResumen PanelCategoria::ValoresMostrados() const {
     ValoresResumen v;
     v.formato = CatConcurso->currentText();
     for (size_t i = 0; i < cajas.size(); ++i)
@@ -343,7 +347,7 @@ ValoresResumen FrameCategoria::ValoresMostrados() const {
     return v;
 }
 
-std::vector<CategoriaEspecial> FrameCategoria::CategoriasMostradas() const {
+std::vector<CategoriaEspecial> PanelCategoria::CategoriasMostradas() const {
     std::vector<CategoriaEspecial> categorias;
     if (!EsEspecial()) return categorias;
     for (int i = 0; i < ListaCategoriasCabrillo->count(); ++i) {
@@ -353,6 +357,6 @@ std::vector<CategoriaEspecial> FrameCategoria::CategoriasMostradas() const {
     return categorias;
 }
 
-ResumenAGuardar FrameCategoria::ResumenMostrado() const {
+ResumenAGuardar PanelCategoria::ResumenMostrado() const {
     return {ValoresMostrados(), CategoriasMostradas()};
 }
