@@ -1,8 +1,5 @@
 #include "Verificaciones.h"
 
-#include "Avisos.h"
-#include "Reloj.h"
-
 #include <QDate>
 #include <QLocale>
 #include <QTime>
@@ -17,9 +14,16 @@ const QString kMensajeHora = QStringLiteral("Error en formato de la hora.- Forma
 const QString kTituloFecha = QStringLiteral("VERIFICAR FORMATO FECHA ");
 const QString kMensajeFecha = QStringLiteral("Error en FORMATO fecha, formato correcto: dd-mm-aa ");
 
-bool MensajeHora() {
-    MsgBox(kMensajeHora, Icono::Informacion, kTituloHora);
-    return false;
+Verificacion Rechaza(const QString& texto, Icono icono, const QString& titulo) {
+    Aviso a;
+    a.texto = texto;
+    a.titulo = titulo;
+    a.icono = icono;
+    return {Rechazo<>{0, a}};
+}
+
+Verificacion RechazaHora() {
+    return Rechaza(kMensajeHora, Icono::Informacion, kTituloHora);
 }
 
 bool SoloDigitos(QStringView texto) {
@@ -55,23 +59,23 @@ bool VerificaNumero(QString& valor) {
     return ok && std::isfinite(numero);
 }
 
-bool VerificaHora(QString& valor) {
-    if (valor.isEmpty()) return true;
+Verificacion VerificaHora(QString& valor) {
+    if (valor.isEmpty()) return {};
     switch (valor.size()) {
     case 1:
         if (valor == u"0") {
             valor = QStringLiteral("00:00");
-            return true;
+            return {};
         }
-        if (!SoloDigitos(valor)) return MensajeHora();
+        if (!SoloDigitos(valor)) return RechazaHora();
         break; // a single digit d reads as d:d
     case 4:
         break;
     case 5:
-        if (valor[2] != u':') return false;
+        if (valor[2] != u':') return RechazaHora(); // "12.30": the operator still learns why
         break;
     default:
-        return MensajeHora();
+        return RechazaHora();
     }
     valor = valor.left(2) + u':' + valor.right(2);
 
@@ -79,15 +83,15 @@ bool VerificaHora(QString& valor) {
     const qsizetype dosPuntos = valor.indexOf(u':');
     const QStringView horas = QStringView(valor).left(dosPuntos);
     const QStringView minutos = QStringView(valor).mid(dosPuntos + 1);
-    if (!SoloDigitos(horas) || !SoloDigitos(minutos)) return MensajeHora();
+    if (!SoloDigitos(horas) || !SoloDigitos(minutos)) return RechazaHora();
     const QTime hora(horas.toInt(), minutos.toInt());
-    if (!hora.isValid() || horas.toInt() > 23 || minutos.toInt() > 59) return MensajeHora();
+    if (!hora.isValid() || horas.toInt() > 23 || minutos.toInt() > 59) return RechazaHora();
     valor = hora.toString(QStringLiteral("HH:mm"));
-    return true;
+    return {};
 }
 
-bool VerificaFecha(QString& valor) {
-    if (EstaEnBlanco(valor)) return true;
+Verificacion VerificaFecha(QString& valor) {
+    if (EstaEnBlanco(valor)) return {};
 
     const QString dia = valor.mid(0, 2);
     const qsizetype inicioMes = (valor.size() > 2 && EsSeparador(valor[2])) ? 3 : 2;
@@ -107,10 +111,7 @@ bool VerificaFecha(QString& valor) {
         if (ano.size() == 2) a += a < 30 ? 2000 : 1900;
         if (a >= 100) fecha = QDate(a, mes.toInt(), dia.toInt());
     }
-    if (!fecha.isValid()) {
-        MsgBox(kMensajeFecha, Icono::Pregunta, kTituloFecha);
-        return false;
-    }
+    if (!fecha.isValid()) return Rechaza(kMensajeFecha, Icono::Pregunta, kTituloFecha);
     valor = fecha.toString(QStringLiteral("dd-MM-yyyy"));
-    return true;
+    return {};
 }

@@ -198,24 +198,25 @@ void AñadeCampoMes() {
     bd->agregaCampo("Concursos", DefCampo("Mes", TipoCampo::Texto, 12));
 }
 
-bool VerificaTiposCampos(const DefTabla& tabla, QStringList& valores, qint16& indice) {
-    for (int i = 0; i < tabla.cuenta(); ++i) {
-        indice = static_cast<qint16>(i);
-        if (i >= valores.size()) continue;
+Verificacion VerificaTiposCampos(const DefTabla& tabla, QStringList& valores) {
+    for (int i = 0; i < tabla.cuenta() && i < valores.size(); ++i) {
         QString& valor = valores[i];
-        bool ok = true;
+        Verificacion v;
         switch (tabla.campo(i).tipo) {
         case TipoCampo::FechaHora:
-            ok = VerificaFecha(valor);
+            v = VerificaFecha(valor);
             break;
         case TipoCampo::Entero16:
         case TipoCampo::Entero32:
-            ok = VerificaNumero(valor);
+            if (!VerificaNumero(valor)) v.rechazo.emplace();
             break;
         default:
             break;
         }
-        if (!ok) return false;
+        if (v.rechazo) {
+            v.rechazo->foco = i;
+            return v;
+        }
     }
-    return true;
+    return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "BaseDatos.h"
+#include "Rechazo.h"
 
 // The working database of the logger, in the programs' folder.
 inline const QString NombreBaseDatos = QStringLiteral("XkLumoConcursos.Mdb");
@@ -32,6 +33,6 @@ void CreaTodasLasTablas();
 void AñadeCampoMes();
 
 // Checks every value against its field's type (date: VerificaFecha; integers: VerificaNumero).
-// On false, `indice` is the position of the first failing field. Fields without a value in
-// `valores` are not checked.
-bool VerificaTiposCampos(const DefTabla& tabla, QStringList& valores, qint16& indice);
+// A refusal names the position of the first failing field as its focus; a refused number has no
+// box. Fields without a value in `valores` are not checked.
+Verificacion VerificaTiposCampos(const DefTabla& tabla, QStringList& valores);

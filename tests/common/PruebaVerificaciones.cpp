@@ -7,91 +7,76 @@
 
 namespace {
 
-const QString kMensajeHora = "Error en formato de la hora.- Formato admitido: hh:mm. Hora igual o menor "
-                             "que 23 y minutos igual o menor que 59";
+// A time or a date as typed: what the field holds afterwards and whether the check refuses it.
+// A refusal carries the check's own box; nothing is shown by the check itself.
+enum class Comprueba { Hora, Fecha };
 
-struct CasoHora {
+struct Caso {
+    Comprueba que;
     const char* entrada;
-    bool aceptada;
     const char* queda;
-    bool mensaje;
+    bool rechazada;
 };
 
-class VerificaHoraCasos : public testing::TestWithParam<CasoHora> {};
+class HoraYFecha : public testing::TestWithParam<Caso> {};
 
-TEST_P(VerificaHoraCasos, ResultadoTextoYMensaje) {
-    const CasoHora c = GetParam();
+TEST_P(HoraYFecha, TextoQuedaYRechazo) {
+    const Caso c = GetParam();
     AvisosFalsos avisos;
     QString valor = QString::fromUtf8(c.entrada);
-    EXPECT_EQ(VerificaHora(valor), c.aceptada) << c.entrada;
+    const Verificacion v = c.que == Comprueba::Hora ? VerificaHora(valor) : VerificaFecha(valor);
     EXPECT_EQ(valor, QString::fromUtf8(c.queda)) << c.entrada;
-    ASSERT_EQ(avisos.cajas.size(), c.mensaje ? 1u : 0u) << c.entrada;
-    if (c.mensaje) {
-        EXPECT_EQ(avisos.cajas[0].texto, kMensajeHora);
-        EXPECT_EQ(avisos.cajas[0].titulo, "VERIFICAR HORA");
-        EXPECT_EQ(avisos.cajas[0].icono, Icono::Informacion);
+    EXPECT_TRUE(avisos.cajas.empty()) << c.entrada;
+    ASSERT_EQ(v.rechazo.has_value(), c.rechazada) << c.entrada;
+    if (!c.rechazada) return;
+    const Aviso& a = v.rechazo->aviso;
+    EXPECT_FALSE(v.rechazo->pitido);
+    if (c.que == Comprueba::Hora) {
+        EXPECT_EQ(a.texto, "Error en formato de la hora.- Formato admitido: hh:mm. Hora igual o menor "
+                           "que 23 y minutos igual o menor que 59");
+        EXPECT_EQ(a.titulo, "VERIFICAR HORA");
+        EXPECT_EQ(a.icono, Icono::Informacion);
+    } else {
+        EXPECT_EQ(a.texto, "Error en FORMATO fecha, formato correcto: dd-mm-aa ");
+        EXPECT_EQ(a.titulo, "VERIFICAR FORMATO FECHA ");
+        EXPECT_EQ(a.icono, Icono::Pregunta);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Horas, VerificaHoraCasos,
-    testing::Values(CasoHora{"", true, "", false}, CasoHora{"0", true, "00:00", false},
-                    CasoHora{"5", true, "05:05", false}, CasoHora{"-", false, "-", true},
-                    CasoHora{"a", false, "a", true}, CasoHora{"24", false, "24", true},
-                    CasoHora{"930", false, "930", true}, CasoHora{"1 4", false, "1 4", true},
-                    CasoHora{"abc", false, "abc", true}, CasoHora{"  ", false, "  ", true},
-                    CasoHora{"1230", true, "12:30", false}, CasoHora{"0000", true, "00:00", false},
-                    CasoHora{"2359", true, "23:59", false}, CasoHora{"12:30", true, "12:30", false},
-                    CasoHora{"2360", false, "23:60", true}, CasoHora{"2400", false, "24:00", true},
-                    CasoHora{"24:00", false, "24:00", true}, CasoHora{"12a0", false, "12:a0", true},
-                    CasoHora{"1 30", false, "1 :30", true}, CasoHora{"-1:3", false, "-1::3", true},
-                    CasoHora{"23.59", false, "23.59", false}, CasoHora{"12345", false, "12345", false},
-                    CasoHora{"12:305", false, "12:305", true}));
-
-struct CasoFecha {
-    const char* entrada;
-    bool aceptada;
-    const char* queda;
-};
-
-class VerificaFechaCasos : public testing::TestWithParam<CasoFecha> {};
-
-TEST_P(VerificaFechaCasos, ResultadoTextoYMensaje) {
-    const CasoFecha c = GetParam();
-    AvisosFalsos avisos;
-    QString valor = QString::fromUtf8(c.entrada);
-    EXPECT_EQ(VerificaFecha(valor), c.aceptada) << c.entrada;
-    EXPECT_EQ(valor, QString::fromUtf8(c.queda)) << c.entrada;
-    ASSERT_EQ(avisos.cajas.size(), c.aceptada ? 0u : 1u) << c.entrada;
-    if (!c.aceptada) {
-        EXPECT_EQ(avisos.cajas[0].texto, "Error en FORMATO fecha, formato correcto: dd-mm-aa ");
-        EXPECT_EQ(avisos.cajas[0].titulo, "VERIFICAR FORMATO FECHA ");
-        EXPECT_EQ(avisos.cajas[0].icono, Icono::Pregunta);
-    }
-}
+constexpr Comprueba H = Comprueba::Hora;
+constexpr Comprueba F = Comprueba::Fecha;
 
 INSTANTIATE_TEST_SUITE_P(
-    Fechas, VerificaFechaCasos,
+    Casos, HoraYFecha,
     testing::Values(
-        CasoFecha{"", true, ""}, CasoFecha{"   ", true, ""}, CasoFecha{"311224", true, "31-12-2024"},
-        CasoFecha{"31122024", true, "31-12-2024"}, CasoFecha{"31/12/2024", true, "31-12-2024"},
-        CasoFecha{"31-12-2024", true, "31-12-2024"}, CasoFecha{"31-122024", true, "31-12-2024"},
-        CasoFecha{"3112-2024", true, "31-12-2024"}, CasoFecha{"31/12-24", true, "31-12-2024"},
+        Caso{H, "", "", false}, Caso{H, "0", "00:00", false}, Caso{H, "5", "05:05", false},
+        Caso{H, "-", "-", true}, Caso{H, "a", "a", true}, Caso{H, "24", "24", true},
+        Caso{H, "930", "930", true}, Caso{H, "1 4", "1 4", true}, Caso{H, "abc", "abc", true},
+        Caso{H, "  ", "  ", true}, Caso{H, "1230", "12:30", false}, Caso{H, "0000", "00:00", false},
+        Caso{H, "2359", "23:59", false}, Caso{H, "12:30", "12:30", false}, Caso{H, "2360", "23:60", true},
+        Caso{H, "2400", "24:00", true}, Caso{H, "24:00", "24:00", true}, Caso{H, "12a0", "12:a0", true},
+        Caso{H, "1 30", "1 :30", true}, Caso{H, "-1:3", "-1::3", true},
+        // Five characters without ":" in the middle: refused as typed, with the same box.
+        Caso{H, "23.59", "23.59", true}, Caso{H, "12345", "12345", true}, Caso{H, "12:305", "12:305", true},
+        Caso{F, "", "", false}, Caso{F, "   ", "", false}, Caso{F, "311224", "31-12-2024", false},
+        Caso{F, "31122024", "31-12-2024", false}, Caso{F, "31/12/2024", "31-12-2024", false},
+        Caso{F, "31-12-2024", "31-12-2024", false}, Caso{F, "31-122024", "31-12-2024", false},
+        Caso{F, "3112-2024", "31-12-2024", false}, Caso{F, "31/12-24", "31-12-2024", false},
         // Two-digit years: 00 to 29 this century, 30 to 99 the last.
-        CasoFecha{"010100", true, "01-01-2000"}, CasoFecha{"311229", true, "31-12-2029"},
-        CasoFecha{"010130", true, "01-01-1930"}, CasoFecha{"01-01-99", true, "01-01-1999"},
+        Caso{F, "010100", "01-01-2000", false}, Caso{F, "311229", "31-12-2029", false},
+        Caso{F, "010130", "01-01-1930", false}, Caso{F, "01-01-99", "01-01-1999", false},
         // Leap days.
-        CasoFecha{"29-02-2024", true, "29-02-2024"}, CasoFecha{"29-02-2023", false, "29-02-2023"},
-        CasoFecha{"29-02-00", true, "29-02-2000"}, CasoFecha{"29-02-1900", false, "29-02-1900"},
-        CasoFecha{"29-02-30", false, "29-02-30"},
+        Caso{F, "29-02-2024", "29-02-2024", false}, Caso{F, "29-02-2023", "29-02-2023", true},
+        Caso{F, "29-02-00", "29-02-2000", false}, Caso{F, "29-02-1900", "29-02-1900", true},
+        Caso{F, "29-02-30", "29-02-30", true},
         // Day first only: 13th month is not read as a day.
-        CasoFecha{"12-13-2024", false, "12-13-2024"}, CasoFecha{"30-02-2024", false, "30-02-2024"},
-        CasoFecha{"32-01-2024", false, "32-01-2024"}, CasoFecha{"00-01-2024", false, "00-01-2024"},
-        CasoFecha{"1-5-2024", false, "1--5--2024"}, CasoFecha{"31-12-202", false, "31-12-202"},
-        CasoFecha{"31-12-2", false, "31-12-2"}, CasoFecha{"3112", false, "31-12-"},
-        CasoFecha{"abc", false, "ab-c-"}, CasoFecha{" 1-12-2024", false, " 1-12-2024"},
+        Caso{F, "12-13-2024", "12-13-2024", true}, Caso{F, "30-02-2024", "30-02-2024", true},
+        Caso{F, "32-01-2024", "32-01-2024", true}, Caso{F, "00-01-2024", "00-01-2024", true},
+        Caso{F, "1-5-2024", "1--5--2024", true}, Caso{F, "31-12-202", "31-12-202", true},
+        Caso{F, "31-12-2", "31-12-2", true}, Caso{F, "3112", "31-12-", true}, Caso{F, "abc", "ab-c-", true},
+        Caso{F, " 1-12-2024", " 1-12-2024", true},
         // Characters past the year are refused, not dropped.
-        CasoFecha{"31-12-20245", false, "31-12-20245"}));
+        Caso{F, "31-12-20245", "31-12-20245", true}));
 
 TEST(EstaEnBlanco, VacioBlancosYTexto) {
     QString v;
@@ -135,39 +120,32 @@ DefTabla TablaDePrueba() {
 }
 
 TEST(VerificaTiposCampos, NormalizaCadaValorSegunSuTipo) {
-    AvisosFalsos avisos;
     QStringList valores = {"12a", "  ", "311224", "7", "xyz"};
-    qint16 indice = -1;
-    EXPECT_TRUE(VerificaTiposCampos(TablaDePrueba(), valores, indice));
+    EXPECT_TRUE(VerificaTiposCampos(TablaDePrueba(), valores).acepta());
     EXPECT_EQ(valores, (QStringList{"12a", "0", "31-12-2024", "7", "xyz"}));
-    EXPECT_TRUE(avisos.cajas.empty());
 }
 
 TEST(VerificaTiposCampos, FechaMalaEnTercerCampo) {
-    AvisosFalsos avisos;
     QStringList valores = {"a", "1", "32-01-2024", "x"};
-    qint16 indice = -1;
-    EXPECT_FALSE(VerificaTiposCampos(TablaDePrueba(), valores, indice));
-    EXPECT_EQ(indice, 2);
-    ASSERT_EQ(avisos.cajas.size(), 1u);
-    EXPECT_EQ(avisos.cajas[0].titulo, "VERIFICAR FORMATO FECHA ");
+    const auto rechazo = VerificaTiposCampos(TablaDePrueba(), valores).rechazo;
+    ASSERT_TRUE(rechazo);
+    EXPECT_EQ(rechazo->foco, 2);
+    EXPECT_EQ(rechazo->aviso.titulo, "VERIFICAR FORMATO FECHA ");
     EXPECT_EQ(valores[3], "x"); // checks stop at the first failure
 }
 
 TEST(VerificaTiposCampos, NumeroMaloSinMensajeYPrimerFalloGana) {
-    AvisosFalsos avisos;
     QStringList valores = {"", "1x", "32-01-2024", "y"};
-    qint16 indice = -1;
-    EXPECT_FALSE(VerificaTiposCampos(TablaDePrueba(), valores, indice));
-    EXPECT_EQ(indice, 1);
-    EXPECT_TRUE(avisos.cajas.empty());
+    const auto rechazo = VerificaTiposCampos(TablaDePrueba(), valores).rechazo;
+    ASSERT_TRUE(rechazo);
+    EXPECT_EQ(rechazo->foco, 1);
+    EXPECT_TRUE(rechazo->aviso.texto.isEmpty());
     EXPECT_EQ(valores[2], "32-01-2024");
 }
 
 TEST(VerificaTiposCampos, ValoresQueFaltanNoSeComprueban) {
     QStringList valores = {"a"};
-    qint16 indice = -1;
-    EXPECT_TRUE(VerificaTiposCampos(TablaDePrueba(), valores, indice));
+    EXPECT_TRUE(VerificaTiposCampos(TablaDePrueba(), valores).acepta());
     EXPECT_EQ(valores.size(), 1);
 }
 

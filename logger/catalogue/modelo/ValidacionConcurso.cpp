@@ -1,6 +1,5 @@
 #include "ValidacionConcurso.h"
 
-#include "AvisoRetenido.h"
 #include "ConcursosNombrados.h"
 #include "DatosPrincipal.h"
 #include "Indicativos.h"
@@ -22,7 +21,7 @@ const QString TituloZona = QStringLiteral("VERIFICAR ZONA A ENVIAR");
 const QString ReferenciaMal = QStringLiteral("La referencia no es correcta");
 const QString ProvinciaMal = QStringLiteral("Las SIGLAS de la provincia no son correctas");
 
-RechazoConcurso Rechazo(int paso, const QString& texto, const QString& titulo, Icono icono, bool pitido,
+RechazoConcurso Rechaza(int paso, const QString& texto, const QString& titulo, Icono icono, bool pitido,
                         int foco) {
     Aviso a;
     a.texto = texto;
@@ -58,19 +57,19 @@ Resultado ReferenciaVertice(Revision& r) {
     if (!ref.startsWith(QStringLiteral("VG"))) {
         // An empty reference is typed per contact when the letters are variable.
         if (ref.isEmpty() || SonDigitos(ref)) return std::nullopt;
-        return Rechazo(13, ReferenciaMal, TituloReferencia, Icono::Critico, false, 6);
+        return Rechaza(13, ReferenciaMal, TituloReferencia, Icono::Critico, false, 6);
     }
     QString letras, digitos;
     SeparaReferenciaVG(ref, letras, digitos);
     if (!SonDigitos(digitos) || digitos.size() != 3 || !EsProvincia(letras))
-        return Rechazo(13, ReferenciaMal, TituloReferencia, Icono::Critico, false, 6);
+        return Rechaza(13, ReferenciaMal, TituloReferencia, Icono::Critico, false, 6);
     r.v[6] = ref;
     return std::nullopt;
 }
 
 Resultado SiglasProvincia(Revision& r) {
     if (EsProvincia(r.v[6])) return std::nullopt;
-    return Rechazo(13, ProvinciaMal, TituloReferencia, Icono::Critico, false, 6);
+    return Rechaza(13, ProvinciaMal, TituloReferencia, Icono::Critico, false, 6);
 }
 
 // Spanish stations send their province or "C3"; the others send what they like.
@@ -81,39 +80,39 @@ Resultado SiglasNaranja(Revision& r) {
 
 Resultado Nombre(Revision& r) {
     if (!EstaEnBlanco(r.v[1])) return std::nullopt;
-    return Rechazo(1, QStringLiteral("Campo") + QStringLiteral(" Concurso vacio"), {}, Icono::Ninguno, false,
+    return Rechaza(1, QStringLiteral("Campo") + QStringLiteral(" Concurso vacio"), {}, Icono::Ninguno, false,
                    1);
 }
 
 Resultado Edicion(Revision& r) {
     if (!EstaEnBlanco(r.v[2])) return std::nullopt;
-    return Rechazo(2, QStringLiteral("El dato Edición no se puede dejar vacio"), {}, Icono::Ninguno, false,
+    return Rechaza(2, QStringLiteral("El dato Edición no se puede dejar vacio"), {}, Icono::Ninguno, false,
                    2);
 }
 
 // The roll-over to a new year compares editions: anything but a year would be rewritten unseen.
 Resultado EdicionAño(Revision& r) {
     if (r.v[2].size() == 4 && SonDigitos(r.v[2])) return std::nullopt;
-    return Rechazo(18, QStringLiteral(" La EDICIÓN debe ser un año de cuatro cifras (por ejemplo 2024)."),
+    return Rechaza(18, QStringLiteral(" La EDICIÓN debe ser un año de cuatro cifras (por ejemplo 2024)."),
                    QStringLiteral("VERIFICAR EDICIÓN"), Icono::Critico, false, 2);
 }
 
 // A serial is counted on from here: never signed, fractional or in exponent form.
 Resultado SerieEntera(Revision& r) {
     if (r.v[5].isEmpty() || SonDigitos(r.v[5])) return std::nullopt;
-    return Rechazo(19,
+    return Rechaza(19,
                    QStringLiteral(" El último número de serie enviado debe ser un número entero desde 0."),
                    QStringLiteral("VERIFICAR NÚMERO DE SERIE"), Icono::Critico, false, 5);
 }
 
 Resultado Mes(Revision& r) {
     if (r.v[9].isEmpty() || MesesLista().indexOf(r.v[9]) > 0) return std::nullopt;
-    return Rechazo(3, QStringLiteral("El NOMBRE del MES no es correcto"), {}, Icono::Ninguno, false, 9);
+    return Rechaza(3, QStringLiteral("El NOMBRE del MES no es correcto"), {}, Icono::Ninguno, false, 9);
 }
 
 Resultado FaltanHoras(Revision& r) {
     if (!r.marcada(Opcion::RepetirEnCadaHoras) || !EstaEnBlanco(r.v[8])) return std::nullopt;
-    return Rechazo(4,
+    return Rechaza(4,
                    QStringLiteral("Falta el número de horas en que se puede REPETIR ESTACIÓN (Poner 24 para "
                                   "repetir contacto por dia )"),
                    QStringLiteral("VERIFICAR HORAS DE REPETICION"), Icono::Critico, true, 8);
@@ -122,13 +121,7 @@ Resultado FaltanHoras(Revision& r) {
 Resultado FormatoHoras(Revision& r) {
     if (r.marcada(Opcion::RepetirEnCadaHoras)) {
         if (r.v[8] == u"24") r.v[8] = QStringLiteral("23:59");
-        AvisoRetenido retenido;
-        if (!VerificaHora(r.v[8])) {
-            // Some shapes ("12.30") are refused without a word; the save must still say why it stopped.
-            QString fuera = QStringLiteral("99:99");
-            if (!retenido.aviso) VerificaHora(fuera);
-            return RechazoConcurso{5, retenido.aviso.value_or(Aviso{}), retenido.pitido, 8};
-        }
+        if (auto h = VerificaHora(r.v[8]).rechazo) return h->en(8, 5);
     }
     r.muestraHoras = true;
     return std::nullopt;
@@ -137,7 +130,7 @@ Resultado FormatoHoras(Revision& r) {
 Resultado Bandas(Revision& r) {
     for (bool b : r.d.bandas)
         if (b) return std::nullopt;
-    return Rechazo(7, QStringLiteral(" No se ha configurado ninguna BANDA."),
+    return Rechaza(7, QStringLiteral(" No se ha configurado ninguna BANDA."),
                    QStringLiteral("VERIFICAR la configuración de la BANDAS."), Icono::Critico, false,
                    SinFoco);
 }
@@ -145,27 +138,27 @@ Resultado Bandas(Revision& r) {
 Resultado Modos(Revision& r) {
     for (bool m : r.d.modos)
         if (m) return std::nullopt;
-    return Rechazo(8, QStringLiteral(" No se ha configurado ningún MODO."),
+    return Rechaza(8, QStringLiteral(" No se ha configurado ningún MODO."),
                    QStringLiteral("VERIFICAR la configuración de los MODOS."), Icono::Critico, false,
                    SinFoco);
 }
 
 Resultado FaltaLocator(Revision& r) {
     if (!r.marcada(Opcion::EnviarLocator) || !EstaEnBlanco(r.v[4])) return std::nullopt;
-    return Rechazo(9, QStringLiteral("Falta el LOCATOR"), {}, Icono::Ninguno, false, 4);
+    return Rechaza(9, QStringLiteral("Falta el LOCATOR"), {}, Icono::Ninguno, false, 4);
 }
 
 Resultado FormaLocator(Revision& r) {
     float longitud = 0, latitud = 0;
     if (!r.marcada(Opcion::EnviarLocator) || ConvierteLocator(r.v[4], longitud, latitud)) return std::nullopt;
-    return Rechazo(10, QStringLiteral("Locator no válido"), QStringLiteral("VERIFICAR LOCATOR CONCURSO"),
+    return Rechaza(10, QStringLiteral("Locator no válido"), QStringLiteral("VERIFICAR LOCATOR CONCURSO"),
                    Icono::Critico, false, 4);
 }
 
 Resultado FaltanLetras(Revision& r) {
     if (!r.marcada(Opcion::EnviarSiglas) || !r.marcada(Opcion::LiteralFijo) || !EstaEnBlanco(r.v[6]))
         return std::nullopt;
-    return Rechazo(
+    return Rechaza(
         11,
         QStringLiteral("   .- FALTAN los códigos, siglas, letras, EDAD, ZONA, Potencia etc. que va a "
                        "enviar en el concurso o en la activación.") +
@@ -177,7 +170,7 @@ Resultado FaltanLetras(Revision& r) {
 
 Resultado BlancosEnLetras(Revision& r) {
     if (!r.marcada(Opcion::EnviarSiglas) || !r.v[6].contains(u' ')) return std::nullopt;
-    return Rechazo(
+    return Rechaza(
         12,
         QStringLiteral("   .- No se puede dejar espacios en blanco entre las Siglas, Ref. o Controles "
                        "a enviar.") +
@@ -205,7 +198,7 @@ Resultado SiglasDelConcurso(Revision& r) {
 
 Resultado FaltaZona(Revision& r) {
     if (!r.marcada(Opcion::EnviarZonaCQ) || !EstaEnBlanco(r.v[6])) return std::nullopt;
-    return Rechazo(14,
+    return Rechaza(14,
                    QStringLiteral("   .- FALTA la ZONA CQ PROPIA.") + DosSaltos +
                        QStringLiteral("   .- Introduzca el código de su ZONA CQ."),
                    QStringLiteral("VERIFICAR ZONA CQ"), Icono::Critico, true, 6);
@@ -213,7 +206,7 @@ Resultado FaltaZona(Revision& r) {
 
 Resultado BlancosEnZona(Revision& r) {
     if (!r.marcada(Opcion::EnviarZonaCQ) || !r.v[6].contains(u' ')) return std::nullopt;
-    return Rechazo(15,
+    return Rechaza(15,
                    QStringLiteral("   .- No se puede haber espacios en blanco entre los digitos de la ZONA"),
                    TituloZona, Icono::Critico, true, 6);
 }
@@ -221,7 +214,7 @@ Resultado BlancosEnZona(Revision& r) {
 // The zone box gets the focus back too, like every other refused value.
 Resultado ZonaNumerica(Revision& r) {
     if (!r.marcada(Opcion::EnviarZonaCQ) || SonDigitos(r.v[6])) return std::nullopt;
-    return Rechazo(16, QStringLiteral(" La ZONA CQ debe ser numérica."), TituloZona, Icono::Critico, false,
+    return Rechaza(16, QStringLiteral(" La ZONA CQ debe ser numérica."), TituloZona, Icono::Critico, false,
                    6);
 }
 
@@ -230,7 +223,7 @@ Resultado ZonaHasta40(Revision& r) {
     bool ok = false;
     const qlonglong zona = r.v[6].toLongLong(&ok);
     if (ok && zona <= 40) return std::nullopt;
-    return Rechazo(17, QStringLiteral(" La ZONA CQ no debe ser mayor de 40."), TituloZona, Icono::Critico,
+    return Rechaza(17, QStringLiteral(" La ZONA CQ no debe ser mayor de 40."), TituloZona, Icono::Critico,
                    false, 6);
 }
 
@@ -271,9 +264,4 @@ ResultadoValidacion ValidaConcurso(const DatosValidacion& datos) {
     resultado.valores = r.v;
     resultado.muestraHoras = r.muestraHoras;
     return resultado;
-}
-
-void MuestraRechazo(const RechazoConcurso& rechazo) {
-    if (rechazo.pitido) Beep();
-    Avisos::actual().muestra(rechazo.aviso);
 }

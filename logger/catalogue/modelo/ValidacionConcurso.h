@@ -1,6 +1,6 @@
 #pragma once
-#include "Avisos.h"
 #include "OpcionesConcurso.h"
+#include "Rechazo.h"
 
 #include <QStringList>
 
@@ -16,14 +16,9 @@ struct DatosValidacion {
     QString indicativo;            // the selected station callsign
 };
 
-// The first check that failed: the box to show, whether the beep sounds first, and the text3 box
-// that gets the focus (-1: the focus stays).
-struct RechazoConcurso {
-    int paso = 0; // number of the failed check, 1 to 19
-    Aviso aviso;
-    bool pitido = false;
-    int foco = -1;
-};
+// The first check that failed (paso 1 to 19), with the text3 box that gets the focus (-1: the
+// focus stays).
+using RechazoConcurso = Rechazo<int>;
 
 struct ResultadoValidacion {
     // The values with their normalised forms: repeat hours "hh:mm" ("24" becomes "23:59"), a
@@ -38,8 +33,5 @@ struct ResultadoValidacion {
 };
 
 // Runs the checks in order and stops at the first failure. Shows nothing: the caller shows the
-// refusal with MuestraRechazo and moves the focus.
+// refusal with MuestraRechazo (Rechazo.h) and moves the focus.
 ResultadoValidacion ValidaConcurso(const DatosValidacion& datos);
-
-// The beep, when the check asks for one, then the box.
-void MuestraRechazo(const RechazoConcurso& rechazo);

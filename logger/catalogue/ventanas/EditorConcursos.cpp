@@ -233,15 +233,15 @@ bool EditorConcursos::CompruebaValores() {
     QStringList valores;
     for (const QString& texto : ficha.text3)
         valores << texto.trimmed();
-    qint16 indice = 0;
-    bool ok = VerificaTiposCampos(estado_.programa.DefConcursos, valores, indice);
-    if (ok) {
+    std::optional<Rechazo<>> rechazo = VerificaTiposCampos(estado_.programa.DefConcursos, valores).rechazo;
+    if (!rechazo) {
         const int noCabe = CajaQueNoCabe(estado_.programa.DefConcursos, valores);
-        ok = noCabe < 0;
-        indice = static_cast<qint16>(noCabe);
+        if (noCabe >= 0) rechazo = Rechazo<>{0, {}, false, noCabe};
     }
-    if (!ok) {
-        if (indice >= 0 && indice < static_cast<qint16>(ficha.text3.size())) panel_.EnfocaCaja(indice);
+    if (rechazo) {
+        MuestraRechazo(*rechazo);
+        if (rechazo->foco >= 0 && rechazo->foco < static_cast<int>(ficha.text3.size()))
+            panel_.EnfocaCaja(rechazo->foco);
         return false;
     }
     for (size_t i = 0; i < ficha.text3.size(); ++i)

@@ -1,6 +1,5 @@
 #include "CambioFecha.h"
 
-#include "AvisoRetenido.h"
 #include "Entrada.h"
 
 #include "Verificaciones.h"
@@ -23,12 +22,9 @@ ResultadoCambioFecha CambiaFecha(const QString& fechaActual, const QDate& hoy) {
         return r;
     }
     QString fecha = fechaActual;
-    {
-        AvisoRetenido retenido;
-        if (!VerificaFecha(fecha)) {
-            r.aviso = retenido.aviso;
-            return r; // the field keeps what was typed
-        }
+    if (auto rechazo = VerificaFecha(fecha).rechazo) {
+        r.aviso = rechazo->aviso;
+        return r; // the field keeps what was typed
     }
     r.texto = fecha;
     const QDate nueva = QDate::fromString(fecha, FormatoFecha);

@@ -108,8 +108,8 @@ struct Preparacion {
 };
 struct ContextoEnvio {
     bool numeracionPorBanda = false;
-    int ultimoSerieBanda = 0;                  // UltimoNumeroBanda of the current band
-    std::function<int()> ultimoNumeroRecibido; // asked only for "LZ-OPEN-CW"
-    QString horaQso;                           // the entry line's time
+    int ultimoSerieBanda = 0;                    // UltimoNumeroBanda of the current band
+    std::function<int()> ultimoNumeroRecibido{}; // asked only for "LZ-OPEN-CW"
+    QString horaQso{};                           // the entry line's time
 };
 Preparacion PreparaEnvio(const FilaConcurso& d, const ContextoEnvio& c);

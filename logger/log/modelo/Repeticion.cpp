@@ -1,7 +1,5 @@
 #include "Repeticion.h"
 
-#include "AvisoRetenido.h"
-
 #include "BaseDatos.h"
 #include "Verificaciones.h"
 
@@ -142,26 +140,16 @@ ResultadoRepeticion BuscaRepeticion(BaseDatos& bd, const ReglasContacto& reglas,
     ResultadoRepeticion r;
     r.horaQso = fila[C::HoraQso];
     if (reglas.repetirEstacion || !hayQsos) return r;
-    {
-        AvisoRetenido retenido;
-        if (!VerificaHora(r.horaQso)) {
-            if (!retenido.aviso) {
-                QString fuera = QStringLiteral("99:99"); // a shape refused silently still gets a reason
-                VerificaHora(fuera);
-            }
-            r.avisoHora = retenido.aviso.value_or(Aviso{});
-            r.horaQso = fila[C::HoraQso];
-            return r;
-        }
+    if (auto rechazo = VerificaHora(r.horaQso).rechazo) {
+        r.avisoHora = rechazo->aviso;
+        r.horaQso = fila[C::HoraQso];
+        return r;
     }
     // A NUL cannot be joined into the query text; no stored callsign is looked up by it.
     if (indicativo.contains(QChar(0))) return r;
 
     QString fecha = fila[C::FechaQso];
-    {
-        AvisoRetenido retenido; // the date is checked on storing; here it only dates the QSO
-        VerificaFecha(fecha);
-    }
+    VerificaFecha(fecha); // only normalised: the date is checked on storing, here it dates the QSO
     const QDateTime actual(QDate::fromString(fecha, FormatoFecha),
                            QTime::fromString(r.horaQso, QStringLiteral("hh:mm")));
 

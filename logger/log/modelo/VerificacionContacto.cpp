@@ -1,7 +1,5 @@
 #include "VerificacionContacto.h"
 
-#include "AvisoRetenido.h"
-
 #include "ConcursosNombrados.h"
 #include "Indicativos.h"
 #include "Locator.h"
@@ -24,7 +22,7 @@ const QString TituloControl = QStringLiteral("VERIFICAR CONTROL RECIBIDO");
 const QString TituloReferencia = QStringLiteral("VERIFICAR REFERENCIA");
 const QString ZonaMayor = QStringLiteral("La ZONA no debe ser mayor de 40");
 
-RechazoContacto Rechazo(int paso, const QString& texto, const QString& titulo, Columna foco) {
+RechazoContacto Rechaza(int paso, const QString& texto, const QString& titulo, Columna foco) {
     Aviso a;
     a.texto = texto;
     a.titulo = titulo;
@@ -47,27 +45,20 @@ struct Revision {
 };
 
 Resultado Fecha(Revision& v) {
-    if (EstaEnBlanco(v.f[C::FechaQso])) return Rechazo(1, {}, {}, C::FechaQso);
-    AvisoRetenido retenido;
-    if (VerificaFecha(v.f[C::FechaQso])) return std::nullopt;
-    return RechazoContacto{1, retenido.aviso.value_or(Aviso{}), retenido.pitido, C::FechaQso};
+    if (EstaEnBlanco(v.f[C::FechaQso])) return Rechaza(1, {}, {}, C::FechaQso);
+    if (auto r = VerificaFecha(v.f[C::FechaQso]).rechazo) return r->en(C::FechaQso, 1);
+    return std::nullopt;
 }
 
 Resultado Hora(Revision& v) {
-    if (EstaEnBlanco(v.f[C::HoraQso])) return Rechazo(2, {}, {}, C::HoraQso);
-    AvisoRetenido retenido;
-    if (VerificaHora(v.f[C::HoraQso])) return std::nullopt;
-    // Some shapes ("12.30") are refused without a word; the operator must still learn why.
-    if (!retenido.aviso) {
-        QString fuera = QStringLiteral("99:99");
-        VerificaHora(fuera);
-    }
-    return RechazoContacto{2, retenido.aviso.value_or(Aviso{}), retenido.pitido, C::HoraQso};
+    if (EstaEnBlanco(v.f[C::HoraQso])) return Rechaza(2, {}, {}, C::HoraQso);
+    if (auto r = VerificaHora(v.f[C::HoraQso]).rechazo) return r->en(C::HoraQso, 2);
+    return std::nullopt;
 }
 
 Resultado Indicativo(Revision& v) {
     if (!EstaEnBlanco(v.f[C::Indicativo])) return std::nullopt;
-    return Rechazo(3, {}, {}, C::Indicativo);
+    return Rechaza(3, {}, {}, C::Indicativo);
 }
 
 Resultado BandaModo(Revision& v) {
@@ -91,15 +82,15 @@ Resultado CompruebaObligatorio(const Obligatorio& o, Revision& v) {
     if (!(v.r().*o.flag)) return std::nullopt;
     QString& t = v.f[o.campo];
     const QString titulo = QString::fromUtf8(o.titulo);
-    if (EstaEnBlanco(t)) return Rechazo(o.paso, QString::fromUtf8(o.falta), titulo, o.campo);
+    if (EstaEnBlanco(t)) return Rechaza(o.paso, QString::fromUtf8(o.falta), titulo, o.campo);
     if (!o.noNumerico) return std::nullopt;
     const QString noNumerico = QString::fromUtf8(o.noNumerico);
-    if (!EsNumero(t)) return Rechazo(o.paso, noNumerico, titulo, o.campo);
+    if (!EsNumero(t)) return Rechaza(o.paso, noNumerico, titulo, o.campo);
     if (!o.zona) return std::nullopt;
     // A zone of "-" names no zone to hold against the limit: refused as not numeric.
     const auto zona = ValorNumerico(t);
-    if (!zona) return Rechazo(o.paso, noNumerico, titulo, o.campo);
-    if (*zona > 40) return Rechazo(o.paso, ZonaMayor, titulo, o.campo);
+    if (!zona) return Rechaza(o.paso, noNumerico, titulo, o.campo);
+    if (*zona > 40) return Rechaza(o.paso, ZonaMayor, titulo, o.campo);
     return std::nullopt;
 }
 
@@ -142,13 +133,13 @@ Resultado EnviadosCheck(Revision& v) {
 Resultado Numeral(Revision& v) {
     if (!v.r().numeraloSiglas) return CompruebaObligatorio(NumeralRecibido, v);
     if (!v.r().recibirNumeral || !EstaEnBlanco(v.f[C::ControlRec])) return std::nullopt;
-    return Rechazo(10, QStringLiteral("Falta el CONTROL Recibido"), TituloControl, C::ControlRec);
+    return Rechaza(10, QStringLiteral("Falta el CONTROL Recibido"), TituloControl, C::ControlRec);
 }
 
 Resultado SiglasSeparadas(Revision& v) {
     QString& lit = v.f[C::LiteralRecibido];
     if (EstaEnBlanco(lit))
-        return Rechazo(
+        return Rechaza(
             11,
             QStringLiteral("Falta las SIGLAS, REF., CÓDIGOS o CONTROLES recibidasSi no recibe siglas, "
                            "u otro tipo de control, introduzca un - (Guión). "),
@@ -161,7 +152,7 @@ Resultado SiglasSeparadas(Revision& v) {
         (lit == u"C3" || v.r().indicativoEstacion.startsWith(QStringLiteral("CT"))))
         return std::nullopt;
     if (EsProvincia(lit)) return std::nullopt;
-    return Rechazo(11, QStringLiteral("Las SIGLAS de la provincia no son correctas"),
+    return Rechaza(11, QStringLiteral("Las SIGLAS de la provincia no son correctas"),
                    QStringLiteral("VERIFICAR SIGLAS"), C::LiteralRecibido);
 }
 
@@ -173,7 +164,7 @@ void TomaControl(Revision& v, const QString& c) {
 Resultado ControlCombinado(Revision& v) {
     QString c = v.f[C::ControlRec];
     if (EstaEnBlanco(c))
-        return Rechazo(
+        return Rechaza(
             11,
             QStringLiteral("Falta el CONTROL Recibido. Si no recibe siglas, u otro tipo de control, "
                            "introduzca un - (Guión)."),
@@ -187,13 +178,13 @@ Resultado ControlCombinado(Revision& v) {
     case K::ReferenciaVG: {
         const QString mal = QStringLiteral("La referencia o el número serie no son correctos");
         if (!c.startsWith(QStringLiteral("VG")))
-            return EsNumero(c) ? Resultado{} : Rechazo(11, mal, TituloReferencia, C::ControlRec);
+            return EsNumero(c) ? Resultado{} : Rechaza(11, mal, TituloReferencia, C::ControlRec);
         QString letras, digitos;
         SeparaReferenciaVG(c, letras, digitos);
         if (digitos.size() != 3)
-            return Rechazo(11, QStringLiteral("La referencia no es correcta"), TituloReferencia,
+            return Rechaza(11, QStringLiteral("La referencia no es correcta"), TituloReferencia,
                            C::ControlRec);
-        if (!EsProvincia(letras)) return Rechazo(11, mal, TituloReferencia, C::ControlRec);
+        if (!EsProvincia(letras)) return Rechaza(11, mal, TituloReferencia, C::ControlRec);
         TomaControl(v, c);
         return std::nullopt;
     }
@@ -204,7 +195,7 @@ Resultado ControlCombinado(Revision& v) {
             return std::nullopt;
         }
         if (EsNumero(c)) return std::nullopt;
-        return Rechazo(11, QStringLiteral("Las SIGLAS o el número serie no son correctos"), TituloControl,
+        return Rechaza(11, QStringLiteral("Las SIGLAS o el número serie no son correctos"), TituloControl,
                        C::ControlRec);
     }
     return std::nullopt;
@@ -231,7 +222,7 @@ int TamanoGuardado(Columna c) {
 Resultado Longitudes(Revision& v) {
     for (Columna c : ColumnasTecleadas) {
         if (v.f[c].size() <= TamanoGuardado(c)) continue;
-        return Rechazo(15,
+        return Rechaza(15,
                        QStringLiteral("El dato no cabe en el registro: como máximo %1 caracteres")
                            .arg(TamanoGuardado(c)),
                        QStringLiteral("VERIFICAR LONGITUD"), c);
@@ -250,13 +241,13 @@ const Comprobacion Orden[] = {
 
 std::optional<RechazoContacto> VerificaBanda(const QString& banda, const QStringList& bandas) {
     if (bandas.contains(banda, Qt::CaseSensitive)) return std::nullopt;
-    return Rechazo(4, QStringLiteral("Banda no permitida o no existente"), QStringLiteral("ERROR EN BANDA"),
+    return Rechaza(4, QStringLiteral("Banda no permitida o no existente"), QStringLiteral("ERROR EN BANDA"),
                    C::Banda);
 }
 
 std::optional<RechazoContacto> VerificaModo(const QString& modo, const QStringList& modos) {
     if (modos.contains(modo, Qt::CaseSensitive)) return std::nullopt;
-    return Rechazo(4, QStringLiteral("MODO permitido o no existente"), QStringLiteral("ERROR EN MODO"),
+    return Rechaza(4, QStringLiteral("MODO permitido o no existente"), QStringLiteral("ERROR EN MODO"),
                    C::Modo);
 }
 
@@ -286,9 +277,4 @@ ResultadoContacto VerificaContacto(const DatosContacto& datos) {
         }
     }
     return {v.f, std::nullopt};
-}
-
-void MuestraRechazo(const RechazoContacto& rechazo) {
-    if (rechazo.pitido) Beep();
-    if (!rechazo.aviso.texto.isEmpty()) Avisos::actual().muestra(rechazo.aviso);
 }

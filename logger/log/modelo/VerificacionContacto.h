@@ -1,7 +1,7 @@
 #pragma once
-#include "Avisos.h"
 #include "Entrada.h"
 #include "Qso.h"
+#include "Rechazo.h"
 #include "ReglasContacto.h"
 
 #include <QStringList>
@@ -16,14 +16,9 @@ struct DatosContacto {
     QStringList modos;     // captions of the enabled mode options (Option3D2)
 };
 
-// The first check that failed: the box (no box when its text is empty), whether the beep sounds
-// first, and the column of the current row that gets the focus.
-struct RechazoContacto {
-    int paso = 0; // 1 to 15, the order of the checks
-    Aviso aviso;
-    bool pitido = false;
-    Columna foco = Columna::FechaQso;
-};
+// The first check that failed (paso 1 to 15, the order of the checks), with the column of the
+// current row that gets the focus.
+using RechazoContacto = Rechazo<Columna>;
 
 struct ResultadoContacto {
     // The row with its normalised texts (date "dd-mm-yyyy", time "hh:mm", a checked VGE reference
@@ -35,7 +30,7 @@ struct ResultadoContacto {
 };
 
 // Runs the checks in order and stops at the first refusal. Shows nothing; the caller shows it
-// with MuestraRechazo and moves the focus. Never writes anything.
+// with MuestraRechazo (Rechazo.h) and moves the focus. Never writes anything.
 ResultadoContacto VerificaContacto(const DatosContacto& datos);
 
 // The band (mode) must equal, exactly and case-sensitively, the caption of an enabled option.
@@ -45,6 +40,3 @@ std::optional<RechazoContacto> VerificaModo(const QString& modo, const QStringLi
 // An empty value is accepted; otherwise a Maidenhead locator ("IN80" stands for "IN80LL").
 bool VerificaLocator(const QString& valor, float& longitud, float& latitud);
 Aviso AvisoLocator(); // the box of a refused locator
-
-// The beep, when the check asks for one, then the box when it has a text.
-void MuestraRechazo(const RechazoContacto& rechazo);

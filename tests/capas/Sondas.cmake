@@ -1,0 +1,30 @@
+# Builds the probes of one model library, given as SONDAS = target=header,... (an empty header is
+# the probe as it is). That one must build; every other must fail because its header is not found,
+# as a failure for any other reason proves nothing.
+set(fallos)
+string(REPLACE "," ";" SONDAS "${SONDAS}")
+foreach(sonda IN LISTS SONDAS)
+  string(REGEX MATCH "^([^=]+)=(.*)$" _ "${sonda}")
+  set(objetivo ${CMAKE_MATCH_1})
+  set(cabecera ${CMAKE_MATCH_2})
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${ARBOL} --target ${objetivo}
+                  OUTPUT_VARIABLE salida ERROR_VARIABLE salida RESULT_VARIABLE codigo)
+  if("${cabecera}" STREQUAL "")
+    if(NOT codigo EQUAL 0)
+      list(APPEND fallos "${objetivo}: the probe itself does not build:\n${salida}")
+    endif()
+  elseif(codigo EQUAL 0)
+    list(APPEND fallos "${objetivo}: <${cabecera}> is reachable from a model library")
+  else()
+    # GCC's and Clang's wording of a missing header.
+    string(FIND "${salida}" "error: ${cabecera}: No such file" gcc)
+    string(FIND "${salida}" "'${cabecera}' file not found" clang)
+    if(gcc EQUAL -1 AND clang EQUAL -1)
+      list(APPEND fallos "${objetivo}: failed, but not for want of <${cabecera}>:\n${salida}")
+    endif()
+  endif()
+endforeach()
+if(fallos)
+  list(JOIN fallos "\n" texto)
+  message(FATAL_ERROR "${texto}")
+endif()
