@@ -85,7 +85,7 @@ TEST(VerificaContacto, CadaComprobacionConSuMensajeTituloYFoco) {
          },
          "Banda no permitida o no existente", "ERROR EN BANDA", C::Banda},
         {"modo en minúsculas", [](DatosContacto& d) { d.fila[C::Modo] = "ssb"; },
-         "MODO permitido o no existente", "ERROR EN MODO", C::Modo},
+         "MODO no permitido o no existente", "ERROR EN MODO", C::Modo},
         {"falta numeral enviado", [](DatosContacto& d) { d.reglas.enviarNumeral = true; },
          "Falta NÚMERO SERIE Enviado", "VERIFICAR NUMERAL Enviado", C::NumeralEnviado},
         {"numeral enviado no numérico",

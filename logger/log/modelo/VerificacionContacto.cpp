@@ -247,7 +247,7 @@ std::optional<RechazoContacto> VerificaBanda(const QString& banda, const QString
 
 std::optional<RechazoContacto> VerificaModo(const QString& modo, const QStringList& modos) {
     if (modos.contains(modo, Qt::CaseSensitive)) return std::nullopt;
-    return Rechaza(4, QStringLiteral("MODO permitido o no existente"), QStringLiteral("ERROR EN MODO"),
+    return Rechaza(4, QStringLiteral("MODO no permitido o no existente"), QStringLiteral("ERROR EN MODO"),
                    C::Modo);
 }
 
