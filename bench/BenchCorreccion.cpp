@@ -45,8 +45,8 @@ Qso Contacto(int orden, int n) {
 
 std::shared_ptr<BaseDatos> LlenaBase() {
     auto bd = CreaBaseTrabajoVacia();
-    IndexaNumeroOrden(*bd);      // as every start of the logger leaves the working database
-    AseguraIndiceContactos(*bd); // as the log window's opening leaves it
+    IndexaNumeroOrden(*bd); // as every start of the logger leaves the working database
+    IndexaContactos(*bd);   // as the log window's opening leaves it
     BaseDatos::Transaccion t(*bd);
     ConjuntoRegistros c = bd->abreConjunto("Concursos");
     ConjuntoRegistros q = bd->abreConjunto("Contactos");

@@ -89,9 +89,10 @@ struct Suelo {
     }
     void repeticion(const char* indicativo) {
         sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v2(
-            db, "SELECT * FROM Contactos WHERE NumeroOrden = 5 AND Indicativo = ?1 ORDER BY +NumeroQso", -1,
-            &s, nullptr);
+        sqlite3_prepare_v2(db,
+                           "SELECT * FROM Contactos WHERE NumeroOrden = 5 AND Indicativo = ?1 COLLATE BINARY "
+                           "ORDER BY +NumeroQso",
+                           -1, &s, nullptr);
         sqlite3_bind_text(s, 1, indicativo, -1, SQLITE_TRANSIENT);
         while (sqlite3_step(s) == SQLITE_ROW)
             for (int c = 0; c < 17; ++c)

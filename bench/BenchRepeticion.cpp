@@ -54,9 +54,10 @@ void Llena(BaseDatos& bd) {
 // The same rows read with a prepared statement, every column stepped through.
 void Suelo(BaseDatos& bd, const char* indicativo) {
     sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(bd.conexion(),
-                       "SELECT * FROM Contactos WHERE NumeroOrden = 1 AND Indicativo = ? ORDER BY NumeroQso",
-                       -1, &s, nullptr);
+    sqlite3_prepare_v2(
+        bd.conexion(),
+        "SELECT * FROM Contactos WHERE NumeroOrden = 1 AND Indicativo = ? COLLATE BINARY ORDER BY NumeroQso",
+        -1, &s, nullptr);
     sqlite3_bind_text(s, 1, indicativo, -1, SQLITE_STATIC);
     while (sqlite3_step(s) == SQLITE_ROW)
         for (int i = 0; i < sqlite3_column_count(s); ++i)
@@ -72,8 +73,8 @@ int main(int argc, char** argv) {
     QDir::setCurrent(carpeta.path());
     auto bd = CreaBaseTrabajoVacia();
     Llena(*bd);
-    const double tIndice = Mide([&] { IndexaIndicativos(*bd); });
-    const double tIndiceHecho = Mide([&] { IndexaIndicativos(*bd); });
+    const double tIndice = Mide([&] { IndexaContactos(*bd); });
+    const double tIndiceHecho = Mide([&] { IndexaContactos(*bd); });
 
     ReglasContacto todas;
     todas.numeroOrden = 1;

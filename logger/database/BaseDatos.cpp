@@ -304,7 +304,7 @@ void ConfiguraConexion(sqlite3* db) {
         ucol_close(colador);
         Falla(db);
     }
-    sqlite3_busy_timeout(db, 5000);
+    sqlite3_busy_timeout(db, BaseDatos::EsperaInicial);
     // WAL lets several connections read while one writes; FULL keeps a stored QSO through a power cut.
     if (sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr) !=
         SQLITE_OK) {
@@ -419,6 +419,11 @@ void BaseDatos::creaTabla(const DefTabla& def) {
 void BaseDatos::agregaCampo(const QString& tabla, const DefCampo& campo) {
     ejecuta(
         QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(Identificador(tabla), DeclaracionCampo(campo)));
+}
+
+void BaseDatos::ponEsperaMaxima(int milisegundos) {
+    sqlite3_busy_timeout(db_, milisegundos);
+    esperaMaxima_ = milisegundos;
 }
 
 void BaseDatos::ejecuta(const QString& sql) {

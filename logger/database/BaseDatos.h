@@ -93,6 +93,11 @@ public:
         bool hecha_ = false;
     };
 
+    // Milliseconds a statement waits for another connection's lock before it fails.
+    static constexpr int EsperaInicial = 5000;
+    int esperaMaxima() const { return esperaMaxima_; }
+    void ponEsperaMaxima(int milisegundos);
+
     // For the layer's own use.
     sqlite3* conexion() const { return db_; }
 
@@ -103,6 +108,7 @@ private:
     sqlite3* db_;
     QString archivo_;
     int nivelTransaccion_ = 0;
+    int esperaMaxima_ = EsperaInicial;
     mutable QHash<QString, DefTabla> definiciones_; // case-folded table name -> definition
     mutable int versionDefiniciones_ = -1;
     friend class ConjuntoRegistros;

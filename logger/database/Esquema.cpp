@@ -18,6 +18,34 @@ void Serie(DefTabla& def, const QString& prefijo, int desde, int hasta, TipoCamp
         def.agrega(prefijo + QString::number(i), tipo, tamano);
 }
 
+// Rebuilds a table whose serial columns are declared narrower: SQLite cannot change a column's
+// declaration in place. Its rows and its indexes come back as they were.
+void EnsanchaNumerales(BaseDatos& bd, const QString& tabla) {
+    if (!bd.existeTabla(tabla)) return;
+    DefTabla def = bd.definicionTabla(tabla);
+    bool estrecho = false;
+    for (DefCampo& c : def.campos) {
+        if ((c.nombre == u"NumeralEnviado" || c.nombre == u"NumeralRecibido") && c.tamano < TamanoNumeral) {
+            c.tamano = TamanoNumeral;
+            estrecho = true;
+        }
+    }
+    if (!estrecho) return;
+    QStringList indices;
+    bd.recorre(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL AND "
+                              "tbl_name = %1")
+                   .arg(Comillas(tabla)),
+               [&](const ConjuntoRegistros& r) { indices << r.valor(0).toString(); });
+    const QString nueva = tabla + QStringLiteral("Ensanchada");
+    def.nombre = nueva;
+    bd.creaTabla(def);
+    bd.ejecuta(QStringLiteral("INSERT INTO \"%1\" SELECT * FROM \"%2\"").arg(nueva, tabla));
+    bd.ejecuta(QStringLiteral("DROP TABLE \"%1\"").arg(tabla));
+    bd.ejecuta(QStringLiteral("ALTER TABLE \"%1\" RENAME TO \"%2\"").arg(nueva, tabla));
+    for (const QString& sql : indices)
+        bd.ejecuta(sql);
+}
+
 void CreaEnEsquema(const DefTabla& def) {
     auto bd = BaseDatos::Abre(NombreBaseEsquema);
     bd->creaTabla(def);
@@ -122,12 +150,12 @@ DefTabla DefinicionContactos() {
         .agrega("Indicativo", T::Texto, 14)
         .agrega("RstEnviado", T::Texto, 5)
         .agrega("LiteralEnviado", T::Texto, 64)
-        .agrega("NumeralEnviado", T::Texto, 4)
+        .agrega("NumeralEnviado", T::Texto, TamanoNumeral)
         .agrega("PuntosEnviados", T::Texto, 4)
         .agrega("LocatorEnviado", T::Texto, 6)
         .agrega("RstRecibido", T::Texto, 5)
         .agrega("LiteralRecibido", T::Texto, 64)
-        .agrega("NumeralRecibido", T::Texto, 4)
+        .agrega("NumeralRecibido", T::Texto, TamanoNumeral)
         .agrega("PuntosRecibidos", T::Texto, 4)
         .agrega("LocatorRecibido", T::Texto, 6);
     return d;
@@ -219,4 +247,38 @@ Verificacion VerificaTiposCampos(const DefTabla& tabla, QStringList& valores) {
         }
     }
     return {};
+}
+
+void IndexaContactos(BaseDatos& bd) {
+    BaseDatos::Transaccion t(bd);
+    // Indexes ordered by the program's NOCASE are rebuilt differently by every other tool.
+    QStringList viejos;
+    bd.recorre(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = 'Contactos' "
+                       "AND name LIKE 'ContactosPorIndicativo_%'"),
+        [&](const ConjuntoRegistros& r) { viejos << r.valor(0).toString(); });
+    for (const QString& viejo : viejos)
+        bd.ejecuta(QStringLiteral("DROP INDEX \"%1\"").arg(viejo));
+    for (const QString& sql : {
+             QStringLiteral("ContactosPorNumero ON Contactos (NumeroOrden, NumeroQso)"),
+             QStringLiteral("ContactosPorIndicativo ON Contactos (NumeroOrden, Indicativo COLLATE BINARY)"),
+             QStringLiteral("ContactosPorSerie ON Contactos (NumeroOrden, %1)").arg(SerieEnviada),
+             QStringLiteral("ContactosPorBandaSerie ON Contactos (NumeroOrden, Banda COLLATE BINARY, %1)")
+                 .arg(SerieEnviada),
+         })
+        bd.ejecuta(QStringLiteral("CREATE INDEX IF NOT EXISTS ") + sql);
+    t.confirma();
+}
+
+void ActualizaTablasContactos(BaseDatos& bd) {
+    BaseDatos::Transaccion t(bd);
+    EnsanchaNumerales(bd, QStringLiteral("Contactos"));
+    EnsanchaNumerales(bd, QStringLiteral("Listados"));
+    if (bd.existeTabla(QStringLiteral("Contactos"))) IndexaContactos(bd);
+    t.confirma();
+}
+
+void ActualizaTablasContactos() {
+    auto bd = BaseDatos::Abre(NombreBaseDatos);
+    ActualizaTablasContactos(*bd);
 }

@@ -7,6 +7,11 @@ inline const QString NombreBaseDatos = QStringLiteral("XkLumoConcursos.Mdb");
 // The file the schema builders create in the current folder.
 inline const QString NombreBaseEsquema = QStringLiteral("Concursos.mdb");
 
+// Characters of a serial sent or received: a contest holds up to 32,767 QSOs.
+inline constexpr int TamanoNumeral = 5;
+// The serial sent as a number, as the serial indexes hold it: the same to every tool.
+inline const QString SerieEnviada = QStringLiteral("CAST(NumeralEnviado AS INTEGER) COLLATE BINARY");
+
 // Field lists of the seven tables, in table order (Concursos without Mes).
 DefTabla DefinicionConcursos();
 DefTabla DefinicionResumenCabrillo();
@@ -31,6 +36,16 @@ void CreaTodasLasTablas();
 
 // Startup upgrade of the working database: adds Concursos.Mes (text 12) when missing.
 void AñadeCampoMes();
+
+// The indexes the log reads Contactos through, made when missing: by number, by callsign as
+// stored (binary, so another tool's NOCASE orders it the same) and by the serial sent, in the
+// contest and in each band. Older callsign indexes ordered by the program's NOCASE are dropped.
+void IndexaContactos(BaseDatos& bd);
+// Startup upgrade of the QSO tables, one transaction: serial columns of TamanoNumeral characters
+// in Contactos and Listados (rows and indexes kept), then IndexaContactos. Running it again
+// changes nothing. The overload without arguments works on the working database.
+void ActualizaTablasContactos(BaseDatos& bd);
+void ActualizaTablasContactos();
 
 // Checks every value against its field's type (date: VerificaFecha; integers: VerificaNumero).
 // A refusal names the position of the first failing field as its focus; a refused number has no

@@ -138,6 +138,42 @@ TEST(CampoMes, SinBaseDeTrabajoFallaConSuNombre) {
     }
 }
 
+TEST(TablasContactos, LasSeriesPasanACincoCaracteresConSusFilasEIndices) {
+    BaseDeTrabajo();
+    {
+        // The tables as files made before serials took five characters.
+        auto bd = BaseDatos::Abre(NombreBaseDatos);
+        for (DefTabla def : {DefinicionContactos(), DefinicionListados()}) {
+            bd->ejecuta("DROP TABLE " + def.nombre);
+            for (DefCampo& c : def.campos)
+                if (c.nombre.startsWith("Numeral")) c.tamano = 4;
+            bd->creaTabla(def);
+        }
+        bd->ejecuta("INSERT INTO Contactos (NumeroOrden, NumeroQso, Indicativo, NumeralEnviado) "
+                    "VALUES (5, 1, 'EA4ÑA', '9999')");
+        bd->ejecuta("CREATE INDEX ContactosPorNumeroOrden ON Contactos (NumeroOrden)");
+        bd->ejecuta("CREATE INDEX ContactosPorIndicativo_74_0_0_0 ON Contactos (NumeroOrden, Indicativo)");
+        EXPECT_THROW(bd->ejecuta("UPDATE Contactos SET NumeralEnviado = '10000'"), ErrorBD);
+    }
+    ActualizaTablasContactos();
+    ActualizaTablasContactos();
+    auto bd = BaseDatos::Abre(NombreBaseDatos);
+    for (const char* tabla : {"Contactos", "Listados"})
+        for (const DefCampo& c : bd->definicionTabla(tabla).campos)
+            EXPECT_EQ(c.tamano, c.nombre.startsWith("Numeral") ? 5 : c.tamano) << tabla;
+    bd->ejecuta("UPDATE Contactos SET NumeralEnviado = '32767', NumeralRecibido = '10000'");
+    EXPECT_THROW(bd->ejecuta("UPDATE Contactos SET NumeralEnviado = '100000'"), ErrorBD);
+    auto rs = bd->abreConjunto("Contactos");
+    ASSERT_EQ(rs.cuenta(), 1);
+    EXPECT_EQ(rs.texto("Indicativo"), "EA4ÑA");
+    QStringList indices;
+    bd->recorre(
+        "SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = 'Contactos' ORDER BY name",
+        [&](const ConjuntoRegistros& r) { indices << r.valor(0).toString(); });
+    EXPECT_EQ(indices, QStringList({"ContactosPorBandaSerie", "ContactosPorIndicativo", "ContactosPorNumero",
+                                    "ContactosPorNumeroOrden", "ContactosPorSerie"}));
+}
+
 TEST(Archivo, LaHerramientaEstandarLoAbre) {
     BaseDeTrabajo();
     AñadeCampoMes();

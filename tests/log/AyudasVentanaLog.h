@@ -8,8 +8,34 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+// A real box, closed as soon as it is up: the window loses the activation and gets it back.
+class CajasReales : public Avisos {
+public:
+    CajasReales() : previo_(Avisos::instala(this)) {}
+    ~CajasReales() override { Avisos::instala(previo_); }
+    Respuesta muestra(const Aviso& a) override {
+        QMessageBox caja(QMessageBox::Critical, a.titulo, a.texto, QMessageBox::Ok);
+        QTimer::singleShot(0, &caja, [&caja] {
+            if (!QTest::qWaitForWindowActive(&caja)) ADD_FAILURE() << "la caja no se activó";
+            caja.accept();
+        });
+        caja.exec();
+        ++cajas;
+        textos << a.texto;
+        return a.porDefecto;
+    }
+    void pita() override {}
+    int cajas = 0;
+    QStringList textos;
+
+private:
+    Avisos* previo_;
+};
 
 // The log window over a working database made by the test, with the boxes and the clock faked.
 class PruebaLog : public testing::Test {

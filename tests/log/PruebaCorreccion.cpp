@@ -126,7 +126,7 @@ TEST_F(Log, BorrarElQuintoDeDiezDejaNueveNumeradosDeUnoANueve) {
         esperado.numeroQso = int(i) + 1; // the serial sent stays as it was
         EXPECT_EQ(quedan[i], esperado);
     }
-    EXPECT_EQ(ultimoNumEnviado(), 9);
+    EXPECT_EQ(ultimoNumEnviado(), 10); // serial 10 was sent: the next one sends 11
     EXPECT_EQ(LeeContactoGuardado(*bd, 8, 5)->indicativo, "EA1AA5");
 }
 

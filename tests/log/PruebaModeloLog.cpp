@@ -4,11 +4,16 @@
 #include "AyudasLog.h"
 #include "Contactos.h"
 #include "Entrada.h"
+#include "Esquema.h"
+#include "Formatos.h"
 #include "Navegacion.h"
 #include "Renumeracion.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QTimeZone>
+
+#include <functional>
 
 using T = NavegacionLog::Tecla;
 
@@ -285,4 +290,68 @@ TEST(CompruebaApertura, LasNueveComprobacionesEnSuOrden) {
         EXPECT_EQ(r->pita, c.pita) << c.comienzo;
         EXPECT_TRUE(r->aviso.texto.startsWith(QString::fromUtf8(c.comienzo))) << r->aviso.texto.toStdString();
     }
+}
+
+// The number follows the log; the serial sent continues from the highest sent and the counter
+// the operator may set, whatever was deleted or stored by another program since the line opened.
+TEST(LogContactos, LaSerieSigueALaMasAltaEnviadaYElNumeroAlLog) {
+    struct Caso {
+        const char* que;
+        int qsos, contador;
+        std::function<void(LogContactos&)> antes; // before the entry line's proposal
+        std::function<void(BaseDatos&)> otro;     // another program, once the line is shown
+        bool porBanda;
+        const char* banda;
+        int numero;
+        const char* serie;
+        int contadorFinal;
+    };
+    const auto borra5 = [](LogContactos& l) { ASSERT_TRUE(l.eliminaYRenumera(5)); };
+    const auto anade11 = [](BaseDatos& b) { AnadeQsos(b, 1, 11); };
+    const std::vector<Caso> casos{
+        {"QSO 5 of 10 deleted", 10, 10, borra5, {}, false, "14", 10, "0011", 11},
+        {"per band, QSO 5 of 10 deleted", 10, 10, borra5, {}, true, "14", 10, "0011", 11},
+        {"per band, first on another band", 10, 10, {}, {}, true, "7", 11, "0001", 11},
+        {"operator's 995 on 3 QSOs", 3, 995, {}, {}, false, "14", 4, "0996", 996},
+        {"another program stores QSO 11", 10, 10, {}, anade11, false, "14", 12, "0012", 12},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.que);
+        QFile::remove(NombreBaseDatos);
+        auto bd = CreaBaseConConcurso("CNCW");
+        AnadeQsos(*bd, c.qsos);
+        bd->ejecuta(QStringLiteral("UPDATE Concursos SET UltimoNumEnviado = %1").arg(c.contador));
+        LogContactos log(bd, 5);
+        log.abre();
+        if (c.antes) c.antes(log);
+        const int ultima = c.porBanda ? log.ultimoNumeroBanda(c.banda) : log.ultimaSerie();
+        if (c.otro) c.otro(*BaseDatos::Abre(NombreBaseDatos));
+        Qso q = log.leeOrdinal(1);
+        q.banda = c.banda;
+        q.numeralEnviado = Formato0000(QString::number(ultima + 1));
+        log.graba(q, {ultima + 1, c.porBanda});
+        const Qso guardado = QsosGuardados(*bd).back();
+        EXPECT_EQ(guardado.numeroQso, c.numero);
+        EXPECT_EQ(guardado.numeralEnviado, c.serie);
+        EXPECT_EQ(UltimoNumEnviado(*bd), c.contadorFinal);
+        EXPECT_EQ(log.total(), c.numero);
+    }
+}
+
+TEST(LogContactos, UnConcursoLlenoRechazaElQsoConSuMensaje) {
+    auto bd = CreaBaseConConcurso("CNCW");
+    bd->ejecuta(QStringLiteral(
+                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                    "INSERT INTO Contactos (NumeroOrden, NumeroQso, Indicativo) SELECT 5, i, 'EA4X' FROM n")
+                    .arg(MaximoContactos));
+    LogContactos log(bd, 5);
+    log.carga();
+    Qso q = log.leeOrdinal(1);
+    try {
+        log.graba(q);
+        FAIL() << "stored";
+    } catch (const ErrorBD& e) {
+        EXPECT_EQ(e.mensaje(), "El concurso ya tiene 32.767 contactos, el máximo");
+    }
+    EXPECT_EQ(log.total(), MaximoContactos);
 }

@@ -6,6 +6,7 @@
 #include "Falsos.h"
 
 #include <gtest/gtest.h>
+#include <QProcess>
 
 namespace {
 
@@ -64,7 +65,7 @@ protected:
         CreaTablaConcursos();
         CreaTablaContactos();
         bd = BaseDatos::Abre(NombreBaseEsquema);
-        IndexaIndicativos(*bd);
+        IndexaContactos(*bd);
         reglas.numeroOrden = 1;
         fila[C::FechaQso] = "15-03-2026";
         fila[C::HoraQso] = "1129";
@@ -101,7 +102,7 @@ TEST_F(BuscaRepeticionPrueba, ReglasSobreElLog) {
     qso(2, 2, "EA1ABC", "14", "09:00"); // another contest
     qso(1, 3, "EA2XYZ", "14", "09:30");
     qso(1, 4, "EA1ABC", "14", "10:00");
-    qso(1, 5, "ea1abc", "21", "10:10");
+    qso(1, 5, "EA1ABC", "21", "10:10");
 
     reglas.repetirEstacion = true;
     reglas.noRepetir = true;
@@ -170,15 +171,38 @@ TEST_F(BuscaRepeticionPrueba, HoraRechazadaYTextosRaros) {
     EXPECT_FALSE(BuscaRepeticion(*bd, reglas, "O'BRIEN", fila, false).encontrado); // empty log
 }
 
-TEST_F(BuscaRepeticionPrueba, ElIndiceDeOtraVersionSeRehace) {
+TEST_F(BuscaRepeticionPrueba, ElIndiceOrdenadoPorLaColacionSeQuita) {
     qso(1, 1, "EA1ABC", "14", "10:00");
     bd->ejecuta("CREATE INDEX ContactosPorIndicativo_0_0_0_0 ON Contactos (NumeroOrden, Indicativo)");
-    IndexaIndicativos(*bd);
-    IndexaIndicativos(*bd);
+    IndexaContactos(*bd);
+    IndexaContactos(*bd);
     EXPECT_THROW(bd->ejecuta("DROP INDEX ContactosPorIndicativo_0_0_0_0"), ErrorBD);
     reglas.noRepetir = true;
     fila[C::HoraQso] = "10:30";
     EXPECT_EQ(busca("ea1abc").lineas, QStringList({"15-03-2026 10:00 14 SSB"}));
 }
 
+} // namespace
+
+namespace {
+TEST_F(BuscaRepeticionPrueba, ElSqlite3EstandarNoVeCorrupcionNiSuReindexQuitaRepeticiones) {
+    // Stored by another tool: in the traditional Spanish order CH, LL and Ñ are letters of their own.
+    const QStringList indicativos{"EA4CHA", "EA4CZZ", "EA4DA", "EA4LLZ", "EA4LZZ", "EA4MA",
+                                  "EA4ÑA",  "EA4NZ",  "EA4OA", "EA4ÁB",  "EA4AC"};
+    for (int i = 0; i < indicativos.size(); ++i)
+        qso(1, i + 1, qPrintable(indicativos[i]), "14", "10:00");
+    // The callsign index as older versions left it, ordered by the program's NOCASE.
+    bd->ejecuta("CREATE INDEX ContactosPorIndicativo_0_0_0_0 ON Contactos (NumeroOrden, Indicativo)");
+    IndexaContactos(*bd);
+    QProcess sqlite;
+    sqlite.start("sqlite3", {NombreBaseEsquema, "PRAGMA integrity_check; REINDEX; PRAGMA integrity_check;"});
+    if (!sqlite.waitForStarted()) GTEST_SKIP() << "sqlite3 no está instalado";
+    ASSERT_TRUE(sqlite.waitForFinished());
+    EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "ok\nok\n")
+        << sqlite.readAllStandardError().toStdString();
+    reglas.noRepetir = true;
+    fila[C::HoraQso] = "10:30";
+    for (const QString& indicativo : indicativos)
+        EXPECT_TRUE(busca(indicativo).encontrado) << indicativo.toStdString();
+}
 } // namespace

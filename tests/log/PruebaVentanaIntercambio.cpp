@@ -157,28 +157,6 @@ TEST_F(PruebaIntercambio, UnIntercambioRechazadoConservaLaFilaYEnfocaElCampo) {
     EXPECT_EQ(qsos[0].literalRecibido, "M");
 }
 
-// A real box, closed as soon as it is up: the window loses the activation and gets it back.
-class CajasReales : public Avisos {
-public:
-    CajasReales() : previo_(Avisos::instala(this)) {}
-    ~CajasReales() override { Avisos::instala(previo_); }
-    Respuesta muestra(const Aviso& a) override {
-        QMessageBox caja(QMessageBox::Critical, a.titulo, a.texto, QMessageBox::Ok);
-        QTimer::singleShot(0, &caja, [&caja] {
-            if (!QTest::qWaitForWindowActive(&caja)) ADD_FAILURE() << "la caja no se activó";
-            caja.accept();
-        });
-        caja.exec();
-        ++cajas;
-        return a.porDefecto;
-    }
-    void pita() override {}
-    int cajas = 0;
-
-private:
-    Avisos* previo_;
-};
-
 TEST_F(PruebaIntercambio, TrasLaCajaDeUnRechazoElFocoSigueEnElCampo) {
     Reabre("CNCW", {{"RecibirSiglas", true}}, 0);
     CajasReales reales;

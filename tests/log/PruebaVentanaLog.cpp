@@ -367,3 +367,31 @@ TEST_F(PruebaLog, UnaEscrituraRechazadaMuestraElMotorYConservaElQso) {
     EXPECT_EQ(q.numeralEnviado, "0001");
     EXPECT_EQ(bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5").entero("IndiceBanda"), 4);
 }
+
+TEST_F(PruebaLog, ConOtroProgramaEscribiendoLaGrabacionEsperaYConservaLasTeclas) {
+    bd = CreaBaseConConcurso("CNCW", {{"RecibirNumeral", false}});
+    Abre();
+    Escribe("EA4ABC");
+    auto otro = BaseDatos::Abre(bd->archivo());
+    otro->ejecuta("BEGIN IMMEDIATE"); // another program's write lock
+    CajasReales reales;
+    // Keys typed while the window waits queue for the window, as the window system queues them.
+    for (const auto& [tecla, texto] : {std::pair{Qt::Key_X, "X"}, std::pair{Qt::Key_Y, "Y"}})
+        for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease})
+            QCoreApplication::postEvent(ventana->windowHandle(), new QKeyEvent(tipo, tecla, Qt::NoModifier,
+                                                                               QString::fromLatin1(texto)));
+    Pulsa(Qt::Key_Return); // the end of the chain stores
+    ASSERT_EQ(reales.cajas, 1);
+    EXPECT_TRUE(reales.textos[0].contains("bloquead", Qt::CaseInsensitive)) << reales.textos[0].toStdString();
+    ventana->activateWindow(); // what a window manager does when the box goes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QsosGuardados(*bd).empty());
+    EXPECT_EQ(NombreFoco(), "Indicativo_0");
+    EXPECT_EQ(Texto(Columna::Indicativo, 0), "EA4ABCXY");
+
+    otro->ejecuta("COMMIT");
+    Pulsa(Qt::Key_F12);
+    ASSERT_EQ(QsosGuardados(*bd).size(), 1u);
+    EXPECT_EQ(QsosGuardados(*bd)[0].indicativo, "EA4ABCXY");
+}

@@ -193,6 +193,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
     estado_.programa.NombreBaseDatos = NombreBaseDatos;
 
     AñadeCampoMes();
+    ActualizaTablasContactos();
     AsignaMesesConcursos(estado_.programa.NombreBaseDatos);
     AbreBaseDatos(estado_);
     CargaControl();

@@ -1,11 +1,14 @@
 #include "Contactos.h"
 
 #include "BaseDatos.h"
+#include "Esquema.h"
 #include "Filas.h"
+#include "Formatos.h"
 #include "Interno.h"
 #include "Renumeracion.h"
 
 #include <algorithm>
+#include <limits>
 
 using namespace bd_interno;
 
@@ -30,33 +33,45 @@ QString PrimerTexto(BaseDatos& bd, const char* sql, int numeroOrden, const QStri
     if (rc != SQLITE_DONE) Falla(bd.conexion());
     return {};
 }
+// The contest's UltimoNumEnviado as the file holds it now.
+int Contador(BaseDatos& bd, int numeroOrden) {
+    return NumeroDeTexto(
+        PrimerTexto(bd, "SELECT UltimoNumEnviado FROM Concursos WHERE NumeroOrden = ?1", numeroOrden));
+}
 } // namespace
 
-void AseguraIndiceContactos(BaseDatos& bd) {
-    bd.ejecuta("CREATE INDEX IF NOT EXISTS ContactosPorNumero ON Contactos (NumeroOrden, NumeroQso)");
+LogContactos::LogContactos(std::shared_ptr<BaseDatos> bd, int numeroOrden)
+    : bd_(std::move(bd)), numeroOrden_(numeroOrden), esperaPrevia_(bd_->esperaMaxima()) {
+    horaUTCActual_ = LeeFilaConcurso(*bd_, numeroOrden_).horaUTCActual;
+    bd_->ponEsperaMaxima(EsperaLog);
 }
 
-LogContactos::LogContactos(std::shared_ptr<BaseDatos> bd, int numeroOrden)
-    : bd_(std::move(bd)), numeroOrden_(numeroOrden) {
-    const FilaConcurso fila = LeeFilaConcurso(*bd_, numeroOrden_);
-    ultimoNumEnviado_ = fila.ultimoNumEnviado;
-    horaUTCActual_ = fila.horaUTCActual;
+LogContactos::~LogContactos() {
+    bd_->ponEsperaMaxima(esperaPrevia_);
 }
 
 void LogContactos::abre() {
-    AseguraIndiceContactos(*bd_);
+    IndexaContactos(*bd_);
     renumera();
     carga();
 }
 
 int LogContactos::renumera() {
-    const int total = RenumeraContactos(*bd_, numeroOrden_);
-    ultimoNumEnviado_ = total;
-    return total;
+    return RenumeraContactos(*bd_, numeroOrden_);
 }
 
+// Each read goes through an index: none costs more with a longer log.
 int LogContactos::siguienteNumero() const {
-    return ultimoNumEnviado_ + 1;
+    return NumeroDeTexto(PrimerTexto(*bd_, "SELECT max(NumeroQso) FROM Contactos WHERE NumeroOrden = ?1",
+                                     numeroOrden_)) +
+           1;
+}
+
+int LogContactos::ultimaSerie() const {
+    const QString maximo =
+        QStringLiteral("SELECT max(%1) FROM Contactos WHERE NumeroOrden = ?1").arg(SerieEnviada);
+    return std::max(Contador(*bd_, numeroOrden_),
+                    NumeroDeTexto(PrimerTexto(*bd_, maximo.toLatin1().constData(), numeroOrden_)));
 }
 
 void LogContactos::guardaHoraUTCActual(qint16 desfase) {
@@ -67,16 +82,22 @@ void LogContactos::guardaHoraUTCActual(qint16 desfase) {
 }
 
 void LogContactos::carga() {
-    Sentencia s =
-        Prepara(bd_->conexion(), "SELECT NumeroQso FROM Contactos WHERE NumeroOrden = ?1 ORDER BY NumeroQso");
+    numeros_.clear();
+    anadeNumerosNuevos();
+}
+
+void LogContactos::anadeNumerosNuevos() {
+    Sentencia s = Prepara(bd_->conexion(), "SELECT NumeroQso FROM Contactos WHERE NumeroOrden = ?1 AND "
+                                           "NumeroQso > ?2 ORDER BY NumeroQso");
     Reinicia r(s.get());
     sqlite3_bind_int(s.get(), 1, numeroOrden_);
+    sqlite3_bind_int(s.get(), 2, numeros_.empty() ? std::numeric_limits<int>::min() : numeros_.back());
     std::vector<int> numeros;
     int rc;
     while ((rc = sqlite3_step(s.get())) == SQLITE_ROW)
         numeros.push_back(sqlite3_column_int(s.get(), 0));
     if (rc != SQLITE_DONE) Falla(bd_->conexion());
-    numeros_ = std::move(numeros);
+    numeros_.insert(numeros_.end(), numeros.begin(), numeros.end());
 }
 
 std::vector<Qso> LogContactos::lee(int desde, int hasta) const {
@@ -95,33 +116,41 @@ std::vector<Qso> LogContactos::lee(int desde, int hasta) const {
     return qsos;
 }
 
-void LogContactos::graba(const Qso& qso) {
+void LogContactos::graba(const Qso& qso, const SeriePropuesta& propuesta) {
+    Qso q = qso;
     {
+        // The write lock is taken first: what is read here stays true until the commit.
         BaseDatos::Transaccion t(*bd_);
+        q.numeroQso = siguienteNumero();
+        if (q.numeroQso > MaximoContactos)
+            throw ErrorBD(QStringLiteral("El concurso ya tiene 32.767 contactos, el máximo"));
+        if (propuesta.numero > 0 && NumeroDeTexto(q.numeralEnviado) == propuesta.numero) {
+            const int ultima = propuesta.porBanda ? ultimoNumeroBanda(q.banda) : ultimaSerie();
+            q.numeralEnviado = Formato0000(QString::number(ultima + 1));
+        }
+        const int contador =
+            std::max({Contador(*bd_, numeroOrden_), q.numeroQso, NumeroDeTexto(q.numeralEnviado)});
+        if (contador > MaximoContactos)
+            throw ErrorBD(QStringLiteral("El concurso ya ha enviado el número de serie 32.767, el máximo"));
         ConjuntoRegistros nuevo = bd_->abreConjunto(
             QStringLiteral("Select * From Contactos Where NumeroOrden = %1 and NumeroQso = %2")
                 .arg(numeroOrden_)
-                .arg(qso.numeroQso));
+                .arg(q.numeroQso));
         nuevo.anade();
-        EscribeQso(nuevo, qso);
+        EscribeQso(nuevo, q);
         nuevo.actualiza();
-        GuardaCampoConcurso(*bd_, numeroOrden_, QStringLiteral("UltimoNumEnviado"), qso.numeroQso);
+        GuardaCampoConcurso(*bd_, numeroOrden_, QStringLiteral("UltimoNumEnviado"), contador);
         t.confirma();
     }
-    ultimoNumEnviado_ = qso.numeroQso;
-    // QSO numbers only grow while storing; a smaller one (a log not yet renumbered) is placed in order.
-    if (numeros_.empty() || qso.numeroQso >= numeros_.back())
-        numeros_.push_back(qso.numeroQso);
-    else
-        numeros_.insert(std::upper_bound(numeros_.begin(), numeros_.end(), qso.numeroQso), qso.numeroQso);
+    anadeNumerosNuevos();
 }
 
 int LogContactos::ultimoNumeroBanda(const QString& banda) const {
-    return NumeroDeTexto(
-        PrimerTexto(*bd_,
-                    "SELECT NumeralEnviado FROM Contactos WHERE NumeroOrden = ?1 AND Banda = ?2 "
-                    "ORDER BY NumeroQso DESC LIMIT 1",
-                    numeroOrden_, banda.isNull() ? QStringLiteral("") : banda));
+    const QString sql =
+        QStringLiteral("SELECT max(%1) FROM Contactos WHERE NumeroOrden = ?1 AND Banda = ?2 COLLATE BINARY")
+            .arg(SerieEnviada);
+    return NumeroDeTexto(PrimerTexto(*bd_, sql.toLatin1().constData(), numeroOrden_,
+                                     banda.isNull() ? QStringLiteral("") : banda));
 }
 
 int LogContactos::ultimoNumeroRecibido() const {
@@ -151,7 +180,5 @@ ResultadoEscritura LogContactos::reescribe(const Qso& qso) {
 }
 
 ResultadoEscritura LogContactos::eliminaYRenumera(int numeroQso) {
-    const ResultadoEscritura r = EliminaYRenumera(*bd_, numeroOrden_, numeroQso);
-    if (r) ultimoNumEnviado_ = LeeFilaConcurso(*bd_, numeroOrden_).ultimoNumEnviado;
-    return r;
+    return EliminaYRenumera(*bd_, numeroOrden_, numeroQso);
 }

@@ -34,7 +34,13 @@ int RenumeraContactos(BaseDatos& bd, int numeroOrden) {
             PasoFinal(db, u.get());
         }
         const int total = static_cast<int>(filas.size());
-        GuardaCampoConcurso(bd, numeroOrden, QStringLiteral("UltimoNumEnviado"), total);
+        // The counter keeps the serial sent last (or the operator's): it only grows to the count.
+        Sentencia c =
+            Prepara(db, "UPDATE Concursos SET UltimoNumEnviado = max(coalesce(UltimoNumEnviado, 0), "
+                        "?1) WHERE NumeroOrden = ?2");
+        sqlite3_bind_int(c.get(), 1, total);
+        sqlite3_bind_int(c.get(), 2, numeroOrden);
+        PasoFinal(db, c.get());
         t.confirma();
         return total;
     }

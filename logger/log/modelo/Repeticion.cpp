@@ -3,9 +3,6 @@
 #include "BaseDatos.h"
 #include "Verificaciones.h"
 
-#include <sqlite3.h>
-#include <unicode/ucol.h>
-
 namespace {
 
 using C = Columna;
@@ -37,45 +34,7 @@ int MinutosHora(const QString& hora) {
     return okH && okM ? h * 60 + m : 0;
 }
 
-// The version of the collator every connection of the program compares texts with.
-QString VersionColacion() {
-    UErrorCode estado = U_ZERO_ERROR;
-    UCollator* colador = ucol_open("es@collation=traditional", &estado);
-    if (U_FAILURE(estado)) return QStringLiteral("0");
-    UVersionInfo v;
-    ucol_getVersion(colador, v);
-    ucol_close(colador);
-    return QStringLiteral("%1_%2_%3_%4").arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]);
-}
-
-QStringList IndicesIndicativo(BaseDatos& bd) {
-    QStringList nombres;
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(
-            bd.conexion(),
-            "SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = 'Contactos' AND "
-            "name LIKE 'ContactosPorIndicativo%'",
-            -1, &s, nullptr) != SQLITE_OK)
-        return nombres;
-    while (sqlite3_step(s) == SQLITE_ROW)
-        nombres << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
-    sqlite3_finalize(s);
-    return nombres;
-}
-
 } // namespace
-
-void IndexaIndicativos(BaseDatos& bd) {
-    const QString nombre = QStringLiteral("ContactosPorIndicativo_") + VersionColacion();
-    const QStringList existentes = IndicesIndicativo(bd);
-    if (existentes == QStringList{nombre}) return;
-    BaseDatos::Transaccion t(bd);
-    for (const QString& viejo : existentes)
-        if (viejo != nombre) bd.ejecuta(QStringLiteral("DROP INDEX \"%1\"").arg(viejo));
-    bd.ejecuta(QStringLiteral("CREATE INDEX IF NOT EXISTS \"%1\" ON Contactos (NumeroOrden, Indicativo)")
-                   .arg(nombre));
-    t.confirma();
-}
 
 Repeticion DecideRepeticion(bool enCadaBanda, bool enCadaModo, bool enCadaHoras, bool mismaBanda,
                             bool mismoModo) {
@@ -153,11 +112,13 @@ ResultadoRepeticion BuscaRepeticion(BaseDatos& bd, const ReglasContacto& reglas,
     const QDateTime actual(QDate::fromString(fecha, FormatoFecha),
                            QTime::fromString(r.horaQso, QStringLiteral("hh:mm")));
 
-    // "+NumeroQso": ordered by number without the number index, so that the engine reads the few
-    // rows of the callsign index instead of walking the whole contest in number order.
+    // Callsigns are stored in capitals: compared as stored, through the binary callsign index that
+    // every tool orders alike. "+NumeroQso": ordered by number without the number index, so that the
+    // engine reads the few rows of the callsign index instead of walking the whole contest.
     auto rs = bd.abreConjunto(QStringLiteral("Select * From Contactos Where NumeroOrden = ") +
                               QString::number(reglas.numeroOrden) + QStringLiteral(" and Indicativo = ") +
-                              Comillas(indicativo) + QStringLiteral(" Order by +NumeroQso"));
+                              Comillas(indicativo.toUpper()) +
+                              QStringLiteral(" COLLATE BINARY Order by +NumeroQso"));
     if (rs.eof()) return r;
     std::optional<Qso> ultimo;
     const LectorQso lector(rs);

@@ -60,12 +60,6 @@ struct ResultadoRepeticion {
 ResultadoRepeticion BuscaRepeticion(BaseDatos& bd, const ReglasContacto& reglas, const QString& indicativo,
                                     const TextosFila& fila, bool hayQsos);
 
-// The look-up reads a contest's QSOs of one callsign through an index on (NumeroOrden, Indicativo);
-// a scan of a full contest costs more than the operator can wait. The index is ordered by the
-// program's collation, so its name carries the collator's version and a new version rebuilds it.
-// Call once when the log opens; quick when the index is there.
-void IndexaIndicativos(BaseDatos& bd);
-
 // The panel's data of a QSO judged against the row's band and mode.
 void MuestraRepeticion(ResultadoRepeticion& r, const Qso& q, const ReglasContacto& reglas,
                        const TextosFila& fila);

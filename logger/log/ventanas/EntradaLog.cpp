@@ -76,7 +76,7 @@ void EntradaLog::nuevoContacto() {
 
 void EntradaLog::preparaEnvio() {
     const int f = ventana_.filaActual();
-    datos_.ultimoNumEnviado = log_.siguienteNumero() - 1;
+    datos_.ultimoNumEnviado = log_.ultimaSerie();
     ContextoEnvio c;
     c.numeracionPorBanda = numeracionPorBanda_;
     if (numeracionPorBanda_ && datos_.enviarNumeral) ultimoSerieBanda_ = log_.ultimoNumeroBanda(banda_);
@@ -84,6 +84,10 @@ void EntradaLog::preparaEnvio() {
     c.ultimoNumeroRecibido = [this] { return log_.ultimoNumeroRecibido(); };
     c.horaQso = rejilla_.texto(Columna::HoraQso, f);
     const Preparacion p = ::PreparaEnvio(datos_, c);
+    propuesta_ = {};
+    if (datos_.enviarNumeral)
+        propuesta_ = {(numeracionPorBanda_ ? ultimoSerieBanda_ : datos_.ultimoNumEnviado) + 1,
+                      numeracionPorBanda_};
     for (int i = 0; i < NumeroColumnas; ++i) {
         const auto col = static_cast<Columna>(i);
         if (p.texto[static_cast<size_t>(i)]) rejilla_.pon(col, f, *p.texto[static_cast<size_t>(i)]);
@@ -125,7 +129,8 @@ void EntradaLog::graba() {
     const int f = ventana_.filaActual();
     rejilla_.pon(Columna::NumeroQso, f, QString::number(log_.siguienteNumero()));
     if (!verifica()) return;
-    if (!ventana_.intentaBD([&] { log_.graba(QsoDeFila(rejilla_.textos(f), datos_.numeroOrden)); })) {
+    if (!ventana_.intentaBD(
+            [&] { log_.graba(QsoDeFila(rejilla_.textos(f), datos_.numeroOrden), propuesta_); })) {
         // Nothing stored: the QSO stays on the entry line for another F12.
         ventana_.dispara(EventoLog::GrabaRechazada);
         return;
@@ -156,6 +161,7 @@ void EntradaLog::eligeBanda(int i) {
     // Per-band numbering: the serial follows the band the entry line moved to.
     if (alta && numeracionPorBanda_ && datos_.enviarNumeral) {
         ultimoSerieBanda_ = log_.ultimoNumeroBanda(banda_);
+        propuesta_.numero = ultimoSerieBanda_ + 1;
         rejilla_.pon(Columna::NumeralEnviado, f, Formato0000(QString::number(ultimoSerieBanda_ + 1)));
     }
     rejilla_.celda(alta ? Columna::Indicativo : Columna::Banda, f)->setFocus();

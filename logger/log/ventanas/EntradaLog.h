@@ -1,4 +1,5 @@
 #pragma once
+#include "Contactos.h"
 #include "Entrada.h"
 #include "Filas.h"
 #include "ReglasContacto.h"
@@ -10,7 +11,6 @@
 #include <functional>
 
 class CeldaLog;
-class LogContactos;
 class PanelBandasModos;
 class PanelRepeticion;
 class QKeyEvent;
@@ -87,6 +87,7 @@ private:
     QString banda_, modo_, rstPorDefecto_;
     int indiceModo_ = 0;
     int ultimoSerieBanda_ = 0;
+    SeriePropuesta propuesta_; // the serial the entry line shows, as proposed
     bool numeracionPorBanda_ = false;
     QTimer* reloj_;
 };

@@ -13,6 +13,7 @@
 #include "RejillaLog.h"
 #include "Reloj.h"
 #include "Repeticion.h"
+#include "TeclasRetenidas.h"
 #include "Ventanas.h"
 
 #include <QApplication>
@@ -189,8 +190,6 @@ void FLogConcurso::Form_Activate() {
         // A refused renumbering shows the log in its old order rather than not at all; the next
         // opening renumbers.
         if (!intentaBD([this] { log_->abre(); })) intentaBD([this] { log_->carga(); });
-        // Without the index the look-up still finds the repeats, only slower.
-        intentaBD([this] { IndexaIndicativos(*programa_.BaseConcursos); });
         cargaPagina();
         entrada_->abre();
         dispara(EventoLog::Abre);
@@ -247,6 +246,8 @@ QString FLogConcurso::fechaActual() const {
 }
 
 void FLogConcurso::muestraErrorBD(const QString& mensaje) {
+    // The keys typed while the engine waited stay for the entry line, not for the box.
+    TeclasRetenidas retenidas;
     MsgBox(mensaje, Icono::Critico);
 }
 
