@@ -158,9 +158,11 @@ TEST(TablasContactos, LasSeriesPasanACincoCaracteresConSusFilasEIndices) {
     ActualizaTablasContactos();
     ActualizaTablasContactos();
     auto bd = BaseDatos::Abre(NombreBaseDatos);
-    for (const char* tabla : {"Contactos", "Listados"})
-        for (const DefCampo& c : bd->definicionTabla(tabla).campos)
-            EXPECT_EQ(c.tamano, c.nombre.startsWith("Numeral") ? 5 : c.tamano) << tabla;
+    for (const char* tabla : {"Contactos", "Listados"}) {
+        const DefTabla def = bd->definicionTabla(tabla);
+        EXPECT_EQ(def.campo(9).tamano, 5) << tabla;  // NumeralEnviado
+        EXPECT_EQ(def.campo(14).tamano, 5) << tabla; // NumeralRecibido
+    }
     bd->ejecuta("UPDATE Contactos SET NumeralEnviado = '32767', NumeralRecibido = '10000'");
     EXPECT_THROW(bd->ejecuta("UPDATE Contactos SET NumeralEnviado = '100000'"), ErrorBD);
     auto rs = bd->abreConjunto("Contactos");
