@@ -77,8 +77,11 @@ TEST(TeclaEnter, CadenasDeTresConcursos) {
         {"vértices: indicativo", Vertices(), M::Alta, C::Indicativo, "EA1A", A::Foco, C::ControlRec, nullptr},
         {"vértices: control", Vertices(), M::Alta, C::ControlRec, "VGM123", A::Foco, C::LiteralEnviado,
          nullptr},
-        {"vértices: literal en alta", Vertices(), M::Alta, C::LiteralEnviado, "X", A::Nada, C::FechaQso,
+        {"vértices: el literal variable graba", Vertices(), M::Alta, C::LiteralEnviado, "X", A::Graba,
+         C::FechaQso, nullptr},
+        {"zonas: literal fijo en alta", Zonas(), M::Alta, C::LiteralEnviado, "14", A::Nada, C::FechaQso,
          nullptr},
+        {"indicativo sin cifra", Zonas(), M::Alta, C::Indicativo, "EA", A::Queda, C::FechaQso, nullptr},
         {"vértices: literal variable", Vertices(), M::Modificar, C::LiteralEnviado, "X", A::Foco,
          C::LiteralEnviado, nullptr},
         {"vértices: numeral sin ceros", Vertices(), M::Modificar, C::NumeralEnviado, "0012", A::Foco,
@@ -127,6 +130,9 @@ TEST(TeclaEnter, ControlPasaAlLiteralYLaRepeticionSeBuscaFueraDeModificar) {
     const auto locator = TeclaEnter(C::QraLocatorRecibido, "sa00aa", Iota(), M::Alta);
     ASSERT_TRUE(locator.aviso);
     EXPECT_EQ(locator.aviso->texto, "ERROR en QRA LOCATOR ");
+    const auto ea = TeclaEnter(C::Indicativo, "EA", ReglasContacto{}, M::Alta);
+    ASSERT_TRUE(ea.aviso); // an early Enter stores nothing
+    EXPECT_EQ(ea.aviso->titulo, "VERIFICAR INDICATIVO");
     // Nothing received at all: the callsign stores the QSO.
     EXPECT_EQ(TeclaEnter(C::Indicativo, "EA1A", ReglasContacto{}, M::Alta).accion, A::Graba);
 }
@@ -143,7 +149,9 @@ TEST(CamposEntrada, AlSalirYAlEscribir) {
         EXPECT_EQ(TextoAlSalir(campo, QString::fromUtf8(antes)), QString::fromUtf8(despues)) << antes;
     EXPECT_EQ(Mayusculas(QStringLiteral("ea1ñáü")), QStringLiteral("EA1ÑÁÜ"));
     EXPECT_EQ(LongitudMaxima(C::Indicativo), 14);
-    EXPECT_EQ(LongitudMaxima(C::LiteralRecibido), 32);
+    EXPECT_EQ(LongitudMaxima(C::LiteralRecibido), 64);
+    EXPECT_EQ(LongitudMaxima(C::Banda), 8);
+    EXPECT_EQ(LongitudMaxima(C::NumeralEnviado), 5);
     EXPECT_EQ(NumeralSinCeros(""), "");
     EXPECT_EQ(NumeralSinCeros("-"), "-");
 }

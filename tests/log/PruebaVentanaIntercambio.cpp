@@ -23,13 +23,14 @@ protected:
         if (!texto.isEmpty()) Escribe(texto);
         Pulsa(Qt::Key_Return);
     }
-    void Reabre(const QString& concurso, const Campos& campos, int qsos) {
+    void Reabre(const QString& concurso, const Campos& campos, int qsos, const QString& antes = {}) {
         ventana.reset();
         bd.reset();
         for (const char* s : {"", "-wal", "-shm"})
             QFile::remove(QStringLiteral("XkLumoConcursos.Mdb") + s);
         bd = CreaBaseConConcurso(concurso, campos);
         AnadeQsos(*bd, qsos);
+        if (!antes.isEmpty()) bd->ejecuta(antes);
         Abre();
         avisos.limpia();
     }
@@ -105,6 +106,14 @@ TEST_F(PruebaIntercambio, LaCadenaDeEnterSigueLasReglasDeCadaConcurso) {
          false,
          &Qso::literalRecibido,
          "40"},
+        {"variable sent literal: Enter on it stores",
+         "CNCW",
+         {{"EnviarSiglas", true}, {"LiteralVariable", true}, {"RecibirNumeral", false}},
+         {{"EA4ABC", "LiteralEnviado_0"}, {"M", "Indicativo_1"}},
+         "",
+         false,
+         &Qso::literalEnviado,
+         "M"},
     };
     for (const Caso& c : casos) {
         Reabre(c.concurso, c.campos, 0);
@@ -230,6 +239,39 @@ TEST_F(PruebaIntercambio, UnaEstacionRepetidaMuestraElPanelHastaGrabarOSubir) {
     Pulsa(Qt::Key_Up);
     EXPECT_FALSE(Control<QGroupBox>("PanelRepeticion")->isVisible());
     EXPECT_FALSE(lista->isVisible());
+}
+
+TEST_F(PruebaIntercambio, SoloConInformeUnaRepeticionSeVeAntesDeGrabar) {
+    // A user band of eight characters, as the band editor allows.
+    Reabre("CNCW",
+           {{"RepetirEstacion", false},
+            {"NoRepetir", true},
+            {"RecibirNumeral", false},
+            {"Banda13", true},
+            {"IndiceBanda", 13}},
+           1, "UPDATE Control SET BandaUser1 = '2.3-GHZX'");
+    auto* panel = Control<QGroupBox>("PanelRepeticion");
+    // An early Enter on a callsign that is not one stores nothing.
+    Teclea("EA");
+    ASSERT_EQ(avisos.cajas.size(), 1u);
+    EXPECT_EQ(avisos.cajas[0].titulo, "VERIFICAR INDICATIVO");
+    EXPECT_EQ(NombreFoco(), "Indicativo_1");
+    // The repeat stops the first Enter: the panel stays and the focus too; the second Enter stores.
+    Teclea("EA1XX");
+    EXPECT_EQ(NombreFoco(), "Indicativo_1");
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(QsosGuardados(*bd).size(), 1u);
+    Pulsa(Qt::Key_Return);
+    ASSERT_EQ(QsosGuardados(*bd).size(), 2u);
+    EXPECT_EQ(QsosGuardados(*bd).back().banda, "2.3-GHZX");
+    EXPECT_FALSE(panel->isVisible());
+    // F12 stores it as well; a station never worked is stored at once.
+    Teclea("EA1XX");
+    EXPECT_TRUE(panel->isVisible());
+    Pulsa(Qt::Key_F12);
+    Teclea("EA7ZZ");
+    EXPECT_EQ(QsosGuardados(*bd).size(), 4u);
+    EXPECT_EQ(avisos.cajas.size(), 1u);
 }
 
 TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {

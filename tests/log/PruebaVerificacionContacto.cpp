@@ -94,12 +94,19 @@ TEST(VerificaContacto, CadaComprobacionConSuMensajeTituloYFoco) {
              d.fila[C::NumeralEnviado] = "1A";
          },
          "El NÚMERO SERIE enviado no es numérico", "VERIFICAR NUMERAL Enviado", C::NumeralEnviado},
-        {"numeral enviado sin sitio",
+        {"numeral enviado 10000",
          [](DatosContacto& d) {
              d.reglas.enviarNumeral = true;
              d.fila[C::NumeralEnviado] = "10000";
          },
-         "El dato no cabe en el registro: como máximo 4 caracteres", "VERIFICAR LONGITUD", C::NumeralEnviado},
+         nullptr, nullptr, C::FechaQso},
+        {"numeral enviado sin sitio",
+         [](DatosContacto& d) {
+             d.reglas.enviarNumeral = true;
+             d.fila[C::NumeralEnviado] = "100000";
+         },
+         "No caben más de 5 caracteres en el NÚMERO SERIE Enviado", "VERIFICAR NUMERAL Enviado",
+         C::NumeralEnviado},
         {"falta literal enviado", [](DatosContacto& d) { d.reglas.enviarSiglas = true; },
          "Falta las SIGLAS, REF., CÓDIGOS o CONTROLES a enviar ", "VERIFICAR LITERAL Enviado",
          C::LiteralEnviado},
@@ -194,18 +201,16 @@ TEST(VerificaContacto, CadaComprobacionConSuMensajeTituloYFoco) {
              d.fila[C::PuntosRecibidos] = "x";
          },
          "Los PUNTOS Recibidos no son correctos", "VERIFICAR PUNTOS RECIBIDOS", C::PuntosRecibidos},
-        {"comillas y controles",
-         [](DatosContacto& d) {
-             d.fila[C::Indicativo] = QStringLiteral("O'B\"R\t\x01");
-             Siglas(d, "PRUEBA", "'; DROP TABLE Contactos; --");
-         },
-         nullptr, nullptr, C::FechaQso},
+        {"comillas", [](DatosContacto& d) { Siglas(d, "PRUEBA", "'; DROP TABLE Contactos; --"); }, nullptr,
+         nullptr, C::FechaQso},
         {"pegado largo",
          [](DatosContacto& d) {
              Control(d, "PRUEBA", "");
              d.fila[C::ControlRec] = QString(200, u'Ж');
          },
-         "El dato no cabe en el registro: como máximo 64 caracteres", "VERIFICAR LONGITUD", C::ControlRec},
+         "No caben más de 64 caracteres en el CONTROL Recibido", "VERIFICAR CONTROL RECIBIDO", C::ControlRec},
+        {"locator sin confirmar", [](DatosContacto& d) { d.fila[C::QraLocatorRecibido] = "IN8"; },
+         "ERROR en QRA LOCATOR ", "VERIFICAR QRA LOCATOR", C::QraLocatorRecibido},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -225,6 +230,64 @@ TEST(VerificaContacto, CadaComprobacionConSuMensajeTituloYFoco) {
         if (!r.rechazo->aviso.texto.isEmpty() && r.rechazo->paso > 2) {
             EXPECT_EQ(r.rechazo->aviso.icono, Icono::Critico);
         }
+    }
+}
+
+// Values that are not numbers, dates, times or callsigns of their kind, each refused with its
+// field's message and the focus there.
+TEST(VerificaContacto, CadaValorDeSuClase) {
+    const char* const ZonaEntera = "La ZONA debe ser un número entero de 1 a 40";
+    const char* const Indicativo =
+        "El INDICATIVO no es correcto: debe tener al menos 3 caracteres, alguna cifra "
+        "y solo letras de la A a la Z, cifras o la barra /";
+    const char* const FechaMala = "Error en FORMATO fecha, formato correcto: dd-mm-aa ";
+    const struct {
+        Columna campo;
+        const char* valor;
+        const char* mensaje; // nullptr: accepted
+    } casos[] = {
+        {C::LiteralRecibido, "1", nullptr},
+        {C::LiteralRecibido, "0", ZonaEntera},
+        {C::LiteralRecibido, "-5", ZonaEntera},
+        {C::LiteralRecibido, "4.5", ZonaEntera},
+        {C::LiteralRecibido, "1E1", ZonaEntera},
+        {C::LiteralEnviado, "0", ZonaEntera},
+        {C::PuntosRecibidos, "12", nullptr},
+        {C::PuntosRecibidos, "1E3", "Los PUNTOS Recibidos no son correctos"},
+        {C::PuntosEnviados, "1.5", "Los PUNTOS Enviados no son numéricos"},
+        {C::FechaQso, "01-01-1900", nullptr},
+        {C::FechaQso, "31-12-2099", nullptr},
+        {C::FechaQso, "31-12-1899", FechaMala},
+        {C::FechaQso, "01-01-0100", FechaMala},
+        {C::FechaQso, "01-01-9999", FechaMala},
+        {C::HoraQso, "7",
+         "Error en formato de la hora.- Formato admitido: hh:mm. Hora igual o menor que 23 y "
+         "minutos igual o menor que 59"},
+        {C::Indicativo, "N0CALL/P", nullptr},
+        {C::Indicativo, "EA", Indicativo},
+        {C::Indicativo, "E4", Indicativo},
+        {C::Indicativo, "EAABC", Indicativo},
+        {C::Indicativo, "EA4 ABC", Indicativo},
+        {C::Indicativo, "EA4\"B", Indicativo},
+        {C::Indicativo, "EA4ÑA", Indicativo},
+        {C::Indicativo, "EA4😀", Indicativo},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.valor);
+        DatosContacto d = Base();
+        d.reglas.recibirZonaCq = d.reglas.enviarZonaCq = d.reglas.recibirPuntos = d.reglas.enviarPuntos =
+            true;
+        d.fila[C::LiteralRecibido] = d.fila[C::LiteralEnviado] = "14";
+        d.fila[C::PuntosRecibidos] = d.fila[C::PuntosEnviados] = "3";
+        d.fila[c.campo] = QString::fromUtf8(c.valor);
+        const ResultadoContacto r = VerificaContacto(d);
+        if (!c.mensaje) {
+            EXPECT_TRUE(r.acepta()) << r.rechazo->aviso.texto.toStdString();
+            continue;
+        }
+        ASSERT_FALSE(r.acepta());
+        EXPECT_EQ(r.rechazo->aviso.texto, QString::fromUtf8(c.mensaje));
+        EXPECT_EQ(r.rechazo->foco, c.campo);
     }
 }
 

@@ -60,6 +60,8 @@ struct InfoColumna {
     const char* cabecera; // header label
     const char* lado;     // "recibido"/"enviado" where two columns share a header, else empty
     int guardado;         // characters of the stored field (ControlRec is stored as the literal)
+    const char* dato;     // the field named in its messages: "el INDICATIVO"
+    const char* titulo;   // the title of its messages
 };
 const std::array<InfoColumna, NumeroColumnas>& Columnas();
 // The column's header and, where two columns share it, its side: "INDICATIVO", "RST recibido".

@@ -43,6 +43,7 @@ void EntradaLog::abre() {
 }
 
 void EntradaLog::nuevoContacto() {
+    repeticionAvisada_.clear();
     qint16 desfase = 0;
     if (datos_.horaUTC) {
         desfase = DesfaseUTCDeReloj(Ahora());
@@ -103,8 +104,8 @@ bool EntradaLog::verifica() {
     return false;
 }
 
-// The earlier QSOs with the callsign the rules do not allow again, in the panel; a warning only.
-void EntradaLog::buscaRepeticion() {
+// The earlier QSOs with the callsign the rules do not allow again, in the panel; true when found.
+bool EntradaLog::buscaRepeticion() {
     const int f = ventana_.filaActual();
     ResultadoRepeticion rr;
     if (!ventana_.intentaBD([&] {
@@ -112,13 +113,14 @@ void EntradaLog::buscaRepeticion() {
                                    rejilla_.texto(Columna::Indicativo, f).trimmed(), rejilla_.textos(f),
                                    ventana_.totalContactos() > 0);
         }))
-        return;
+        return false;
     if (rr.horaQso != rejilla_.texto(Columna::HoraQso, f)) rejilla_.pon(Columna::HoraQso, f, rr.horaQso);
     if (rr.avisoHora) {
         if (!rr.avisoHora->texto.isEmpty()) Avisos::actual().muestra(*rr.avisoHora);
         rejilla_.celda(Columna::HoraQso, f)->setFocus();
     }
     repeticion_.muestra(rr);
+    return rr.encontrado;
 }
 
 void EntradaLog::graba() {
@@ -212,9 +214,15 @@ void EntradaLog::aplicaEnter(CeldaLog& c, const ResultadoEnter& r) {
     using A = ResultadoEnter::Accion;
     if (r.texto) c.setText(*r.texto);
     if (r.literalRecibido) rejilla_.pon(Columna::LiteralRecibido, c.fila, *r.literalRecibido);
-    if (c.columna == Columna::Indicativo && r.accion != A::Nada) {
+    if (c.columna == Columna::Indicativo && (r.accion == A::Foco || r.accion == A::Graba)) {
         ventana_.dispara(EventoLog::IndicativoAceptado);
-        if (r.buscaRepeticion) buscaRepeticion();
+        // A QSO stored by this Enter would hide the warning: the first Enter on a repeat only shows
+        // it, the next one (or F12) stores.
+        if (r.buscaRepeticion && buscaRepeticion() && r.accion == A::Graba &&
+            repeticionAvisada_ != c.text()) {
+            repeticionAvisada_ = c.text();
+            return;
+        }
     }
     if (r.pitido) Beep();
     if (r.aviso) Avisos::actual().muestra(*r.aviso);
