@@ -49,13 +49,13 @@ constexpr Comprueba F = Comprueba::Fecha;
 INSTANTIATE_TEST_SUITE_P(
     Casos, HoraYFecha,
     testing::Values(
-        Caso{H, "", "", false}, Caso{H, "0", "0", true}, Caso{H, "5", "5", true}, Caso{H, "-", "-", true},
-        Caso{H, "a", "a", true}, Caso{H, "24", "24", true}, Caso{H, "930", "930", true},
-        Caso{H, "1 4", "1 4", true}, Caso{H, "abc", "abc", true}, Caso{H, "  ", "  ", true},
-        Caso{H, "1230", "12:30", false}, Caso{H, "0000", "00:00", false}, Caso{H, "2359", "23:59", false},
-        Caso{H, "12:30", "12:30", false}, Caso{H, "2360", "23:60", true}, Caso{H, "2400", "24:00", true},
-        Caso{H, "24:00", "24:00", true}, Caso{H, "12a0", "12:a0", true}, Caso{H, "1 30", "1 :30", true},
-        Caso{H, "-1:3", "-1::3", true},
+        Caso{H, "", "", false}, Caso{H, "0", "0", true}, Caso{H, "5", "5", true}, // one digit: no time
+        Caso{H, "-", "-", true}, Caso{H, "a", "a", true}, Caso{H, "24", "24", true},
+        Caso{H, "930", "930", true}, Caso{H, "1 4", "1 4", true}, Caso{H, "abc", "abc", true},
+        Caso{H, "  ", "  ", true}, Caso{H, "1230", "12:30", false}, Caso{H, "0000", "00:00", false},
+        Caso{H, "2359", "23:59", false}, Caso{H, "12:30", "12:30", false}, Caso{H, "2360", "23:60", true},
+        Caso{H, "2400", "24:00", true}, Caso{H, "24:00", "24:00", true}, Caso{H, "12a0", "12:a0", true},
+        Caso{H, "1 30", "1 :30", true}, Caso{H, "-1:3", "-1::3", true},
         // Five characters without ":" in the middle: refused as typed, with the same box.
         Caso{H, "23.59", "23.59", true}, Caso{H, "12345", "12345", true}, Caso{H, "12:305", "12:305", true},
         Caso{F, "", "", false}, Caso{F, "   ", "", false}, Caso{F, "311224", "31-12-2024", false},

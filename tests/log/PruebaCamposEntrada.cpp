@@ -79,8 +79,6 @@ TEST(TeclaEnter, CadenasDeTresConcursos) {
          nullptr},
         {"vértices: el literal variable graba", Vertices(), M::Alta, C::LiteralEnviado, "X", A::Graba,
          C::FechaQso, nullptr},
-        {"zonas: literal fijo en alta", Zonas(), M::Alta, C::LiteralEnviado, "14", A::Nada, C::FechaQso,
-         nullptr},
         {"indicativo sin cifra", Zonas(), M::Alta, C::Indicativo, "EA", A::Queda, C::FechaQso, nullptr},
         {"vértices: literal variable", Vertices(), M::Modificar, C::LiteralEnviado, "X", A::Foco,
          C::LiteralEnviado, nullptr},
@@ -130,9 +128,6 @@ TEST(TeclaEnter, ControlPasaAlLiteralYLaRepeticionSeBuscaFueraDeModificar) {
     const auto locator = TeclaEnter(C::QraLocatorRecibido, "sa00aa", Iota(), M::Alta);
     ASSERT_TRUE(locator.aviso);
     EXPECT_EQ(locator.aviso->texto, "ERROR en QRA LOCATOR ");
-    const auto ea = TeclaEnter(C::Indicativo, "EA", ReglasContacto{}, M::Alta);
-    ASSERT_TRUE(ea.aviso); // an early Enter stores nothing
-    EXPECT_EQ(ea.aviso->titulo, "VERIFICAR INDICATIVO");
     // Nothing received at all: the callsign stores the QSO.
     EXPECT_EQ(TeclaEnter(C::Indicativo, "EA1A", ReglasContacto{}, M::Alta).accion, A::Graba);
 }
@@ -150,8 +145,6 @@ TEST(CamposEntrada, AlSalirYAlEscribir) {
     EXPECT_EQ(Mayusculas(QStringLiteral("ea1ñáü")), QStringLiteral("EA1ÑÁÜ"));
     EXPECT_EQ(LongitudMaxima(C::Indicativo), 14);
     EXPECT_EQ(LongitudMaxima(C::LiteralRecibido), 64);
-    EXPECT_EQ(LongitudMaxima(C::Banda), 8);
-    EXPECT_EQ(LongitudMaxima(C::NumeralEnviado), 5);
     EXPECT_EQ(NumeralSinCeros(""), "");
     EXPECT_EQ(NumeralSinCeros("-"), "-");
 }
