@@ -30,6 +30,11 @@ private:
     Avisos* previo_;
 };
 
+// A moment on a clock in Madrid, whose UTC offset changes with Spain's summer time.
+QDateTime HoraMadrid(QDate fecha, QTime hora);
+// An instant given in UTC, on a clock in Madrid: October's repeated hour has two.
+QDateTime HoraMadridDesdeUTC(QDate fecha, QTime hora);
+
 class RelojFalso : public Reloj {
 public:
     explicit RelojFalso(QDateTime momento = QDateTime(QDate(2026, 3, 15), QTime(10, 30, 0)));
