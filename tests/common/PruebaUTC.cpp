@@ -20,7 +20,7 @@ TEST(DiferenciaHoraUTC, CambiosDeHorarioDeVariosAnos) {
         {QDate(2024, 1, 1), QTime(12, 0), -1},        {QDate(2024, 7, 15), QTime(12, 0), -2},
         {QDate(2024, 12, 31), QTime(23, 59, 59), -1}, {QDate(2024, 3, 30), QTime(23, 59, 59), -1},
         {QDate(2024, 3, 31), QTime(1, 59, 59), -1},   {QDate(2026, 3, 29), QTime(1, 59, 59), -1},
-        {QDate(2026, 3, 29), QTime(3, 0, 1), -2},     {QDate(2024, 3, 31), QTime(2, 0, 1), -2},
+        {QDate(2026, 3, 29), QTime(3, 0, 1), -2},     {QDate(2024, 3, 31), QTime(3, 0, 1), -2},
         {QDate(2024, 4, 1), QTime(0, 0), -2},         {QDate(2024, 10, 26), QTime(23, 59, 59), -2},
         {QDate(2024, 10, 27), QTime(1, 59, 59), -2},  {QDate(2026, 10, 25), QTime(3, 0, 1), -1},
         {QDate(2024, 10, 27), QTime(3, 0, 0), -1},    {QDate(2024, 10, 27), QTime(3, 0, 1), -1},

@@ -393,7 +393,9 @@ TEST_F(PruebaLog, UnQsoUTCGuardaLaHoraUTCDelRelojAlGrabar) {
         reloj.momento = c.refresco;
         QMetaObject::invokeMethod(Control<QTimer>("Timer2"), "timeout");
         const int f = ventana->navegacion().FilaActual;
-        if (c.grabacion.isNull()) EXPECT_EQ(Texto(Columna::HoraQso, f), c.hora) << que;
+        if (c.grabacion.isNull()) {
+            EXPECT_EQ(Texto(Columna::HoraQso, f), c.hora) << que;
+        }
         if (!c.horaTecleada.isEmpty()) {
             Celda(Columna::HoraQso, f)->setFocus();
             Celda(Columna::HoraQso, f)->selectAll();
