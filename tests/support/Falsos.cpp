@@ -1,15 +1,5 @@
 #include "Falsos.h"
 
-#include <QTimeZone>
-
-QDateTime HoraMadrid(QDate fecha, QTime hora) {
-    return QDateTime(fecha, hora, QTimeZone("Europe/Madrid"));
-}
-
-QDateTime HoraMadridDesdeUTC(QDate fecha, QTime hora) {
-    return QDateTime(fecha, hora, QTimeZone::utc()).toTimeZone(QTimeZone("Europe/Madrid"));
-}
-
 AvisosFalsos::AvisosFalsos() : previo_(Avisos::instala(this)) {}
 AvisosFalsos::~AvisosFalsos() {
     Avisos::instala(previo_);
