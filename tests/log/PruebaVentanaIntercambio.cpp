@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -275,7 +276,18 @@ TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
     QTest::mouseClick(Control<QGroupBox>("FrameBanda"), Qt::LeftButton, {}, QPoint(2, 2));
     ASSERT_TRUE(QTest::qWaitFor([&] { return NombreFoco() == QStringLiteral("Indicativo_%1").arg(f); }));
 
-    // Browsing, the date discards keys; the focus reaching the time starts an entry.
+    // With the focus on the callsign the rest of the row is locked: a click gives it no focus and
+    // no key reaches its fixed texts.
+    for (Columna c : {Columna::RsEnviado, Columna::RsRecibido, Columna::NumeralEnviado, Columna::HoraQso}) {
+        const QString antes = Texto(c, f);
+        QTest::mouseClick(Celda(c, f), Qt::LeftButton);
+        Escribe("7");
+        EXPECT_EQ(Texto(c, f), antes) << NombreColumna(c).toStdString();
+    }
+    EXPECT_EQ(NombreFoco(), QStringLiteral("Indicativo_%1").arg(f));
+
+    // Browsing, the date discards keys, and a click on a stored row's time starts no entry there:
+    // no key types into it or stores it again.
     Pulsa(Qt::Key_Up);
     ASSERT_TRUE(Boton("Volver")->isEnabled());
     const int g = ventana->navegacion().FilaActual;
@@ -283,9 +295,15 @@ TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
     Escribe("9");
     EXPECT_EQ(Texto(Columna::FechaQso, g), fecha);
     EXPECT_EQ(Texto(Columna::HoraQso, g), "10:02");
-    Celda(Columna::HoraQso, g)->setFocus();
-    Pulsa(Qt::Key_Return);
-    EXPECT_EQ(NombreFoco(), QStringLiteral("Indicativo_%1").arg(g)) << "typed on as an entry";
+    QTest::mouseClick(Celda(Columna::HoraQso, g - 1), Qt::LeftButton);
+    Escribe("9");
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_F12, Qt::Key_Escape})
+        Pulsa(k);
+    EXPECT_EQ(Texto(Columna::HoraQso, g - 1), "10:01");
+    EXPECT_TRUE(Boton("Volver")->isEnabled());
+    EXPECT_EQ(QsosGuardados(*bd).size(), 2u);
+    Pulsa(Qt::Key_Down);
+    EXPECT_EQ(NombreFoco(), QStringLiteral("Indicativo_%1").arg(f)) << "browsing went on";
 
     // Enter in the date of the contacts only beeps.
     avisos.limpia();

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTimer>
+#include <QTimeZone>
 
 namespace {
 QString Ea(int i) {
@@ -395,4 +396,45 @@ TEST_F(PruebaLog, UnaEscrituraRechazadaMuestraElMotorYConservaElQso) {
     EXPECT_EQ(q.literalEnviado, "");
     EXPECT_EQ(q.numeralEnviado, "0001");
     EXPECT_EQ(bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5").entero("IndiceBanda"), 4);
+}
+
+TEST_F(PruebaLog, UnQsoUTCGuardaLaHoraUTCDelRelojAlGrabar) {
+    // Refreshed by the clock, then stored (maybe later): across the summer-time changes in Madrid
+    // and across midnight UTC. The offset is what the main window shows.
+    const QDate marzo(2026, 3, 29), octubre(2026, 10, 25), fin(2026, 12, 31);
+    const struct {
+        QDateTime refresco, grabacion;
+        QString horaTecleada, fecha, hora, desfase;
+    } casos[] = {
+        {HoraMadrid(marzo, QTime(1, 59, 59)), {}, "", "29-03-2026", "00:59", "-1"},
+        {HoraMadrid(marzo, QTime(3, 0, 1)), {}, "", "29-03-2026", "01:00", "-2"},
+        {HoraMadridDesdeUTC(octubre, QTime(0, 30)), {}, "", "25-10-2026", "00:30", "-2"}, // 02:30 summer
+        {HoraMadridDesdeUTC(octubre, QTime(1, 30)), {}, "", "25-10-2026", "01:30", "-1"}, // 02:30 winter
+        {HoraMadridDesdeUTC(fin, QTime(23, 59, 35)), HoraMadridDesdeUTC(fin.addDays(1), QTime(0, 0, 1)),
+         "23:58", "31-12-2026", "23:58", "-1"},
+        {HoraMadridDesdeUTC(fin, QTime(23, 59, 35)), HoraMadridDesdeUTC(fin.addDays(1), QTime(0, 0, 1)), "",
+         "01-01-2027", "00:00", "-1"},
+    };
+    bd = CreaBaseConConcurso("CNCW", {{"HoraUTC", true}, {"HoraLocal", false}});
+    Abre();
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.refresco.toString(Qt::ISODate).toStdString() + " " + c.horaTecleada.toStdString());
+        reloj.momento = c.refresco;
+        QMetaObject::invokeMethod(Control<QTimer>("Timer2"), "timeout");
+        const int f = ventana->navegacion().FilaActual;
+        if (!c.horaTecleada.isEmpty()) {
+            Celda(Columna::HoraQso, f)->setFocus();
+            Celda(Columna::HoraQso, f)->selectAll();
+            Escribe(c.horaTecleada);
+            Pulsa(Qt::Key_Return);
+        }
+        Escribe(Ea(f));
+        Pulsa(Qt::Key_Return);
+        Escribe("12");
+        reloj.momento = c.grabacion.isNull() ? c.refresco : c.grabacion;
+        Pulsa(Qt::Key_F12);
+        EXPECT_EQ(QsosGuardados(*bd).back().hora, c.hora);
+        EXPECT_EQ(Texto(Columna::FechaQso, f) + " " + Texto(Columna::HoraQso, f), c.fecha + " " + c.hora);
+        EXPECT_EQ(bd->abreConjunto("Select HoraUTCActual From Concursos").texto("HoraUTCActual"), c.desfase);
+    }
 }

@@ -39,6 +39,14 @@ void CampoTexto::ponMayusculas() {
     });
 }
 
+void CampoTexto::setBloqueado(bool bloqueado) {
+    // Qt moves the focus before the press reaches the box: a locked box must not take it by the
+    // mouse, or the keys typed next would overwrite its fixed text.
+    bloqueado_ = bloqueado;
+    const Qt::FocusPolicy p = focusPolicy();
+    setFocusPolicy(bloqueado ? Qt::FocusPolicy(p & ~Qt::ClickFocus) : Qt::FocusPolicy(p | Qt::ClickFocus));
+}
+
 void CampoTexto::mousePressEvent(QMouseEvent* e) {
     if (bloqueado_) {
         e->accept();

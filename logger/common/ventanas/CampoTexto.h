@@ -4,13 +4,13 @@
 
 #include <functional>
 
-// A text box with the entry lock: while locked a mouse click does not put the caret in it, but it
-// still takes the focus and typed keys when the program moves the focus there. The box with the
-// focus is painted in the window's highlight colour.
+// A text box with the entry lock: while locked a mouse click neither gives it the focus nor puts
+// the caret in it, but it still takes the focus and typed keys when the program moves the focus
+// there. The box with the focus is painted in the window's highlight colour.
 class CampoTexto : public QLineEdit {
 public:
     explicit CampoTexto(QColor colorFoco, QWidget* parent = nullptr);
-    void setBloqueado(bool bloqueado) { bloqueado_ = bloqueado; }
+    void setBloqueado(bool bloqueado);
     bool bloqueado() const { return bloqueado_; }
     // Every letter typed or pasted from then on becomes a capital, the caret staying where it was.
     void ponMayusculas();

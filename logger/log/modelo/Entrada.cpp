@@ -116,12 +116,7 @@ QString RstPorDefecto(const QString& modo, int indiceModo, bool seleccionada, co
     return previo;
 }
 
-qint16 DesfaseUTCDeReloj(const QDateTime& ahora) {
-    return static_cast<qint16>(-qRound(ahora.offsetFromUtc() / 3600.0));
-}
-
-MomentoQso MomentoEntrada(const QDateTime& ahora, qint16 desfase) {
-    const QDateTime t = ahora.addSecs(3600LL * desfase);
+MomentoQso MomentoEntrada(const QDateTime& t) {
     return {t.toString(FormatoFecha), t.toString(QStringLiteral("HH:mm"))};
 }
 

@@ -4,6 +4,7 @@
 #include "CamposEntrada.h"
 #include "ConcursosNombrados.h"
 #include "Contactos.h"
+#include "HoraUTC.h"
 #include "PanelBandasModos.h"
 #include "PanelRepeticion.h"
 #include "Programa.h"
@@ -45,17 +46,16 @@ void EntradaLog::abre() {
 void EntradaLog::nuevoContacto() {
     repeticionAvisada_.clear();
     qint16 desfase = 0;
+    // Shown in the main window's UTC box: the offset of the clock the entry times come from.
     if (datos_.horaUTC) {
-        desfase = DesfaseUTCDeReloj(Ahora());
+        desfase = DesfaseUTCEn(Ahora());
         ventana_.intentaBD([&] { log_.guardaHoraUTCActual(desfase); });
     }
     programa_.DesfaseUTC = desfase;
     const int f = ventana_.filaActual();
     const bool tiempoReal = ventana_.tiempoReal();
     if (tiempoReal) {
-        const MomentoQso m = MomentoEntrada(Ahora(), desfase);
-        rejilla_.pon(Columna::FechaQso, f, m.fecha);
-        rejilla_.pon(Columna::HoraQso, f, m.hora);
+        ponMomento();
     } else {
         const QString fecha = ventana_.fechaActual();
         const QDate d = QDate::fromString(fecha, FormatoFecha);
@@ -126,6 +126,9 @@ bool EntradaLog::buscaRepeticion() {
 void EntradaLog::graba() {
     const int f = ventana_.filaActual();
     rejilla_.pon(Columna::NumeroQso, f, QString::number(log_.siguienteNumero()));
+    // The clock still runs when neither the date nor the time was typed: the QSO is stored at the
+    // moment of storing, not at the last 30-second refresh (which may be the day before).
+    if (reloj_->isActive()) ponMomento();
     if (!verifica()) return;
     if (!ventana_.intentaBD([&] { log_.graba(QsoDeFila(rejilla_.textos(f), datos_.numeroOrden)); })) {
         // Nothing stored: the QSO stays on the entry line for another F12.
@@ -142,7 +145,13 @@ void EntradaLog::paraReloj() {
 
 void EntradaLog::tic() {
     if (!EnLineaEntrada(ventana_.estado())) return;
-    const MomentoQso m = MomentoEntrada(Ahora(), programa_.DesfaseUTC);
+    ponMomento();
+}
+
+// Straight from the clock's UTC in a UTC contest: local time plus an offset is an hour wrong
+// around each summer-time change.
+void EntradaLog::ponMomento() {
+    const MomentoQso m = MomentoEntrada(datos_.horaUTC ? AhoraUTC() : Ahora());
     rejilla_.pon(Columna::FechaQso, ventana_.filaActual(), m.fecha);
     rejilla_.pon(Columna::HoraQso, ventana_.filaActual(), m.hora);
 }
@@ -179,10 +188,6 @@ void EntradaLog::eligeModo(int i) {
 
 void EntradaLog::alEntrarEnCelda(CeldaLog& c) {
     if (c.fila != ventana_.filaActual()) return;
-    if (c.columna == Columna::HoraQso) {
-        ventana_.dispara(EventoLog::EntraHora);
-        return;
-    }
     // What ControlRec took is stored as the received literal, and shown again from there.
     if (c.columna == Columna::ControlRec && reglas_.numeraloSiglas)
         c.setText(rejilla_.texto(Columna::LiteralRecibido, c.fila));

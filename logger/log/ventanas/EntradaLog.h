@@ -69,6 +69,8 @@ private:
     void eligeBanda(int indice);
     void eligeModo(int indice);
     void preparaEnvio();
+    // The entry line's date and time from the clock.
+    void ponMomento();
     bool buscaRepeticion();
     void aplicaEnter(CeldaLog& celda, const ResultadoEnter& r);
     ModoCampos modoCampos() const;
