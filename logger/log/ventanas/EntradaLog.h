@@ -69,7 +69,9 @@ private:
     void eligeBanda(int indice);
     void eligeModo(int indice);
     void preparaEnvio();
-    void buscaRepeticion();
+    // The entry line's date and time from the clock.
+    void ponMomento();
+    bool buscaRepeticion();
     void aplicaEnter(CeldaLog& celda, const ResultadoEnter& r);
     ModoCampos modoCampos() const;
 
@@ -89,5 +91,6 @@ private:
     int ultimoSerieBanda_ = 0;
     SeriePropuesta propuesta_; // the serial the entry line shows, as proposed
     bool numeracionPorBanda_ = false;
+    QString repeticionAvisada_; // the callsign whose repeat held back the store of an Enter
     QTimer* reloj_;
 };
