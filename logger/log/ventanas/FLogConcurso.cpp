@@ -75,9 +75,7 @@ void FLogConcurso::Form_Load() {
     log_ = std::make_unique<LogContactos>(programa_.BaseConcursos, numeroConcurso_);
     construyeVentana(std::move(reglas));
     QuitaTabStop(*this);
-    adjustSize();
-    AjustaPantalla(*this, programa_.PorcentajePantalla);
-    CentraFormulario(*this);
+    ColocaEnPantalla(*this, programa_.PorcentajePantalla);
     entrada_->cargaOpciones(bandasModos_->CargaBandasModos(datos_, nombres_).second);
     construyeTeclas();
     new PrimeraActivacion(*this, [this] { Form_Activate(); });
@@ -89,7 +87,7 @@ void FLogConcurso::Form_Load() {
 
 void FLogConcurso::construyeVentana(ReglasContacto reglas) {
     setWindowTitle(datos_.nombreConcurso);
-    auto* principal = new QVBoxLayout(this);
+    auto* principal = CuerpoDesplazable(*this);
     construyePanelRepeticion();
     principal->addWidget(panelRepeticion_);
 
