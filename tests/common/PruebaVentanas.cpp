@@ -114,8 +114,6 @@ TEST(AjustaPantalla, LasLetrasDejanCaberLosControles) {
         {QSize(1200, 650), QSize(1100, 600), QSize(1272, 680), 100, QSize(978, 680), 8.0f / 9},
         // 1024x768: readable letters, the rest scrolls.
         {QSize(1280, 650), QSize(1280, 600), QSize(1016, 728), 1, QSize(1016, 651), 8.0f / 9},
-        // No layout: no need of its own.
-        {QSize(400, 300), QSize(), QSize(800, 600), 50, QSize(600, 450), 1.5f},
     };
     for (const auto& c : casos) {
         const Ajuste a = CalculaAjuste(c.diseno, c.minimo, 9, c.sitio, c.porcentaje);
