@@ -85,8 +85,6 @@ void FConcursos::ConstruyeVentana() {
     setObjectName("FConcursos");
     setWindowTitle("Concursos");
     auto* principal = CuerpoDesplazable(*this);
-    // Narrow margins: the window fits a 1280-pixel screen at its design letters.
-    principal->setContentsMargins(4, 4, 4, 4);
 
     PanelBotonesConcurso = new QFrame(this);
     PanelBotonesConcurso->setObjectName("PanelBotonesConcurso");

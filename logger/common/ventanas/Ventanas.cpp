@@ -58,14 +58,48 @@ public:
     }
 };
 
-// The least room the window's controls need: those of its scrollable body, when it has one.
+// The least room the window's controls need: those of its scrollable body, when it has one;
+// wrapped texts need more height the narrower the window.
 QSize MinimoControles(const QWidget& ventana) {
-    if (const auto* area = ventana.findChild<const QScrollArea*>(NombreCuerpo); area && area->widget()) {
-        if (QLayout* capa = area->widget()->layout()) capa->activate();
-        return area->widget()->minimumSizeHint();
-    }
-    return ventana.minimumSizeHint();
+    const auto* area = ventana.findChild<const QScrollArea*>(NombreCuerpo);
+    if (!area || !area->widget()) return ventana.minimumSizeHint();
+    QWidget* cuerpo = area->widget();
+    if (QLayout* capa = cuerpo->layout()) capa->activate();
+    QSize minimo = cuerpo->minimumSizeHint();
+    if (cuerpo->hasHeightForWidth())
+        minimo.setHeight(
+            std::max(minimo.height(), cuerpo->heightForWidth(std::max(minimo.width(), ventana.width()))));
+    return minimo;
 }
+
+// Controls that grow after the window is placed (texts shown at its first activation) grow the
+// window with them, within the room of its screen, rather than bring up scroll bars.
+class CreceConCuerpo : public QObject {
+public:
+    CreceConCuerpo(QWidget& ventana, QWidget& cuerpo) : QObject(&cuerpo), ventana_(ventana) {
+        cuerpo.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::LayoutRequest)
+            QMetaObject::invokeMethod(
+                this, [this] { Crece(); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void Crece() {
+        const QRect sitio = SitioVentana(ventana_);
+        const QSize tamaño = ventana_.size().expandedTo(MinimoControles(ventana_)).boundedTo(sitio.size());
+        if (tamaño == ventana_.size()) return;
+        ventana_.resize(tamaño);
+        const QRect g = ventana_.frameGeometry();
+        ventana_.move(std::clamp(g.x(), sitio.x(), sitio.right() - tamaño.width() + 1),
+                      std::clamp(g.y(), sitio.y(), sitio.bottom() - tamaño.height() + 1));
+    }
+    QWidget& ventana_;
+};
 
 } // namespace
 
@@ -180,8 +214,12 @@ QVBoxLayout* CuerpoDesplazable(QWidget& ventana) {
     area->setFocusPolicy(Qt::NoFocus);
     auto* cuerpo = new QWidget(area);
     area->setWidget(cuerpo);
+    new CreceConCuerpo(ventana, *cuerpo);
     marco->addWidget(area);
-    return new QVBoxLayout(cuerpo);
+    auto* capa = new QVBoxLayout(cuerpo);
+    // Narrow margins: a window as wide as its grid or its three columns fits a 1280-pixel screen.
+    capa->setContentsMargins(4, 4, 4, 4);
+    return capa;
 }
 
 void ColocaEnPantalla(QWidget& ventana, int porcentaje) {
