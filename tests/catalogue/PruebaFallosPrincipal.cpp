@@ -6,6 +6,7 @@
 #include "CampoTexto.h"
 #include "DatosPrincipal.h"
 #include "Esquema.h"
+#include "FLogConcurso.h"
 #include "PanelConcurso.h"
 #include "PanelEstaciones.h"
 #include "VentanaAyuda.h"
@@ -19,18 +20,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 
 namespace {
-// The laptop screen the window must fit, set before the application starts.
+// The laptop screen the window must fit, and beside it the smallest desktop screens, set before
+// the application starts.
 const bool PantallaPortatil = [] {
     const QString ruta = QDir::tempPath() + "/xk_pantalla_1366x768.json";
     QFile f(ruta);
     if (f.open(QIODevice::WriteOnly))
         f.write(R"({"screens": [{"name": "Portatil", "x": 0, "y": 0, "width": 1366, "height": 768,)"
-                R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+                R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},)"
+                R"( {"name": "P1024", "x": 1366, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96,)"
+                R"( "logicalBaseDpi": 96, "dpr": 1},)"
+                R"( {"name": "P1280", "x": 2390, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96,)"
+                R"( "logicalBaseDpi": 96, "dpr": 1}]})");
     f.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + ruta).toLocal8Bit());
     return true;
@@ -111,6 +121,41 @@ TEST_F(Fallos, LaVentanaCabeYNoCambiaDeAnchoEnCadaTamano) {
                   fm.horizontalAdvance(Control<QListWidget>("ListaConcursos")->item(0)->text()));
         QComboBox* formato = Control<QComboBox>("CatConcurso");
         EXPECT_GE(formato->width(), QFontMetrics(formato->font()).horizontalAdvance("CABRILLO 2.0") + 20);
+    }
+}
+
+// Every size option on a 1280x1024 and a 1024x768 screen: the main and the log window within the
+// screen, letters readable; on 1280x1024 every control in view, on 1024x768 what does not fit
+// reached with the scroll bars.
+TEST_F(Fallos, LasVentanasCabenEnLasPantallasPequenas) {
+    const auto comprueba = [](QWidget& w, const QScreen& pantalla) {
+        EXPECT_TRUE(pantalla.availableGeometry().contains(w.frameGeometry()));
+        const auto* cuerpo = Busca<QScrollArea>(&w, "CuerpoVentana");
+        ASSERT_NE(cuerpo, nullptr);
+        if (pantalla.size() == QSize(1280, 1024)) {
+            EXPECT_FALSE(cuerpo->horizontalScrollBar()->isVisible());
+            EXPECT_FALSE(cuerpo->verticalScrollBar()->isVisible());
+        }
+        EXPECT_GE(Busca<QWidget>(&w, "Cancelar")->font().pointSizeF(), 8 - 1e-3);
+    };
+    for (QScreen* pantalla : QGuiApplication::screens()) {
+        if (pantalla->name() == "Portatil") continue;
+        for (int valor : ValoresTamaño) {
+            SCOPED_TRACE(pantalla->name().toStdString() + " " + std::to_string(valor));
+            EscribeControl("TantoPorCien", valor);
+            NuevaVentana();
+            ventana->setScreen(pantalla);
+            Inicia();
+            comprueba(*ventana, *pantalla);
+            Pulsa(Qt::Key_F6);
+            FLogConcurso* log = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* l = dynamic_cast<FLogConcurso*>(w)) log = l;
+            ASSERT_NE(log, nullptr);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(log));
+            comprueba(*log, *pantalla);
+            Busca<QPushButton>(log, "Volver")->click();
+        }
     }
 }
 
@@ -258,5 +303,25 @@ TEST_F(Fallos, MarcosYDesplegablesTienenSuNombre) {
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(caja);
         EXPECT_EQ(i->text(QAccessible::Name), caja->accessibleName()) << caja->objectName().toStdString();
         EXPECT_EQ(i->text(QAccessible::Value), caja->currentText());
+    }
+    // Each box is labelled by its label (its buddy) first; a drop-down by it alone, not by its frame.
+    const std::pair<const char*, const char*> etiquetas[] = {{"CatConcurso", "Formato"},
+                                                             {"Categoria", "Categoría"},
+                                                             {"CatBanda", "Banda"},
+                                                             {"CatPotencia", "Potencia"},
+                                                             {"CatModo", "Modo"},
+                                                             {"CatTime", "Time"},
+                                                             {"ListaIndicativos", "Indicativos en uso"},
+                                                             {"EMAIL", "Su dirección EMAIL"},
+                                                             {"text2_2", "Operador"},
+                                                             {"text3_2", "Edición"}};
+    for (const auto& [nombre, etiqueta] : etiquetas) {
+        QWidget* caja = Control<QWidget>(QString::fromUtf8(nombre));
+        const auto relaciones = QAccessible::queryAccessibleInterface(caja)->relations(QAccessible::Label);
+        ASSERT_FALSE(relaciones.isEmpty()) << nombre;
+        EXPECT_EQ(relaciones[0].first->text(QAccessible::Name), QString::fromUtf8(etiqueta)) << nombre;
+        if (qobject_cast<QComboBox*>(caja)) {
+            EXPECT_EQ(relaciones.size(), 1) << nombre;
+        }
     }
 }

@@ -167,7 +167,7 @@ TEST_F(Tamanos, ValorDesconocidoNoMarcaNingunaYFinNoLoCambia) {
 TEST_F(Tamanos, ElTamanoNormalCabeEnLaPantallaDeUnPortatil) {
     EscribeControl("TantoPorCien", 0);
     Inicia();
-    const QSize tamaño = ventana->sizeHint();
+    const QSize tamaño = ventana->frameGeometry().size();
     EXPECT_LE(tamaño.width(), 1366);
     EXPECT_LE(tamaño.height(), 768 - 40 - 30);
 }

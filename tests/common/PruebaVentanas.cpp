@@ -81,8 +81,8 @@ TEST(AjustaPantalla, PorcentajesYFormasDePantalla) {
         // Wide screen: the width aims at three quarters of the screen.
         {100, QRect(0, 0, 1920, 1080), QSize(480, 270), QSize(1440, 1080), 30},
         {50, QRect(0, 0, 1920, 1080), QSize(480, 270), QSize(960, 675), 20},
-        // Larger than the screen: shrinks.
-        {100, QRect(0, 0, 800, 600), QSize(1600, 1200), QSize(800, 600), 5},
+        // Larger than the screen: shrinks, the letters no smaller than can be read.
+        {100, QRect(0, 0, 800, 600), QSize(1600, 1200), QSize(800, 600), 8},
         // Still wider than the screen after the first factor: never past the screen, and the
         // controls follow the window's width factor.
         {50, QRect(0, 0, 800, 600), QSize(1000, 300), QSize(800, 450), 8},
@@ -93,6 +93,32 @@ TEST(AjustaPantalla, PorcentajesYFormasDePantalla) {
         AjustaPantalla(v.w, c.porcentaje, c.pantalla);
         EXPECT_EQ(v.w.size(), c.esperado) << c.porcentaje << " " << c.diseno.width();
         EXPECT_NEAR(v.boton->font().pointSizeF(), c.letra, 1e-3) << c.porcentaje << " " << c.diseno.width();
+    }
+}
+
+// The room a screen leaves (frame and title bar taken off): a window whose controls need more than
+// the size options give gets smaller letters, never unreadable ones; where even those do not fit,
+// the window takes the whole room and scrolls.
+TEST(AjustaPantalla, LasLetrasDejanCaberLosControles) {
+    const struct {
+        QSize diseno, minimo, sitio;
+        int porcentaje;
+        QSize tamano;
+        float letra;
+    } casos[] = {
+        // 1280x1024: a design that fits keeps its letters; one 10% too wide shrinks them by 10%.
+        {QSize(1200, 650), QSize(1100, 600), QSize(1272, 984), 1, QSize(1201, 653), 1.0f},
+        {QSize(1400, 650), QSize(1400, 600), QSize(1272, 984), 1, QSize(1272, 653), 1272.0f / 1400},
+        // 1280x720, TOTAL: aims at three quarters of the width, yet keeps the letters readable and
+        // leaves the controls their room at them.
+        {QSize(1200, 650), QSize(1100, 600), QSize(1272, 680), 100, QSize(978, 680), 8.0f / 9},
+        // 1024x768: readable letters, the rest scrolls.
+        {QSize(1280, 650), QSize(1280, 600), QSize(1016, 728), 1, QSize(1016, 651), 8.0f / 9},
+    };
+    for (const auto& c : casos) {
+        const Ajuste a = CalculaAjuste(c.diseno, c.minimo, 9, c.sitio, c.porcentaje);
+        EXPECT_EQ(a.tamaño, c.tamano) << c.diseno.width() << " " << c.sitio.width();
+        EXPECT_NEAR(a.letra, c.letra, 1e-3) << c.diseno.width() << " " << c.sitio.width();
     }
 }
 
@@ -122,7 +148,7 @@ TEST(CentraFormulario, PantallaDeLaVentana) {
     QWidget w;
     w.resize(200, 100);
     CentraFormulario(w);
-    const QRect p = w.screen()->geometry();
+    const QRect p = SitioVentana(w);
     EXPECT_EQ(w.pos(), QPoint(p.x() + (p.width() - 200) / 2, p.y() + (p.height() - 100) / 2));
 }
 

@@ -36,8 +36,8 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -84,7 +84,7 @@ FConcursos::~FConcursos() = default;
 void FConcursos::ConstruyeVentana() {
     setObjectName("FConcursos");
     setWindowTitle("Concursos");
-    auto* principal = new QVBoxLayout(this);
+    auto* principal = CuerpoDesplazable(*this);
 
     PanelBotonesConcurso = new QFrame(this);
     PanelBotonesConcurso->setObjectName("PanelBotonesConcurso");
@@ -113,8 +113,10 @@ void FConcursos::ConstruyeVentana() {
     ListaMeses = new QListWidget(SeleccionMes);
     Nombra(ListaMeses, "ListaMeses", SeleccionMes->title());
     (new QVBoxLayout(SeleccionMes))->addWidget(ListaMeses);
-    // Wide enough for "SEPTIEMBRE"; the contest names get the rest.
-    ListaMeses->setFixedWidth(ListaMeses->fontMetrics().horizontalAdvance(QStringLiteral("SEPTIEMBRE")) + 40);
+    // Wide enough for "SEPTIEMBRE" beside a scroll bar; the contest names get the rest.
+    const int bordes = ListaMeses->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 10;
+    ListaMeses->setFixedWidth(ListaMeses->fontMetrics().horizontalAdvance(QStringLiteral("SEPTIEMBRE")) +
+                              bordes);
 
     SeleccionConcurso = Marco(this, "SeleccionConcurso", "SELECCIONE UN CONCURSO");
     ListaConcursos = new QListWidget(SeleccionConcurso);
@@ -122,7 +124,7 @@ void FConcursos::ConstruyeVentana() {
     // Name and edition of a long contest name in full: two editions must not look alike.
     ListaConcursos->setMinimumWidth(
         ListaConcursos->fontMetrics().horizontalAdvance(QStringLiteral("CEUTA CUNA DE LA LEGION - 2026")) +
-        40);
+        bordes);
     (new QVBoxLayout(SeleccionConcurso))->addWidget(ListaConcursos);
 
     auto* listas = new QHBoxLayout;
@@ -199,14 +201,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
     CargaControl();
 
     QuitaTabStop(*this);
-    adjustSize();
-    AjustaPantalla(*this, estado_.programa.PorcentajePantalla);
-    if (const QScreen* pantalla = screen()) {
-        // Every size option stays on the screen, the title bar included.
-        const QRect libre = pantalla->availableGeometry();
-        resize(std::min(width(), libre.width()), std::min(height(), libre.height() - 40));
-    }
-    CentraFormulario(*this);
+    ColocaEnPantalla(*this, estado_.programa.PorcentajePantalla);
 
     show();
     unsetCursor();
@@ -497,6 +492,7 @@ void FConcursos::IrContactos_Click() {
             // The log window goes once its own handlers have returned.
             QTimer::singleShot(0, this, [this] { ventanaLog_.reset(); });
         });
+    ventanaLog_->setScreen(screen()); // sized for the screen the operator works on
     ventanaLog_->Form_Load();
 }
 

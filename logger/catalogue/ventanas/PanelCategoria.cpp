@@ -71,7 +71,7 @@ PanelCategoria::PanelCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Cate
     auto* rejilla = new QGridLayout(this);
     LFormato = Etiqueta(this, "LFormato", "Formato");
     CatConcurso = new QComboBox(this);
-    Nombra(CatConcurso, "CatConcurso", LFormato->text());
+    Nombra(CatConcurso, "CatConcurso", LFormato);
     // Wide enough for its longest entries at every size, arrow included.
     QStyleOptionComboBox opcion;
     opcion.initFrom(CatConcurso);
@@ -88,7 +88,7 @@ PanelCategoria::PanelCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Cate
     for (size_t i = 0; i < cajas.size(); ++i) {
         etiquetas[i] = Etiqueta(this, EtiquetasCajas[i].nombre, QString::fromUtf8(EtiquetasCajas[i].texto));
         cajas[i] = new QComboBox(this);
-        Nombra(cajas[i], CajasCabrillo[i].control, etiquetas[i]->text());
+        Nombra(cajas[i], CajasCabrillo[i].control, etiquetas[i]);
         cajas[i]->setMinimumWidth(anchoCaja);
         // Two columns of label and box after the format.
         const int fila = static_cast<int>((i + 1) / 2);
@@ -108,10 +108,10 @@ PanelCategoria::PanelCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Cate
 
     auto* lEmail = Etiqueta(this, "LEmail", "Su dirección EMAIL");
     EMAIL = new QLineEdit(this);
-    Nombra(EMAIL, "EMAIL", lEmail->text());
+    Nombra(EMAIL, "EMAIL", lEmail);
     auto* lOperadores = Etiqueta(this, "LOperadores", "Operadores  separados por comas en caso de MULTI-OP");
     Operadores = new QLineEdit(this);
-    Nombra(Operadores, "Operadores", lOperadores->text());
+    Nombra(Operadores, "Operadores", lOperadores);
     for (QLineEdit* t : {EMAIL, Operadores}) {
         t->setMaxLength(64);
         FiltraControles(*t);

@@ -61,7 +61,7 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
         const QString nombre = QStringLiteral("text3_%1").arg(i);
         etiquetas[i] = Etiqueta(this, "Label" + nombre, QString::fromUtf8(EtiquetasConcurso[i]));
         text3[i] = new CampoTexto(Qt::yellow, this);
-        Nombra(text3[i], nombre, etiquetas[i]->text());
+        Nombra(text3[i], nombre, etiquetas[i]);
         text3[i]->setBloqueado(true);
         text3[i]->ponMayusculas();
         text3[i]->installEventFilter(this);
@@ -70,6 +70,7 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     // readers still need a name for it.
     etiquetas[3]->clear();
     etiquetas[3]->hide();
+    etiquetas[3]->setBuddy(nullptr);
     // The number is the contest's key: a click gives the box the focus, so the lock alone would
     // still let typed keys change it.
     text3[0]->setReadOnly(true);
@@ -77,6 +78,7 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     LabelUTC->setObjectName("LabelUTC");
     // The repeat box is named by the "Repetir cada" choice before it; its own label reads after it.
     etiquetas[8]->setText(QStringLiteral("Horas"));
+    etiquetas[8]->setBuddy(nullptr);
     text3[CajaMes]->setMaxLength(80);
 
     // Number, edition and month on one line; the name, up to 64 letters, on the whole next one.

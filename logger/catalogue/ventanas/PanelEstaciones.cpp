@@ -31,14 +31,14 @@ PanelEstaciones::PanelEstaciones(QWidget* parent)
     auto* rejilla = new QGridLayout;
     Label25 = Etiqueta(this, "Label25", "Indicativos en uso");
     ListaIndicativos = new QComboBox(this);
-    Nombra(ListaIndicativos, "ListaIndicativos", Label25->text());
+    Nombra(ListaIndicativos, "ListaIndicativos", Label25);
     rejilla->addWidget(Label25, 0, 0);
     rejilla->addWidget(ListaIndicativos, 0, 1);
     for (size_t i = 0; i < text2.size(); ++i) {
         const QString nombre = QStringLiteral("text2_%1").arg(i);
         etiquetas[i] = Etiqueta(this, "Label" + nombre, QString::fromUtf8(EtiquetasIndicativo[i]));
         text2[i] = new CampoTexto(Qt::yellow, this);
-        Nombra(text2[i], nombre, etiquetas[i]->text());
+        Nombra(text2[i], nombre, etiquetas[i]);
         text2[i]->setBloqueado(true);
         text2[i]->setReadOnly(true);
         text2[i]->installEventFilter(this);

@@ -14,7 +14,7 @@
 namespace {
 
 // A name box: yellow while it has the focus, trimmed when it loses it; typed as it is, no capitals.
-CampoTexto* CajaNombre(QWidget* padre, const QString& nombre, const QString& etiqueta) {
+CampoTexto* CajaNombre(QWidget* padre, const QString& nombre, QLabel* etiqueta) {
     auto* caja = new CampoTexto(Qt::yellow, padre);
     Nombra(caja, nombre, etiqueta);
     caja->setMaxLength(LargoNombreUser);
@@ -36,7 +36,7 @@ PanelNombresUser::PanelNombresUser(QWidget* parent)
     for (size_t i = 0; i < BandaUser.size(); ++i) {
         const QString n = QString::number(i + 1);
         QLabel* etiqueta = Etiqueta(this, "LabelBandaUser_" + n, "Banda User" + n);
-        BandaUser[i] = CajaNombre(this, "BandaUser_" + n, etiqueta->text());
+        BandaUser[i] = CajaNombre(this, "BandaUser_" + n, etiqueta);
         bandas->addWidget(etiqueta, static_cast<int>(i), 0);
         bandas->addWidget(BandaUser[i], static_cast<int>(i), 1);
     }
@@ -50,7 +50,7 @@ PanelNombresUser::PanelNombresUser(QWidget* parent)
         const int fila = static_cast<int>(i % 5);
         const int col = static_cast<int>(i / 5) * 4;
         QLabel* etiqueta = Etiqueta(this, "LabelModoUser_" + n, "Modo User" + n);
-        ModoUser[i] = CajaNombre(this, "ModoUser_" + n, etiqueta->text());
+        ModoUser[i] = CajaNombre(this, "ModoUser_" + n, etiqueta);
         RST[i] = new QLineEdit(this);
         // The report field holds three characters: a longer text could not be stored.
         RST[i]->setMaxLength(LargoTipoUser);

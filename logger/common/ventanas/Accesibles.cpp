@@ -1,8 +1,11 @@
 #include "Accesibles.h"
 
 #include <QAccessibleWidget>
+
+#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 
@@ -16,6 +19,18 @@ public:
         if (t == QAccessible::Value || t == QAccessible::Name)
             return caja->isEditable() && caja->lineEdit() ? caja->lineEdit()->text() : caja->currentText();
         return QAccessibleWidget::text(t);
+    }
+    // Labelled by its label alone where it has one: the platform's interface names the frame too.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation cuales) const override {
+        auto todas = QAccessibleWidget::relations(cuales);
+        const auto esSuEtiqueta = [this](const QPair<QAccessibleInterface*, QAccessible::Relation>& r) {
+            const auto* etiqueta = qobject_cast<const QLabel*>(r.first ? r.first->object() : nullptr);
+            return r.second == QAccessible::Label && etiqueta && etiqueta->buddy() == widget();
+        };
+        if (std::any_of(todas.begin(), todas.end(), esSuEtiqueta))
+            todas.removeIf([&](const auto& r) { return r.second == QAccessible::Label && !esSuEtiqueta(r); });
+        return todas;
     }
 };
 

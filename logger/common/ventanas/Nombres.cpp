@@ -18,6 +18,11 @@ void Nombra(QWidget* control, const QString& nombre, const QString& etiqueta) {
     control->setAccessibleName(SinMarcaAcceso(etiqueta).trimmed());
 }
 
+void Nombra(QWidget* control, const QString& nombre, QLabel* etiqueta) {
+    Nombra(control, nombre, etiqueta->text());
+    etiqueta->setBuddy(control);
+}
+
 QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& titulo) {
     auto* b = new QPushButton(titulo, padre);
     Nombra(b, nombre, titulo);

@@ -11,5 +11,8 @@ class QWidget;
 // so screen readers and tests find each one.
 void Nombra(QWidget* control, const QString& nombre, const QString& etiqueta);
 QString SinMarcaAcceso(const QString& titulo);
+// The same, named by its label, which becomes its buddy: screen readers' labelled-by relation
+// then names the label, not the frame around both.
+void Nombra(QWidget* control, const QString& nombre, QLabel* etiqueta);
 QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& titulo);
 QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto);

@@ -7,17 +7,24 @@
 #include <QApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace {
 
+// The frame and title bar a window manager adds around a window.
+constexpr int MarcoAncho = 8, MarcoAlto = 40;
+// Below this size a font is no longer read comfortably.
+constexpr qreal PuntosLegibles = 8;
+const char* const NombreCuerpo = "CuerpoVentana";
+
 QRect Pantalla(const QWidget& ventana, QRect pantalla) {
-    if (!pantalla.isEmpty()) return pantalla;
-    const QScreen* s = ventana.screen();
-    return s ? s->geometry() : QRect(0, 0, 800, 600);
+    return pantalla.isEmpty() ? SitioVentana(ventana) : pantalla;
 }
 
 bool EstaEnLayout(const QLayout* layout, const QWidget* w) {
@@ -40,6 +47,60 @@ float Factor(int porcentaje, float objetivo, float original) {
     return static_cast<float>(porcentaje) * p / 100 / 100 + 1;
 }
 
+// Reports the whole contents as its size, so that the window's design size is theirs; the
+// scroll bars are for screens smaller than that.
+class AreaCuerpo : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        return widget() ? widget()->sizeHint() + QSize(2 * frameWidth(), 2 * frameWidth())
+                        : QScrollArea::sizeHint();
+    }
+};
+
+// The least room the window's controls need: those of its scrollable body, when it has one;
+// wrapped texts need more height the narrower the window.
+QSize MinimoControles(const QWidget& ventana) {
+    const auto* area = ventana.findChild<const QScrollArea*>(NombreCuerpo);
+    if (!area || !area->widget()) return ventana.minimumSizeHint();
+    QWidget* cuerpo = area->widget();
+    if (QLayout* capa = cuerpo->layout()) capa->activate();
+    QSize minimo = cuerpo->minimumSizeHint();
+    if (cuerpo->hasHeightForWidth())
+        minimo.setHeight(
+            std::max(minimo.height(), cuerpo->heightForWidth(std::max(minimo.width(), ventana.width()))));
+    return minimo;
+}
+
+// Controls that grow after the window is placed (texts shown at its first activation) grow the
+// window with them, within the room of its screen, rather than bring up scroll bars.
+class CreceConCuerpo : public QObject {
+public:
+    CreceConCuerpo(QWidget& ventana, QWidget& cuerpo) : QObject(&cuerpo), ventana_(ventana) {
+        cuerpo.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::LayoutRequest)
+            QMetaObject::invokeMethod(
+                this, [this] { Crece(); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void Crece() {
+        const QRect sitio = SitioVentana(ventana_);
+        const QSize tamaño = ventana_.size().expandedTo(MinimoControles(ventana_)).boundedTo(sitio.size());
+        if (tamaño == ventana_.size()) return;
+        ventana_.resize(tamaño);
+        const QRect g = ventana_.frameGeometry();
+        ventana_.move(std::clamp(g.x(), sitio.x(), sitio.right() - tamaño.width() + 1),
+                      std::clamp(g.y(), sitio.y(), sitio.bottom() - tamaño.height() + 1));
+    }
+    QWidget& ventana_;
+};
+
 } // namespace
 
 void QuitaTabStop(QWidget& ventana) {
@@ -50,11 +111,11 @@ void QuitaTabStop(QWidget& ventana) {
     }
 }
 
-void AjustaPantalla(QWidget& ventana, int porcentaje, QRect pantalla) {
-    const QRect p = Pantalla(ventana, pantalla);
-    const float anchoP = static_cast<float>(p.width()), altoP = static_cast<float>(p.height());
-    const float w0 = static_cast<float>(ventana.width()), h0 = static_cast<float>(ventana.height());
-    if (w0 <= 0 || h0 <= 0 || anchoP <= 0 || altoP <= 0) return;
+Ajuste CalculaAjuste(QSize diseño, QSize minimo, qreal puntos, QSize sitio, int porcentaje) {
+    const float anchoP = static_cast<float>(sitio.width()), altoP = static_cast<float>(sitio.height());
+    const float w0 = static_cast<float>(diseño.width()), h0 = static_cast<float>(diseño.height());
+    const float legible = puntos > 0 ? std::min(1.0f, static_cast<float>(PuntosLegibles / puntos)) : 0;
+    if (w0 <= 0 || h0 <= 0 || anchoP <= 0 || altoP <= 0) return {diseño, 1, 1, 1, legible};
 
     const float fH = Factor(porcentaje, altoP, h0);
     float fW = Factor(porcentaje, anchoP / altoP <= 1.4f ? anchoP : anchoP * 3 / 4, w0);
@@ -69,6 +130,30 @@ void AjustaPantalla(QWidget& ventana, int porcentaje, QRect pantalla) {
             ancho = anchoP;
         }
     }
+    float alto = h0 * fH;
+
+    // Letters no larger than lets every control fit the room, nor smaller than can be read;
+    // where both cannot hold (a small screen), reading wins and the window scrolls.
+    float letra = fW;
+    const bool conMinimo = minimo.width() > 0 && minimo.height() > 0;
+    if (conMinimo)
+        letra = std::min({letra, anchoP / static_cast<float>(minimo.width()),
+                          altoP / static_cast<float>(minimo.height())});
+    letra = std::max(letra, legible);
+    if (conMinimo) {
+        // Room enough for the controls at those letters, where the screen has it.
+        ancho = std::max(ancho, static_cast<float>(minimo.width()) * letra);
+        alto = std::max(alto, static_cast<float>(minimo.height()) * letra);
+    }
+    const QSize tamaño(static_cast<int>(std::lround(std::min(ancho, anchoP))),
+                       static_cast<int>(std::lround(std::min(alto, altoP))));
+    return {tamaño, fW, fH, letra, legible};
+}
+
+void AjustaPantalla(QWidget& ventana, int porcentaje, QRect pantalla) {
+    const QRect p = Pantalla(ventana, pantalla);
+    const Ajuste a = CalculaAjuste(ventana.size(), MinimoControles(ventana), ventana.font().pointSizeF(),
+                                   p.size(), porcentaje);
 
     // Read every font first: a container's new font would otherwise be inherited and scaled again.
     const QList<QWidget*> controles = ventana.findChildren<QWidget*>();
@@ -76,24 +161,73 @@ void AjustaPantalla(QWidget& ventana, int porcentaje, QRect pantalla) {
     fuentes.reserve(static_cast<size_t>(controles.size()));
     for (const QWidget* w : controles)
         fuentes.push_back(w->font());
-
-    for (qsizetype i = 0; i < controles.size(); ++i) {
-        QWidget* w = controles[i];
-        QFont f = fuentes[static_cast<size_t>(i)];
-        if (f.pointSizeF() > 0)
-            f.setPointSizeF(f.pointSizeF() * fW);
-        else if (f.pixelSize() > 0)
-            f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * fW))));
-        w->setFont(f);
-        if (!w->isWindow() && !ColocadoPorLayout(w)) {
-            const QRect g = w->geometry();
-            w->setGeometry(static_cast<int>(std::lround(g.x() * fW)),
-                           static_cast<int>(std::lround(g.y() * fH)),
-                           static_cast<int>(std::lround(g.width() * fW)),
-                           static_cast<int>(std::lround(g.height() * fH)));
+    const auto ponLetra = [&](float letra) {
+        for (qsizetype i = 0; i < controles.size(); ++i) {
+            QFont f = fuentes[static_cast<size_t>(i)];
+            if (f.pointSizeF() > 0)
+                f.setPointSizeF(f.pointSizeF() * letra);
+            else if (f.pixelSize() > 0)
+                f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * letra))));
+            controles[i]->setFont(f);
         }
+    };
+
+    ponLetra(a.letra);
+    for (QWidget* w : controles) {
+        if (w->isWindow() || ColocadoPorLayout(w)) continue;
+        const QRect g = w->geometry();
+        w->setGeometry(static_cast<int>(std::lround(g.x() * a.fW)),
+                       static_cast<int>(std::lround(g.y() * a.fH)),
+                       static_cast<int>(std::lround(g.width() * a.fW)),
+                       static_cast<int>(std::lround(g.height() * a.fH)));
     }
-    ventana.resize(static_cast<int>(std::lround(ancho)), static_cast<int>(std::lround(h0 * fH)));
+    // Margins and spacing do not shrink with the letters: the estimate only approaches the
+    // controls' true need, so smaller letters are tried while they still do not fit.
+    float letra = a.letra;
+    for (int intento = 0; intento < 3; ++intento) {
+        const QSize minimo = MinimoControles(ventana);
+        if (minimo.width() <= p.width() && minimo.height() <= p.height()) break;
+        const float menor =
+            std::max(a.letraMinima, letra * std::min(static_cast<float>(p.width()) / minimo.width(),
+                                                     static_cast<float>(p.height()) / minimo.height()));
+        if (menor >= letra) break;
+        letra = menor;
+        ponLetra(letra);
+    }
+    ventana.resize(a.tamaño.expandedTo(MinimoControles(ventana)).boundedTo(p.size()));
+}
+
+QRect SitioVentana(const QWidget& ventana) {
+    const QScreen* s = ventana.screen();
+    const QRect libre = s ? s->availableGeometry() : QRect(0, 0, 800, 600);
+    return libre.adjusted(0, 0, -MarcoAncho, -MarcoAlto);
+}
+
+QVBoxLayout* CuerpoDesplazable(QWidget& ventana) {
+    auto* marco = new QVBoxLayout(&ventana);
+    marco->setContentsMargins(0, 0, 0, 0);
+    auto* area = new AreaCuerpo(&ventana);
+    area->setObjectName(NombreCuerpo);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    // A click on the empty area leaves the focus where it was.
+    area->setFocusPolicy(Qt::NoFocus);
+    auto* cuerpo = new QWidget(area);
+    area->setWidget(cuerpo);
+    new CreceConCuerpo(ventana, *cuerpo);
+    marco->addWidget(area);
+    auto* capa = new QVBoxLayout(cuerpo);
+    // Narrow margins: a window as wide as its grid or its three columns fits a 1280-pixel screen.
+    capa->setContentsMargins(4, 4, 4, 4);
+    return capa;
+}
+
+void ColocaEnPantalla(QWidget& ventana, int porcentaje) {
+    // Its design size in full: adjustSize would stop at two thirds of the screen.
+    ventana.resize(ventana.sizeHint());
+    const QRect sitio = SitioVentana(ventana);
+    AjustaPantalla(ventana, porcentaje, sitio);
+    CentraFormulario(ventana, sitio);
 }
 
 void CentraFormulario(QWidget& ventana, QRect pantalla) {

@@ -76,9 +76,7 @@ void FLogConcurso::Form_Load() {
     log_ = std::make_unique<LogContactos>(programa_.BaseConcursos, numeroConcurso_);
     construyeVentana(std::move(reglas));
     QuitaTabStop(*this);
-    adjustSize();
-    AjustaPantalla(*this, programa_.PorcentajePantalla);
-    CentraFormulario(*this);
+    ColocaEnPantalla(*this, programa_.PorcentajePantalla);
     entrada_->cargaOpciones(bandasModos_->CargaBandasModos(datos_, nombres_).second);
     construyeTeclas();
     new PrimeraActivacion(*this, [this] { Form_Activate(); });
@@ -90,7 +88,7 @@ void FLogConcurso::Form_Load() {
 
 void FLogConcurso::construyeVentana(ReglasContacto reglas) {
     setWindowTitle(datos_.nombreConcurso);
-    auto* principal = new QVBoxLayout(this);
+    auto* principal = CuerpoDesplazable(*this);
     construyePanelRepeticion();
     principal->addWidget(panelRepeticion_);
 
@@ -171,7 +169,9 @@ void FLogConcurso::construyePanelRepeticion() {
     QListWidget* lista = panelRepeticion_->lista();
     // The panel keeps its place while hidden: showing it must neither move the grid under the
     // operator's eyes nor grow the window past the screen.
-    lista->setMaximumHeight(lista->fontMetrics().lineSpacing() * 4 + 6);
+    // On a screen as short as 1280x720 the room kept for it is two lines, so the window fits.
+    const int lineas = SitioVentana(*this).height() < 720 ? 2 : 4;
+    lista->setMaximumHeight(lista->fontMetrics().lineSpacing() * lineas + 6);
     for (QWidget* w : {static_cast<QWidget*>(panelRepeticion_), static_cast<QWidget*>(lista)}) {
         QSizePolicy p = w->sizePolicy();
         p.setRetainSizeWhenHidden(true);
