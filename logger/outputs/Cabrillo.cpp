@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
+#include <cstdio>
 #include <optional>
 
 namespace cabrillo {
@@ -285,7 +285,12 @@ QString LineaQso(const Qso& q, const QString& indicativoEnviado, const FilaResum
     items.push_back({1, QStringLiteral("QSO:")});
     items.push_back({6, TextoAscii(FrecuenciaCabrillo(q.banda)).rightJustified(5)});
     items.push_back({12, TextoAscii(ModoCabrillo(q.modo, r.formato == QLatin1String(FormatoCabrillo30)))});
-    if (q.fecha.isValid()) items.push_back({15, q.fecha.toString(QStringLiteral("yyyy-MM-dd"))});
+    if (q.fecha.isValid()) {
+        // Formatted by hand: the locale machinery of QDate::toString costs more than the line.
+        char fecha[16];
+        std::snprintf(fecha, sizeof fecha, "%04d-%02d-%02d", q.fecha.year(), q.fecha.month(), q.fecha.day());
+        items.push_back({15, QString::fromLatin1(fecha)});
+    }
     items.push_back({26, TextoAscii(q.hora.left(2) + q.hora.right(2))});
     EscribeIntercambioQSO(items, indicativoEnviado, r, i, q);
     return ComponeLinea(items);
@@ -325,9 +330,8 @@ QStringList MuestraFicheroLog(const QString& nombre) {
     QStringList lineas;
     QFile f(QDir::current().filePath(nombre + ".LOG"));
     if (f.open(QIODevice::ReadOnly)) {
-        QStringDecoder decodificador("windows-1252");
-        const QByteArray bytes = f.readAll();
-        QString texto = decodificador.isValid() ? QString(decodificador(bytes)) : QString::fromLatin1(bytes);
+        // The file is ASCII: read as Latin-1 without a decoder.
+        QString texto = QString::fromLatin1(f.readAll());
         if (texto.endsWith(CrLf)) texto.chop(2);
         if (!texto.isEmpty()) lineas = texto.split(CrLf);
     }
