@@ -26,6 +26,11 @@ Reloj* Reloj::instala(Reloj* nuevo) {
 QDateTime Ahora() {
     return Reloj::actual().ahora();
 }
+QDateTime AhoraUTC() {
+    // From the instant, not the wall clock: across a summer-time change local time repeats or
+    // skips an hour, UTC never does.
+    return Ahora().toUTC();
+}
 QDate Hoy() {
     return Ahora().date();
 }

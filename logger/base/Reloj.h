@@ -11,6 +11,7 @@ public:
     static Reloj* instala(Reloj* nuevo);
 };
 
-// Shorthands: now, today.
+// Shorthands: now, the same instant in UTC, today.
 QDateTime Ahora();
+QDateTime AhoraUTC();
 QDate Hoy();

@@ -2,8 +2,9 @@
 #include <QDateTime>
 #include <QtGlobal>
 
-// Hours to add to Spanish peninsular local time to get UTC at the moment `ahora`: -1 in winter,
-// -2 in summer (last Sunday of March after 02:00 to last Sunday of October before 03:00).
+// Hours to add to the local time of `ahora` to get UTC, from its own offset: -1 in Spain's winter,
+// -2 in its summer, -1 and 0 in the Canaries, 0 on UTC. The log's UTC times carry this offset, so
+// the main window shows this one too.
 qint16 DesfaseUTCEn(const QDateTime& ahora);
 
 // The same for the clock's current date and time.

@@ -9,6 +9,17 @@ bool EsIndicativoEspanol(const QString& indicativo) {
     return false;
 }
 
+bool IndicativoValido(const QString& indicativo) {
+    if (indicativo.size() < 3) return false;
+    bool cifra = false;
+    for (QChar c : indicativo) {
+        const bool digito = c >= u'0' && c <= u'9';
+        if (!digito && !(c >= u'A' && c <= u'Z') && c != u'/') return false;
+        cifra = cifra || digito;
+    }
+    return cifra;
+}
+
 void SeparaIndicativo(QString& indicativo, QString& resto) {
     static const QStringList sufijos = {"P", "M", "MM", "MA", "QRP", "P/QRP", "M/QRP", "MM/QRP", "MA/QRP"};
     const qsizetype barra = indicativo.indexOf(u'/');

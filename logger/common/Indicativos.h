@@ -5,6 +5,10 @@
 // Callers pass the callsign of the selected station row, or "" while there is none.
 bool EsIndicativoEspanol(const QString& indicativo);
 
+// A callsign as the log takes it: at least 3 characters, a digit among them, and only capitals A to
+// Z, digits and "/".
+bool IndicativoValido(const QString& indicativo);
+
 // Splits "F/N0CALL/P" into the base callsign (left in `indicativo`: N0CALL) and the rest
 // ("F/P"). A callsign without "/" keeps itself and gets an empty rest.
 void SeparaIndicativo(QString& indicativo, QString& resto);

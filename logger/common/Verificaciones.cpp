@@ -59,16 +59,18 @@ bool VerificaNumero(QString& valor) {
     return ok && std::isfinite(numero);
 }
 
+bool EsEntero(const QString& valor) {
+    return SoloDigitos(valor);
+}
+
+bool EsZonaCq(const QString& valor) {
+    const int zona = SoloDigitos(valor) ? valor.toInt() : 0; // too many digits read as 0
+    return zona >= 1 && zona <= 40;
+}
+
 Verificacion VerificaHora(QString& valor) {
     if (valor.isEmpty()) return {};
     switch (valor.size()) {
-    case 1:
-        if (valor == u"0") {
-            valor = QStringLiteral("00:00");
-            return {};
-        }
-        if (!SoloDigitos(valor)) return RechazaHora();
-        break; // a single digit d reads as d:d
     case 4:
         break;
     case 5:
@@ -79,7 +81,7 @@ Verificacion VerificaHora(QString& valor) {
     }
     valor = valor.left(2) + u':' + valor.right(2);
 
-    // Rebuilt text is "h:m" for one character, else "hh:mm" with any characters in it.
+    // Rebuilt text is "hh:mm" with any characters in it.
     const qsizetype dosPuntos = valor.indexOf(u':');
     const QStringView horas = QStringView(valor).left(dosPuntos);
     const QStringView minutos = QStringView(valor).mid(dosPuntos + 1);
@@ -109,7 +111,8 @@ Verificacion VerificaFecha(QString& valor) {
         SoloDigitos(dia) && SoloDigitos(mes) && SoloDigitos(ano)) {
         int a = ano.toInt();
         if (ano.size() == 2) a += a < 30 ? 2000 : 1900;
-        if (a >= 100) fecha = QDate(a, mes.toInt(), dia.toInt());
+        // A year outside these is a typing slip: no contest is dated there.
+        if (a >= 1900 && a <= 2099) fecha = QDate(a, mes.toInt(), dia.toInt());
     }
     if (!fecha.isValid()) return Rechaza(kMensajeFecha, Icono::Pregunta, kTituloFecha);
     valor = fecha.toString(QStringLiteral("dd-MM-yyyy"));

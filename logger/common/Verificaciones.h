@@ -15,10 +15,15 @@ bool EstaEnBlanco(QString& valor);
 // A refused number has no box of its own: its callers name the field.
 bool VerificaNumero(QString& valor);
 
-// Accepts an empty or valid 24-hour time ("h", "hhmm", "hh:mm"), rewritten to "hh:mm". Any other
-// value is refused with the time box, a five-character one without ":" in the middle included.
+// A whole number written with digits only ("12", "007"): no sign, decimals, blanks or exponent.
+bool EsEntero(const QString& valor);
+// A CQ zone: a whole number from 1 to 40.
+bool EsZonaCq(const QString& valor);
+
+// Accepts an empty or valid 24-hour time ("hhmm", "hh:mm"), rewritten to "hh:mm". Any other value
+// is refused with the time box: one digit, and five characters without ":" in the middle, included.
 Verificacion VerificaHora(QString& valor);
 
 // Accepts a blank value (cleared) or a valid day-first date (ddmmyy[yy] with optional "-" or "/"
-// separators), rewritten to "dd-mm-yyyy". Otherwise refused with the date box.
+// separators) of the years 1900 to 2099, rewritten to "dd-mm-yyyy". Otherwise refused with the date box.
 Verificacion VerificaFecha(QString& valor);

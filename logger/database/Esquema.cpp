@@ -122,12 +122,12 @@ DefTabla DefinicionContactos() {
         .agrega("Indicativo", T::Texto, 14)
         .agrega("RstEnviado", T::Texto, 5)
         .agrega("LiteralEnviado", T::Texto, 64)
-        .agrega("NumeralEnviado", T::Texto, 4)
+        .agrega("NumeralEnviado", T::Texto, 5)
         .agrega("PuntosEnviados", T::Texto, 4)
         .agrega("LocatorEnviado", T::Texto, 6)
         .agrega("RstRecibido", T::Texto, 5)
         .agrega("LiteralRecibido", T::Texto, 64)
-        .agrega("NumeralRecibido", T::Texto, 4)
+        .agrega("NumeralRecibido", T::Texto, 5)
         .agrega("PuntosRecibidos", T::Texto, 4)
         .agrega("LocatorRecibido", T::Texto, 6);
     return d;

@@ -32,7 +32,7 @@ void EsPreguntaDeBorrado(const Aviso& pregunta, const QString& texto);
 class PruebaVentana : public testing::Test {
 protected:
     AvisosFalsos avisos;
-    RelojFalso reloj;
+    RelojFalso reloj{HoraMadrid(QDate(2026, 3, 15), QTime(10, 30))};
     SistemaFalso sistema;
     std::unique_ptr<EstadoPrincipal> estado;
     std::unique_ptr<FConcursos> ventana;

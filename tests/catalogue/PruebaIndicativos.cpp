@@ -396,7 +396,7 @@ TEST_F(Indicativos, FueraDeLaEdicionLasCajasNoAdmitenTeclas) {
 }
 
 TEST_F(Indicativos, UnaEstacionEspanolaPoneElDesfaseDelConcursoUTC) {
-    reloj.momento = QDateTime(QDate(2026, 7, 15), QTime(12, 0));
+    reloj.momento = HoraMadrid(QDate(2026, 7, 15), QTime(12, 0));
     Ejecuta("Update Concursos Set HoraUTC = 1, HoraLocal = 0 Where NumeroOrden = 5");
     AnadeEstacion(1, "W1AW");
     AnadeEstacion(2, "EA2BBB");

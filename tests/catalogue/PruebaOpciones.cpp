@@ -14,8 +14,8 @@ namespace {
 
 using O = Opcion;
 const QString Espanol = "EA4BBB";
-const QDateTime Invierno(QDate(2026, 1, 10), QTime(12, 0));
-const QDateTime Verano(QDate(2026, 7, 10), QTime(12, 0));
+const QDateTime Invierno = HoraMadrid(QDate(2026, 1, 10), QTime(12, 0));
+const QDateTime Verano = HoraMadrid(QDate(2026, 7, 10), QTime(12, 0));
 
 // What no sequence of clicks can produce; empty when the state is reachable.
 QStringList Incoherencias(const OpcionesConcurso& o) {

@@ -17,7 +17,7 @@ using O = Opcion;
 // A frame with the controls under the names the contest frame gives them, showing a new contest.
 class Marco : public testing::Test {
 protected:
-    RelojFalso reloj{QDateTime(QDate(2026, 7, 1), QTime(9, 0))};
+    RelojFalso reloj{HoraMadrid(QDate(2026, 7, 1), QTime(9, 0))};
     QWidget marco;
     std::array<CampoTexto*, 10> text3{};
     QLabel* etiqueta = new QLabel("Hora UTC = Local  ", &marco);

@@ -49,7 +49,7 @@ constexpr Comprueba F = Comprueba::Fecha;
 INSTANTIATE_TEST_SUITE_P(
     Casos, HoraYFecha,
     testing::Values(
-        Caso{H, "", "", false}, Caso{H, "0", "00:00", false}, Caso{H, "5", "05:05", false},
+        Caso{H, "", "", false}, Caso{H, "0", "0", true}, Caso{H, "5", "5", true}, // one digit: no time
         Caso{H, "-", "-", true}, Caso{H, "a", "a", true}, Caso{H, "24", "24", true},
         Caso{H, "930", "930", true}, Caso{H, "1 4", "1 4", true}, Caso{H, "abc", "abc", true},
         Caso{H, "  ", "  ", true}, Caso{H, "1230", "12:30", false}, Caso{H, "0000", "00:00", false},

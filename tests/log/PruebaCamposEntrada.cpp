@@ -77,8 +77,9 @@ TEST(TeclaEnter, CadenasDeTresConcursos) {
         {"vértices: indicativo", Vertices(), M::Alta, C::Indicativo, "EA1A", A::Foco, C::ControlRec, nullptr},
         {"vértices: control", Vertices(), M::Alta, C::ControlRec, "VGM123", A::Foco, C::LiteralEnviado,
          nullptr},
-        {"vértices: literal en alta", Vertices(), M::Alta, C::LiteralEnviado, "X", A::Nada, C::FechaQso,
-         nullptr},
+        {"vértices: el literal variable graba", Vertices(), M::Alta, C::LiteralEnviado, "X", A::Graba,
+         C::FechaQso, nullptr},
+        {"indicativo sin cifra", Zonas(), M::Alta, C::Indicativo, "EA", A::Queda, C::FechaQso, nullptr},
         {"vértices: literal variable", Vertices(), M::Modificar, C::LiteralEnviado, "X", A::Foco,
          C::LiteralEnviado, nullptr},
         {"vértices: numeral sin ceros", Vertices(), M::Modificar, C::NumeralEnviado, "0012", A::Foco,
@@ -143,7 +144,7 @@ TEST(CamposEntrada, AlSalirYAlEscribir) {
         EXPECT_EQ(TextoAlSalir(campo, QString::fromUtf8(antes)), QString::fromUtf8(despues)) << antes;
     EXPECT_EQ(Mayusculas(QStringLiteral("ea1ñáü")), QStringLiteral("EA1ÑÁÜ"));
     EXPECT_EQ(LongitudMaxima(C::Indicativo), 14);
-    EXPECT_EQ(LongitudMaxima(C::LiteralRecibido), 32);
+    EXPECT_EQ(LongitudMaxima(C::LiteralRecibido), 64);
     EXPECT_EQ(NumeralSinCeros(""), "");
     EXPECT_EQ(NumeralSinCeros("-"), "-");
 }

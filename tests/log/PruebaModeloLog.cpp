@@ -4,6 +4,7 @@
 #include "AyudasLog.h"
 #include "Contactos.h"
 #include "Entrada.h"
+#include "HoraUTC.h"
 #include "Navegacion.h"
 #include "Renumeracion.h"
 
@@ -213,10 +214,11 @@ TEST(Entrada, ReporteHoraUTCYMuestraDeUnQso) {
     const QDateTime verano(QDate(2026, 7, 15), QTime(12, 0), QTimeZone("Europe/Madrid"));
     const QDateTime canarias(QDate(2026, 7, 15), QTime(12, 0), QTimeZone("Atlantic/Canary"));
     const QDateTime utc(QDate(2026, 7, 15), QTime(12, 0), QTimeZone::utc());
-    EXPECT_EQ(DesfaseUTCDeReloj(verano), -2);
-    EXPECT_EQ(DesfaseUTCDeReloj(canarias), -1);
-    EXPECT_EQ(DesfaseUTCDeReloj(utc), 0);
-    const MomentoQso m = MomentoEntrada(QDateTime(QDate(2026, 1, 1), QTime(0, 30)), -1);
+    EXPECT_EQ(DesfaseUTCEn(verano), -2);
+    EXPECT_EQ(DesfaseUTCEn(canarias), -1);
+    EXPECT_EQ(DesfaseUTCEn(utc), 0);
+    const MomentoQso m =
+        MomentoEntrada(QDateTime(QDate(2026, 1, 1), QTime(0, 30), QTimeZone("Europe/Madrid")).toUTC());
     EXPECT_EQ(m.fecha, "31-12-2025");
     EXPECT_EQ(m.hora, "23:30");
 

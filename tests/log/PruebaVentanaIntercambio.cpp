@@ -4,6 +4,7 @@
 #include "FrameMenu.h"
 #include "PanelBandasModos.h"
 #include "PanelRepeticion.h"
+#include "VerificacionContacto.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -23,13 +25,14 @@ protected:
         if (!texto.isEmpty()) Escribe(texto);
         Pulsa(Qt::Key_Return);
     }
-    void Reabre(const QString& concurso, const Campos& campos, int qsos) {
+    void Reabre(const QString& concurso, const Campos& campos, int qsos, const QString& antes = {}) {
         ventana.reset();
         bd.reset();
         for (const char* s : {"", "-wal", "-shm"})
             QFile::remove(QStringLiteral("XkLumoConcursos.Mdb") + s);
         bd = CreaBaseConConcurso(concurso, campos);
         AnadeQsos(*bd, qsos);
+        if (!antes.isEmpty()) bd->ejecuta(antes);
         Abre();
         avisos.limpia();
     }
@@ -105,6 +108,14 @@ TEST_F(PruebaIntercambio, LaCadenaDeEnterSigueLasReglasDeCadaConcurso) {
          false,
          &Qso::literalRecibido,
          "40"},
+        {"variable sent literal: Enter on it stores",
+         "CNCW",
+         {{"EnviarSiglas", true}, {"LiteralVariable", true}, {"RecibirNumeral", false}},
+         {{"EA4ABC", "LiteralEnviado_0"}, {"M", "Indicativo_1"}},
+         "",
+         false,
+         &Qso::literalEnviado,
+         "M"},
     };
     for (const Caso& c : casos) {
         Reabre(c.concurso, c.campos, 0);
@@ -232,6 +243,24 @@ TEST_F(PruebaIntercambio, UnaEstacionRepetidaMuestraElPanelHastaGrabarOSubir) {
     EXPECT_FALSE(lista->isVisible());
 }
 
+TEST_F(PruebaIntercambio, SoloConInformeUnaRepeticionSeVeAntesDeGrabar) {
+    Reabre("CNCW", {{"RepetirEstacion", false}, {"NoRepetir", true}, {"RecibirNumeral", false}}, 1,
+           "UPDATE Control SET BandaUser1 = '2.3-GHZX'; UPDATE Concursos SET Banda13 = 1, IndiceBanda = 13");
+    Teclea("EA"); // no callsign: an early Enter stores nothing
+    EXPECT_EQ(avisos.textos().join(""), AvisoIndicativo().texto);
+    Teclea("EA1XX");
+    EXPECT_EQ(NombreFoco(), "Indicativo_1");
+    EXPECT_TRUE(Control<QGroupBox>("PanelRepeticion")->isVisible());
+    EXPECT_EQ(QsosGuardados(*bd).size(), 1u);
+    Pulsa(Qt::Key_Return);
+    Teclea("EA1XX");
+    Pulsa(Qt::Key_F12);
+    Teclea("EA7ZZ"); // never worked: stored at once
+    EXPECT_EQ(QsosGuardados(*bd).size(), 4u);
+    EXPECT_EQ(QsosGuardados(*bd).back().banda, "2.3-GHZX"); // a user band of eight characters
+    EXPECT_EQ(avisos.cajas.size(), 1u);
+}
+
 TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
     Reabre("CNCW", {}, 2);
     const int f = ventana->navegacion().FilaActual;
@@ -247,7 +276,18 @@ TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
     QTest::mouseClick(Control<QGroupBox>("FrameBanda"), Qt::LeftButton, {}, QPoint(2, 2));
     ASSERT_TRUE(QTest::qWaitFor([&] { return NombreFoco() == QStringLiteral("Indicativo_%1").arg(f); }));
 
-    // Browsing, the date discards keys; the focus reaching the time starts an entry.
+    // With the focus on the callsign the rest of the row is locked: a click gives it no focus and
+    // no key reaches its fixed texts.
+    for (Columna c : {Columna::RsEnviado, Columna::RsRecibido, Columna::NumeralEnviado, Columna::HoraQso}) {
+        const QString antes = Texto(c, f);
+        QTest::mouseClick(Celda(c, f), Qt::LeftButton);
+        Escribe("7");
+        EXPECT_EQ(Texto(c, f), antes) << NombreColumna(c).toStdString();
+    }
+    EXPECT_EQ(NombreFoco(), QStringLiteral("Indicativo_%1").arg(f));
+
+    // Browsing, the date discards keys, and a click on a stored row's time starts no entry there:
+    // no key types into it or stores it again.
     Pulsa(Qt::Key_Up);
     ASSERT_TRUE(Boton("Volver")->isEnabled());
     const int g = ventana->navegacion().FilaActual;
@@ -255,9 +295,15 @@ TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
     Escribe("9");
     EXPECT_EQ(Texto(Columna::FechaQso, g), fecha);
     EXPECT_EQ(Texto(Columna::HoraQso, g), "10:02");
-    Celda(Columna::HoraQso, g)->setFocus();
-    Pulsa(Qt::Key_Return);
-    EXPECT_EQ(NombreFoco(), QStringLiteral("Indicativo_%1").arg(g)) << "typed on as an entry";
+    QTest::mouseClick(Celda(Columna::HoraQso, g - 1), Qt::LeftButton);
+    Escribe("9");
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_F12, Qt::Key_Escape})
+        Pulsa(k);
+    EXPECT_EQ(Texto(Columna::HoraQso, g - 1), "10:01");
+    EXPECT_TRUE(Boton("Volver")->isEnabled());
+    EXPECT_EQ(QsosGuardados(*bd).size(), 2u);
+    Pulsa(Qt::Key_Down);
+    EXPECT_EQ(NombreFoco(), QStringLiteral("Indicativo_%1").arg(f)) << "browsing went on";
 
     // Enter in the date of the contacts only beeps.
     avisos.limpia();

@@ -4,6 +4,7 @@
 #include "PanelBandasModos.h"
 #include "PanelRepeticion.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTimer>
+#include <QTimeZone>
 
 namespace {
 QString Ea(int i) {
@@ -155,9 +157,37 @@ TEST_F(PruebaLog, AbreConLosBotonesDeConsultaYLaLineaPreparada) {
         }
     }
     EXPECT_EQ(Celda(Columna::RsRecibido, 3)->accessibleName(), "RST recibido fila 3");
-    EXPECT_EQ(Celda(Columna::Indicativo, 3)->maxLength(), 14);
-    EXPECT_EQ(Celda(Columna::Modo, 3)->maxLength(), 10);
-    EXPECT_EQ(Celda(Columna::PuntosEnviados, 3)->maxLength(), 4);
+}
+
+TEST_F(PruebaLog, LosSeriesPasanDe9999YNadaSeCortaEnSilencio) {
+    bd = CreaBaseConConcurso("CNCW", {{"RepetirEstacion", false}, {"NoRepetir", true}});
+    AnadeQsos(*bd, 9998);
+    Abre();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Texto(Columna::NumeralEnviado, ventana->navegacion().FilaActual),
+                  QString::number(9999 + i));
+        Escribe(QStringLiteral("EA4A%1").arg(i));
+        Pulsa(Qt::Key_Return);
+        Escribe(QString::number(10000 + i));
+        Pulsa(Qt::Key_Return);
+    }
+    const auto qsos = QsosGuardados(*bd);
+    ASSERT_EQ(qsos.size(), 10001u);
+    EXPECT_EQ(qsos[9998].numeralEnviado + qsos[9999].numeralEnviado + qsos[10000].numeralEnviado,
+              "99991000010001");
+    EXPECT_EQ(qsos[10000].numeralRecibido, "10002");
+    // The repeat panel shows five digits; a sixth typed, or a paste past the callsign's 14, is refused.
+    Escribe("EA4A1");
+    Pulsa(Qt::Key_Return);
+    EXPECT_EQ(Control<QLineEdit>("NumeralEnviadoRep")->text(), "10000");
+    const int f = ventana->navegacion().FilaActual;
+    Escribe("123456");
+    Celda(Columna::Indicativo, f)->setFocus();
+    QApplication::clipboard()->setText("EA4ABCDEFGHIJK");
+    Pulsa(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Texto(Columna::NumeralRecibido, f) + Texto(Columna::Indicativo, f), "12345EA4A1");
+    EXPECT_EQ(avisos.textos(), QStringList({"No caben más de 5 caracteres en el NÚMERO SERIE Recibido",
+                                            "No caben más de 14 caracteres en el INDICATIVO"}));
 }
 
 TEST_F(PruebaLog, EnterYF12GuardanElQsoYAbrenLaLineaSiguiente) {
@@ -366,4 +396,45 @@ TEST_F(PruebaLog, UnaEscrituraRechazadaMuestraElMotorYConservaElQso) {
     EXPECT_EQ(q.literalEnviado, "");
     EXPECT_EQ(q.numeralEnviado, "0001");
     EXPECT_EQ(bd->abreConjunto("Select * From Concursos Where NumeroOrden = 5").entero("IndiceBanda"), 4);
+}
+
+TEST_F(PruebaLog, UnQsoUTCGuardaLaHoraUTCDelRelojAlGrabar) {
+    // Refreshed by the clock, then stored (maybe later): across the summer-time changes in Madrid
+    // and across midnight UTC. The offset is what the main window shows.
+    const QDate marzo(2026, 3, 29), octubre(2026, 10, 25), fin(2026, 12, 31);
+    const struct {
+        QDateTime refresco, grabacion;
+        QString horaTecleada, fecha, hora, desfase;
+    } casos[] = {
+        {HoraMadrid(marzo, QTime(1, 59, 59)), {}, "", "29-03-2026", "00:59", "-1"},
+        {HoraMadrid(marzo, QTime(3, 0, 1)), {}, "", "29-03-2026", "01:00", "-2"},
+        {HoraMadridDesdeUTC(octubre, QTime(0, 30)), {}, "", "25-10-2026", "00:30", "-2"}, // 02:30 summer
+        {HoraMadridDesdeUTC(octubre, QTime(1, 30)), {}, "", "25-10-2026", "01:30", "-1"}, // 02:30 winter
+        {HoraMadridDesdeUTC(fin, QTime(23, 59, 35)), HoraMadridDesdeUTC(fin.addDays(1), QTime(0, 0, 1)),
+         "23:58", "31-12-2026", "23:58", "-1"},
+        {HoraMadridDesdeUTC(fin, QTime(23, 59, 35)), HoraMadridDesdeUTC(fin.addDays(1), QTime(0, 0, 1)), "",
+         "01-01-2027", "00:00", "-1"},
+    };
+    bd = CreaBaseConConcurso("CNCW", {{"HoraUTC", true}, {"HoraLocal", false}});
+    Abre();
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.refresco.toString(Qt::ISODate).toStdString() + " " + c.horaTecleada.toStdString());
+        reloj.momento = c.refresco;
+        QMetaObject::invokeMethod(Control<QTimer>("Timer2"), "timeout");
+        const int f = ventana->navegacion().FilaActual;
+        if (!c.horaTecleada.isEmpty()) {
+            Celda(Columna::HoraQso, f)->setFocus();
+            Celda(Columna::HoraQso, f)->selectAll();
+            Escribe(c.horaTecleada);
+            Pulsa(Qt::Key_Return);
+        }
+        Escribe(Ea(f));
+        Pulsa(Qt::Key_Return);
+        Escribe("12");
+        reloj.momento = c.grabacion.isNull() ? c.refresco : c.grabacion;
+        Pulsa(Qt::Key_F12);
+        EXPECT_EQ(QsosGuardados(*bd).back().hora, c.hora);
+        EXPECT_EQ(Texto(Columna::FechaQso, f) + " " + Texto(Columna::HoraQso, f), c.fecha + " " + c.hora);
+        EXPECT_EQ(bd->abreConjunto("Select HoraUTCActual From Concursos").texto("HoraUTCActual"), c.desfase);
+    }
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -64,6 +65,7 @@ void Control(DatosContacto& d, const char* concurso, const char* v) {
 const char* const FaltaSiglas =
     "Falta las SIGLAS, REF., CÓDIGOS o CONTROLES recibidasSi no recibe siglas, u otro "
     "tipo de control, introduzca un - (Guión). ";
+const char* const FechaMala = "Error en FORMATO fecha, formato correcto: dd-mm-aa ";
 const char* const ProvinciaMal = "Las SIGLAS de la provincia no son correctas";
 const char* const VgMal = "La referencia o el número serie no son correctos";
 
@@ -97,9 +99,10 @@ TEST(VerificaContacto, CadaComprobacionConSuMensajeTituloYFoco) {
         {"numeral enviado sin sitio",
          [](DatosContacto& d) {
              d.reglas.enviarNumeral = true;
-             d.fila[C::NumeralEnviado] = "10000";
+             d.fila[C::NumeralEnviado] = "100000";
          },
-         "El dato no cabe en el registro: como máximo 4 caracteres", "VERIFICAR LONGITUD", C::NumeralEnviado},
+         "No caben más de 5 caracteres en el NÚMERO SERIE Enviado", "VERIFICAR NUMERAL Enviado",
+         C::NumeralEnviado},
         {"falta literal enviado", [](DatosContacto& d) { d.reglas.enviarSiglas = true; },
          "Falta las SIGLAS, REF., CÓDIGOS o CONTROLES a enviar ", "VERIFICAR LITERAL Enviado",
          C::LiteralEnviado},
@@ -194,18 +197,16 @@ TEST(VerificaContacto, CadaComprobacionConSuMensajeTituloYFoco) {
              d.fila[C::PuntosRecibidos] = "x";
          },
          "Los PUNTOS Recibidos no son correctos", "VERIFICAR PUNTOS RECIBIDOS", C::PuntosRecibidos},
-        {"comillas y controles",
-         [](DatosContacto& d) {
-             d.fila[C::Indicativo] = QStringLiteral("O'B\"R\t\x01");
-             Siglas(d, "PRUEBA", "'; DROP TABLE Contactos; --");
-         },
-         nullptr, nullptr, C::FechaQso},
+        {"comillas", [](DatosContacto& d) { Siglas(d, "PRUEBA", "'; DROP TABLE Contactos; --"); }, nullptr,
+         nullptr, C::FechaQso},
         {"pegado largo",
          [](DatosContacto& d) {
              Control(d, "PRUEBA", "");
              d.fila[C::ControlRec] = QString(200, u'Ж');
          },
-         "El dato no cabe en el registro: como máximo 64 caracteres", "VERIFICAR LONGITUD", C::ControlRec},
+         "No caben más de 64 caracteres en el CONTROL Recibido", "VERIFICAR CONTROL RECIBIDO", C::ControlRec},
+        {"locator sin confirmar", [](DatosContacto& d) { d.fila[C::QraLocatorRecibido] = "IN8"; },
+         "ERROR en QRA LOCATOR ", "VERIFICAR QRA LOCATOR", C::QraLocatorRecibido},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -226,6 +227,36 @@ TEST(VerificaContacto, CadaComprobacionConSuMensajeTituloYFoco) {
             EXPECT_EQ(r.rechazo->aviso.icono, Icono::Critico);
         }
     }
+}
+
+// Values not of their kind, refused with their field's message and the focus there ("": accepted).
+TEST(VerificaContacto, CadaValorDeSuClase) {
+    const QString z = "La ZONA debe ser un número entero de 1 a 40", f = FechaMala, h = MensajeHora,
+                  i = "El INDICATIVO no es correcto: debe tener al menos 3 caracteres, alguna cifra y solo "
+                      "letras de la A a la Z, cifras o la barra /";
+    const std::tuple<Columna, QStringList, QString> casos[] = {
+        {C::LiteralRecibido, {"0", "-5", "4.5", "1E1"}, z},
+        {C::LiteralEnviado, {"0"}, z},
+        {C::PuntosRecibidos, {"1E3"}, "Los PUNTOS Recibidos no son correctos"},
+        {C::PuntosEnviados, {"1.5"}, "Los PUNTOS Enviados no son numéricos"},
+        {C::FechaQso, {"31-12-1899", "01-01-0100", "01-01-9999"}, f},
+        {C::HoraQso, {"7"}, h},
+        {C::Indicativo, {"EA", "E4", "EAABC", "EA4 AB", "EA4\"B", "EA4ÑA", "EA4😀"}, i},
+        {C::LiteralRecibido, {"1", "40"}, ""},
+        {C::FechaQso, {"01-01-1900", "31-12-2099"}, ""},
+        {C::Indicativo, {"N0CALL/P"}, ""}};
+    for (const auto& [campo, valores, mensaje] : casos)
+        for (const QString& valor : valores) {
+            DatosContacto d = Base();
+            d.reglas.recibirZonaCq = d.reglas.enviarZonaCq = d.reglas.recibirPuntos = d.reglas.enviarPuntos =
+                true;
+            d.fila[C::LiteralRecibido] = d.fila[C::LiteralEnviado] = "14";
+            d.fila[C::PuntosRecibidos] = d.fila[C::PuntosEnviados] = "3";
+            d.fila[campo] = valor;
+            const ResultadoContacto r = VerificaContacto(d);
+            EXPECT_EQ(r.acepta() ? QString() : r.rechazo->aviso.texto, mensaje) << valor.toStdString();
+            EXPECT_EQ(r.acepta() ? campo : r.rechazo->foco, campo) << valor.toStdString();
+        }
 }
 
 TEST(VerificaContacto, DejaLosValoresNormalizadosYElQsoAGuardar) {

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <QStringList>
+#include <QTimeZone>
 #include <vector>
 
 // Records every box and answers from a queue; with the queue empty the default button answers.
@@ -30,6 +31,15 @@ public:
 private:
     Avisos* previo_;
 };
+
+// A moment on a clock in Madrid, whose UTC offset changes with Spain's summer time; given in UTC,
+// also either of October's repeated hours.
+inline QDateTime HoraMadrid(QDate fecha, QTime hora) {
+    return QDateTime(fecha, hora, QTimeZone("Europe/Madrid"));
+}
+inline QDateTime HoraMadridDesdeUTC(QDate fecha, QTime hora) {
+    return QDateTime(fecha, hora, QTimeZone::utc()).toTimeZone(QTimeZone("Europe/Madrid"));
+}
 
 class RelojFalso : public Reloj {
 public:

@@ -4,9 +4,27 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+
 CampoTexto::CampoTexto(QColor colorFoco, QWidget* parent) : QLineEdit(parent), colorFoco_(colorFoco) {
     pinta(Qt::white);
+    // textEdited comes before textChanged: the first slot of an edit still sees the text before it.
+    // Connected before the other edit slots, which rewrite the text.
+    connect(this, &QLineEdit::textChanged, this, [this] { previo_ = text(); });
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (largo_ <= 0 || text().size() <= largo_ || text().size() <= previo_.size()) return;
+        // The caret goes back to where the refused characters would have started.
+        const int cursor = std::max(0, cursorPosition() - static_cast<int>(text().size() - previo_.size()));
+        setText(previo_);
+        setCursorPosition(cursor);
+        if (alRebasar_) alRebasar_();
+    });
     FiltraControles(*this);
+}
+
+void CampoTexto::ponLargoMaximo(int largo, std::function<void()> alRebasar) {
+    largo_ = largo;
+    alRebasar_ = std::move(alRebasar);
 }
 
 void CampoTexto::ponMayusculas() {
@@ -19,6 +37,14 @@ void CampoTexto::ponMayusculas() {
         setText(mayusculas);
         setCursorPosition(cursor);
     });
+}
+
+void CampoTexto::setBloqueado(bool bloqueado) {
+    // Qt moves the focus before the press reaches the box: a locked box must not take it by the
+    // mouse, or the keys typed next would overwrite its fixed text.
+    bloqueado_ = bloqueado;
+    const Qt::FocusPolicy p = focusPolicy();
+    setFocusPolicy(bloqueado ? Qt::FocusPolicy(p & ~Qt::ClickFocus) : Qt::FocusPolicy(p | Qt::ClickFocus));
 }
 
 void CampoTexto::mousePressEvent(QMouseEvent* e) {

@@ -80,6 +80,11 @@ const std::vector<Comprobacion>& Comprobaciones() {
            "válido.",
            "VERIFICAR ZONA A ENVIAR", Icono::Critico},
           false}},
+        {[](const DatosApertura& d) { return d.EnviarZonaCq && !EsZonaCq(d.Siglas); },
+         {{" La ZONA CQ debe ser un número entero de 1 a 40. Modifique el concurso e introduzca el código de "
+           "su ZONA CQ válido.",
+           "VERIFICAR ZONA A ENVIAR", Icono::Critico},
+          false}},
     };
     return t;
 }

@@ -1,6 +1,7 @@
 #include "CamposEntrada.h"
 
 #include "ConcursosNombrados.h"
+#include "Indicativos.h"
 #include "VerificacionContacto.h"
 #include "Verificaciones.h"
 
@@ -17,6 +18,12 @@ ResultadoEnter Foco(Columna c) {
     ResultadoEnter r;
     r.accion = A::Foco;
     r.foco = c;
+    return r;
+}
+
+ResultadoEnter Graba() {
+    ResultadoEnter r;
+    r.accion = A::Graba;
     return r;
 }
 
@@ -113,9 +120,7 @@ ResultadoEnter CadenaEnviada(Columna desde, const ReglasContacto& reglas) {
 ResultadoEnter CadenaRecibida(Columna desde, const ReglasContacto& reglas, ModoCampos modo) {
     if (auto c = Busca(Recibidos, Posicion(Recibidos, desde), reglas)) return Foco(*c);
     if (modo == ModoCampos::Modificar) return CadenaEnviada(C::RsEnviado, reglas);
-    ResultadoEnter r;
-    r.accion = A::Graba;
-    return r;
+    return Graba();
 }
 
 ResultadoEnter TeclaEnter(Columna campo, const QString& texto, const ReglasContacto& reglas,
@@ -134,6 +139,11 @@ ResultadoEnter TeclaEnter(Columna campo, const QString& texto, const ReglasConta
     case C::Indicativo: {
         QString t = texto;
         if (EstaEnBlanco(t)) return {};
+        if (!IndicativoValido(t.trimmed())) {
+            ResultadoEnter r = Queda(false);
+            r.aviso = AvisoIndicativo();
+            return r;
+        }
         if (modificar) return Foco(C::RsRecibido);
         ResultadoEnter r = CadenaRecibida(C::ControlRec, reglas, modo);
         r.buscaRepeticion = true;
@@ -182,7 +192,8 @@ ResultadoEnter TeclaEnter(Columna campo, const QString& texto, const ReglasConta
         return r;
     }
     case C::LiteralEnviado: {
-        if (!modificar) return {};
+        // The variable literal ends the received chain of a new QSO.
+        if (!modificar) return reglas.literalVariable ? Graba() : ResultadoEnter{};
         // Past the literal: the sent chain's points, locator, variable literal, then FechaQso.
         if (auto c = Busca(Enviados, 3, reglas)) return Foco(*c);
         return Foco(C::FechaQso);

@@ -6,26 +6,31 @@
 #include <cmath>
 
 const std::array<InfoColumna, NumeroColumnas>& Columnas() {
-    // Indicativo, Modo and the points are cut to what Contactos stores, so nothing typed can be
-    // refused by the engine.
+    // Each column takes what its stored field holds and its rules allow: user bands have 8
+    // characters, serials go up to the 32,767 QSOs of a full contest.
     static const std::array<InfoColumna, NumeroColumnas> t{{
-        {"FechaQso", 10, "FECHA", "", 10},
-        {"HoraQso", 5, "QTR", "", 5},
-        {"Banda", 6, "MHz.", "", 10},
-        {"Modo", 10, "MODO", "", 10},
-        {"Indicativo", 14, "INDICATIVO", "", 14},
-        {"RsRecibido", 5, "RST", "recibido", 5},
-        {"NumeralRecibido", 4, "N. Serie", "recibido", 4},
-        {"LiteralRecibido", 32, "Siglas, Ref.", "recibido", 64},
-        {"ControlRec", 32, "Control Recibido", "", 64},
-        {"PuntosRecibidos", 4, "Puntos", "recibido", 4},
-        {"QraLocatorRecibido", 6, "Locator", "recibido", 6},
-        {"RsEnviado", 5, "RST", "enviado", 5},
-        {"NumeralEnviado", 4, "N. Serie", "enviado", 4},
-        {"LiteralEnviado", 32, "Siglas, Ref.", "enviado", 64},
-        {"PuntosEnviados", 4, "Puntos", "enviado", 4},
-        {"QraLocatorEnviado", 6, "Locator", "enviado", 6},
-        {"NumeroQso", 9, "Número QSO", "", 0},
+        {"FechaQso", 10, "FECHA", "", 10, "la FECHA", "VERIFICAR FECHA"},
+        {"HoraQso", 5, "QTR", "", 5, "la HORA", "VERIFICAR HORA"},
+        {"Banda", 8, "MHz.", "", 10, "la BANDA", "ERROR EN BANDA"},
+        {"Modo", 10, "MODO", "", 10, "el MODO", "ERROR EN MODO"},
+        {"Indicativo", 14, "INDICATIVO", "", 14, "el INDICATIVO", "VERIFICAR INDICATIVO"},
+        {"RsRecibido", 5, "RST", "recibido", 5, "el RST recibido", "VERIFICAR RST RECIBIDO"},
+        {"NumeralRecibido", 5, "N. Serie", "recibido", 5, "el NÚMERO SERIE Recibido",
+         "VERIFICAR NÚMERO SERIE RECIBIDO"},
+        {"LiteralRecibido", 64, "Siglas, Ref.", "recibido", 64,
+         "las SIGLAS, REF., CÓDIGOS o CONTROLES recibidos", "VERIFICAR CONTROL RECIBIDO"},
+        {"ControlRec", 64, "Control Recibido", "", 64, "el CONTROL Recibido", "VERIFICAR CONTROL RECIBIDO"},
+        {"PuntosRecibidos", 4, "Puntos", "recibido", 4, "los PUNTOS Recibidos", "VERIFICAR PUNTOS RECIBIDOS"},
+        {"QraLocatorRecibido", 6, "Locator", "recibido", 6, "el LOCATOR recibido",
+         "VERIFICAR QRALOCATOR RECIBIDO"},
+        {"RsEnviado", 5, "RST", "enviado", 5, "el RST enviado", "VERIFICAR RST ENVIADO"},
+        {"NumeralEnviado", 5, "N. Serie", "enviado", 5, "el NÚMERO SERIE Enviado",
+         "VERIFICAR NUMERAL Enviado"},
+        {"LiteralEnviado", 64, "Siglas, Ref.", "enviado", 64,
+         "las SIGLAS, REF., CÓDIGOS o CONTROLES a enviar", "VERIFICAR LITERAL Enviado"},
+        {"PuntosEnviados", 4, "Puntos", "enviado", 4, "los PUNTOS Enviados", "VERIFICAR PUNTOS Enviados"},
+        {"QraLocatorEnviado", 6, "Locator", "enviado", 6, "el LOCATOR enviado", "VERIFICAR LOCATOR ENVIADO"},
+        {"NumeroQso", 9, "Número QSO", "", 0, "el NÚMERO de QSO", ""},
     }};
     return t;
 }
@@ -111,12 +116,7 @@ QString RstPorDefecto(const QString& modo, int indiceModo, bool seleccionada, co
     return previo;
 }
 
-qint16 DesfaseUTCDeReloj(const QDateTime& ahora) {
-    return static_cast<qint16>(-qRound(ahora.offsetFromUtc() / 3600.0));
-}
-
-MomentoQso MomentoEntrada(const QDateTime& ahora, qint16 desfase) {
-    const QDateTime t = ahora.addSecs(3600LL * desfase);
+MomentoQso MomentoEntrada(const QDateTime& t) {
     return {t.toString(FormatoFecha), t.toString(QStringLiteral("HH:mm"))};
 }
 

@@ -60,6 +60,8 @@ struct InfoColumna {
     const char* cabecera; // header label
     const char* lado;     // "recibido"/"enviado" where two columns share a header, else empty
     int guardado;         // characters of the stored field (ControlRec is stored as the literal)
+    const char* dato;     // the field named in its messages: "el INDICATIVO"
+    const char* titulo;   // the title of its messages
 };
 const std::array<InfoColumna, NumeroColumnas>& Columnas();
 // The column's header and, where two columns share it, its side: "INDICATIVO", "RST recibido".
@@ -91,14 +93,12 @@ Qso QsoDeFila(const TextosFila& fila, int numeroOrden);
 QString RstPorDefecto(const QString& modoActual, int indiceModo, bool opcionSeleccionada,
                       const NombresUser& nombres, const QString& previo);
 
-// Hours to add to the clock's local time to get UTC, from the clock's own UTC offset: right on
-// every time zone, and the summer-time rule's value in peninsular Spain.
-qint16 DesfaseUTCDeReloj(const QDateTime& ahora);
-// Date "dd-mm-yyyy" and time "hh:mm" of an entry line typed in real time.
+// Date "dd-mm-yyyy" and time "hh:mm" of an entry line typed in real time: the clock's local time,
+// or its UTC in a UTC contest.
 struct MomentoQso {
     QString fecha, hora;
 };
-MomentoQso MomentoEntrada(const QDateTime& ahora, qint16 desfaseUTC);
+MomentoQso MomentoEntrada(const QDateTime& momento);
 
 // PreparaEnvio: the sent exchange's fixed parts and the entry locks of the entry line. A column
 // without a text keeps its text; one without a lock keeps its lock.

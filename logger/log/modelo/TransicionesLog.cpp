@@ -285,10 +285,8 @@ bool EsModificacion(E e) {
 std::optional<TransicionLog> DesdeConsulta(Ev evento) {
     switch (evento) {
     case Ev::AbreLinea:
+        // The one way into an entry: a click on a browsed row's cell must never start one there.
         return AbreLinea();
-    case Ev::EntraHora:
-        // A click on the current row's time starts typing on it.
-        return Hacia(E::Alta);
     case Ev::ModificarReg:
         return ModificarReg();
     case Ev::BorrarReg:

@@ -49,7 +49,6 @@ enum class EventoLog {
     AbreLinea,          // browsing reached the entry line
     Arriba,             // the Up-arrow, staying where it is
     DejaLinea,          // the Up-arrow leaving the entry line
-    EntraHora,          // the focus on the current row's time while browsing
     EntraIndicativo,    // the focus on the current row's callsign
     IndicativoAceptado, // Enter on the callsign took it: the QSO can be stored
     ListoParaGrabar,    // Enter on the last field stores the row

@@ -21,6 +21,7 @@ using Resultado = std::optional<RechazoContacto>;
 const QString TituloControl = QStringLiteral("VERIFICAR CONTROL RECIBIDO");
 const QString TituloReferencia = QStringLiteral("VERIFICAR REFERENCIA");
 const QString ZonaMayor = QStringLiteral("La ZONA no debe ser mayor de 40");
+const QString ZonaEntera = QStringLiteral("La ZONA debe ser un número entero de 1 a 40");
 
 RechazoContacto Rechaza(int paso, const QString& texto, const QString& titulo, Columna foco) {
     Aviso a;
@@ -57,8 +58,11 @@ Resultado Hora(Revision& v) {
 }
 
 Resultado Indicativo(Revision& v) {
-    if (!EstaEnBlanco(v.f[C::Indicativo])) return std::nullopt;
-    return Rechaza(3, {}, {}, C::Indicativo);
+    QString& t = v.f[C::Indicativo];
+    if (EstaEnBlanco(t)) return Rechaza(3, {}, {}, C::Indicativo);
+    t = t.trimmed();
+    if (IndicativoValido(t)) return std::nullopt;
+    return RechazoContacto{3, AvisoIndicativo(), false, C::Indicativo};
 }
 
 Resultado BandaModo(Revision& v) {
@@ -66,15 +70,22 @@ Resultado BandaModo(Revision& v) {
     return VerificaModo(v.f[C::Modo], v.d.modos);
 }
 
-// The checks alike: a flag asks for a field, which must not be empty and, where a second text
-// is given, must pass the number test (zones also at most 40).
+// What a field asked for must hold besides not being empty.
+enum class Forma {
+    Libre,
+    Numero, // the number test
+    Entero, // a whole number in digits, or "-" for nothing received
+    Zona,   // a CQ zone, a whole number from 1 to 40
+};
+
+// The checks alike: a flag asks for a field, which must not be empty and must have its form.
 struct Obligatorio {
     int paso;
     bool ReglasContacto::*flag;
     Columna campo;
     const char* falta;
-    const char* noNumerico; // nullptr: any text
-    bool zona;
+    const char* noNumerico; // refused by the number test (or not whole)
+    Forma forma;
     const char* titulo;
 };
 
@@ -83,28 +94,41 @@ Resultado CompruebaObligatorio(const Obligatorio& o, Revision& v) {
     QString& t = v.f[o.campo];
     const QString titulo = QString::fromUtf8(o.titulo);
     if (EstaEnBlanco(t)) return Rechaza(o.paso, QString::fromUtf8(o.falta), titulo, o.campo);
-    if (!o.noNumerico) return std::nullopt;
+    if (o.forma == Forma::Libre) return std::nullopt;
     const QString noNumerico = QString::fromUtf8(o.noNumerico);
     if (!EsNumero(t)) return Rechaza(o.paso, noNumerico, titulo, o.campo);
-    if (!o.zona) return std::nullopt;
-    // A zone of "-" names no zone to hold against the limit: refused as not numeric.
-    const auto zona = ValorNumerico(t);
-    if (!zona) return Rechaza(o.paso, noNumerico, titulo, o.campo);
-    if (*zona > 40) return Rechaza(o.paso, ZonaMayor, titulo, o.campo);
+    switch (o.forma) {
+    case Forma::Entero:
+        if (t != u"-" && !EsEntero(t)) return Rechaza(o.paso, noNumerico, titulo, o.campo);
+        break;
+    case Forma::Zona: {
+        // A zone of "-" names no zone to hold against the limit: refused as not numeric.
+        const auto zona = ValorNumerico(t);
+        if (!zona) return Rechaza(o.paso, noNumerico, titulo, o.campo);
+        if (*zona > 40) return Rechaza(o.paso, ZonaMayor, titulo, o.campo);
+        if (!EsZonaCq(t)) return Rechaza(o.paso, ZonaEntera, titulo, o.campo);
+        break;
+    }
+    case Forma::Libre:
+    case Forma::Numero:
+        break;
+    }
     return std::nullopt;
 }
 
+using F = Forma;
+
 const Obligatorio Enviados[] = {
     {5, &ReglasContacto::enviarNumeral, C::NumeralEnviado, "Falta NÚMERO SERIE Enviado",
-     "El NÚMERO SERIE enviado no es numérico", false, "VERIFICAR NUMERAL Enviado"},
+     "El NÚMERO SERIE enviado no es numérico", F::Numero, "VERIFICAR NUMERAL Enviado"},
     {6, &ReglasContacto::enviarSiglas, C::LiteralEnviado,
-     "Falta las SIGLAS, REF., CÓDIGOS o CONTROLES a enviar ", nullptr, false, "VERIFICAR LITERAL Enviado"},
-    {7, &ReglasContacto::enviarLocator, C::QraLocatorEnviado, "Falta el LOCATOR enviado", nullptr, false,
+     "Falta las SIGLAS, REF., CÓDIGOS o CONTROLES a enviar ", nullptr, F::Libre, "VERIFICAR LITERAL Enviado"},
+    {7, &ReglasContacto::enviarLocator, C::QraLocatorEnviado, "Falta el LOCATOR enviado", nullptr, F::Libre,
      "VERIFICAR LOCATOR ENVIADO"},
     {8, &ReglasContacto::enviarZonaCq, C::LiteralEnviado, "Falta La ZONA enviada",
-     "La ZONA enviada no es numérica", true, "VERIFICAR ZONA Enviada"},
+     "La ZONA enviada no es numérica", F::Zona, "VERIFICAR ZONA Enviada"},
     {9, &ReglasContacto::enviarPuntos, C::PuntosEnviados, "Falta PUNTOS Enviados",
-     "Los PUNTOS Enviados no son numéricos", false, "VERIFICAR PUNTOS Enviados"},
+     "Los PUNTOS Enviados no son numéricos", F::Entero, "VERIFICAR PUNTOS Enviados"},
 };
 
 const Obligatorio NumeralRecibido{10,
@@ -112,16 +136,16 @@ const Obligatorio NumeralRecibido{10,
                                   C::NumeralRecibido,
                                   "Falta el NÚMERO SERIE Recibido",
                                   "El NÚMERO SERIE Recibido no es numérico",
-                                  false,
+                                  F::Numero,
                                   "VERIFICAR NÚMERO SERIE RECIBIDO"};
 
 const Obligatorio Recibidos[] = {
-    {12, &ReglasContacto::recibirLocator, C::QraLocatorRecibido, "Falta LOCATOR Recibido", nullptr, false,
+    {12, &ReglasContacto::recibirLocator, C::QraLocatorRecibido, "Falta LOCATOR Recibido", nullptr, F::Libre,
      "VERIFICAR QRALOCATOR RECIBIDO"},
     {13, &ReglasContacto::recibirZonaCq, C::LiteralRecibido, "Falta La ZONA recibida",
-     "La ZONA recibida no es numérica", true, "VERIFICAR ZONA recibida"},
+     "La ZONA recibida no es numérica", F::Zona, "VERIFICAR ZONA recibida"},
     {14, &ReglasContacto::recibirPuntos, C::PuntosRecibidos, "Faltan los PUNTOS Recibidos",
-     "Los PUNTOS Recibidos no son correctos", false, "VERIFICAR PUNTOS RECIBIDOS"},
+     "Los PUNTOS Recibidos no son correctos", F::Entero, "VERIFICAR PUNTOS RECIBIDOS"},
 };
 
 Resultado EnviadosCheck(Revision& v) {
@@ -206,26 +230,27 @@ Resultado Siglas(Revision& v) {
     return v.r().numeraloSiglas ? ControlCombinado(v) : SiglasSeparadas(v);
 }
 
+// A received locator typed but not confirmed with Enter gets the form test of Enter.
+Resultado FormaLocator(Revision& v) {
+    float lon = 0, lat = 0;
+    if (VerificaLocator(v.f[C::QraLocatorRecibido], lon, lat)) return std::nullopt;
+    return RechazoContacto{12, AvisoLocator(), false, C::QraLocatorRecibido};
+}
+
 Resultado RecibidosCheck(Revision& v) {
     for (const auto& o : Recibidos)
         if (auto r = CompruebaObligatorio(o, v)) return r;
     return std::nullopt;
 }
 
-// Size of the stored field of each column (the received literal also holds ControlRec).
-int TamanoGuardado(Columna c) {
-    return Columnas()[static_cast<size_t>(Indice(c))].guardado;
-}
-
-// A value longer than its stored field would be refused by the engine after the checks passed;
-// a serial numbered past 9999 is one (the fields are typed within their sizes).
+// A value longer than its stored field would be refused by the engine after the checks passed
+// (the cells refuse what is typed past their size, not what the program or a contest puts there).
 Resultado Longitudes(Revision& v) {
     for (Columna c : ColumnasTecleadas) {
-        if (v.f[c].size() <= TamanoGuardado(c)) continue;
-        return Rechaza(15,
-                       QStringLiteral("El dato no cabe en el registro: como máximo %1 caracteres")
-                           .arg(TamanoGuardado(c)),
-                       QStringLiteral("VERIFICAR LONGITUD"), c);
+        // With NumeraloSiglas the received literal is what ControlRec took: named as ControlRec.
+        const Columna campo = v.r().numeraloSiglas && c == C::LiteralRecibido ? C::ControlRec : c;
+        if (v.f[c].size() > Columnas()[static_cast<size_t>(Indice(c))].guardado)
+            return RechazoContacto{15, AvisoLongitud(campo, true), false, campo};
     }
     return std::nullopt;
 }
@@ -234,7 +259,8 @@ using Comprobacion = Resultado (*)(Revision&);
 
 // The order in which the row is checked; the first refusal stops it.
 const Comprobacion Orden[] = {
-    Fecha, Hora, Indicativo, BandaModo, EnviadosCheck, Numeral, Siglas, RecibidosCheck, Longitudes,
+    Fecha,   Hora,   Indicativo,   BandaModo,      EnviadosCheck,
+    Numeral, Siglas, FormaLocator, RecibidosCheck, Longitudes,
 };
 
 } // namespace
@@ -259,6 +285,26 @@ Aviso AvisoLocator() {
     Aviso a;
     a.texto = QStringLiteral("ERROR en QRA LOCATOR ");
     a.titulo = QStringLiteral("VERIFICAR QRA LOCATOR");
+    a.icono = Icono::Critico;
+    return a;
+}
+
+Aviso AvisoIndicativo() {
+    Aviso a;
+    a.texto = QStringLiteral("El INDICATIVO no es correcto: debe tener al menos 3 caracteres, alguna cifra y "
+                             "solo letras de la A a la Z, cifras o la barra /");
+    a.titulo = QStringLiteral("VERIFICAR INDICATIVO");
+    a.icono = Icono::Critico;
+    return a;
+}
+
+Aviso AvisoLongitud(Columna campo, bool guardado) {
+    const InfoColumna& i = Columnas()[static_cast<size_t>(Indice(campo))];
+    Aviso a;
+    a.texto = QStringLiteral("No caben más de %1 caracteres en %2")
+                  .arg(guardado ? i.guardado : i.longitud)
+                  .arg(QString::fromUtf8(i.dato));
+    a.titulo = QString::fromUtf8(i.titulo);
     a.icono = Icono::Critico;
     return a;
 }

@@ -40,3 +40,8 @@ std::optional<RechazoContacto> VerificaModo(const QString& modo, const QStringLi
 // An empty value is accepted; otherwise a Maidenhead locator ("IN80" stands for "IN80LL").
 bool VerificaLocator(const QString& valor, float& longitud, float& latitud);
 Aviso AvisoLocator(); // the box of a refused locator
+// The box of a callsign that is not one: fewer than 3 characters, no digit, or a character
+// other than A to Z, 0 to 9 and "/".
+Aviso AvisoIndicativo();
+// The box of a value longer than the column takes (`guardado`: than its stored field holds).
+Aviso AvisoLongitud(Columna campo, bool guardado = false);

@@ -4,6 +4,7 @@
 #include "CamposEntrada.h"
 #include "ConcursosNombrados.h"
 #include "Contactos.h"
+#include "HoraUTC.h"
 #include "PanelBandasModos.h"
 #include "PanelRepeticion.h"
 #include "Programa.h"
@@ -43,18 +44,18 @@ void EntradaLog::abre() {
 }
 
 void EntradaLog::nuevoContacto() {
+    repeticionAvisada_.clear();
     qint16 desfase = 0;
+    // Shown in the main window's UTC box: the offset of the clock the entry times come from.
     if (datos_.horaUTC) {
-        desfase = DesfaseUTCDeReloj(Ahora());
+        desfase = DesfaseUTCEn(Ahora());
         ventana_.intentaBD([&] { log_.guardaHoraUTCActual(desfase); });
     }
     programa_.DesfaseUTC = desfase;
     const int f = ventana_.filaActual();
     const bool tiempoReal = ventana_.tiempoReal();
     if (tiempoReal) {
-        const MomentoQso m = MomentoEntrada(Ahora(), desfase);
-        rejilla_.pon(Columna::FechaQso, f, m.fecha);
-        rejilla_.pon(Columna::HoraQso, f, m.hora);
+        ponMomento();
     } else {
         const QString fecha = ventana_.fechaActual();
         const QDate d = QDate::fromString(fecha, FormatoFecha);
@@ -103,8 +104,8 @@ bool EntradaLog::verifica() {
     return false;
 }
 
-// The earlier QSOs with the callsign the rules do not allow again, in the panel; a warning only.
-void EntradaLog::buscaRepeticion() {
+// The earlier QSOs with the callsign the rules do not allow again, in the panel; true when found.
+bool EntradaLog::buscaRepeticion() {
     const int f = ventana_.filaActual();
     ResultadoRepeticion rr;
     if (!ventana_.intentaBD([&] {
@@ -112,18 +113,22 @@ void EntradaLog::buscaRepeticion() {
                                    rejilla_.texto(Columna::Indicativo, f).trimmed(), rejilla_.textos(f),
                                    ventana_.totalContactos() > 0);
         }))
-        return;
+        return false;
     if (rr.horaQso != rejilla_.texto(Columna::HoraQso, f)) rejilla_.pon(Columna::HoraQso, f, rr.horaQso);
     if (rr.avisoHora) {
         if (!rr.avisoHora->texto.isEmpty()) Avisos::actual().muestra(*rr.avisoHora);
         rejilla_.celda(Columna::HoraQso, f)->setFocus();
     }
     repeticion_.muestra(rr);
+    return rr.encontrado;
 }
 
 void EntradaLog::graba() {
     const int f = ventana_.filaActual();
     rejilla_.pon(Columna::NumeroQso, f, QString::number(log_.siguienteNumero()));
+    // The clock still runs when neither the date nor the time was typed: the QSO is stored at the
+    // moment of storing, not at the last 30-second refresh (which may be the day before).
+    if (reloj_->isActive()) ponMomento();
     if (!verifica()) return;
     if (!ventana_.intentaBD([&] { log_.graba(QsoDeFila(rejilla_.textos(f), datos_.numeroOrden)); })) {
         // Nothing stored: the QSO stays on the entry line for another F12.
@@ -140,7 +145,13 @@ void EntradaLog::paraReloj() {
 
 void EntradaLog::tic() {
     if (!EnLineaEntrada(ventana_.estado())) return;
-    const MomentoQso m = MomentoEntrada(Ahora(), programa_.DesfaseUTC);
+    ponMomento();
+}
+
+// Straight from the clock's UTC in a UTC contest: local time plus an offset is an hour wrong
+// around each summer-time change.
+void EntradaLog::ponMomento() {
+    const MomentoQso m = MomentoEntrada(datos_.horaUTC ? AhoraUTC() : Ahora());
     rejilla_.pon(Columna::FechaQso, ventana_.filaActual(), m.fecha);
     rejilla_.pon(Columna::HoraQso, ventana_.filaActual(), m.hora);
 }
@@ -177,10 +188,6 @@ void EntradaLog::eligeModo(int i) {
 
 void EntradaLog::alEntrarEnCelda(CeldaLog& c) {
     if (c.fila != ventana_.filaActual()) return;
-    if (c.columna == Columna::HoraQso) {
-        ventana_.dispara(EventoLog::EntraHora);
-        return;
-    }
     // What ControlRec took is stored as the received literal, and shown again from there.
     if (c.columna == Columna::ControlRec && reglas_.numeraloSiglas)
         c.setText(rejilla_.texto(Columna::LiteralRecibido, c.fila));
@@ -212,9 +219,15 @@ void EntradaLog::aplicaEnter(CeldaLog& c, const ResultadoEnter& r) {
     using A = ResultadoEnter::Accion;
     if (r.texto) c.setText(*r.texto);
     if (r.literalRecibido) rejilla_.pon(Columna::LiteralRecibido, c.fila, *r.literalRecibido);
-    if (c.columna == Columna::Indicativo && r.accion != A::Nada) {
+    if (c.columna == Columna::Indicativo && (r.accion == A::Foco || r.accion == A::Graba)) {
         ventana_.dispara(EventoLog::IndicativoAceptado);
-        if (r.buscaRepeticion) buscaRepeticion();
+        // A QSO stored by this Enter would hide the warning: the first Enter on a repeat only shows
+        // it, the next one (or F12) stores.
+        if (r.buscaRepeticion && buscaRepeticion() && r.accion == A::Graba &&
+            repeticionAvisada_ != c.text()) {
+            repeticionAvisada_ = c.text();
+            return;
+        }
     }
     if (r.pitido) Beep();
     if (r.aviso) Avisos::actual().muestra(*r.aviso);

@@ -69,7 +69,9 @@ private:
     void eligeBanda(int indice);
     void eligeModo(int indice);
     void preparaEnvio();
-    void buscaRepeticion();
+    // The entry line's date and time from the clock.
+    void ponMomento();
+    bool buscaRepeticion();
     void aplicaEnter(CeldaLog& celda, const ResultadoEnter& r);
     ModoCampos modoCampos() const;
 
@@ -88,5 +90,6 @@ private:
     int indiceModo_ = 0;
     int ultimoSerieBanda_ = 0;
     bool numeracionPorBanda_ = false;
+    QString repeticionAvisada_; // the callsign whose repeat held back the store of an Enter
     QTimer* reloj_;
 };

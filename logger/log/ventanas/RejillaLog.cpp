@@ -1,7 +1,9 @@
 #include "RejillaLog.h"
 
+#include "Avisos.h"
 #include "CamposEntrada.h"
 #include "Nombres.h"
+#include "VerificacionContacto.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -23,7 +25,7 @@ CeldaLog::CeldaLog(Columna c, int f, const std::function<void(CeldaLog&)>& alEnt
     : CampoTexto(Cian, padre), columna(c), fila(f), alEntrar_(alEntrar) {
     const InfoColumna& info = Columnas()[static_cast<size_t>(Indice(c))];
     Nombra(this, QStringLiteral("%1_%2").arg(QLatin1String(info.nombre)).arg(f), NombreAccesible(c, f));
-    setMaxLength(LongitudMaxima(c));
+    ponLargoMaximo(LongitudMaxima(c), [this] { Avisos::actual().muestra(AvisoLongitud(columna)); });
     ponMayusculas();
     setFocusPolicy(Qt::ClickFocus);
 }
