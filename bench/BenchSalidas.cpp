@@ -54,7 +54,7 @@ void Llena() {
             char hora[6], call[16], num[5];
             std::snprintf(hora, sizeof hora, "%02d:%02d", (i / 60) % 24, i % 60);
             std::snprintf(call, sizeof call, "EA%dX%04d", i % 10, i % 10000);
-            std::snprintf(num, sizeof num, "%d", i % 10000);
+            std::snprintf(num, sizeof num, "%d", i % 9999 + 1);
             sqlite3_bind_int(s, 1, orden);
             sqlite3_bind_int(s, 2, n + 1 - i); // stored against NumeroQso order
             sqlite3_bind_text(s, 3, "2024-03-17T00:00:00", -1, SQLITE_TRANSIENT);
@@ -105,10 +105,9 @@ void AdifCrudo() {
     sqlite3_stmt* s = nullptr;
     Exige(sqlite3_prepare_v2(db, Consulta, -1, &s, nullptr), db);
     FILE* f = std::fopen("crudo.adi.tmp", "wb");
-    std::string b = "Exportaci\xF3n a ADIF por XKLumoCon Versi\xF3n 1.0.0.0\r\n"
-                    "<ADIF_VER:5>3.1.4<PROGRAMID:9>XkLumoCon<PROGRAMVERSION:7>1.0.0.0\r\n"
-                    "<CONTEST_ID:9>BENCHMARK\r\n<OPERATOR:6>N0CALL\r\n<NAME:0>\r\n<ADDRESS:0>\r\n"
-                    "<ADDRESS:0>\r\n<ADDRESS:0>\r\n<EOH>\r\n\r\n";
+    std::string b = "Exportacion a ADIF por XKLumoCon Version 1.0.0.0\r\nEstacion: N0CALL\r\n"
+                    "Operador: \r\nDireccion: \r\nPoblacion: \r\nPais: \r\nConcurso: BENCHMARK\r\n"
+                    "<ADIF_VER:5>3.1.4<PROGRAMID:9>XkLumoCon<PROGRAMVERSION:7>1.0.0.0\r\n<EOH>\r\n\r\n";
     while (sqlite3_step(s) == SQLITE_ROW) {
         const char* fecha = Col(s, 0);
         char fechaAdif[9] = {fecha[0], fecha[1], fecha[2], fecha[3], fecha[5],
@@ -129,6 +128,7 @@ void AdifCrudo() {
         Campo(b, "BAND", bandaAdif);
         Campo(b, "MODE", modoAdif);
         Campo(b, "SUBMODE", submodo);
+        Campo(b, "STATION_CALLSIGN", "N0CALL");
         Campo(b, "OPERATOR", "N0CALL");
         Campo(b, "RST_SENT", Col(s, 5));
         Campo(b, "CALL", Col(s, 4));
@@ -210,13 +210,16 @@ int main(int argc, char** argv) {
     d.concurso.nombreConcurso = "BENCHMARK";
     d.estacion.indicativo = "N0CALL";
     d.version = "1.0.0.0";
+    // The exchange the filled log holds: every value of it is exported.
+    d.concurso.enviarRst = d.concurso.enviarNumeral = d.concurso.enviarLocator = true;
+    d.concurso.recibirRst = d.concurso.recibirNumeral = d.concurso.recibirLocator = true;
 
     if (std::getenv("XK_DESGLOSE")) {
         std::vector<Qso> qs;
-        QStringList ls;
+        QByteArray contenido;
         std::printf("lectura %.1f\n", Mide([&] { qs = LeeQsosExportacion(*bd, Concurso); }));
-        std::printf("lineas %.1f\n", Mide([&] { ls = LineasAdif(d, qs); }));
-        std::printf("escritura %.1f\n", Mide([&] { EscribeArchivoTexto("x.adi", ls); }));
+        std::printf("registros %.1f\n", Mide([&] { contenido = ContenidoAdif(d, qs); }));
+        std::printf("escritura %.1f\n", Mide([&] { EscribeArchivo("x.adi", contenido); }));
         const EstacionLibro e = SeparaEstacion(d.estacion.indicativo);
         std::printf("filas libro %.1f\n", Mide([&] {
                         for (const Qso& q : qs)

@@ -66,15 +66,17 @@ struct FilaModoCabrillo {
     const char* modo;
     const char* codigo;
 };
-const std::array<FilaModoCabrillo, 9> ModosCabrillo{{{"CW", "CW"},
-                                                     {"RTTY", "RY"},
-                                                     {"FM", "FM"},
-                                                     {"AM", "PH"},
-                                                     {"SSB", "PH"},
-                                                     {"USB", "PH"},
-                                                     {"LSB", "PH"},
-                                                     {"PSK31", "RY"},
-                                                     {"BPSK63", "RY"}}};
+// The modes Cabrillo names; every other one is digital.
+const std::array<FilaModoCabrillo, 7> ModosCabrillo{
+    {{"CW", "CW"}, {"RTTY", "RY"}, {"FM", "FM"}, {"AM", "PH"}, {"SSB", "PH"}, {"USB", "PH"}, {"LSB", "PH"}}};
+
+// The log's HF bands whose round name lies below the band itself: the frequency written is the
+// band's lower edge in kHz.
+struct FilaFrecuenciaCabrillo {
+    const char* banda;
+    const char* khz;
+};
+constexpr FilaFrecuenciaCabrillo FrecuenciasCabrillo[] = {{"10", "10100"}, {"18", "18068"}, {"24", "24890"}};
 } // namespace
 
 const std::vector<FilaBandaCabrillo>& TablaBandasCabrillo() {
@@ -82,6 +84,8 @@ const std::vector<FilaBandaCabrillo>& TablaBandasCabrillo() {
 }
 
 QString FrecuenciaCabrillo(const QString& banda) {
+    for (const auto& fila : FrecuenciasCabrillo)
+        if (banda.trimmed() == QLatin1String(fila.banda)) return QString::fromLatin1(fila.khz);
     bool esNumero = false;
     const double mhz =
         QString(banda).replace(QLatin1Char(','), QLatin1Char('.')).trimmed().toDouble(&esNumero);
@@ -96,7 +100,6 @@ QString FrecuenciaCabrillo(const QString& banda) {
 QString ModoCabrillo(const QString& modo, bool version30) {
     for (const auto& fila : ModosCabrillo)
         if (modo == QLatin1String(fila.modo)) return QString::fromLatin1(fila.codigo);
-    if (modo.contains(QLatin1String("PSK"))) return QStringLiteral("RY");
     return version30 ? QStringLiteral("DG") : QStringLiteral("RY");
 }
 
@@ -235,12 +238,16 @@ const std::vector<FilaModoAdif>& TablaModosAdif() {
 }
 
 QString BandaAdif(const QString& banda) {
-    const QString texto = banda.trimmed();
+    QString texto = banda.trimmed();
     for (const FilaBandaLogAdif& f : BandasLogAdif)
         if (texto == QLatin1String(f.banda)) return QString::fromLatin1(f.adif);
+    // A user band may be named in GHz, "10G" for 10 GHz.
+    const bool ghz = texto.endsWith(u'G', Qt::CaseInsensitive);
+    if (ghz) texto.chop(1);
     bool numero = false;
-    const double mhz = QString(texto).replace(u',', u'.').toDouble(&numero);
+    double mhz = texto.replace(u',', u'.').toDouble(&numero);
     if (!numero) return {};
+    if (ghz) mhz *= 1000;
     for (const FilaBandaAdif& f : BandasAdif)
         if (mhz >= f.desdeMHz && mhz <= f.hastaMHz) return QString::fromLatin1(f.adif);
     return {};

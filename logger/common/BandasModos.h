@@ -40,8 +40,8 @@ struct FilaBandaCabrillo {
 };
 const std::vector<FilaBandaCabrillo>& TablaBandasCabrillo();
 
-// Frequency column of a QSO on the band text `banda` ("3.5" gives 3500, "1296" gives 1.2G), not yet
-// aligned; a text that is no number is written as it is.
+// Frequency column of a QSO on the band text `banda` ("3.5" gives 3500, "10" its lower edge 10100,
+// "1296" gives 1.2G), not yet aligned; a text that is no number is written as it is.
 QString FrecuenciaCabrillo(const QString& banda);
 
 // Mode column of a QSO in the log's upper-cased mode text; a mode Cabrillo does not name writes
@@ -75,7 +75,7 @@ const std::vector<FilaBandaLogAdif>& TablaBandasLogAdif();
 const std::vector<FilaModoAdif>& TablaModosAdif();
 
 // The ADIF BAND for a QSO's Banda: the log's band texts by table, a user band that is a number of
-// MHz by the range that holds it; "" when there is none.
+// MHz (or of GHz with a "G": "10G") by the range that holds it; "" when there is none.
 QString BandaAdif(const QString& banda);
 
 // The ADIF MODE and SUBMODE for a QSO's Modo; a mode ADIF does not know is kept as stored.

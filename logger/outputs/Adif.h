@@ -4,8 +4,8 @@
 #include "Filas.h"
 #include "Qso.h"
 
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -14,7 +14,7 @@ class BaseDatos;
 
 // What the exports take from the selected contest and station rows, and the program version.
 struct DatosExportacion {
-    FilaConcurso concurso;
+    FilaConcurso concurso;   // its exchange flags say which values were exchanged
     FilaIndicativo estacion; // its callsign in full ("N0CALL/P")
     QString version;         // "a.b.c.d"
 };
@@ -24,22 +24,27 @@ std::vector<Qso> LeeQsosExportacion(BaseDatos& bd, int numeroOrden);
 // The same QSOs handed over one at a time, none kept: for an export that writes as it reads.
 void RecorreQsosExportacion(BaseDatos& bd, int numeroOrden, const std::function<void(Qso)>& porQso);
 
-// "<TAG:n>value", n the value's length in characters; "" for an empty value unless `siempre`.
-QString CampoAdif(const QString& etiqueta, const QString& valor, bool siempre = false);
+// Empties what the QSO holds but the contest does not exchange (the locked "599" of a report not
+// received, the "0" serial of a contest without serials...) and the placeholders "-" and zero
+// serials, so that an export gives the same values before and after the log is closed.
+void QuitaNoIntercambiados(Qso& q, const FilaConcurso& concurso);
 
-// The lines before the first record, ending with "<EOH>" and an empty line.
-QStringList CabeceraAdif(const DatosExportacion& d);
-// The lines of one QSO: CONTEST_ID line when named, line A, line B when it holds a field, "<EOR>", "".
-QStringList RegistroAdif(const Qso& q, const QString& nombreConcurso, const QString& indicativoEstacion);
-// Header and records; QSOs without a callsign are skipped.
-QStringList LineasAdif(const DatosExportacion& d, const std::vector<Qso>& qsos);
+// The header in ASCII: free text naming the program, station and contest, then the header fields
+// and "<EOH>" with an empty line.
+QByteArray CabeceraAdif(const DatosExportacion& d);
+// One QSO in ASCII: CONTEST_ID line when named, line A, line B when it holds a field, "<EOR>", an
+// empty line; every line ends with CR LF and each length counts the bytes written.
+QByteArray RegistroAdif(const Qso& q, const QString& nombreConcurso, const QString& indicativoEstacion);
+// Header and records of the exchanged values; QSOs without a callsign are skipped. `sinBanda`,
+// when given, counts the records written without a BAND.
+QByteArray ContenidoAdif(const DatosExportacion& d, const std::vector<Qso>& qsos, int* sinBanda = nullptr);
 
 // Base station callsign + ".adi" ("N0CALL/P" gives "N0CALL.adi").
 QString NombreArchivoAdif(const QString& indicativoEstacion);
-// The closing message naming the folder and the file.
-Aviso MensajeAdif(const QString& carpeta, const QString& nombreArchivo);
+// The closing message naming the folder and the file, and how many records went without a band.
+Aviso MensajeAdif(const QString& carpeta, const QString& nombreArchivo, int sinBanda = 0);
 
 // Writes the contest's file in the current folder and returns the message to show: the closing
 // message once the file is complete, or a critical message when the log could not be read or the
-// file could not be written (no file is left then).
+// file could not be written (a previous file is left whole then).
 Aviso ExportaADIF(BaseDatos& bd, const DatosExportacion& d);

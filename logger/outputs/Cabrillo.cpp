@@ -9,15 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
+#include <cstdio>
 #include <optional>
 
 namespace cabrillo {
 
 namespace {
 
-constexpr int LargoLinea = 200;
 constexpr int ColumnaIndicativo = 31;
 constexpr int AnchoIndicativo = 14, AnchoRst = 4, AnchoNumero = 5, AnchoPuntos = 5, AnchoLocator = 7;
 
@@ -43,13 +42,25 @@ private:
     int inicio_, ancho_;
 };
 
-// Overwrites from the 1-based column on; nothing past the end of the line.
-void Pon(QString& linea, int columna, const QString& texto) {
-    for (int k = 0; k < texto.size(); ++k) {
-        const int i = columna - 1 + k;
-        if (i >= linea.size()) break;
-        linea[i] = texto[k];
+// Each item from its own column, or one blank after the item before it when that one reaches the
+// column: a long value moves the rest of the line on instead of running into the next item.
+QString ComponeLinea(std::vector<ItemLinea>& items) {
+    std::stable_sort(items.begin(), items.end(),
+                     [](const ItemLinea& a, const ItemLinea& b) { return a.columna < b.columna; });
+    QString linea;
+    linea.reserve(128);
+    for (const ItemLinea& item : items) {
+        if (item.texto.isEmpty()) continue;
+        const qsizetype inicio =
+            std::max<qsizetype>(item.columna - 1, linea.isEmpty() ? 0 : linea.size() + 1);
+        linea.resize(inicio, u' ');
+        linea += item.texto;
     }
+    qsizetype fin = linea.size();
+    while (fin > 0 && linea[fin - 1] == u' ')
+        --fin;
+    linea.truncate(fin);
+    return linea;
 }
 
 // "7" gives "007"; a text that is no number stays as it is.
@@ -195,15 +206,14 @@ bool EsNoAplicable(const QString& valor) {
 }
 
 QString CategoriaCombinada(const FilaResumen& r) {
-    QString combinada = r.categoria;
-    for (const QString* v : {&r.banda, &r.potencia, &r.modo})
-        if (!EsNoAplicable(*v)) combinada += QLatin1Char(' ') + *v;
-    return combinada;
+    QStringList partes;
+    for (const QString* v : {&r.categoria, &r.banda, &r.potencia, &r.modo})
+        if (!EsNoAplicable(*v)) partes << *v;
+    return partes.join(u' ');
 }
 
-QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso,
-                             const QString& indicativoBase, const FilaIndicativo& estacion,
-                             const QString& versionPrograma) {
+QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso, const QString& indicativo,
+                             const FilaIndicativo& estacion, const QString& versionPrograma) {
     // A summary with no known format is shown by the panel with the 2.0 values: write it as 2.0.
     const bool v30 = r.formato == QLatin1String(FormatoCabrillo30);
     const bool especial = r.formato == QLatin1String(FormatoEspecial);
@@ -216,9 +226,9 @@ QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso
     l << (v30 ? QStringLiteral("LOCATION: DX") : QStringLiteral("ARRL-SECTION: DX"));
     if (ref) l << QStringLiteral("REF-SECTION: DX");
     l << "CONTEST: " + nombreConcurso;
-    l << "CALLSIGN: " + indicativoBase;
-    if (v20) l << "CATEGORY: " + combinada;
-    if (especial) l << "CATEGORY: " + r.categoria;
+    l << "CALLSIGN: " + indicativo;
+    if (v20 && !combinada.isEmpty()) l << "CATEGORY: " + combinada;
+    if (especial && !EsNoAplicable(r.categoria)) l << "CATEGORY: " + r.categoria;
     if (v30) {
         if (Presente(r.categoria)) l << "CATEGORY-OPERATOR: " + r.categoria;
         const std::array<std::pair<const char*, const QString*>, 7> lineas{
@@ -237,7 +247,7 @@ QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso
     l << "OPERATORS: " + Operadores(r.operators);
     l << QStringLiteral("CLAIMED-SCORE:");
     l << QStringLiteral("CLUB: ");
-    l << "CREATED-BY: XkLumoCon Versión " + versionPrograma;
+    l << "CREATED-BY: XkLumoCon Version " + versionPrograma;
     l << "NAME: " + estacion.operador;
     l << "ADDRESS: " + estacion.direccion;
     l << "ADDRESS: " + estacion.poblacion;
@@ -249,11 +259,11 @@ QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso
     return l;
 }
 
-void EscribeIntercambioQSO(QString& linea, const QString& indicativoEnviado, const FilaResumen& r,
-                           const FilaConcurso& i, const Qso& q) {
+void EscribeIntercambioQSO(std::vector<ItemLinea>& items, const QString& indicativoEnviado,
+                           const FilaResumen& r, const FilaConcurso& i, const Qso& q) {
     const ColumnasResumen& c = r.columnas;
     auto item = [&](int columna, bool presente, const QString& valor) {
-        if (columna > 0 && presente) Pon(linea, columna, OGuion(valor));
+        if (columna > 0 && presente) items.push_back({columna, TextoAscii(OGuion(valor))});
     };
     item(c.miIndicativo, true, indicativoEnviado);
     item(c.miRst, i.enviarRst, q.rstEnviado);
@@ -270,24 +280,27 @@ void EscribeIntercambioQSO(QString& linea, const QString& indicativoEnviado, con
 
 QString LineaQso(const Qso& q, const QString& indicativoEnviado, const FilaResumen& r,
                  const FilaConcurso& i) {
-    QString linea(LargoLinea, QLatin1Char(' '));
-    Pon(linea, 1, QStringLiteral("QSO:"));
-    Pon(linea, 6, FrecuenciaCabrillo(q.banda).rightJustified(5));
-    Pon(linea, 12, ModoCabrillo(q.modo, r.formato == QLatin1String(FormatoCabrillo30)));
-    if (q.fecha.isValid()) Pon(linea, 15, q.fecha.toString(QStringLiteral("yyyy-MM-dd")));
-    Pon(linea, 26, q.hora.left(2) + q.hora.right(2));
-    EscribeIntercambioQSO(linea, indicativoEnviado, r, i, q);
-    qsizetype fin = linea.size();
-    while (fin > 0 && linea[fin - 1] == QLatin1Char(' '))
-        --fin;
-    linea.truncate(fin);
-    return linea;
+    std::vector<ItemLinea> items;
+    items.reserve(15);
+    items.push_back({1, QStringLiteral("QSO:")});
+    items.push_back({6, TextoAscii(FrecuenciaCabrillo(q.banda)).rightJustified(5)});
+    items.push_back({12, TextoAscii(ModoCabrillo(q.modo, r.formato == QLatin1String(FormatoCabrillo30)))});
+    if (q.fecha.isValid()) {
+        // Formatted by hand: the locale machinery of QDate::toString costs more than the line.
+        char fecha[16];
+        std::snprintf(fecha, sizeof fecha, "%04d-%02d-%02d", q.fecha.year(), q.fecha.month(), q.fecha.day());
+        items.push_back({15, QString::fromLatin1(fecha)});
+    }
+    items.push_back({26, TextoAscii(q.hora.left(2) + q.hora.right(2))});
+    EscribeIntercambioQSO(items, indicativoEnviado, r, i, q);
+    return ComponeLinea(items);
 }
 
 QStringList LineasFichero(const std::vector<Qso>& qsos, const FilaResumen& r, const FilaConcurso& c,
                           const FilaIndicativo& estacion, const QString& versionPrograma) {
-    QStringList l = CabeceraCabrillo(r, NombreCabrillo(c.nombreConcurso), BaseDe(estacion.indicativo),
-                                     estacion, versionPrograma);
+    // The log checker matches QSOs by the callsign used on air, portable part included.
+    QStringList l =
+        CabeceraCabrillo(r, NombreCabrillo(c.nombreConcurso), estacion.indicativo, estacion, versionPrograma);
     l.reserve(l.size() + static_cast<qsizetype>(qsos.size()) + 1);
     for (const Qso& q : qsos)
         l << LineaQso(q, estacion.indicativo, r, c);
@@ -308,8 +321,8 @@ bool EscribeFicheroCabrillo(BaseDatos& bd, const FilaConcurso& c, const FilaIndi
     const QStringList lineas = LineasFichero(qsos, LeeFilaResumen(bd, c.numeroOrden).value_or(FilaResumen{}),
                                              c, estacion, versionPrograma);
     QString error;
-    if (!EscribeArchivoTexto(QDir::current().filePath(nombre + ".LOG"), lineas, &error))
-        throw ErrorBD(QStringLiteral("No se ha podido escribir el fichero %1.LOG: %2").arg(nombre, error));
+    if (!EscribeArchivoTexto(QDir::current().filePath(nombre + ".LOG"), lineas, &error, Codificacion::Ascii))
+        throw ErrorBD(MensajeEscrituraFallida(nombre + ".LOG", error));
     return true;
 }
 
@@ -317,9 +330,8 @@ QStringList MuestraFicheroLog(const QString& nombre) {
     QStringList lineas;
     QFile f(QDir::current().filePath(nombre + ".LOG"));
     if (f.open(QIODevice::ReadOnly)) {
-        QStringDecoder decodificador("windows-1252");
-        const QByteArray bytes = f.readAll();
-        QString texto = decodificador.isValid() ? QString(decodificador(bytes)) : QString::fromLatin1(bytes);
+        // The file is ASCII: read as Latin-1 without a decoder.
+        QString texto = QString::fromLatin1(f.readAll());
         if (texto.endsWith(CrLf)) texto.chop(2);
         if (!texto.isEmpty()) lineas = texto.split(CrLf);
     }

@@ -42,13 +42,17 @@ QString NombreCabrillo(const QString& nombreConcurso);
 // "No Aplicable" in any case.
 bool EsNoAplicable(const QString& valor);
 QString CategoriaCombinada(const FilaResumen& r);
-// Header lines from START-OF-LOG to SOAPBOX.
-QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso,
-                             const QString& indicativoBase, const FilaIndicativo& estacion,
-                             const QString& versionPrograma);
-// Overwrites the exchange columns of one QSO line (200 characters).
-void EscribeIntercambioQSO(QString& linea, const QString& indicativoEnviado, const FilaResumen& r,
-                           const FilaConcurso& i, const Qso& q);
+// Header lines from START-OF-LOG to SOAPBOX; `indicativo` is the station's callsign in full.
+QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso, const QString& indicativo,
+                             const FilaIndicativo& estacion, const QString& versionPrograma);
+// One item of a QSO line: its text from its 1-based column on.
+struct ItemLinea {
+    int columna;
+    QString texto;
+};
+// The exchange items of one QSO line, in ASCII.
+void EscribeIntercambioQSO(std::vector<ItemLinea>& items, const QString& indicativoEnviado,
+                           const FilaResumen& r, const FilaConcurso& i, const Qso& q);
 // The whole QSO line, trailing blanks removed.
 QString LineaQso(const Qso& q, const QString& indicativoEnviado, const FilaResumen& r, const FilaConcurso& i);
 // The whole file: header, QSO lines, END-OF-LOG.

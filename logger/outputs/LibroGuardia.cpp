@@ -74,7 +74,9 @@ QString FormatoNumeral(const QString& numeral) {
     return Formato0000(numeral.trimmed());
 }
 
-FilaLibro FilaLibroGuardia(const Qso& q, const DatosExportacion& d, const EstacionLibro& estacion) {
+FilaLibro FilaLibroGuardia(const Qso& qso, const DatosExportacion& d, const EstacionLibro& estacion) {
+    Qso q = qso;
+    QuitaNoIntercambiados(q, d.concurso);
     QString indicativo = q.indicativo, barra;
     SeparaIndicativo(indicativo, barra);
     FilaLibro f;

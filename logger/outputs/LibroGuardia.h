@@ -27,7 +27,8 @@ EstacionLibro SeparaEstacion(const QString& indicativo);
 // "0007"); a text that is no number stays as it is.
 QString FormatoNumeral(const QString& numeral);
 
-// The fields of one new row in order, without those the empty-value rules leave unwritten.
+// The fields of one new row in order, without those the empty-value rules leave unwritten; a
+// value the contest does not exchange is written as an empty one.
 using FilaLibro = std::vector<std::pair<QString, QVariant>>;
 FilaLibro FilaLibroGuardia(const Qso& q, const DatosExportacion& d, const EstacionLibro& estacion);
 

@@ -20,6 +20,14 @@ TEST(TextoWindows, CodigosDeLaPagina) {
     EXPECT_EQ(ATextoWindows(""), QByteArray());
 }
 
+TEST(TextoWindows, AsciiDeCabrilloYAdif) {
+    EXPECT_EQ(TextoAscii(QString::fromUtf8("José Ángel, A Coruña, 2º 3ª, Müller, Façade")),
+              "Jose Angel, A Coruna, 2o 3a, Muller, Facade");
+    EXPECT_EQ(TextoAscii(QString::fromUtf8("’“”–—€ßæøÑ")), "'\"\"--EURssaeoN");
+    EXPECT_EQ(TextoAscii(QString::fromUtf8("a東😀b")), "a??b");
+    EXPECT_EQ(TextoAscii("N0CALL/P"), "N0CALL/P");
+}
+
 TEST(TextoWindows, LineasConCRLFYSustituyeElArchivo) {
     ASSERT_TRUE(
         EscribeArchivoTexto("salida.log", {"START-OF-LOG: 3.0", QString::fromUtf8("NAME: Peña"), ""}));

@@ -63,6 +63,9 @@ TEST_F(PruebaSalidas, F6YF8EscribenElFicheroYMuestranElMensaje) {
                     Pulsa(Qt::Key_Tab);
                 ASSERT_EQ(NombreFoco(), "ListasPorBanda");
                 Pulsa(Qt::Key_Space);
+                // The choice made, the focus is back on the date of the current row, in yellow.
+                EXPECT_TRUE(NombreFoco().startsWith("FechaQso_")) << NombreFoco().toStdString();
+                EXPECT_EQ(Foco()->palette().color(QPalette::Base), QColor(255, 255, 0));
                 continue;
             }
             if (k == K::Key_F6) {
@@ -153,4 +156,16 @@ TEST_F(PruebaSalidas, F7ExportaAlLibroElegidoConTeclas) {
     EXPECT_TRUE(avisos.cajas.empty());
     EXPECT_EQ(BaseDatos::Abre("LibroDePrueba.mdb")->abreConjunto("LibroGuardia").cuenta(), 6);
     qputenv("HOME", home);
+}
+
+TEST_F(PruebaSalidas, F6ComoSeHicieronRenumeraAntesDeEscribir) {
+    // QSO 3 moved to the day before by a date change: the list as made puts it first.
+    bd->ejecuta("UPDATE Contactos SET Fecha = '2026-02-28T10:00:00' WHERE NumeroQso = 3");
+    for (Qt::Key k : {Qt::Key_F6, Qt::Key_F12, Qt::Key_F12})
+        Pulsa(k);
+    const QByteArray b = Lee("EA1AAA.LOG");
+    EXPECT_TRUE(b.contains("QSO: 14000 CW 2026-02-28 1003 EA1AAA        599 003  EA3XX         599 103"))
+        << b.constData();
+    EXPECT_LT(b.indexOf("EA3XX"), b.indexOf("EA1XX"));
+    EXPECT_EQ(bd->abreConjunto("Select * From Contactos Where NumeroQso = 1").texto("Indicativo"), "EA3XX");
 }

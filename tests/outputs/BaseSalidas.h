@@ -40,6 +40,10 @@ inline Qso UnQso(int numero, const QString& indicativo, const QString& hora = "0
 inline DatosExportacion UnaEstacion(const QString& indicativo = "N0CALL") {
     DatosExportacion d;
     d.concurso.numeroOrden = 3;
+    d.concurso.enviarRst = d.concurso.recibirRst = d.concurso.enviarNumeral = d.concurso.recibirNumeral =
+        true;
+    d.concurso.enviarSiglas = d.concurso.recibirSiglas = d.concurso.enviarLocator =
+        d.concurso.recibirLocator = true;
     d.estacion.indicativo = indicativo;
     d.estacion.operador = "Ana";
     d.estacion.direccion = "Calle 1";

@@ -3,6 +3,7 @@
 
 #include "ArchivosPrueba.h"
 #include "Cabrillo.h"
+#include "Falsos.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -52,19 +53,17 @@ TEST(CabrilloLog, CqWwEnFormato20ByteAByte) {
         "START-OF-LOG: 2.0\r\n"
         "ARRL-SECTION: DX\r\n"
         "CONTEST: CQ WW\r\n"
-        "CALLSIGN: N0CALL\r\n"
+        "CALLSIGN: N0CALL/P\r\n"
         "CATEGORY: SINGLE-OP ALL SSB\r\n"
         "EMAIL: n0call@example.com\r\n"
         "OPERATORS: N0CALL EA1ZZ\r\n"
         "CLAIMED-SCORE:\r\n"
         "CLUB: \r\n"
-        "CREATED-BY: XkLumoCon Versi\xf3n 1.2.3.4\r\n"
-        "NAME: Jos\xe9 N\xfa\xf1"
-        "ez\r\n"
+        "CREATED-BY: XkLumoCon Version 1.2.3.4\r\n"
+        "NAME: Jose Nunez\r\n"
         "ADDRESS: Calle Mayor 1\r\n"
         "ADDRESS: 28001 Madrid\r\n"
-        "ADDRESS: Espa\xf1"
-        "a\r\n"
+        "ADDRESS: Espana\r\n"
         "SOAPBOX: CQ WW\r\n"
         "QSO: 14000 PH 2026-11-28 0001 N0CALL/P      59  14     EA1AAA        59  14\r\n"
         "QSO: 14000 PH 2026-11-28 0002 N0CALL/P      59  14     K1ABC         57  05\r\n"
@@ -81,7 +80,7 @@ TEST(CabrilloLog, CqWwEnFormato30SinLineaDePotencia) {
     const QList<QByteArray> esperadas{"START-OF-LOG: 3.0\r",
                                       "LOCATION: DX\r",
                                       "CONTEST: CQ WW\r",
-                                      "CALLSIGN: N0CALL\r",
+                                      "CALLSIGN: N0CALL/P\r",
                                       "CATEGORY-OPERATOR: SINGLE-OP\r",
                                       "CATEGORY-ASSISTED: NON-ASSISTED\r",
                                       "CATEGORY-BAND: ALL\r",
@@ -204,11 +203,12 @@ TEST(CabrilloLog, FrecuenciaYModoDeLaLinea) {
     const Caso casos[] = {
         {"1296", "CW", " 1.2G CW", " 1.2G CW"},    {"3.5", "RTTY", " 3500 RY", " 3500 RY"},
         {"1.8", "FM", " 1800 FM", " 1800 FM"},     {"7", "AM", " 7000 PH", " 7000 PH"},
-        {"10", "USB", "10000 PH", "10000 PH"},     {"28", "LSB", "28000 PH", "28000 PH"},
-        {"50", "SSB", "   50 PH", "   50 PH"},     {"144", "PSK31", "  144 RY", "  144 RY"},
-        {"432", "QPSK", "  432 RY", "  432 RY"},   {"2400", "FT8", " 2.3G RY", " 2.3G DG"},
+        {"10", "USB", "10100 PH", "10100 PH"},     {"28", "LSB", "28000 PH", "28000 PH"},
+        {"18", "CW", "18068 CW", "18068 CW"},      {"24", "CW", "24890 CW", "24890 CW"},
+        {"50", "SSB", "   50 PH", "   50 PH"},     {"144", "PSK31", "  144 RY", "  144 DG"},
+        {"432", "QPSK", "  432 RY", "  432 DG"},   {"2400", "FT8", " 2.3G RY", " 2.3G DG"},
         {"902", "PACKET", "  902 RY", "  902 DG"}, {"10368", "SSTV", "  10G RY", "  10G DG"},
-        {"70", "BPSK63", "   70 RY", "   70 RY"},  {"SAT", "CW", "  SAT CW", "  SAT CW"},
+        {"70", "BPSK63", "   70 RY", "   70 DG"},  {"SAT", "CW", "  SAT CW", "  SAT CW"},
     };
     FilaResumen r;
     r.columnas.miIndicativo = 31;
@@ -228,7 +228,8 @@ TEST(CabrilloLog, FrecuenciaYModoDeLaLinea) {
 
 TEST(CabrilloLog, ElementosDeLaLinea) {
     // The last item shorter than its column ends the line; an empty present item writes "-";
-    // a numeric literal of a contest that receives number or letters gets three digits.
+    // a numeric literal of a contest that receives number or letters gets three digits; a value
+    // that reaches the next column is written whole and the next item starts one blank after it.
     struct Caso {
         const char* nombre;
         FilaConcurso i;
@@ -250,11 +251,20 @@ TEST(CabrilloLog, ElementosDeLaLinea) {
     Qso numero;
     numero.indicativo = "EA1AAA";
     numero.literalRecibido = "7";
+    Qso largos;
+    largos.indicativo = "EA8/EA1ABC/QRP";
+    largos.rstEnviado = "59";
+    largos.numeralEnviado = "10000";
+    largos.rstRecibido = "59+20";
+    largos.literalRecibido = "LEÓN";
+    largos.locatorRecibido = "IN80DO";
     const Caso casos[] = {
         {"corto", rst, corto, "QSO:     0 RY                 N0CALL/P      EA1AAA        5"},
         {"vacios", todo, vacio,
          "QSO:     0 RY                 N0CALL/P      -   -    EA1AAA        -   M      -"},
         {"numeral", siglas, numero, "QSO:     0 RY                 N0CALL/P      EA1AAA        007"},
+        {"largos", todo, largos,
+         "QSO:     0 RY                 N0CALL/P      59  10000 EA8/EA1ABC/QRP 59+20 LEON IN80DO"},
     };
     for (const Caso& c : casos) {
         AnchosLiterales a;
@@ -276,6 +286,16 @@ TEST(CabrilloLog, LineasDeCabecera) {
         QStringList ausentes; // line beginnings
     };
     const Caso casos[] = {
+        {"2.0 no aplicable",
+         "X",
+         {"CABRILLO 2.0", "No Aplicable", "LOW", ""},
+         {"CATEGORY:  LOW "},
+         {"CATEGORY: No"}},
+        {"especial no aplicable",
+         "X",
+         {"ESPECIAL", "NO APLICABLE", "", ""},
+         {"START-OF-LOG: 2.0"},
+         {"CATEGORY"}},
         {"ref con offtime",
          "REF-160",
          {"CABRILLO 2.0", "SINGLE-OP", "LOW", ""},
@@ -316,6 +336,22 @@ TEST(CabrilloLog, LineasDeCabecera) {
     }
 }
 
+TEST(CabrilloLog, DiscoLlenoAlVolcarDejaElFicheroAnteriorYLoDice) {
+    auto bd = CreaBaseLog("PRUEBA", {"RecibirNumeral"});
+    AnadeQsoLog(*bd, 1, "14", "CW", "EA1AAA", {"NumeralRecibido=20"});
+    EscribeArchivo("N0CALL.LOG", "anterior");
+    DiscoLleno disco;
+    try {
+        Genera(*bd, false);
+        ADD_FAILURE() << "sin error";
+    } catch (const ErrorBD& e) {
+        EXPECT_EQ(e.mensaje(),
+                  "No se ha podido escribir el fichero N0CALL.LOG: no queda espacio en el disco.\r\n\r\n"
+                  "Si ya había un fichero con ese nombre, queda como estaba.");
+    }
+    EXPECT_EQ(LeeArchivo("N0CALL.LOG"), "anterior");
+}
+
 TEST(CabrilloLog, FicheroAnteriorReemplazadoYOrdenPorNumeral) {
     auto bd = CreaBaseLog("PRUEBA", {"RecibirNumeral"});
     EscribeArchivo("N0CALL.LOG", QByteArray(5000, 'x'));
@@ -326,6 +362,8 @@ TEST(CabrilloLog, FicheroAnteriorReemplazadoYOrdenPorNumeral) {
     EXPECT_TRUE(b.startsWith("START-OF-LOG: 2.0\r\n"));
     EXPECT_LT(b.indexOf("EA2BBB"), b.indexOf("EA1AAA"));
     EXPECT_TRUE(b.endsWith("\r\nEND-OF-LOG:\r\n"));
+    EXPECT_TRUE(std::all_of(b.begin(), b.end(),
+                            [](char c) { return (c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n'; }));
     // A single-list run keeps its rows in Listados until the next run.
     EXPECT_EQ(bd->abreConjunto("Listados").cuenta(), 2);
 }

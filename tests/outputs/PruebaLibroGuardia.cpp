@@ -58,6 +58,13 @@ TEST(LibroGuardia, FilasEscritasConSusReglasDeValorVacio) {
          Fila("N0CALL", "FIJA", "Marconi", "2024", "17-03-2024", "N1CALL", "", "-0123", "0")},
         {"numeral que no es número", "N0CALL", "2024", "Marconi", [](Qso& q) { q.numeralRecibido = "AB"; },
          Fila("N0CALL", "FIJA", "Marconi", "2024", "17-03-2024", "N1CALL", "", "AB", "0")},
+        {"marcadores y puntos que el concurso no recibe: como tras FIN", "N0CALL", "2024", "Marconi",
+         [](Qso& q) {
+             q.numeralEnviado = "0000";
+             q.literalRecibido = "-";
+             q.puntosRecibidos = "5";
+         },
+         Fila("N0CALL", "FIJA", "Marconi", "2024", "17-03-2024", "N1CALL", "", "0", "0")},
         {"fecha nula", "N0CALL", "2024", "Marconi", [](Qso& q) { q.fecha = QDate(); },
          Fila("N0CALL", "FIJA", "Marconi", "2024", "<nulo>", "N1CALL", "", "0", "0")},
         {"edición y concurso vacíos", "N0CALL", "", "", [](Qso&) {},

@@ -34,3 +34,21 @@ bool SistemaFalso::arranca(const QString& programa, const QStringList& argumento
     arranques.push_back({programa, argumentos});
     return arrancaOk;
 }
+
+namespace {
+class SalidaSinSitio : public ArchivoSalida {
+public:
+    bool escribe(const QByteArray&) override { return true; }
+    bool confirma() override { return false; }
+    QString razon() const override { return QStringLiteral("no queda espacio en el disco"); }
+};
+} // namespace
+
+DiscoLleno::DiscoLleno() : previo_(Archivos::instala(this)) {}
+DiscoLleno::~DiscoLleno() {
+    Archivos::instala(previo_);
+}
+std::unique_ptr<ArchivoSalida> DiscoLleno::creaSalida(const QString& ruta, QString&) {
+    abiertos << ruta;
+    return std::make_unique<SalidaSinSitio>();
+}

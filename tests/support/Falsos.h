@@ -1,4 +1,5 @@
 #pragma once
+#include "Archivos.h"
 #include "Avisos.h"
 #include "Reloj.h"
 #include "Sistema.h"
@@ -78,4 +79,17 @@ public:
 
 private:
     Sistema* previo_;
+};
+
+// A disk that takes every byte and then fails at the flush, as a full one does; the real file
+// is never touched.
+class DiscoLleno : public Archivos {
+public:
+    DiscoLleno();
+    ~DiscoLleno() override;
+    std::unique_ptr<ArchivoSalida> creaSalida(const QString& ruta, QString& razon) override;
+    QStringList abiertos;
+
+private:
+    Archivos* previo_;
 };

@@ -85,6 +85,7 @@ private:
     bool intentaBD(const std::function<void()>& paso) override;
     void colocaFoco() override { maquina_.colocaFoco(*this); }
     void muestraErrorBD(const QString& mensaje) override;
+    void renumera() override { ejecuta(Trabajo::RenumeraYRecarga); }
 
     // ControlesLog on the widgets (FLogControles.cpp).
     void cargaContactos() override { recarga(); }

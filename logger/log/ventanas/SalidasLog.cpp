@@ -12,24 +12,29 @@
 #include "Programa.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace {
-// The keys of the Cabrillo panels, which open while the window's own keys are off: F12 and Enter
-// accept, Esc takes the way out the panel has.
+// The keys of a Cabrillo panel while it is shown, which is while the window's own keys are off:
+// F12 and Enter accept, Esc takes the way out the panel has, wherever in the window the focus is.
+// With the focus outside the panel (the date of the current row, after the list type is chosen)
+// the grid takes no key and Tab goes back into the panel.
 class TeclasPanel : public QObject {
 public:
-    TeclasPanel(QWidget& panel, QAbstractButton& aceptar, std::function<void()> escape)
-        : QObject(&panel), aceptar_(aceptar), escape_(std::move(escape)) {
-        panel.installEventFilter(this);
-        for (QWidget* w : panel.findChildren<QWidget*>())
-            w->installEventFilter(this);
+    TeclasPanel(QWidget& panel, QAbstractButton& aceptar, std::function<void()> escape,
+                std::function<void()> vuelve)
+        : QObject(&panel), panel_(panel), aceptar_(aceptar), escape_(std::move(escape)),
+          vuelve_(std::move(vuelve)) {
+        QCoreApplication::instance()->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* evento) override {
-        if (evento->type() != QEvent::KeyPress) return false;
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress || !panel_.isVisible()) return false;
+        auto* w = qobject_cast<QWidget*>(objeto);
+        if (!w || w->window() != panel_.window()) return false;
         const auto* e = static_cast<QKeyEvent*>(evento);
         if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
         switch (e->key()) {
@@ -42,14 +47,20 @@ protected:
         case Qt::Key_Escape:
             escape_();
             return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if (panel_.isAncestorOf(w)) return false;
+            vuelve_();
+            return true;
         default:
-            return false;
+            return !panel_.isAncestorOf(w);
         }
     }
 
 private:
+    QWidget& panel_;
     QAbstractButton& aceptar_;
-    std::function<void()> escape_;
+    std::function<void()> escape_, vuelve_;
 };
 
 Aviso Informacion(const QString& texto, const QString& titulo) {
@@ -73,10 +84,15 @@ SalidasLog::SalidasLog(VentanaSalidas& ventana, QWidget& padre, QVBoxLayout& cap
         capa.insertWidget(sitio++, panel);
     }
     // Leaving the choice writes nothing: the window is as before F6.
-    new TeclasPanel(*tipoDeListas_, tipoDeListas_->aceptar(), [this] { cierraListados({}, {}); });
-    new TeclasPanel(*listaPantalla_, listaPantalla_->aceptar(),
-                    [this] { listaPantalla_->aceptar().click(); });
+    new TeclasPanel(
+        *tipoDeListas_, tipoDeListas_->aceptar(), [this] { cierraListados({}, {}); },
+        [this] { tipoDeListas_->enfocaOrden(); });
+    new TeclasPanel(
+        *listaPantalla_, listaPantalla_->aceptar(), [this] { listaPantalla_->aceptar().click(); },
+        [this] { listaPantalla_->aceptar().setFocus(); });
     connect(tipoDeListas_, &PanelTipoDeListas::aceptado, this, &SalidasLog::ejecutaListados);
+    // Once the list type is chosen the focus goes back to the date of the current row, in yellow.
+    connect(tipoDeListas_, &PanelTipoDeListas::eleccionCambiada, this, [this] { ventana_.colocaFoco(); });
     connect(listaPantalla_, &PanelListaPantalla::aceptado, this,
             [this] { cierraListados(mensajeListados_, QStringLiteral("INFORMACIÓN")); });
     connect(exportacionXk_, &PanelExportacionXk::LibroElegido, this, &SalidasLog::exportaLibro);
@@ -98,6 +114,9 @@ void SalidasLog::abreEleccion() {
 }
 
 void SalidasLog::ejecutaListados() {
+    // A Cabrillo reader refuses QSOs out of time order: "as they were made" is date and time order,
+    // which the numbers follow once renumbered. On a refusal the list goes out as the log stands.
+    if (tipoDeListas_->orden() == cabrillo::Orden::NumeroQso) ventana_.renumera();
     cabrillo::Resultado r;
     try {
         CursorEspera espera;

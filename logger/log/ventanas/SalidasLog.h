@@ -20,6 +20,8 @@ public:
     virtual bool dispara(EventoLog evento) = 0;
     virtual void colocaFoco() = 0;
     virtual void muestraErrorBD(const QString& mensaje) = 0;
+    // The QSOs renumbered in date and time order and the grid read again; a refusal is shown.
+    virtual void renumera() = 0;
 
 protected:
     ~VentanaSalidas() = default;
