@@ -5,9 +5,13 @@
 #include "Nombres.h"
 #include "VerificacionContacto.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 const QColor Amarillo(255, 255, 0);
@@ -18,6 +22,18 @@ int ColumnaRejilla(Columna c) {
     const int i = Indice(c);
     if (c == Columna::ControlRec) return Indice(Columna::NumeralRecibido);
     return i > Indice(Columna::ControlRec) ? i - 1 : i;
+}
+
+// Columns that hold figures are measured by a digit, not by the widest letter, so the five-digit
+// serials and eight-letter bands leave the grid as wide as before on a 1280-pixel screen.
+constexpr std::array Cifras{Columna::FechaQso,   Columna::HoraQso,         Columna::Banda,
+                            Columna::RsRecibido, Columna::NumeralRecibido, Columna::PuntosRecibidos,
+                            Columna::RsEnviado,  Columna::NumeralEnviado,  Columna::PuntosEnviados};
+
+int AnchoCelda(Columna c, const InfoColumna& info, const QFontMetrics& fm) {
+    const bool cifras = std::find(Cifras.begin(), Cifras.end(), c) != Cifras.end();
+    const int ancho = fm.horizontalAdvance(QLatin1Char(cifras ? '0' : 'W')) * std::min(info.longitud, 10) + 8;
+    return c == Columna::ControlRec ? ancho : std::min(ancho, 60 + 4 * info.longitud);
 }
 } // namespace
 
@@ -118,9 +134,7 @@ void RejillaLog::CreaLineas(const FilaConcurso& d) {
         for (int f = 0; f < NumeroFilas; ++f) {
             auto* celda = new CeldaLog(c, f, alEntrar, this);
             columnas_[static_cast<size_t>(i)][static_cast<size_t>(f)] = celda;
-            const int ancho = fm.horizontalAdvance(QLatin1Char('W')) * std::min(info.longitud, 10) + 8;
-            celda->setMinimumWidth(c == Columna::ControlRec ? ancho
-                                                            : std::min(ancho, 60 + 4 * info.longitud));
+            celda->setMinimumWidth(AnchoCelda(c, info, fm));
             if (c == Columna::NumeroQso) {
                 celda->hide();
                 continue;
