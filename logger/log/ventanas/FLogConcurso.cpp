@@ -104,10 +104,13 @@ void FLogConcurso::construyeVentana(ReglasContacto reglas) {
     frameFecha_ = new QGroupBox(this);
     frameFecha_->setObjectName("FrameFecha");
     auto* fecha = new QVBoxLayout(frameFecha_);
-    tiempoReal_ = new QRadioButton("QSO en Tiempo Real", frameFecha_);
+    tiempoReal_ = new QRadioButton("QSO en &Tiempo Real", frameFecha_);
     Nombra(tiempoReal_, "TiempoReal", tiempoReal_->text());
-    otraFecha_ = new QRadioButton("QSO en otra Fecha", frameFecha_);
+    otraFecha_ = new QRadioButton("QSO en &otra Fecha", frameFecha_);
     Nombra(otraFecha_, "OtraFecha", otraFecha_->text());
+    // Chosen by their access keys or a click, never holding the focus themselves.
+    for (QRadioButton* o : {tiempoReal_, otraFecha_})
+        o->setFocusPolicy(Qt::NoFocus);
     fechaActual_ = new CampoTexto(QColor(0, 255, 255), frameFecha_);
     Nombra(fechaActual_, "FechaActual", "Fecha CONTACTOS");
     fechaActual_->setMaxLength(10);
@@ -160,6 +163,15 @@ void FLogConcurso::conectaBotones() {
     });
     connect(tiempoReal_, &QRadioButton::toggled, this, [this](bool si) {
         if (si) dispara(EventoLog::TiempoReal);
+    });
+    // Choosing the option already chosen chooses it again: another date change by its access key.
+    connect(otraFecha_, &QRadioButton::clicked, this, [this] { dispara(EventoLog::OtraFecha); });
+    connect(tiempoReal_, &QRadioButton::clicked, this, [this] { dispara(EventoLog::TiempoReal); });
+    // Nothing typed means anything on an option of the window: should the focus fall there, it
+    // goes back.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ahora) {
+        if (ahora && (bandasModos_->isAncestorOf(ahora) || ahora == tiempoReal_ || ahora == otraFecha_))
+            colocaFoco();
     });
 }
 

@@ -62,6 +62,9 @@ private:
     void aplica(const NavegacionLog::Paso& paso, bool arriba);
     void teclaNavegacion(int& tecla);
     bool teclaSinBoton(QKeyEvent& tecla);
+    bool teclaOpcion(const QKeyEvent& tecla);
+    bool teclaEnFechaActual(const QKeyEvent& tecla);
+    bool pulsa(ControlLog boton);
     // The buttons.
     void aceptar();
     void cancelar();
