@@ -25,14 +25,13 @@ const QString kConsulta = "Aceptar Cancelar";
 
 class PruebaCorrecciones : public PruebaLog {
 protected:
-    // A fresh file with `qsos` QSOs (and the contest's fields given), the window open and browsing
-    // on the last one.
-    void Prepara(int qsos, const Campos& campos = {}) {
+    // A fresh file with `qsos` QSOs, the window open and browsing on the last one.
+    void Prepara(int qsos) {
         ventana.reset();
         bd.reset();
         for (const char* s : {"", "-wal", "-shm"})
             QFile::remove(QStringLiteral("XkLumoConcursos.Mdb") + s);
-        bd = CreaBaseConConcurso("CNCW", campos);
+        bd = CreaBaseConConcurso("CNCW");
         AnadeQsos(*bd, qsos);
         Abre();
         Pulsa(Qt::Key_Up);
@@ -137,29 +136,6 @@ TEST_F(PruebaCorrecciones, F4EditaLaFilaF12LaGuardaYEscLaDevuelve) {
         Pulsa(Qt::Key_Up);
         EXPECT_EQ(NombreFoco(), QStringLiteral("FechaQso_%1").arg(fila - 1));
     }
-}
-
-TEST_F(PruebaCorrecciones, F12EnElIndicativoDeUnaCorreccionLoTomaYGuarda) {
-    Prepara(3, {{"RepetirEstacion", false}, {"NoRepetir", true}});
-    Pulsa(Qt::Key_F4);
-    for (int i = 0; i < 4; ++i)
-        Pulsa(Qt::Key_Return);
-    ASSERT_EQ(NombreFoco(), "Indicativo_2");
-    EXPECT_FALSE(Boton("Aceptar")->isEnabled());
-    // An empty callsign, which Enter ignores: F12 beeps and the correction stays.
-    Reemplaza("");
-    Pulsa(Qt::Key_F12);
-    EXPECT_EQ(avisos.pitidos, 1);
-    EXPECT_EQ(NombreFoco(), "Indicativo_2");
-    EXPECT_EQ(Guardados(), Ea({1, 2, 3}));
-    // The fix typed, a station already in the log: F12 takes it, with no repeat look-up, and stores it.
-    Escribe("ea1xx");
-    Pulsa(Qt::Key_F12);
-    EXPECT_EQ(Guardados(), Ea({1, 2, 1}));
-    EXPECT_FALSE(Control<QGroupBox>("PanelRepeticion")->isVisible());
-    EXPECT_EQ(NombreFoco(), "FechaQso_2");
-    EXPECT_EQ(Apagados(), kConsulta);
-    EXPECT_TRUE(avisos.cajas.empty());
 }
 
 TEST_F(PruebaCorrecciones, F5PreguntaBorraSiSeLeDiceYRenumeraSiempre) {

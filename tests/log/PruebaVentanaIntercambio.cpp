@@ -13,10 +13,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <map>
 
 namespace {
@@ -39,50 +39,6 @@ protected:
         if (!antes.isEmpty()) bd->ejecuta(antes);
         Abre();
         avisos.limpia();
-    }
-    // A step: a key by its name, "clic X" (the mouse on control X), "foco X" (X given the focus)
-    // or a text typed.
-    void Da(const QString& paso) {
-        static const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> teclas{
-            {"Intro", {Qt::Key_Return, {}}},
-            {"Tab", {Qt::Key_Tab, {}}},
-            {"May+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
-            {"Arriba", {Qt::Key_Up, {}}},
-            {"Abajo", {Qt::Key_Down, {}}},
-            {"Ctrl+Arriba", {Qt::Key_Up, Qt::ControlModifier}},
-            {"Ctrl+Abajo", {Qt::Key_Down, Qt::ControlModifier}},
-            {"Ctrl+Der", {Qt::Key_Right, Qt::ControlModifier}},
-            {"Ctrl+Izq", {Qt::Key_Left, Qt::ControlModifier}},
-            {"F4", {Qt::Key_F4, {}}},
-            {"F12", {Qt::Key_F12, {}}},
-            {"Esc", {Qt::Key_Escape, {}}},
-            {"Alt+O", {Qt::Key_O, Qt::AltModifier}},
-            {"Alt+A", {Qt::Key_A, Qt::AltModifier}},
-            {"Alt+F", {Qt::Key_F, Qt::AltModifier}}};
-        if (paso.startsWith("clic ")) {
-            QTest::mouseClick(Control<QWidget>(paso.mid(5)), Qt::LeftButton);
-        } else if (paso.startsWith("foco ")) {
-            Control<QWidget>(paso.mid(5))->setFocus();
-        } else if (const auto t = teclas.find(paso); t != teclas.end()) {
-            Pulsa(t->second.first, t->second.second);
-            // An access key clicks its button a moment later.
-            const auto botones = ventana->findChildren<QAbstractButton*>();
-            ASSERT_TRUE(QTest::qWaitFor([&] {
-                return std::none_of(botones.begin(), botones.end(), [](auto* b) { return b->isDown(); });
-            }));
-        } else {
-            Escribe(paso);
-        }
-    }
-    // The chosen band, mode and date options.
-    QString Opciones() const {
-        QStringList l;
-        for (const QRadioButton* o : ventana->findChildren<QRadioButton*>())
-            if (o->isChecked() && (o->objectName().startsWith("Option3D") ||
-                                   o->objectName().endsWith("Fecha") || o->objectName() == "TiempoReal"))
-                l << o->objectName();
-        l.sort();
-        return l.join(' ');
     }
     QLineEdit* Rep(const char* nombre) const {
         return Control<QGroupBox>("PanelRepeticion")->findChild<QLineEdit*>(nombre);
@@ -338,159 +294,73 @@ TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
     EXPECT_EQ(avisos.pitidos, 1);
 }
 
-TEST_F(PruebaIntercambio, BandaModoYFechaConTeclasSinDejarElFocoEnLasOpciones) {
-    struct Caso {
-        const char* que;
-        QString concurso;
-        bool tresBandas; // 7, 10 and 14; else 14 alone
-        QStringList pasos;
-        QString foco, opciones;
-        QString fila; // band, mode, report and serial sent, callsign of the current row
-        int pitidos;
+TEST_F(PruebaIntercambio, BandaModoFechaYF12ConTeclasSinDejarElFocoEnLasOpciones) {
+    // clang-format off
+    static const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> teclas{
+        {"Intro", {Qt::Key_Return, {}}}, {"Tab", {Qt::Key_Tab, {}}}, {"S-Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+        {"Up", {Qt::Key_Up, {}}}, {"Down", {Qt::Key_Down, {}}}, {"F4", {Qt::Key_F4, {}}}, {"F12", {Qt::Key_F12, {}}},
+        {"Esc", {Qt::Key_Escape, {}}}, {"Del", {Qt::Key_Delete, {}}}, {"C-A", {Qt::Key_A, Qt::ControlModifier}},
+        {"C-Up", {Qt::Key_Up, Qt::ControlModifier}}, {"C-Down", {Qt::Key_Down, Qt::ControlModifier}},
+        {"C-Right", {Qt::Key_Right, Qt::ControlModifier}}, {"C-Left", {Qt::Key_Left, Qt::ControlModifier}},
+        {"A-O", {Qt::Key_O, Qt::AltModifier}}, {"A-A", {Qt::Key_A, Qt::AltModifier}}};
+    struct Caso { const char* que; bool tresBandas; QString pasos, foco, opciones, fila; int pitidos; QString concurso = "CNCW"; };
+    // Steps: keys, "clic:X" (the mouse on X), "foco:X" (X given the focus) or typed text. The row:
+    // band, mode, report and serial sent, callsign of the current row.
+    const QString b14 = "Option3D1_4 Option3D2_1 TiempoReal", b7 = "Option3D1_2 Option3D2_1 TiempoReal";
+    const Caso casos[] = {
+        {"Ctrl+Up: the next band, round the list", true, "C-Up", "Indicativo_2", b7, "7 CW 599 0003 ", 0},
+        {"Ctrl+Down: the previous one", true, "C-Down", "Indicativo_2", "Option3D1_3 Option3D2_1 TiempoReal", "10 CW 599 0003 ", 0},
+        {"Ctrl+Left from the serial: the mode, its report, back to the callsign", true, "EA1ZZ Intro C-Left", "Indicativo_2", "Option3D1_4 Option3D2_4 TiempoReal", "14 SSB 59 0003 EA1ZZ", 0},
+        {"per-band numbering: the serial follows the band", true, "C-Up", "Indicativo_2", b7, "7 CW 599 0001 ", 0, "ATLANTICO"},
+        {"a single band: Ctrl+Up beeps", false, "C-Up", "Indicativo_2", b14, "14 CW 599 0003 ", 1},
+        {"after a click on a band Tab and Shift+Tab stay and beep", true, "EA1ZZ Intro clic:Option3D1_2 S-Tab Tab", "Indicativo_2", b7, "7 CW 599 0003 EA1ZZ", 2},
+        {"an option given the focus hands it back", true, "foco:Option3D1_4", "Indicativo_2", b14, "14 CW 599 0003 ", 0},
+        {"new QSO: F12 and Alt+A before Enter on the callsign beep", true, "EA1ZZ F12 A-A", "Indicativo_2", b14, "14 CW 599 0003 EA1ZZ", 2},
+        {"browsing: a click keeps the focus on the row, typing beeps", true, "Up clic:Option3D1_2 S-Tab 5", "FechaQso_1", b7, "14 CW 599 0002 EA2XX", 2},
+        {"browsing: the band by key for the next entry line", true, "Up C-Up Down", "Indicativo_2", b7, "7 CW 599 0003 ", 0},
+        {"correcting: the mode as a click, the focus on the mode", true, "Up F4 C-Right", "Modo_1", "Option3D1_4 Option3D2_4 TiempoReal", "14 SSB 59 0002 EA2XX", 0},
+        {"correcting: F12 on the callsign takes and stores it, an empty one beeps", true, "Up F4 Intro Intro Intro Intro C-A Del F12 ea1xx F12", "FechaQso_1", b14, "14 CW 599 0002 EA1XX", 1},
+        {"the date change by its access key", true, "Up A-O", "FechaActual", "Option3D1_4 Option3D2_1 OtraFecha", "14 CW 599 0002 EA2XX", 0},
+        {"Esc from the date gives real time back", true, "Up A-O Tab Esc", "FechaQso_1", b14, "14 CW 599 0002 EA2XX", 1},
     };
-    const QString k14 = "Option3D1_4 Option3D2_1 TiempoReal";
-    const std::vector<Caso> casos{
-        {"Ctrl+Up: the next enabled band, round the list",
-         "CNCW",
-         true,
-         {"Ctrl+Arriba"},
-         "Indicativo_2",
-         "Option3D1_2 Option3D2_1 TiempoReal",
-         "7 CW 599 0003 ",
-         0},
-        {"Ctrl+Down: the previous one",
-         "CNCW",
-         true,
-         {"Ctrl+Abajo"},
-         "Indicativo_2",
-         "Option3D1_3 Option3D2_1 TiempoReal",
-         "10 CW 599 0003 ",
-         0},
-        {"Ctrl+Right: the mode and its report",
-         "CNCW",
-         true,
-         {"Ctrl+Der"},
-         "Indicativo_2",
-         "Option3D1_4 Option3D2_4 TiempoReal",
-         "14 SSB 59 0003 ",
-         0},
-        {"from the received serial the choice goes back to the callsign",
-         "CNCW",
-         true,
-         {"EA1ZZ", "Intro", "Ctrl+Izq"},
-         "Indicativo_2",
-         "Option3D1_4 Option3D2_4 TiempoReal",
-         "14 SSB 59 0003 EA1ZZ",
-         0},
-        {"per-band numbering: the serial follows the band",
-         "ATLANTICO",
-         true,
-         {"Ctrl+Arriba"},
-         "Indicativo_2",
-         "Option3D1_2 Option3D2_1 TiempoReal",
-         "7 CW 599 0001 ",
-         0},
-        {"a single band: Ctrl+Up beeps",
-         "CNCW",
-         false,
-         {"Ctrl+Arriba"},
-         "Indicativo_2",
-         k14,
-         "14 CW 599 0003 ",
-         1},
-        {"after a click on a band Tab and Shift+Tab stay and beep",
-         "CNCW",
-         true,
-         {"EA1ZZ", "Intro", "clic Option3D1_3", "May+Tab", "Tab"},
-         "Indicativo_2",
-         "Option3D1_3 Option3D2_1 TiempoReal",
-         "10 CW 599 0003 EA1ZZ",
-         2},
-        {"an option given the focus hands it back",
-         "CNCW",
-         true,
-         {"foco Option3D1_4"},
-         "Indicativo_2",
-         k14,
-         "14 CW 599 0003 ",
-         0},
-        {"new QSO: F12 and Alt+A before Enter on the callsign beep",
-         "CNCW",
-         true,
-         {"EA1ZZ", "F12", "Alt+A"},
-         "Indicativo_2",
-         k14,
-         "14 CW 599 0003 EA1ZZ",
-         2},
-        {"browsing: the band for the next entry line, the focus kept",
-         "CNCW",
-         true,
-         {"Arriba", "Ctrl+Arriba"},
-         "FechaQso_1",
-         "Option3D1_2 Option3D2_1 TiempoReal",
-         "14 CW 599 0002 EA2XX",
-         0},
-        {"browsing: the next entry line takes it",
-         "CNCW",
-         true,
-         {"Arriba", "Ctrl+Arriba", "Abajo"},
-         "Indicativo_2",
-         "Option3D1_2 Option3D2_1 TiempoReal",
-         "7 CW 599 0003 ",
-         0},
-        {"browsing: a click keeps the focus on the row, typing beeps",
-         "CNCW",
-         true,
-         {"Arriba", "clic Option3D1_3", "May+Tab", "579"},
-         "FechaQso_1",
-         "Option3D1_3 Option3D2_1 TiempoReal",
-         "14 CW 599 0002 EA2XX",
-         4},
-        {"correcting: the mode as a click sets it, the focus on the mode",
-         "CNCW",
-         true,
-         {"Arriba", "F4", "Ctrl+Der"},
-         "Modo_1",
-         "Option3D1_4 Option3D2_4 TiempoReal",
-         "14 SSB 59 0002 EA2XX",
-         0},
-        {"the date change by its access key",
-         "CNCW",
-         true,
-         {"Arriba", "Alt+O"},
-         "FechaActual",
-         "Option3D1_4 Option3D2_1 OtraFecha",
-         "14 CW 599 0002 EA2XX",
-         0},
-        {"Esc from the date gives real time back",
-         "CNCW",
-         true,
-         {"Arriba", "Alt+O", "Tab", "Esc"},
-         "FechaQso_1",
-         k14,
-         "14 CW 599 0002 EA2XX",
-         1},
-    };
+    // clang-format on
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
-        Reabre(c.concurso, c.tresBandas ? Campos{{"Banda2", true}, {"Banda3", true}} : Campos{}, 2);
-        for (const QString& p : c.pasos)
-            Da(p);
+        Campos campos{{"RepetirEstacion", false}, {"NoRepetir", true}};
+        if (c.tresBandas) campos.insert(campos.end(), {{"Banda2", true}, {"Banda3", true}});
+        Reabre(c.concurso, campos, 2);
+        for (const QString& p : c.pasos.split(' ')) {
+            if (p.startsWith("clic:"))
+                QTest::mouseClick(Control<QWidget>(p.mid(5)), Qt::LeftButton);
+            else if (p.startsWith("foco:"))
+                Control<QWidget>(p.mid(5))->setFocus();
+            else if (teclas.count(p))
+                Pulsa(teclas.at(p).first, teclas.at(p).second);
+            else
+                Escribe(p);
+            // An access key clicks its button a moment later.
+            const auto botones = ventana->findChildren<QAbstractButton*>();
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                return std::none_of(botones.begin(), botones.end(), [](auto* b) { return b->isDown(); });
+            }));
+        }
         EXPECT_EQ(NombreFoco(), c.foco);
-        EXPECT_EQ(Opciones(), c.opciones);
-        const int f = ventana->navegacion().FilaActual;
-        QStringList fila;
+        QStringList opciones, fila;
+        for (QRadioButton* o :
+             ventana->findChildren<QRadioButton*>(QRegularExpression("^(Option3D|TiempoReal|OtraFecha)")))
+            if (o->isChecked()) opciones << o->objectName();
+        opciones.sort();
+        EXPECT_EQ(opciones.join(' '), c.opciones);
         for (Columna col : {Columna::Banda, Columna::Modo, Columna::RsEnviado, Columna::NumeralEnviado,
                             Columna::Indicativo})
-            fila << Texto(col, f);
+            fila << Texto(col, ventana->navegacion().FilaActual);
         EXPECT_EQ(fila.join(' '), c.fila);
         EXPECT_EQ(avisos.pitidos, c.pitidos);
         EXPECT_EQ(QsosGuardados(*bd).size(), 2u);
+        EXPECT_FALSE(Control<QGroupBox>("PanelRepeticion")->isVisible()); // no repeat look-up in a correction
     }
-    // FIN by its access key.
-    Da("Arriba");
-    Da("Alt+F");
-    EXPECT_EQ(cierres, 1);
+    Pulsa(Qt::Key_F, Qt::AltModifier); // FIN by its access key
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cierres == 1; }));
 }
 
 } // namespace
