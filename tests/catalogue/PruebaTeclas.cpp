@@ -202,6 +202,7 @@ TEST_F(Acceso, CadaTeclaLlevaElFocoDondeDice) {
         {"edición", Qt::Key_Escape, nada, "AltaReg"},
         {"reposo", Qt::Key_V, alt, "text2_1"}, // Nuevo Indicativo
         {"indicativo", Qt::Key_Tab, nada, "text2_1"},
+        {"indicativo", Qt::Key_I, alt, "text2_1"}, // no control has it now: the box takes no letter
     };
     for (const auto& [estadoVentana, tecla, mods, foco] : pasos) {
         Pulsa(tecla, mods);
@@ -211,6 +212,7 @@ TEST_F(Acceso, CadaTeclaLlevaElFocoDondeDice) {
                                    << QKeySequence(tecla | mods).toString().toStdString();
     }
     EXPECT_TRUE(Control<QRadioButton>("TamañoMedio")->isChecked());
+    EXPECT_EQ(CajaEstacion(1)->text(), "");
 }
 
 TEST_F(Acceso, NingunaTeclaDeAccesoSeRepiteEnLoQueSeVe) {

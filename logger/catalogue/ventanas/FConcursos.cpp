@@ -255,6 +255,11 @@ void FConcursos::closeEvent(QCloseEvent* evento) {
 }
 
 bool FConcursos::Form_KeyDown(QKeyEvent* tecla) {
+    // The box with the focus would take the letter as typed.
+    if (RecorridoTeclado::AccesoSinControl(*tecla)) {
+        Beep();
+        return true;
+    }
     if (recorrido_->Tabula(*tecla)) return true;
     if (!estado_.EditandoUser) {
         if (estado_.EditandoConcurso) {

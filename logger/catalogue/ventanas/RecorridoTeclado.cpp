@@ -79,6 +79,12 @@ bool RecorridoTeclado::Flecha(const QKeyEvent& tecla) {
     }
 }
 
+bool RecorridoTeclado::AccesoSinControl(const QKeyEvent& tecla) {
+    // A matched access key never arrives as a key press; Ctrl+Alt is AltGr on some systems.
+    const Qt::KeyboardModifiers mods = tecla.modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    return mods == Qt::AltModifier && !tecla.text().isEmpty() && tecla.text()[0].isLetterOrNumber();
+}
+
 bool RecorridoTeclado::Mueve(int paso, bool mismoMarco) {
     QWidget* foco = QApplication::focusWidget();
     const auto it = std::find(paradas_.begin(), paradas_.end(), foco);
@@ -88,7 +94,8 @@ bool RecorridoTeclado::Mueve(int paso, bool mismoMarco) {
     for (std::ptrdiff_t vueltas = 1; vueltas < n; ++vueltas) {
         i = (i + paso + n) % n;
         QWidget* w = paradas_[static_cast<size_t>(i)];
-        if (mismoMarco && (w->parentWidget() != foco->parentWidget() || !qobject_cast<QAbstractButton*>(w)))
+        if (mismoMarco &&
+            (w->parentWidget() != foco->parentWidget() || !qobject_cast<QAbstractButton*>(w) || EsOpcion(w)))
             continue;
         if (Alcanzable(w)) {
             w->setFocus(paso > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);

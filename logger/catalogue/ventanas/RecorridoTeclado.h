@@ -19,6 +19,8 @@ public:
     // Tab, Shift+Tab or an arrow from a control of the walk; true when the focus moved.
     bool Tabula(const QKeyEvent& tecla);
     bool Flecha(const QKeyEvent& tecla);
+    // Alt and a letter or digit that no control of the window takes now.
+    static bool AccesoSinControl(const QKeyEvent& tecla);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
