@@ -190,18 +190,15 @@ TEST_F(Acceso, CadaTeclaLlevaElFocoDondeDice) {
         {"reposo", Qt::Key_T, alt, "TamañoNormal"},     // the chosen size
         {"reposo", Qt::Key_Right, nada, "TamañoMedio"}, // two by two; the arrow chooses it
         {"reposo", Qt::Key_M, alt, "text3_1"},          // Modificar
-        {"edición", Qt::Key_Tab, nada, "text3_1"},
         {"edición", Qt::Key_L, alt, "EnviarNumeral"},
         {"edición", Qt::Key_Tab, nada, "RecibirNumeral"},
         {"edición", Qt::Key_D, alt, "SSCheck2_0"},
         {"edición", Qt::Key_Up, nada, "SSCheck2_15"},
         {"edición", Qt::Key_H, alt, "HoraLocal"},
-        {"edición", Qt::Key_F, alt, "CatConcurso"},
         {"edición", Qt::Key_U, alt, "BandaUser_1"}, // Añadir nueva BANDA
         {"nombres", Qt::Key_B, alt, "Aceptar"},     // Cancelar Cambios
         {"edición", Qt::Key_Escape, nada, "AltaReg"},
-        {"reposo", Qt::Key_V, alt, "text2_1"}, // Nuevo Indicativo
-        {"indicativo", Qt::Key_Tab, nada, "text2_1"},
+        {"reposo", Qt::Key_V, alt, "text2_1"},     // Nuevo Indicativo
         {"indicativo", Qt::Key_I, alt, "text2_1"}, // no control has it now: the box takes no letter
     };
     for (const auto& [estadoVentana, tecla, mods, foco] : pasos) {
