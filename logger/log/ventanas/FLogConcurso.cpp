@@ -64,7 +64,10 @@ FLogConcurso::FLogConcurso(Programa& programa, int numeroConcurso, int numeroInd
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-FLogConcurso::~FLogConcurso() = default;
+FLogConcurso::~FLogConcurso() {
+    // The children go after the log: a focus moving among them must not reach for it.
+    disconnect(focoEnOpcion_);
+}
 
 void FLogConcurso::Form_Load() {
     CursorEspera espera;
@@ -169,7 +172,7 @@ void FLogConcurso::conectaBotones() {
     connect(tiempoReal_, &QRadioButton::clicked, this, [this] { dispara(EventoLog::TiempoReal); });
     // Nothing typed means anything on an option of the window: should the focus fall there, it
     // goes back.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ahora) {
+    focoEnOpcion_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ahora) {
         if (ahora && (bandasModos_->isAncestorOf(ahora) || ahora == tiempoReal_ || ahora == otraFecha_))
             colocaFoco();
     });

@@ -133,4 +133,5 @@ private:
     CampoTexto* fechaActual_ = nullptr;
     QLabel* labelEnter_ = nullptr;
     PanelRepeticion* panelRepeticion_ = nullptr;
+    QMetaObject::Connection focoEnOpcion_;
 };

@@ -40,11 +40,13 @@ bool EsModificador(int tecla) {
 }
 
 // Keys no field takes: a function key whose button is off, Tab (no control is a tab stop) and an
-// access key whose button is off, which a text box would otherwise type as its letter.
+// access key whose button is off, which a text box would otherwise type as its letter (Alt with
+// Ctrl is AltGr on some desktops, which types characters).
 bool SinDestino(const QKeyEvent& e) {
     const int k = e.key();
+    const bool alt = (e.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
     return (k >= Qt::Key_F1 && k <= Qt::Key_F35) || k == Qt::Key_Tab || k == Qt::Key_Backtab ||
-           ((e.modifiers() & Qt::AltModifier) && !EsModificador(k));
+           (alt && !EsModificador(k));
 }
 } // namespace
 
