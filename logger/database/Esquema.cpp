@@ -46,6 +46,13 @@ void EnsanchaNumerales(BaseDatos& bd, const QString& tabla) {
         bd.ejecuta(sql);
 }
 
+void AnadeFrecuencia(BaseDatos& bd, const QString& tabla) {
+    if (!bd.existeTabla(tabla)) return;
+    for (const DefCampo& c : bd.definicionTabla(tabla).campos)
+        if (c.nombre.compare(CampoFrecuencia.nombre, Qt::CaseInsensitive) == 0) return;
+    bd.agregaCampo(tabla, CampoFrecuencia);
+}
+
 void CreaEnEsquema(const DefTabla& def) {
     auto bd = BaseDatos::Abre(NombreBaseEsquema);
     bd->creaTabla(def);
@@ -274,6 +281,9 @@ void ActualizaTablasContactos(BaseDatos& bd) {
     BaseDatos::Transaccion t(bd);
     EnsanchaNumerales(bd, QStringLiteral("Contactos"));
     EnsanchaNumerales(bd, QStringLiteral("Listados"));
+    // Appended to both: Listados is filled from Contactos by position.
+    for (const QString& tabla : {QStringLiteral("Contactos"), QStringLiteral("Listados")})
+        AnadeFrecuencia(bd, tabla);
     if (bd.existeTabla(QStringLiteral("Contactos"))) IndexaContactos(bd);
     t.confirma();
 }

@@ -12,6 +12,10 @@ inline constexpr int TamanoNumeral = 5;
 // The serial sent as a number, as the serial indexes hold it: the same to every tool.
 inline const QString SerieEnviada = QStringLiteral("CAST(NumeralEnviado AS INTEGER) COLLATE BINARY");
 
+// The radio's frequency of a QSO in Hz, empty when logged by hand; the startup upgrades append it to
+// Contactos and Listados.
+inline const DefCampo CampoFrecuencia{QStringLiteral("Frecuencia"), TipoCampo::Texto, 12};
+
 // Field lists of the seven tables, in table order (Concursos without Mes).
 DefTabla DefinicionConcursos();
 DefTabla DefinicionResumenCabrillo();
@@ -42,7 +46,8 @@ void AñadeCampoMes();
 // contest and in each band. Older callsign indexes ordered by the program's NOCASE are dropped.
 void IndexaContactos(BaseDatos& bd);
 // Startup upgrade of the QSO tables, one transaction: serial columns of TamanoNumeral characters
-// in Contactos and Listados (rows and indexes kept), then IndexaContactos. Running it again
+// in Contactos and Listados (rows and indexes kept), CampoFrecuencia appended to both when
+// missing, then IndexaContactos. Running it again
 // changes nothing. The overload without arguments works on the working database.
 void ActualizaTablasContactos(BaseDatos& bd);
 void ActualizaTablasContactos();

@@ -94,11 +94,16 @@ bool AnadeRegistro(QByteArray& b, const Qso& q, const QString& nombreConcurso, c
         Anade(b, "CONTEST_ID"_L1, nombreConcurso);
         b += "\r\n";
     }
-    const QString banda = BandaAdif(q.banda);
+    const double hz = FrecuenciaHz(q);
+    const QString mhz = hz > 0 ? QString::number(hz / 1e6, 'f', 6) : QString();
+    // A user band with no ADIF name still has one where the radio was.
+    QString banda = BandaAdif(q.banda);
+    if (banda.isEmpty() && !mhz.isEmpty()) banda = BandaAdif(mhz);
     const ModoAdif modo = ModoParaAdif(q.modo);
     Anade(b, "QSO_DATE"_L1, FechaAdif(q.fecha));
     Anade(b, "TIME_ON"_L1, q.hora.isEmpty() ? QString() : q.hora.left(2) + q.hora.right(2));
     Anade(b, "BAND"_L1, banda);
+    Anade(b, "FREQ"_L1, mhz);
     Anade(b, "MODE"_L1, modo.modo);
     Anade(b, "SUBMODE"_L1, modo.submodo);
     // Importers take STATION_CALLSIGN as "my call"; OPERATOR names who logged.

@@ -259,6 +259,13 @@ QStringList CabeceraCabrillo(const FilaResumen& r, const QString& nombreConcurso
     return l;
 }
 
+QString FrecuenciaLinea(const Qso& q) {
+    // Above 30 MHz Cabrillo names the band, not the frequency.
+    const double hz = FrecuenciaHz(q);
+    if (hz > 0 && hz < 30e6) return QString::number(qRound64(hz / 1000));
+    return FrecuenciaCabrillo(q.banda);
+}
+
 void EscribeIntercambioQSO(std::vector<ItemLinea>& items, const QString& indicativoEnviado,
                            const FilaResumen& r, const FilaConcurso& i, const Qso& q) {
     const ColumnasResumen& c = r.columnas;
@@ -283,7 +290,7 @@ QString LineaQso(const Qso& q, const QString& indicativoEnviado, const FilaResum
     std::vector<ItemLinea> items;
     items.reserve(15);
     items.push_back({1, QStringLiteral("QSO:")});
-    items.push_back({6, TextoAscii(FrecuenciaCabrillo(q.banda)).rightJustified(5)});
+    items.push_back({6, TextoAscii(FrecuenciaLinea(q)).rightJustified(5)});
     items.push_back({12, TextoAscii(ModoCabrillo(q.modo, r.formato == QLatin1String(FormatoCabrillo30)))});
     if (q.fecha.isValid()) {
         // Formatted by hand: the locale machinery of QDate::toString costs more than the line.

@@ -50,6 +50,9 @@ struct ItemLinea {
     int columna;
     QString texto;
 };
+// Frequency column of a QSO line, not yet aligned: the radio's in whole kHz below 30 MHz, else the
+// band's (FrecuenciaCabrillo).
+QString FrecuenciaLinea(const Qso& q);
 // The exchange items of one QSO line, in ASCII.
 void EscribeIntercambioQSO(std::vector<ItemLinea>& items, const QString& indicativoEnviado,
                            const FilaResumen& r, const FilaConcurso& i, const Qso& q);

@@ -161,7 +161,11 @@ TEST(TablasContactos, LasSeriesPasanACincoCaracteresConSusFilasEIndices) {
         const DefTabla def = bd->definicionTabla(tabla);
         EXPECT_EQ(def.campo(9).tamano, 5) << tabla;  // NumeralEnviado
         EXPECT_EQ(def.campo(14).tamano, 5) << tabla; // NumeralRecibido
+        // The radio's frequency, last in both so that Listados still takes Contactos by position.
+        ASSERT_EQ(def.cuenta(), 18) << tabla;
+        EXPECT_EQ(def.campo(17).nombre, "Frecuencia") << tabla;
     }
+    EXPECT_TRUE(bd->abreConjunto("Contactos").valor("Frecuencia").isNull());
     bd->ejecuta("UPDATE Contactos SET NumeralEnviado = '32767', NumeralRecibido = '10000'");
     EXPECT_THROW(bd->ejecuta("UPDATE Contactos SET NumeralEnviado = '100000'"), ErrorBD);
     EXPECT_EQ(bd->abreConjunto("Contactos").texto("Indicativo"), "EA4ÑA");

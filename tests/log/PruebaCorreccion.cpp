@@ -107,6 +107,21 @@ TEST_F(Log, UnaCorreccionReescribeElContactoYConservaSuNumero) {
     }
 }
 
+TEST_F(Log, LaFrecuenciaDelEquipoSigueMientrasNoCambiaLaBanda) {
+    ActualizaTablasContactos(*bd);
+    Qso radio = Contacto(11);
+    radio.frecuencia = "14025000";
+    guarda(radio);
+    // The correction's QSO comes from the typed fields, which hold no frequency.
+    Qso q = Contacto(11);
+    q.indicativo = "EA4ZZ";
+    ASSERT_TRUE(ReescribeContacto(*bd, q));
+    EXPECT_EQ(LeeContactoGuardado(*bd, kConcurso, 11)->frecuencia, "14025000");
+    q.banda = "7";
+    ASSERT_TRUE(ReescribeContacto(*bd, q));
+    EXPECT_EQ(LeeContactoGuardado(*bd, kConcurso, 11), q);
+}
+
 TEST_F(Log, ElContactoGuardadoDeshaceLasEdicionesSinGuardar) {
     EXPECT_EQ(LeeContactoGuardado(*bd, kConcurso, 4), Contacto(4));
     EXPECT_EQ(LeeContactoGuardado(*bd, 8, 5)->numeroOrden, 8);

@@ -68,6 +68,8 @@ TEST(Adif, RegistroDeUnQso) {
          QByteArray(LineaA) + "\r\n<EOR>\r\n\r\n"},
         {"sin RST enviado", [](Qso& q) { q.rstEnviado.clear(); }, "",
          QByteArray(LineaA).replace("<RST_SENT:2>59", "") + "\r\n<EOR>\r\n\r\n"},
+        {"frecuencia del equipo en MHz", [](Qso& q) { q.frecuencia = "144300000"; }, "",
+         QByteArray(LineaA).replace("<BAND:2>2M", "<BAND:2>2M<FREQ:10>144.300000") + "\r\n<EOR>\r\n\r\n"},
         {"serie de cinco cifras y letras en ASCII, largo en bytes",
          [](Qso& q) {
              q.numeralEnviado = "10000";
@@ -102,6 +104,7 @@ TEST(Adif, RegistroDeUnQso) {
 TEST(Adif, BandaYModo) {
     struct Caso {
         QString banda, modo, campos;
+        QString frecuencia = {};
     };
     const std::vector<Caso> casos = {
         {"1.8", "CW", "<BAND:4>160M<MODE:2>CW"},
@@ -119,11 +122,15 @@ TEST(Adif, BandaYModo) {
         {"47088", "SSTV", "<BAND:3>6MM<MODE:4>SSTV"},
         {"1296", "JT65", "<BAND:4>23CM<MODE:4>JT65"},
         {"432", "VARIOS", "<BAND:4>70CM<MODE:6>VARIOS"},
+        // A band ADIF does not name takes its band from the radio's frequency.
+        {"SAT", "CW", "<BAND:4>70CM<FREQ:10>435.600000<MODE:2>CW", "435600000"},
+        {"1.8", "CW", "<BAND:4>160M<FREQ:8>1.838000<MODE:2>CW", "1838000"},
     };
     for (const Caso& c : casos) {
         Qso q = UnQso(1, "N1CALL");
         q.banda = c.banda;
         q.modo = c.modo;
+        q.frecuencia = c.frecuencia;
         const QString linea = RegistroAdif(q, "", "N0CALL").split('\r').at(0);
         EXPECT_EQ(
             linea,

@@ -52,8 +52,13 @@ std::optional<Qso> LeeContactoGuardado(BaseDatos& bd, int numeroOrden, int numer
 ResultadoEscritura ReescribeContactoEnCurso(BaseDatos& bd, const Qso& q) {
     ConjuntoRegistros rs = bd.abreConjunto(ConsultaContacto(q.numeroOrden, q.numeroQso));
     if (auto falta = BuscaUnico(rs, q.numeroQso)) return {false, *falta};
+    // The frequency is the radio's, never typed: it stays while the band does, and a QSO moved to
+    // another band no longer knows where it was worked.
+    Qso nuevo = q;
+    const Qso guardado = LeeQso(rs);
+    nuevo.frecuencia = guardado.banda == q.banda ? guardado.frecuencia : QString();
     rs.edita();
-    EscribeQso(rs, q);
+    EscribeQso(rs, nuevo);
     rs.actualiza();
     return {true, {}};
 }

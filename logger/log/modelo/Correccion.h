@@ -30,7 +30,8 @@ Aviso AvisoEscrituraRechazada(const ResultadoEscritura& r);
 std::optional<Qso> LeeContactoGuardado(BaseDatos& bd, int numeroOrden, int numeroQso);
 
 // Rewrites the stored QSO q.numeroOrden / q.numeroQso with every field of q: the QSO keeps its
-// number whatever its date and time became, until the log is renumbered.
+// number whatever its date and time became, until the log is renumbered. The stored frequency is
+// kept, or emptied when the band changes; q's own is not written.
 ResultadoEscritura ReescribeContacto(BaseDatos& bd, const Qso& q);
 
 // The deletion question: Yes and No, No the default, critical icon.

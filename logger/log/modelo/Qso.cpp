@@ -9,7 +9,7 @@
 
 namespace {
 // The fields a Qso is read from, in the order of LectorQso::posicion_.
-constexpr std::array<const char*, 17> CamposQso{"NumeroOrden",     "NumeroQso",
+constexpr std::array<const char*, 18> CamposQso{"NumeroOrden",     "NumeroQso",
                                                 "Fecha",           "Hora",
                                                 "Banda",           "Modo",
                                                 "Indicativo",      "RstEnviado",
@@ -17,7 +17,17 @@ constexpr std::array<const char*, 17> CamposQso{"NumeroOrden",     "NumeroQso",
                                                 "PuntosEnviados",  "LocatorEnviado",
                                                 "RstRecibido",     "LiteralRecibido",
                                                 "NumeralRecibido", "PuntosRecibidos",
-                                                "LocatorRecibido"};
+                                                "LocatorRecibido", "Frecuencia"};
+constexpr size_t PosicionFrecuencia = 17;
+
+bool TieneFrecuencia(const ConjuntoRegistros& rs) {
+    const DefTabla& def = rs.definicion();
+    for (int c = def.cuenta() - 1; c >= 0; --c)
+        if (def.campo(c).nombre.compare(QLatin1String(CamposQso[PosicionFrecuencia]), Qt::CaseInsensitive) ==
+            0)
+            return true;
+    return false;
+}
 } // namespace
 
 LectorQso::LectorQso(const ConjuntoRegistros& rs) {
@@ -58,6 +68,8 @@ Qso LectorQso::lee(const ConjuntoRegistros& rs) const {
                          &q.locatorRecibido};
     for (size_t i = 0; i < std::size(textos); ++i)
         *textos[i] = v(i + 3).toString();
+    // A table not yet upgraded has no frequency: its QSOs were all logged by hand.
+    if (posicion_[PosicionFrecuencia] >= 0) q.frecuencia = rs.valor(posicion_[PosicionFrecuencia]).toString();
     return q;
 }
 
@@ -83,4 +95,10 @@ void EscribeQso(ConjuntoRegistros& rs, const Qso& q) {
     rs.asigna("NumeralRecibido", q.numeralRecibido);
     rs.asigna("PuntosRecibidos", q.puntosRecibidos);
     rs.asigna("LocatorRecibido", q.locatorRecibido);
+    if (!q.frecuencia.isEmpty() || TieneFrecuencia(rs))
+        rs.asigna("Frecuencia", q.frecuencia.isEmpty() ? QVariant() : QVariant(q.frecuencia));
+}
+
+double FrecuenciaHz(const Qso& q) {
+    return q.frecuencia.toDouble();
 }

@@ -6,7 +6,8 @@
 
 class ConjuntoRegistros;
 
-// One QSO: the seventeen fields of a Contactos (or Listados) row, texts as stored.
+// One QSO: the seventeen fields of a Contactos (or Listados) row, texts as stored, and the radio's
+// frequency the startup upgrades add to both tables.
 struct Qso {
     int numeroOrden = 0;
     int numeroQso = 0;
@@ -25,12 +26,18 @@ struct Qso {
     QString numeralRecibido;
     QString puntosRecibidos;
     QString locatorRecibido;
+    // Hz as the radio gave it when the QSO was stored ("7025000"); empty for a QSO logged by hand.
+    QString frecuencia;
 
     bool operator==(const Qso&) const = default;
 };
 
+// Hz of the QSO's frequency, 0 when it has none.
+double FrecuenciaHz(const Qso& q);
+
 // The one mapping between a row and a Qso. The set must have a current row (read) or a pending
-// add or edit (write).
+// add or edit (write). A table without the frequency column reads it empty and takes only QSOs
+// without one.
 Qso LeeQso(const ConjuntoRegistros& rs);
 void EscribeQso(ConjuntoRegistros& rs, const Qso& q);
 
@@ -42,5 +49,5 @@ public:
     Qso lee(const ConjuntoRegistros& rs) const;
 
 private:
-    std::array<int, 17> posicion_;
+    std::array<int, 18> posicion_;
 };
