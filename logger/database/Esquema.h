@@ -41,6 +41,12 @@ void CreaTodasLasTablas();
 // Startup upgrade of the working database: adds Concursos.Mes (text 12) when missing.
 void AñadeCampoMes();
 
+// The radio's setting, one row (see ConfiguracionRadio); startup upgrade: the table is created
+// empty when missing. The overload without arguments works on the working database.
+DefTabla DefinicionRadio();
+void CreaTablaRadio(BaseDatos& bd);
+void CreaTablaRadio();
+
 // The indexes the log reads Contactos through, made when missing: by number, by callsign as
 // stored (binary, so another tool's NOCASE orders it the same) and by the serial sent, in the
 // contest and in each band. Older callsign indexes ordered by the program's NOCASE are dropped.
