@@ -2,10 +2,12 @@
 #include "Ayudas.h"
 
 #include "CampoTexto.h"
+#include "ConfiguracionRadio.h"
 #include "PanelEstaciones.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 
 namespace {
@@ -115,6 +118,35 @@ TEST_F(Teclas, F12YEscVanAlIndicativoCuandoElConcursoNoLosTiene) {
     EXPECT_EQ(cancelar.count(), 1);
     EXPECT_EQ(aceptaInd.count(), 1);
     EXPECT_EQ(cancelaInd.count(), 1);
+}
+
+TEST_F(Teclas, F7AbreLaConexionConElEquipoQuePruebaYGuarda) {
+    Inicia();
+    Pulsa(Qt::Key_F7);
+    auto* dialogo = Control<QDialog>("DialogoRadio");
+    ASSERT_TRUE(dialogo && dialogo->isVisible());
+    auto* tipo = Control<QComboBox>("Tipo");
+    EXPECT_EQ(tipo->currentText(), "Ninguno");
+    EXPECT_FALSE(Boton("Probar")->isEnabled());
+    // A rig typed that is none of Hamlib's list is asked for again, the dialog still open.
+    tipo->setCurrentIndex(1);
+    Control<QComboBox>("Modelo")->setEditText("Ninguna marca");
+    Boton("AceptarRadio")->click();
+    EXPECT_EQ(avisos.textos(), QStringList{"Elija un equipo de la lista de Hamlib."});
+    EXPECT_TRUE(dialogo->isVisible());
+    // Nothing listens on port 9 of the loopback: the test says so in the dialog.
+    tipo->setCurrentIndex(2);
+    Control<QSpinBox>("PuertoRed")->setValue(9);
+    Boton("Probar")->click();
+    auto* resultado = Control<QLabel>("ResultadoPrueba");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Boton("Probar")->isEnabled(); }, 10000));
+    EXPECT_EQ(resultado->text(), "No hay rigctld en 127.0.0.1:9");
+    Boton("AceptarRadio")->click();
+    EXPECT_FALSE(dialogo->isVisible());
+    ConfiguracionRadio esperada;
+    esperada.tipo = TipoRadio::Rigctld;
+    esperada.puertoRed = 9;
+    EXPECT_EQ(LeeConfiguracionRadio(*estado->programa.BaseConcursos), esperada);
 }
 
 TEST_F(Teclas, ElBotonDeCerrarNoCierraHastaFin) {

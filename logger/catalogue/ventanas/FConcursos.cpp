@@ -10,6 +10,7 @@
 #include "DatosConcursos.h"
 #include "DatosEntregados.h"
 #include "DatosPrincipal.h"
+#include "DialogoRadio.h"
 #include "EditorConcursos.h"
 #include "EditorIndicativos.h"
 #include "EditorNombresUser.h"
@@ -67,6 +68,7 @@ FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(paren
         {Qt::Key_F4, ModificarReg},
         {Qt::Key_F5, BorrarReg},
         {Qt::Key_F6, IrContactos},
+        {Qt::Key_F7, ConexionRadio},
         // The contest editor's buttons when it edits, else the callsign editor's.
         {Qt::Key_F12, Aceptar},
         {Qt::Key_Escape, Cancelar},
@@ -105,9 +107,10 @@ void FConcursos::ConstruyeVentana() {
     IrContactos = Boton(PanelBotonesConcurso, "IrContactos", "&Contactos");
     Aceptar = Boton(PanelBotonesConcurso, "Aceptar", "&Aceptar");
     Cancelar = Boton(PanelBotonesConcurso, "Cancelar", "&Cancelar");
+    ConexionRadio = Boton(PanelBotonesConcurso, "ConexionRadio", "E&quipo");
     FinClientes = Boton(PanelBotonesConcurso, "FinClientes", "&Fin");
     for (QPushButton* b : {IniciarXkLumoCon, Ayuda, AltaReg, NuevaEdicion, ModificarReg, BorrarReg,
-                           IrContactos, Aceptar, Cancelar, FinClientes}) {
+                           IrContactos, Aceptar, Cancelar, ConexionRadio, FinClientes}) {
         filaBotones->addWidget(b);
         b->setEnabled(b == IniciarXkLumoCon);
     }
@@ -166,6 +169,7 @@ void FConcursos::ConectaEventos() {
     connect(Ayuda, &QPushButton::clicked, this, &FConcursos::Ayuda_Click);
     connect(IrContactos, &QPushButton::clicked, this, &FConcursos::IrContactos_Click);
     connect(FinClientes, &QPushButton::clicked, this, &FConcursos::FinClientes_Click);
+    connect(ConexionRadio, &QPushButton::clicked, this, &FConcursos::ConexionRadio_Click);
     connect(ListaMeses, &QListWidget::currentRowChanged, this, [this](int fila) {
         if (fila >= 0) ListaMeses_Click();
     });
@@ -203,6 +207,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
 
     AñadeCampoMes();
     ActualizaTablasContactos();
+    CreaTablaRadio();
     AsignaMesesConcursos(estado_.programa.NombreBaseDatos);
     AbreBaseDatos(estado_);
     CargaControl();
@@ -380,11 +385,13 @@ void FConcursos::HabilitaBotonesConcurso() {
     }
     Aceptar->setEnabled(false);
     Cancelar->setEnabled(false);
+    ConexionRadio->setEnabled(true);
     FinClientes->setEnabled(true);
 }
 
 void FConcursos::DesactivaBotonesConcurso() {
-    for (QPushButton* b : {AltaReg, NuevaEdicion, IrContactos, ModificarReg, BorrarReg, FinClientes})
+    for (QPushButton* b :
+         {AltaReg, NuevaEdicion, IrContactos, ModificarReg, BorrarReg, ConexionRadio, FinClientes})
         b->setEnabled(false);
 }
 
@@ -511,6 +518,13 @@ void FConcursos::IrContactos_Click() {
         });
     ventanaLog_->setScreen(screen()); // sized for the screen the operator works on
     ventanaLog_->Form_Load();
+}
+
+// Opened without blocking: the window's keys and the updater's checks go on behind it.
+void FConcursos::ConexionRadio_Click() {
+    auto* dialogo = new DialogoRadio(estado_.programa.BaseConcursos, this);
+    dialogo->setAttribute(Qt::WA_DeleteOnClose);
+    dialogo->open();
 }
 
 void FConcursos::FinClientes_Click() {

@@ -80,6 +80,7 @@ public:
     void Ayuda_Click();
     void IrContactos_Click();
     void FinClientes_Click();
+    void ConexionRadio_Click();
 
 protected:
     bool event(QEvent* evento) override;
@@ -96,7 +97,7 @@ private:
     // Controls, under the names their objectName carries.
     QFrame* PanelBotonesConcurso;
     QPushButton *IniciarXkLumoCon, *Ayuda, *AltaReg, *NuevaEdicion, *ModificarReg, *BorrarReg, *IrContactos,
-        *Aceptar, *Cancelar, *FinClientes;
+        *Aceptar, *Cancelar, *FinClientes, *ConexionRadio;
     QGroupBox* SeleccionMes;
     QListWidget* ListaMeses;
     QGroupBox* SeleccionConcurso;

@@ -412,3 +412,7 @@ bool TeclasNavegacion(EstadoVentanaLog estado) {
 bool EnLineaEntrada(EstadoVentanaLog estado) {
     return EsAlta(estado);
 }
+
+bool SigueAlEquipo(EstadoVentanaLog estado) {
+    return estado == E::Consulta || EsAlta(estado);
+}

@@ -142,6 +142,9 @@ FocoLog FocoDe(EstadoVentanaLog estado);
 bool TeclasNavegacion(EstadoVentanaLog estado);
 // A QSO is being typed on the entry line.
 bool EnLineaEntrada(EstadoVentanaLog estado);
+// The band and mode options follow the radio: browsing and typing a QSO, never a correction,
+// a deletion, the date change or an output panel.
+bool SigueAlEquipo(EstadoVentanaLog estado);
 
 // What a transition acts on: the window implements it on its widgets, the tests on plain data.
 class ControlesLog {

@@ -134,8 +134,9 @@ void EntradaLog::graba() {
     // moment of storing, not at the last 30-second refresh (which may be the day before).
     if (reloj_->isActive()) ponMomento();
     if (!verifica()) return;
-    if (!ventana_.intentaBD(
-            [&] { log_.graba(QsoDeFila(rejilla_.textos(f), datos_.numeroOrden), propuesta_); })) {
+    Qso q = QsoDeFila(rejilla_.textos(f), datos_.numeroOrden);
+    if (frecuenciaEquipo) q.frecuencia = frecuenciaEquipo(q.banda);
+    if (!ventana_.intentaBD([&] { log_.graba(q, propuesta_); })) {
         // Nothing stored: the QSO stays on the entry line for another F12.
         ventana_.dispara(EventoLog::GrabaRechazada);
         return;

@@ -67,6 +67,8 @@ public:
     bool aceptaDesde(CeldaLog& celda);
     // A key in the current row's date while a QSO is typed empties its time.
     void teclaEnFecha(const QKeyEvent& e, const CeldaLog& celda);
+    // The radio's frequency for a QSO stored on `banda`, empty without one.
+    std::function<QString(const QString& banda)> frecuenciaEquipo;
 
 private:
     void eligeBanda(int indice);

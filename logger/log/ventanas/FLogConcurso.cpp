@@ -10,6 +10,7 @@
 #include "PanelRepeticion.h"
 #include "PreviaTeclas.h"
 #include "PrimeraActivacion.h"
+#include "RadioLog.h"
 #include "RejillaLog.h"
 #include "Reloj.h"
 #include "Repeticion.h"
@@ -125,6 +126,9 @@ void FLogConcurso::construyeVentana(ReglasContacto reglas) {
     tiempoReal_->setChecked(true);
     abajo->addWidget(frameFecha_);
     principal->addLayout(abajo);
+    radio_ = new RadioLog(
+        *programa_.BaseConcursos, *bandasModos_, [this] { return SigueAlEquipo(estado()); }, this);
+    principal->addWidget(radio_->estado());
 
     menu_ = new FrameMenu(this);
     principal->addWidget(menu_);
@@ -136,6 +140,7 @@ void FLogConcurso::construyeVentana(ReglasContacto reglas) {
 
     entrada_ = new EntradaLog(*this, *rejilla_, *bandasModos_, *panelRepeticion_, *log_, programa_, datos_,
                               nombres_, std::move(reglas), this);
+    entrada_->frecuenciaEquipo = [this](const QString& banda) { return radio_->frecuenciaPara(banda); };
     // The outputs' panels take the grid's place in the window.
     salidas_ = new SalidasLog(*this, *this, *principal, principal->indexOf(rejilla_) + 1, *log_, programa_,
                               datos_, estacion_);

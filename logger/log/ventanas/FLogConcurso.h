@@ -18,6 +18,7 @@ class LogContactos;
 class PanelBandasModos;
 class PanelRepeticion;
 class PreviaTeclas;
+class RadioLog;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -133,5 +134,6 @@ private:
     CampoTexto* fechaActual_ = nullptr;
     QLabel* labelEnter_ = nullptr;
     PanelRepeticion* panelRepeticion_ = nullptr;
+    RadioLog* radio_ = nullptr;
     QMetaObject::Connection focoEnOpcion_;
 };

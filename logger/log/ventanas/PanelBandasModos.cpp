@@ -28,6 +28,12 @@ void Selecciona(QButtonGroup* grupo, std::array<QRadioButton*, N>& opciones,
 }
 
 // The usable option `paso` places round from `actual` (-1: none chosen), never `actual` itself.
+template <size_t N> QRadioButton* Usable(const std::array<QRadioButton*, N>& opciones, const QString& texto) {
+    for (QRadioButton* o : opciones)
+        if (o->text() == texto && o->isEnabled() && o->isVisible()) return o;
+    return nullptr;
+}
+
 template <size_t N> QRadioButton* Vecina(const std::array<QRadioButton*, N>& opciones, int actual, int paso) {
     const int n = static_cast<int>(N);
     int j = actual >= 0 ? actual : (paso > 0 ? n - 1 : 0);
@@ -129,5 +135,11 @@ bool PanelBandasModos::eligeVecina(bool banda, int paso) {
     QRadioButton* o =
         banda ? Vecina(bandas_, bandaSeleccionada(), paso) : Vecina(modos_, modoSeleccionado(), paso);
     if (o) o->click();
+    return o != nullptr;
+}
+
+bool PanelBandasModos::eligeTexto(bool banda, const QString& texto) {
+    QRadioButton* o = banda ? Usable(bandas_, texto) : Usable(modos_, texto);
+    if (o && !o->isChecked()) o->click();
     return o != nullptr;
 }

@@ -30,6 +30,9 @@ public:
     // A click on the next (paso 1) or previous (-1) usable band or mode option, round the list;
     // false when no other option can be chosen.
     bool eligeVecina(bool banda, int paso);
+    // A click on the usable band or mode option captioned `texto` unless it is chosen already;
+    // false when none is.
+    bool eligeTexto(bool banda, const QString& texto);
     // The frames FrameBanda and FrameModo, which the window enables, shows and watches.
     QGroupBox& marcoBanda() const { return *marcoBanda_; }
     QGroupBox& marcoModo() const { return *marcoModo_; }
