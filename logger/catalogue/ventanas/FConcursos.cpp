@@ -203,6 +203,7 @@ FConcursos::Carga FConcursos::Form_Load(const QString& lineaComando) {
 
     AñadeCampoMes();
     ActualizaTablasContactos();
+    CreaTablaRadio();
     AsignaMesesConcursos(estado_.programa.NombreBaseDatos);
     AbreBaseDatos(estado_);
     CargaControl();
