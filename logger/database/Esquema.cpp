@@ -233,6 +233,26 @@ void AñadeCampoMes() {
     bd->agregaCampo("Concursos", DefCampo("Mes", TipoCampo::Texto, 12));
 }
 
+DefTabla DefinicionRadio() {
+    DefTabla d = Tabla("Radio");
+    d.agrega("Tipo", T::Entero16)
+        .agrega("Modelo", T::Entero32)
+        .agrega("Dispositivo", T::Texto, 255)
+        .agrega("Velocidad", T::Entero32)
+        .agrega("Host", T::Texto, 255)
+        .agrega("PuertoRed", T::Entero32);
+    return d;
+}
+
+void CreaTablaRadio(BaseDatos& bd) {
+    if (!bd.existeTabla(QStringLiteral("Radio"))) bd.creaTabla(DefinicionRadio());
+}
+
+void CreaTablaRadio() {
+    auto bd = BaseDatos::Abre(NombreBaseDatos);
+    CreaTablaRadio(*bd);
+}
+
 Verificacion VerificaTiposCampos(const DefTabla& tabla, QStringList& valores) {
     for (int i = 0; i < tabla.cuenta() && i < valores.size(); ++i) {
         QString& valor = valores[i];

@@ -14,8 +14,12 @@ struct LecturaRadio {
 };
 Q_DECLARE_METATYPE(LecturaRadio)
 
-// The status line: "Equipo: 14.025,00 kHz CW", "Equipo: sin conexión (reintentando)", or the
-// problem of the reading.
+// A radio that is lost while set carries this problem; a reading with no problem and no
+// connection is no radio at all.
+inline const QString SinConexion = QStringLiteral("sin conexión (reintentando)");
+
+// The status line: "Equipo: 14.025,00 kHz CW", "Equipo: sin conexión (reintentando)", "Equipo: "
+// and the problem of the reading; empty for no radio.
 QString TextoEstadoRadio(const LecturaRadio& lectura);
 
 // The contest's mode for Hamlib's mode `modoHamlib` among the enabled ones (upper-cased log
