@@ -46,9 +46,10 @@ protected:
         rigctld.waitForFinished();
     }
     bool Rigctl(const QStringList& ordenes) {
-        return QProcess::execute("rigctl",
-                                 QStringList{"-m", "2", "-r", QStringLiteral("127.0.0.1:%1").arg(puerto)} +
-                                     ordenes) == 0;
+        QProcess p;
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.start("rigctl", QStringList{"-m", "2", "-r", QStringLiteral("127.0.0.1:%1").arg(puerto)} + ordenes);
+        return p.waitForFinished() && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     }
     QString Estado() const { return Control<QLabel>("EstadoRadio")->text(); }
     bool Elegida(const QString& opcion) const { return Control<QRadioButton>(opcion)->isChecked(); }
