@@ -106,8 +106,9 @@ TEST(AjustaPantalla, LasLetrasDejanCaberLosControles) {
         QSize tamano;
         float letra;
     } casos[] = {
-        // 1280x1024: a design that fits keeps its letters; one 10% too wide shrinks them by 10%.
-        {QSize(1200, 650), QSize(1100, 600), QSize(1272, 984), 1, QSize(1201, 653), 1.0f},
+        // 1280x1024: TOTAL grows the letters until the controls fill the width; at NORMAL a
+        // design 10% too wide shrinks them by 10%.
+        {QSize(1200, 650), QSize(1100, 600), QSize(1272, 984), 100, QSize(1272, 984), 1272.0f / 1100},
         {QSize(1400, 650), QSize(1400, 600), QSize(1272, 984), 1, QSize(1272, 653), 1272.0f / 1400},
         // 1280x720, TOTAL: three quarters of the width are narrower than the design, which stays.
         {QSize(1200, 650), QSize(1100, 600), QSize(1272, 680), 100, QSize(1200, 680), 1.0f},

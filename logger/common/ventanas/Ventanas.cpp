@@ -137,8 +137,9 @@ Ajuste CalculaAjuste(QSize diseño, QSize minimo, qreal puntos, QSize sitio, int
     const float legible = puntos > 0 ? std::min(1.0f, static_cast<float>(PuntosLegibles / puntos)) : 0;
     if (w0 <= 0 || h0 <= 0 || anchoP <= 0 || altoP <= 0) return {diseño, 1, 1, 1, legible};
 
+    const float objetivo = anchoP / altoP <= 1.4f ? anchoP : anchoP * 3 / 4;
     const float fH = Factor(porcentaje, altoP, h0);
-    float fW = Factor(porcentaje, anchoP / altoP <= 1.4f ? anchoP : anchoP * 3 / 4, w0);
+    float fW = Factor(porcentaje, objetivo, w0);
     float ancho = w0 * fW;
     if (ancho > anchoP) {
         // Recomputed from the design width, not applied on top of the first factor, so the
@@ -148,10 +149,15 @@ Ajuste CalculaAjuste(QSize diseño, QSize minimo, qreal puntos, QSize sitio, int
     }
     float alto = h0 * fH;
 
-    // Letters no larger than lets every control fit the room, nor smaller than can be read;
-    // where both cannot hold (a small screen), reading wins and the window scrolls.
-    float letra = fW;
+    // The letters grow by the same share of the room their controls leave, measured on the least
+    // room the controls need: the design width of wrapped texts is no measure of it. No larger
+    // than lets every control fit the room, nor smaller than can be read; where both cannot hold
+    // (a small screen), reading wins and the window scrolls.
     const bool conMinimo = minimo.width() > 0 && minimo.height() > 0;
+    const QSizeF base = conMinimo ? QSizeF(minimo) : QSizeF(diseño);
+    float letra = Factor(
+        porcentaje,
+        std::min(objetivo / static_cast<float>(base.width()), altoP / static_cast<float>(base.height())), 1);
     if (conMinimo)
         letra = std::min({letra, anchoP / static_cast<float>(minimo.width()),
                           altoP / static_cast<float>(minimo.height())});
