@@ -171,7 +171,7 @@ TEST_F(Arranque, NombresTitulosYLongitudes) {
     const std::vector<std::array<const char*, 3>> controles{
         {"IniciarXkLumoCon", "&Iniciar XkLumoCon", "Iniciar XkLumoCon"},
         {"NuevaEdicion", "Nueva &Edición", "Nueva Edición"},
-        {"FinClientes", "Fin", "Fin"},
+        {"FinClientes", "&Fin", "Fin"},
         {"AceptaIndicativo", "[F12] Aceptar", "[F12] Aceptar"},
         {"TamañoTotal", "Tamaño TOTAL MONITOR 4:3", "Tamaño TOTAL MONITOR 4:3"},
         {"SSCheck2_13", "User1", "User1"},

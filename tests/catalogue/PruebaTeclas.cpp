@@ -4,8 +4,11 @@
 #include "CampoTexto.h"
 #include "PanelEstaciones.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +27,8 @@ protected:
     // Sends the key to the control with the focus, as the keyboard does.
 };
 using Tamanos = Teclas;
+using Acceso = Teclas;
+
 } // namespace
 
 TEST_F(Teclas, AntesDeEmpezarSoloActuanLosBotonesHabilitados) {
@@ -170,4 +175,84 @@ TEST_F(Tamanos, ElTamanoNormalCabeEnLaPantallaDeUnPortatil) {
     const QSize tamaño = ventana->frameGeometry().size();
     EXPECT_LE(tamaño.width(), 1366);
     EXPECT_LE(tamaño.height(), 768 - 40 - 30);
+}
+
+// Every button, list, drop-down and check box from the keyboard: access keys, Tab and arrows.
+TEST_F(Acceso, CadaTeclaLlevaElFocoDondeDice) {
+    Inicia();
+    const auto conFoco = [] { return QApplication::focusWidget()->objectName().toStdString(); };
+    const Qt::KeyboardModifiers nada = Qt::NoModifier, alt = Qt::AltModifier;
+    const std::vector<std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, const char*>> pasos{
+        {"reposo", Qt::Key_Tab, nada, "NuevaEdicion"},
+        {"reposo", Qt::Key_S, alt, "ListaMeses"},
+        {"reposo", Qt::Key_L, alt, "ListaConcursos"},
+        {"reposo", Qt::Key_D, alt, "ListaIndicativos"},
+        {"reposo", Qt::Key_T, alt, "TamañoNormal"},     // the chosen size
+        {"reposo", Qt::Key_Right, nada, "TamañoMedio"}, // two by two; the arrow chooses it
+        {"reposo", Qt::Key_M, alt, "text3_1"},          // Modificar
+        {"edición", Qt::Key_L, alt, "EnviarNumeral"},
+        {"edición", Qt::Key_Tab, nada, "RecibirNumeral"},
+        {"edición", Qt::Key_D, alt, "SSCheck2_0"},
+        {"edición", Qt::Key_Up, nada, "SSCheck2_15"},
+        {"edición", Qt::Key_H, alt, "HoraLocal"},
+        {"edición", Qt::Key_U, alt, "BandaUser_1"}, // Añadir nueva BANDA
+        {"nombres", Qt::Key_B, alt, "Aceptar"},     // Cancelar Cambios
+        {"edición", Qt::Key_Escape, nada, "AltaReg"},
+        {"reposo", Qt::Key_V, alt, "text2_1"},     // Nuevo Indicativo
+        {"indicativo", Qt::Key_I, alt, "text2_1"}, // no control has it now: the box takes no letter
+    };
+    for (const auto& [estadoVentana, tecla, mods, foco] : pasos) {
+        Pulsa(tecla, mods);
+        // A button's access key presses it a moment later, as a click seen on the screen.
+        static_cast<void>(QTest::qWaitFor([&] { return conFoco() == foco; }, 1000));
+        EXPECT_EQ(conFoco(), foco) << estadoVentana << " "
+                                   << QKeySequence(tecla | mods).toString().toStdString();
+    }
+    EXPECT_TRUE(Control<QRadioButton>("TamañoMedio")->isChecked());
+    EXPECT_EQ(CajaEstacion(1)->text(), "");
+}
+
+TEST_F(Acceso, NingunaTeclaDeAccesoSeRepiteEnLoQueSeVe) {
+    // The access keys of the controls the user sees and can use now, a shared one as often as shared.
+    const auto comprueba = [&](const char* estadoVentana) {
+        QStringList teclas;
+        for (const QWidget* w : ventana->findChildren<QWidget*>()) {
+            const auto* l = qobject_cast<const QLabel*>(w);
+            const QString texto = qobject_cast<const QGroupBox*>(w) ? w->property("title").toString()
+                                  : qobject_cast<const QAbstractButton*>(w) || (l && l->buddy())
+                                      ? w->property("text").toString()
+                                      : QString();
+            if (w->isVisible() && w->isEnabled() && !QKeySequence::mnemonic(texto).isEmpty())
+                teclas << QKeySequence::mnemonic(texto).toString();
+        }
+        EXPECT_EQ(teclas.size(), QSet<QString>(teclas.begin(), teclas.end()).size())
+            << estadoVentana << ": " << teclas.join(' ').toStdString();
+    };
+    ASSERT_EQ(Carga(), FConcursos::Carga::Mostrada);
+    comprueba("antes de empezar");
+    Boton("IniciarXkLumoCon")->click();
+    comprueba("reposo");
+    Pulsa(Qt::Key_F4);
+    Control<QComboBox>("CatConcurso")->setCurrentText("CABRILLO 3.0");
+    comprueba("edición 3.0");
+    Boton("AñadirModo")->click();
+    comprueba("nombres User");
+    Boton("CancelarCambios")->click();
+    Pulsa(Qt::Key_Escape);
+    Boton("NuevoIndicativo")->click();
+    comprueba("indicativo");
+}
+
+TEST_F(Acceso, LlegarPorIntroSeleccionaLoEscritoParaSustituirlo) {
+    Inicia();
+    Pulsa(Qt::Key_F2);
+    Pulsa(Qt::Key_Return);
+    Escribe("DIC");
+    EXPECT_EQ(CajaConcurso(9)->text(), "DIC"); // the month of the list, replaced
+    Pulsa(Qt::Key_Escape);
+    Boton("ModificaIndicativo")->click();
+    for (int i = 0; i < 5; ++i)
+        Pulsa(Qt::Key_Return); // round to the callsign
+    Escribe("EA2BBB");
+    EXPECT_EQ(CajaEstacion(1)->text(), "EA2BBB");
 }

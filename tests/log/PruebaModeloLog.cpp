@@ -88,11 +88,11 @@ std::vector<int> Numeros(BaseDatos& bd) {
 }
 } // namespace
 
-TEST(RenumeraContactos, OrdenaPorFechaHoraSerieComoTextoYNumeroViejo) {
+TEST(RenumeraContactos, OrdenaPorFechaHoraSerieYNumeroViejo) {
     auto bd = CreaBaseConConcurso("CNCW");
     AnadeQsos(*bd, 6);
-    // QSO 2 moved before QSO 1; QSOs 4 and 5 at one time, serials "10" and "9" (text: "10" first);
-    // QSO 6 in the same minute as 5 with the same serial: the old number decides.
+    // QSO 2 moved before QSO 1; QSOs 4 and 5 at one time, serials "9" and "10" (by value, not as
+    // text); QSO 6 in the same minute as 4 with the same serial: the old number decides.
     bd->ejecuta("UPDATE Contactos SET Hora = '09:00' WHERE NumeroQso = 2");
     bd->ejecuta("UPDATE Contactos SET Hora = '11:00', NumeralEnviado = '9' WHERE NumeroQso IN (4, 6)");
     bd->ejecuta("UPDATE Contactos SET Hora = '11:00', NumeralEnviado = '10' WHERE NumeroQso = 5");
@@ -100,7 +100,7 @@ TEST(RenumeraContactos, OrdenaPorFechaHoraSerieComoTextoYNumeroViejo) {
     bd->ejecuta("CREATE TEMP TRIGGER Cuenta AFTER UPDATE OF NumeroQso ON Contactos BEGIN "
                 "INSERT INTO Cambios VALUES (NEW.NumeroQso); END");
     EXPECT_EQ(RenumeraContactos(*bd, 5), 6);
-    EXPECT_EQ(Numeros(*bd), (std::vector<int>{2, 1, 3, 5, 4, 6}));
+    EXPECT_EQ(Numeros(*bd), (std::vector<int>{2, 1, 3, 4, 6, 5}));
     EXPECT_EQ(UltimoNumEnviado(*bd), 6);
     // Only the four numbers that changed were written; a second run writes none.
     EXPECT_EQ(bd->abreConjunto("Select count(*) From Cambios").valor(0).toInt(), 4);

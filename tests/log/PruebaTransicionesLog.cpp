@@ -134,7 +134,7 @@ TEST(TransicionesLog, CadaEventoDejaSusControlesSuBloqueoYSuFoco) {
         {"F6", {E::Listar}, S::EleccionCabrillo, Mas(kMarcos, {C::FrameModo, C::FrameBanda, C::TiempoReal, C::OtraFecha}), FocoLog::SinCambio, Trabajo::Ninguno, 10, false, true, true, ColorIndicativo::Blanco, {}, true, false},
         {"F6 listados", {E::Listar, E::ListadosEscritos}, S::ListaCabrillo, Mas(kMarcos, {C::FrameModo, C::FrameBanda, C::TiempoReal, C::OtraFecha}), FocoLog::SinCambio, Trabajo::Ninguno, 10, false, true, true, ColorIndicativo::Blanco, kListados, true, false},
         {"F6 vuelta", {E::Listar, E::ListadosEscritos, E::CierraListados}, S::Consulta, kConsulta, FocoLog::FechaFila, Trabajo::OcultaListados},
-        {"F7", {E::ExportarXk}, S::LibroGuardia, Menos(kConsulta, {C::Menu, C::FrameBanda, C::FrameModo}), FocoLog::SinCambio, Trabajo::RenumeraYRecarga, 10, false, true, true, ColorIndicativo::Blanco, {C::Rejilla}, false, false},
+        {"F7", {E::ExportarXk}, S::LibroGuardia, Menos(kConsulta, {C::Menu, C::FrameBanda, C::FrameModo, C::TiempoReal, C::OtraFecha}), FocoLog::SinCambio, Trabajo::RenumeraYRecarga, 10, false, true, true, ColorIndicativo::Blanco, {C::Rejilla}, false, false},
         {"F7 vuelta", {E::ExportarXk, E::CierraLibro}, S::Consulta, kConsulta, FocoLog::FechaFila, Trabajo::OcultaLibro},
         {"F8", {E::ExportarADIF}, S::Adif, Menos(kConsulta, {C::Rejilla, C::Menu, C::FrameBanda, C::FrameModo}), FocoLog::SinCambio, Trabajo::RenumeraYRecarga},
         {"F8 fin", {E::ExportarADIF, E::FinAdif}, S::Consulta, kConsulta},

@@ -8,10 +8,13 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -288,6 +291,70 @@ TEST_F(PruebaIntercambio, TeclasDeFechaYHoraYClicEnUnMarco) {
     Campo("FechaActual")->setFocus();
     Pulsa(Qt::Key_Return);
     EXPECT_EQ(avisos.pitidos, 1);
+}
+
+TEST_F(PruebaIntercambio, BandaModoFechaYF12ConTeclasSinDejarElFocoEnLasOpciones) {
+    // clang-format off
+    struct Caso { const char* que; bool tresBandas; QString pasos, foco, opciones, fila; int pitidos; QString concurso = "CNCW"; };
+    // Steps: keys, 'text typed, "clic:X" (the mouse on X) or "foco:X" (X given the focus). The row:
+    // band, mode, report and serial sent, callsign of the current row.
+    const QString b14 = "Option3D1_4 Option3D2_1 TiempoReal", b7 = "Option3D1_2 Option3D2_1 TiempoReal";
+    const Caso casos[] = {
+        {"Ctrl+Up: the next band, round the list", true, "Ctrl+Up", "Indicativo_2", b7, "7 CW 599 0003 ", 0},
+        {"Ctrl+Down: the previous one", true, "Ctrl+Down", "Indicativo_2", "Option3D1_3 Option3D2_1 TiempoReal", "10 CW 599 0003 ", 0},
+        {"Ctrl+Left from the serial: the mode, its report, back to the callsign", true, "'EA1ZZ Return Ctrl+Left", "Indicativo_2", "Option3D1_4 Option3D2_4 TiempoReal", "14 SSB 59 0003 EA1ZZ", 0},
+        {"per-band numbering: the serial follows the band", true, "Ctrl+Up", "Indicativo_2", b7, "7 CW 599 0001 ", 0, "ATLANTICO"},
+        {"a single band: Ctrl+Up beeps", false, "Ctrl+Up", "Indicativo_2", b14, "14 CW 599 0003 ", 1},
+        {"after a click on a band Tab and Shift+Tab stay and beep", true, "'EA1ZZ Return clic:Option3D1_2 Shift+Tab Tab", "Indicativo_2", b7, "7 CW 599 0003 EA1ZZ", 2},
+        {"an option given the focus hands it back", true, "foco:Option3D1_4", "Indicativo_2", b14, "14 CW 599 0003 ", 0},
+        {"new QSO: F12 and Alt+A before Enter on the callsign beep", true, "'EA1ZZ F12 Alt+A", "Indicativo_2", b14, "14 CW 599 0003 EA1ZZ", 2},
+        {"browsing: a click keeps the focus on the row, typing beeps", true, "Up clic:Option3D1_2 Shift+Tab '5", "FechaQso_1", b7, "14 CW 599 0002 EA2XX", 2},
+        {"browsing: the band by key for the next entry line", true, "Up Ctrl+Up Down", "Indicativo_2", b7, "7 CW 599 0003 ", 0},
+        {"correcting: the mode as a click, the focus on the mode", true, "Up F4 Ctrl+Right", "Modo_1", "Option3D1_4 Option3D2_4 TiempoReal", "14 SSB 59 0002 EA2XX", 0},
+        {"correcting: F12 on the callsign takes and stores it, an empty one beeps", true, "Up F4 Return Return Return Return Ctrl+A Del F12 'ea1xx F12", "FechaQso_1", b14, "14 CW 599 0002 EA1XX", 1},
+        {"the date change by its access key", true, "Up Alt+O", "FechaActual", "Option3D1_4 Option3D2_1 OtraFecha", "14 CW 599 0002 EA2XX", 0},
+        {"Esc from the date gives real time back", true, "Up Alt+O Tab Esc", "FechaQso_1", b14, "14 CW 599 0002 EA2XX", 1},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.que);
+        Campos campos{{"RepetirEstacion", false}, {"NoRepetir", true}};
+        if (c.tresBandas) campos.insert(campos.end(), {{"Banda2", true}, {"Banda3", true}});
+        Reabre(c.concurso, campos, 2);
+        for (const QString& p : c.pasos.split(' ')) {
+            if (p.startsWith("clic:")) {
+                QTest::mouseClick(Control<QWidget>(p.mid(5)), Qt::LeftButton);
+            } else if (p.startsWith("foco:")) {
+                Control<QWidget>(p.mid(5))->setFocus();
+            } else if (p.startsWith('\'')) {
+                Escribe(p.mid(1));
+            } else {
+                const QKeyCombination k = QKeySequence::fromString(p)[0];
+                Pulsa(k.key(), k.keyboardModifiers());
+            }
+            // An access key clicks its button a moment later.
+            const auto botones = ventana->findChildren<QAbstractButton*>();
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                return std::none_of(botones.begin(), botones.end(), [](auto* b) { return b->isDown(); });
+            }));
+        }
+        EXPECT_EQ(NombreFoco(), c.foco);
+        QStringList opciones, fila;
+        for (QRadioButton* o :
+             ventana->findChildren<QRadioButton*>(QRegularExpression("^(Option3D|TiempoReal|OtraFecha)")))
+            if (o->isChecked()) opciones << o->objectName();
+        opciones.sort();
+        EXPECT_EQ(opciones.join(' '), c.opciones);
+        for (Columna col : {Columna::Banda, Columna::Modo, Columna::RsEnviado, Columna::NumeralEnviado,
+                            Columna::Indicativo})
+            fila << Texto(col, ventana->navegacion().FilaActual);
+        EXPECT_EQ(fila.join(' '), c.fila);
+        EXPECT_EQ(avisos.pitidos, c.pitidos);
+        EXPECT_EQ(QsosGuardados(*bd).size(), 2u);
+        EXPECT_FALSE(Control<QGroupBox>("PanelRepeticion")->isVisible()); // no repeat look-up in a correction
+    }
+    Pulsa(Qt::Key_F, Qt::AltModifier); // FIN by its access key
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cierres == 1; }));
 }
 
 } // namespace

@@ -125,7 +125,8 @@ TEST_F(PruebaLog, AbreConLosBotonesDeConsultaYLaLineaPreparada) {
     EXPECT_EQ(Texto(Columna::NumeralEnviado, 3), "0004");
     EXPECT_EQ(Control<QLabel>("LabelEnter")->text(),
               " Pulse la tecla [ENTER] para pasar al siguiente control -- Pulse "
-              "[F12-Aceptar] para grabar el contacto -- Pulse [ESC] para salir");
+              "[F12-Aceptar] para grabar el contacto -- Pulse [ESC] para salir -- [Ctrl+↑/↓] BANDA -- "
+              "[Ctrl+←/→] MODO");
     for (QPushButton* b : {Boton("ModificarReg"), Boton("BorrarReg"), Boton("Volver"), Boton("Ordenar")})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_TRUE(Boton("Cancelar")->isEnabled());
@@ -133,7 +134,8 @@ TEST_F(PruebaLog, AbreConLosBotonesDeConsultaYLaLineaPreparada) {
 
     Pulsa(Qt::Key_Up);
     EXPECT_EQ(Control<QLabel>("LabelEnter")->text(),
-              " Pulse [F6 Log] para obtener el FICHERO CABRILLO -- Pulse [FIN] para salir");
+              " Pulse [F6 Log] para obtener el FICHERO CABRILLO -- Pulse [Alt+F] FIN para salir -- "
+              "[Alt+O] QSO en otra Fecha");
     for (QPushButton* b : {Boton("ModificarReg"), Boton("BorrarReg"), Boton("Listar"), Boton("ExportarXk"),
                            Boton("ExportarADIF"), Boton("Ordenar"), Boton("Volver")})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();

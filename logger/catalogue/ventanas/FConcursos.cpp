@@ -24,6 +24,7 @@
 #include "PreviaTeclas.h"
 #include "PrimeraActivacion.h"
 #include "Provincias.h"
+#include "RecorridoTeclado.h"
 #include "SeleccionPrincipal.h"
 #include "Sistema.h"
 #include "VentanaAyuda.h"
@@ -73,6 +74,11 @@ FConcursos::FConcursos(EstadoPrincipal& estado, QWidget* parent) : QWidget(paren
     for (const auto& [tecla, boton] : tabla)
         teclas->asigna(tecla, boton);
     Estaciones->AsignaTeclas(*teclas);
+    // The boxes of the two Enter chains keep their keys; every other control is walked.
+    recorrido_ = new RecorridoTeclado(*this, [](const QWidget* w) {
+        return w->objectName().startsWith(QLatin1String("text2_")) ||
+               w->objectName().startsWith(QLatin1String("text3_"));
+    });
     teclas->despues = [this](QKeyEvent& tecla) { return Form_KeyDown(&tecla); };
     // Where no window manager ever activates the window, its first exposure stands for the first
     // activation; a real activation that follows it is that same first one.
@@ -90,7 +96,8 @@ void FConcursos::ConstruyeVentana() {
     PanelBotonesConcurso->setObjectName("PanelBotonesConcurso");
     auto* filaBotones = new QHBoxLayout(PanelBotonesConcurso);
     IniciarXkLumoCon = Boton(PanelBotonesConcurso, "IniciarXkLumoCon", "&Iniciar XkLumoCon");
-    Ayuda = Boton(PanelBotonesConcurso, "Ayuda", "&Ayuda");
+    // Alt+A is accept's while an edit is open; help has F1 too.
+    Ayuda = Boton(PanelBotonesConcurso, "Ayuda", "A&yuda");
     AltaReg = Boton(PanelBotonesConcurso, "AltaReg", "&Nuevo CONCURSO");
     NuevaEdicion = Boton(PanelBotonesConcurso, "NuevaEdicion", "Nueva &Edición");
     ModificarReg = Boton(PanelBotonesConcurso, "ModificarReg", "&Modificar");
@@ -98,7 +105,7 @@ void FConcursos::ConstruyeVentana() {
     IrContactos = Boton(PanelBotonesConcurso, "IrContactos", "&Contactos");
     Aceptar = Boton(PanelBotonesConcurso, "Aceptar", "&Aceptar");
     Cancelar = Boton(PanelBotonesConcurso, "Cancelar", "&Cancelar");
-    FinClientes = Boton(PanelBotonesConcurso, "FinClientes", "Fin");
+    FinClientes = Boton(PanelBotonesConcurso, "FinClientes", "&Fin");
     for (QPushButton* b : {IniciarXkLumoCon, Ayuda, AltaReg, NuevaEdicion, ModificarReg, BorrarReg,
                            IrContactos, Aceptar, Cancelar, FinClientes}) {
         filaBotones->addWidget(b);
@@ -109,7 +116,7 @@ void FConcursos::ConstruyeVentana() {
     auto* cuerpo = new QHBoxLayout;
     auto* izquierda = new QVBoxLayout;
 
-    SeleccionMes = Marco(this, "SeleccionMes", "MES");
+    SeleccionMes = Marco(this, "SeleccionMes", "ME&S");
     ListaMeses = new QListWidget(SeleccionMes);
     Nombra(ListaMeses, "ListaMeses", SeleccionMes->title());
     (new QVBoxLayout(SeleccionMes))->addWidget(ListaMeses);
@@ -118,7 +125,7 @@ void FConcursos::ConstruyeVentana() {
     ListaMeses->setFixedWidth(ListaMeses->fontMetrics().horizontalAdvance(QStringLiteral("SEPTIEMBRE")) +
                               bordes);
 
-    SeleccionConcurso = Marco(this, "SeleccionConcurso", "SELECCIONE UN CONCURSO");
+    SeleccionConcurso = Marco(this, "SeleccionConcurso", "SE&LECCIONE UN CONCURSO");
     ListaConcursos = new QListWidget(SeleccionConcurso);
     Nombra(ListaConcursos, "ListaConcursos", SeleccionConcurso->title());
     // Name and edition of a long contest name in full: two editions must not look alike.
@@ -248,10 +255,20 @@ void FConcursos::closeEvent(QCloseEvent* evento) {
 }
 
 bool FConcursos::Form_KeyDown(QKeyEvent* tecla) {
-    if (estado_.EditandoUser) return false;
-    if (estado_.EditandoConcurso) return editorConcursos_->NavegaCamposConcurso(tecla);
-    if (estado_.EditandoIndicativo) return Estaciones->NavegaCamposIndicativo(tecla);
-    return false;
+    // The box with the focus would take the letter as typed.
+    if (RecorridoTeclado::AccesoSinControl(*tecla)) {
+        Beep();
+        return true;
+    }
+    if (recorrido_->Tabula(*tecla)) return true;
+    if (!estado_.EditandoUser) {
+        if (estado_.EditandoConcurso) {
+            if (editorConcursos_->NavegaCamposConcurso(tecla)) return true;
+        } else if (estado_.EditandoIndicativo && Estaciones->NavegaCamposIndicativo(tecla)) {
+            return true;
+        }
+    }
+    return recorrido_->Flecha(*tecla);
 }
 
 void FConcursos::SeleccionaFila(QListWidget* lista, int fila, void (FConcursos::*click)()) {

@@ -17,6 +17,7 @@ class QGroupBox;
 class QKeyEvent;
 class QListWidget;
 class QPushButton;
+class RecorridoTeclado;
 
 // The logger's main window: startup, the month, contest and callsign lists, the contest buttons,
 // the screen size options and the end of the program. The editors live in its frames.
@@ -107,6 +108,7 @@ private:
     EstadoPrincipal& estado_;
     EditorIndicativos* editorIndicativos_;
     EditorConcursos* editorConcursos_;
+    RecorridoTeclado* recorrido_;
     // The log window while it is open.
     std::unique_ptr<FLogConcurso> ventanaLog_;
     bool activacionVista_ = false;

@@ -18,15 +18,15 @@ struct EtiquetaCaja {
     const char* nombre;
     const char* texto;
 };
-constexpr std::array<EtiquetaCaja, 9> EtiquetasCajas{{{"LCategoria", "Categoría"},
-                                                      {"LBanda", "Banda"},
-                                                      {"LPotencia", "Potencia"},
-                                                      {"LModo", "Modo"},
-                                                      {"LOverlay", "Overlay"},
-                                                      {"LAsistido", "Asistido"},
-                                                      {"LEstacion", "Tipo Estación"},
-                                                      {"LTx", "Transmisores"},
-                                                      {"LTime", "Time"}}};
+constexpr std::array<EtiquetaCaja, 9> EtiquetasCajas{{{"LCategoria", "Cate&goría"},
+                                                      {"LBanda", "&Banda"},
+                                                      {"LPotencia", "&Potencia"},
+                                                      {"LModo", "&Modo"},
+                                                      {"LOverlay", "O&verlay"},
+                                                      {"LAsistido", "A&sistido"},
+                                                      {"LEstacion", "T&ipo Estación"},
+                                                      {"LTx", "T&ransmisores"},
+                                                      {"LTime", "&Time"}}};
 // Version 2.0 fills and shows the first five boxes; 3.0 all nine.
 constexpr size_t CajasVersion20 = 5;
 constexpr size_t CajasVersion30 = 9;
@@ -67,7 +67,7 @@ void EligeOPrimera(QComboBox* caja, const QString& texto) {
 PanelCategoria::PanelCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Categorias VÁLIDAS"), parent) {
     setObjectName("FrameCategoria");
     auto* rejilla = new QGridLayout(this);
-    LFormato = Etiqueta(this, "LFormato", "Formato");
+    LFormato = Etiqueta(this, "LFormato", "&Formato");
     CatConcurso = new QComboBox(this);
     Nombra(CatConcurso, "CatConcurso", LFormato);
     rejilla->addWidget(LFormato, 0, 0);

@@ -97,7 +97,7 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     columna->addLayout(cabecera);
 
     // What is sent and received in each contact.
-    FrameControles = new QGroupBox(QStringLiteral("Controles"), this);
+    FrameControles = new QGroupBox(QStringLiteral("Contro&les"), this);
     FrameControles->setObjectName("FrameControles");
     auto* controles = new QVBoxLayout(FrameControles);
     auto* intercambio = new QGridLayout;
@@ -154,9 +154,11 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     // The UTC offset on a line of its own under the choice, its room kept while hidden: showing it
     // for a UTC contest must never widen or reflow the window.
     auto* hora = new QGridLayout;
-    Label3 = Etiqueta(this, "Label3", "Hora para el CONCURSO :");
+    Label3 = Etiqueta(this, "Label3", "&Hora para el CONCURSO :");
     HoraLocal = BotonOpcion(this, "HoraLocal", "Hora LOCAL");
     HoraUTC = BotonOpcion(this, "HoraUTC", "Hora UTC");
+    // Its access key reaches the chosen option; the arrows choose another.
+    Label3->setBuddy(HoraLocal);
     hora->addWidget(Label3, 0, 0);
     hora->addWidget(HoraLocal, 0, 1);
     hora->addWidget(HoraUTC, 0, 2);
@@ -169,7 +171,7 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     }
     columna->addLayout(hora);
 
-    SSFrame5 = new QGroupBox(QStringLiteral("REPETIR ESTACIÓN"), this);
+    SSFrame5 = new QGroupBox(QStringLiteral("R&EPETIR ESTACIÓN"), this);
     SSFrame5->setObjectName("SSFrame5");
     auto* repetir = new QGridLayout(SSFrame5);
     NoRepetir = Casilla(SSFrame5, "NoRepetir", "No repetir");
@@ -187,7 +189,7 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     columna->addWidget(SSFrame5);
 
     auto* bandasModos = new QHBoxLayout;
-    PanelBandas = new QGroupBox(QStringLiteral("Bandas"), this);
+    PanelBandas = new QGroupBox(QStringLiteral("Ban&das"), this);
     PanelBandas->setObjectName("PanelBandas");
     auto* rejillaBandas = new QGridLayout(PanelBandas);
     for (size_t i = 0; i < SSCheck2.size(); ++i) {
@@ -195,7 +197,7 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
             Casilla(PanelBandas, QStringLiteral("SSCheck2_%1").arg(i), NombreBanda(static_cast<int>(i)));
         rejillaBandas->addWidget(SSCheck2[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
     }
-    PanelModos = new QGroupBox(QStringLiteral("Modos"), this);
+    PanelModos = new QGroupBox(QStringLiteral("M&odos"), this);
     PanelModos->setObjectName("PanelModos");
     auto* rejillaModos = new QGridLayout(PanelModos);
     for (size_t i = 0; i < SSCheck1.size(); ++i) {
@@ -207,8 +209,8 @@ PanelConcurso::PanelConcurso(QWidget* parent) : QGroupBox(QStringLiteral("CONCUR
     bandasModos->addWidget(PanelModos);
     derecha->addLayout(bandasModos);
     auto* añadir = new QHBoxLayout;
-    AñadirBanda = Boton(this, "AñadirBanda", "Añadir nueva BANDA");
-    AñadirModo = Boton(this, "AñadirModo", "Añadir nuevo MODO");
+    AñadirBanda = Boton(this, "AñadirBanda", "Añadir n&ueva BANDA");
+    AñadirModo = Boton(this, "AñadirModo", "Añadir &nuevo MODO");
     // Only during an edit.
     AñadirBanda->setEnabled(false);
     AñadirModo->setEnabled(false);
@@ -297,6 +299,8 @@ void PanelConcurso::EnfocaTrasIntro(int caja) {
         break;
     }
     EnfocaCaja(siguiente);
+    // Typing replaces what the box holds, such as the month a new contest brings.
+    text3[static_cast<size_t>(siguiente)]->selectAll();
 }
 
 void PanelConcurso::MueveFoco(int caja, int paso) {

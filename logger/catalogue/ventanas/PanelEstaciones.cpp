@@ -29,7 +29,7 @@ PanelEstaciones::PanelEstaciones(QWidget* parent)
     auto* columna = new QVBoxLayout(this);
 
     auto* rejilla = new QGridLayout;
-    Label25 = Etiqueta(this, "Label25", "Indicativos en uso");
+    Label25 = Etiqueta(this, "Label25", "In&dicativos en uso");
     ListaIndicativos = new QComboBox(this);
     Nombra(ListaIndicativos, "ListaIndicativos", Label25);
     rejilla->addWidget(Label25, 0, 0);
@@ -53,9 +53,9 @@ PanelEstaciones::PanelEstaciones(QWidget* parent)
 
     // The operations on one line, accept and cancel under them: the frame stays narrow.
     auto* botones = new QGridLayout;
-    NuevoIndicativo = Boton(this, "NuevoIndicativo", "Nuevo Indicativo");
-    ModificaIndicativo = Boton(this, "ModificaIndicativo", "Cambiar");
-    BorrarIndicativo = Boton(this, "BorrarIndicativo", "Borrar");
+    NuevoIndicativo = Boton(this, "NuevoIndicativo", "Nue&vo Indicativo");
+    ModificaIndicativo = Boton(this, "ModificaIndicativo", "Cambia&r");
+    BorrarIndicativo = Boton(this, "BorrarIndicativo", "B&orrar");
     AceptaIndicativo = Boton(this, "AceptaIndicativo", "[F12] Aceptar");
     CancelaIndicativo = Boton(this, "CancelaIndicativo", "[Esc] Cancelar");
     botones->addWidget(NuevoIndicativo, 0, 0, 1, 2);
@@ -217,7 +217,10 @@ bool PanelEstaciones::eventFilter(QObject* objeto, QEvent* evento) {
     case QEvent::KeyPress: {
         const int tecla = static_cast<QKeyEvent*>(evento)->key();
         if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            EnfocaCampo(i >= UltimoCampo ? PrimerCampo : i + 1);
+            const int siguiente = i >= UltimoCampo ? PrimerCampo : i + 1;
+            EnfocaCampo(siguiente);
+            // Typing replaces what the box holds.
+            text2[static_cast<size_t>(siguiente)]->selectAll();
             return true;
         }
         break;

@@ -66,8 +66,8 @@ PanelNombresUser::PanelNombresUser(QWidget* parent)
     columna->addLayout(modos);
 
     auto* botones = new QHBoxLayout;
-    AceptarCambios = Boton(this, "AceptarCambios", "Aceptar Cambios");
-    CancelarCambios = Boton(this, "CancelarCambios", "Cancelar Cambios");
+    AceptarCambios = Boton(this, "AceptarCambios", "Aceptar Ca&mbios");
+    CancelarCambios = Boton(this, "CancelarCambios", "Cancelar Cam&bios");
     botones->addWidget(AceptarCambios);
     botones->addStretch();
     botones->addWidget(CancelarCambios);

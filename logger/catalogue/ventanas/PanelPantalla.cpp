@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 PanelPantalla::PanelPantalla(QWidget* parent)
-    : QGroupBox(QStringLiteral("Tamaño Pantallas Programa"), parent) {
+    : QGroupBox(QStringLiteral("&Tamaño Pantallas Programa"), parent) {
     setObjectName("PanelTamañoPantalla");
     auto* tamaños = new QGridLayout(this);
     const std::array<std::pair<const char*, const char*>, 4> opciones{{

@@ -59,7 +59,7 @@ bool MaquinaLog::dispara(EventoLog evento, ControlesLog& c) {
     if (t->colorIndicativo) c.colorIndicativo(*t->colorIndicativo);
     if (t->marcaLinea) c.marcaLinea();
     if (t->ocultaRepeticion) c.ocultaRepeticion();
-    if (t->texto == TextoAyuda::Entrada) c.texto(TextoAyuda::Entrada);
+    if (t->texto && *t->texto != TextoAyuda::Navegacion) c.texto(*t->texto);
     const FocoLog foco = t->foco == FocoLog::Propio ? FocoDe(estadoVentana_) : t->foco;
     if (foco != FocoLog::SinCambio) c.enfoca(foco);
     return true;

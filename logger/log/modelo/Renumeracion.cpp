@@ -15,8 +15,10 @@ int RenumeraContactos(BaseDatos& bd, int numeroOrden) {
         BaseDatos::Transaccion t(bd);
         std::vector<std::pair<sqlite3_int64, int>> filas; // row id, old number, in the new order
         {
+            // Serials by length first: as text alone "10000" would come before "9999".
             Sentencia s = Prepara(db, "SELECT rowid, NumeroQso FROM Contactos WHERE NumeroOrden = ?1 "
-                                      "ORDER BY Fecha, Hora, NumeralEnviado, NumeroQso");
+                                      "ORDER BY Fecha, Hora, length(NumeralEnviado), NumeralEnviado, "
+                                      "NumeroQso");
             Reinicia r(s.get());
             sqlite3_bind_int(s.get(), 1, numeroOrden);
             int rc;

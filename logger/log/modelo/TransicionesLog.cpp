@@ -18,7 +18,8 @@ const std::vector<std::pair<C, bool>> kFinCambioFecha = {
     {C::FrameModo, true}, {C::FrameBanda, true}, {C::OtraFecha, true}, {C::TiempoReal, true}};
 // The parts of the window a panel takes the place of.
 const std::vector<C> kMarcosListados = {C::FrameBanda, C::FrameModo, C::Menu, C::Rejilla, C::LabelEnter};
-const std::vector<C> kMarcosLibro = {C::Menu, C::FrameBanda, C::FrameModo};
+// The date options too: their access keys would otherwise start a date change behind the panel.
+const std::vector<C> kMarcosLibro = {C::Menu, C::FrameBanda, C::FrameModo, C::TiempoReal, C::OtraFecha};
 const std::vector<C> kMarcosAdif = {C::Rejilla, C::Menu, C::FrameBanda, C::FrameModo};
 
 std::vector<std::pair<C, bool>> Todos(const std::vector<C>& controles, bool si) {
@@ -148,6 +149,7 @@ TransicionLog EmpiezaCambioFecha() {
     t.navegando = true;
     t.bloqueaFechaActual = BloqueoFecha::Libre;
     t.seleccionaOtraFecha = true;
+    t.texto = TextoAyuda::Fecha;
     t.foco = FocoLog::FechaActual;
     return t;
 }

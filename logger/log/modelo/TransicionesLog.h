@@ -107,7 +107,8 @@ enum class FocoLog {
 enum class ColorIndicativo { RojoClaro, Blanco }; // RGB 255,0,0 and 255,255,255
 // FechaActual's entry lock: SegunOpcion unlocks it exactly while OtraFecha is selected.
 enum class BloqueoFecha { Bloqueada, Libre, SegunOpcion };
-enum class TextoAyuda { Entrada, Navegacion };
+// The status line's help: typing a QSO, browsing, typing the date of the contacts.
+enum class TextoAyuda { Entrada, Navegacion, Fecha };
 
 struct TransicionLog {
     Trabajo trabajo = Trabajo::Ninguno;

@@ -221,6 +221,17 @@ void EntradaLog::enter(CeldaLog& c) {
     aplicaEnter(c, TeclaEnter(c.columna, c.text(), reglas_, modoCampos()));
 }
 
+bool EntradaLog::aceptaDesde(CeldaLog& c) {
+    if (c.columna != Columna::Indicativo || modoCampos() != ModoCampos::Modificar) return false;
+    ResultadoEnter r = TeclaEnter(c.columna, c.text(), reglas_, ModoCampos::Modificar);
+    // A correction makes no repeat look-up: a callsign Enter accepts is stored at once; an empty
+    // one, which Enter ignores, beeps.
+    if (r.accion == ResultadoEnter::Accion::Foco) r.accion = ResultadoEnter::Accion::Graba;
+    if (r.accion == ResultadoEnter::Accion::Nada) r.pitido = true;
+    aplicaEnter(c, r);
+    return true;
+}
+
 void EntradaLog::aplicaEnter(CeldaLog& c, const ResultadoEnter& r) {
     using A = ResultadoEnter::Accion;
     if (r.texto) c.setText(*r.texto);

@@ -62,6 +62,9 @@ public:
     void tic();
     void alEntrarEnCelda(CeldaLog& celda);
     void enter(CeldaLog& celda);
+    // F12 with Aceptar off on a correction's callsign: taken as Enter takes it, then stored.
+    // False in any other field or mode.
+    bool aceptaDesde(CeldaLog& celda);
     // A key in the current row's date while a QSO is typed empties its time.
     void teclaEnFecha(const QKeyEvent& e, const CeldaLog& celda);
 

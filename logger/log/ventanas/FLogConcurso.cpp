@@ -64,7 +64,10 @@ FLogConcurso::FLogConcurso(Programa& programa, int numeroConcurso, int numeroInd
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-FLogConcurso::~FLogConcurso() = default;
+FLogConcurso::~FLogConcurso() {
+    // The children go after the log: a focus moving among them must not reach for it.
+    disconnect(focoEnOpcion_);
+}
 
 void FLogConcurso::Form_Load() {
     CursorEspera espera;
@@ -104,10 +107,13 @@ void FLogConcurso::construyeVentana(ReglasContacto reglas) {
     frameFecha_ = new QGroupBox(this);
     frameFecha_->setObjectName("FrameFecha");
     auto* fecha = new QVBoxLayout(frameFecha_);
-    tiempoReal_ = new QRadioButton("QSO en Tiempo Real", frameFecha_);
+    tiempoReal_ = new QRadioButton("QSO en &Tiempo Real", frameFecha_);
     Nombra(tiempoReal_, "TiempoReal", tiempoReal_->text());
-    otraFecha_ = new QRadioButton("QSO en otra Fecha", frameFecha_);
+    otraFecha_ = new QRadioButton("QSO en &otra Fecha", frameFecha_);
     Nombra(otraFecha_, "OtraFecha", otraFecha_->text());
+    // Chosen by their access keys or a click, never holding the focus themselves.
+    for (QRadioButton* o : {tiempoReal_, otraFecha_})
+        o->setFocusPolicy(Qt::NoFocus);
     fechaActual_ = new CampoTexto(QColor(0, 255, 255), frameFecha_);
     Nombra(fechaActual_, "FechaActual", "Fecha CONTACTOS");
     fechaActual_->setMaxLength(10);
@@ -160,6 +166,15 @@ void FLogConcurso::conectaBotones() {
     });
     connect(tiempoReal_, &QRadioButton::toggled, this, [this](bool si) {
         if (si) dispara(EventoLog::TiempoReal);
+    });
+    // Choosing the option already chosen chooses it again: another date change by its access key.
+    connect(otraFecha_, &QRadioButton::clicked, this, [this] { dispara(EventoLog::OtraFecha); });
+    connect(tiempoReal_, &QRadioButton::clicked, this, [this] { dispara(EventoLog::TiempoReal); });
+    // Nothing typed means anything on an option of the window: should the focus fall there, it
+    // goes back.
+    focoEnOpcion_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ahora) {
+        if (ahora && (bandasModos_->isAncestorOf(ahora) || ahora == tiempoReal_ || ahora == otraFecha_))
+            colocaFoco();
     });
 }
 

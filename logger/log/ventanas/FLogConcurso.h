@@ -62,6 +62,9 @@ private:
     void aplica(const NavegacionLog::Paso& paso, bool arriba);
     void teclaNavegacion(int& tecla);
     bool teclaSinBoton(QKeyEvent& tecla);
+    bool teclaOpcion(const QKeyEvent& tecla);
+    bool teclaEnFechaActual(const QKeyEvent& tecla);
+    bool pulsa(ControlLog boton);
     // The buttons.
     void aceptar();
     void cancelar();
@@ -130,4 +133,5 @@ private:
     CampoTexto* fechaActual_ = nullptr;
     QLabel* labelEnter_ = nullptr;
     PanelRepeticion* panelRepeticion_ = nullptr;
+    QMetaObject::Connection focoEnOpcion_;
 };

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <array>
+
 QWidget* FLogConcurso::control(ControlLog c) const {
     switch (c) {
     case ControlLog::FrameModo:
@@ -104,7 +106,9 @@ void FLogConcurso::ocultaRepeticion() {
 }
 
 void FLogConcurso::texto(TextoAyuda t) {
-    labelEnter_->setText(t == TextoAyuda::Entrada ? TextoEntrada : TextoNavegacion);
+    // In the order of TextoAyuda.
+    static const std::array<const QString*, 3> textos{&TextoEntrada, &TextoNavegacion, &TextoFecha};
+    labelEnter_->setText(*textos[static_cast<size_t>(t)]);
 }
 
 void FLogConcurso::enfoca(FocoLog f) {

@@ -3,6 +3,7 @@
 #include "Avisos.h"
 #include "CampoTexto.h"
 #include "FrameMenu.h"
+#include "PanelBandasModos.h"
 #include "PreviaTeclas.h"
 #include "RejillaLog.h"
 
@@ -12,6 +13,42 @@
 #include <QTimer>
 
 #include <array>
+
+namespace {
+// Band and mode chosen from the row being typed, as a click on the neighbouring option would.
+struct TeclaOpcion {
+    int tecla;
+    bool banda;
+    int paso;
+};
+constexpr std::array<TeclaOpcion, 4> TeclasOpcion{
+    {{Qt::Key_Up, true, 1}, {Qt::Key_Down, true, -1}, {Qt::Key_Right, false, 1}, {Qt::Key_Left, false, -1}}};
+
+bool EsModificador(int tecla) {
+    switch (tecla) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Keys no field takes: a function key whose button is off, Tab (no control is a tab stop) and an
+// access key whose button is off, which a text box would otherwise type as its letter (Alt with
+// Ctrl is AltGr on some desktops, which types characters).
+bool SinDestino(const QKeyEvent& e) {
+    const int k = e.key();
+    const bool alt = (e.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
+    return (k >= Qt::Key_F1 && k <= Qt::Key_F35) || k == Qt::Key_Tab || k == Qt::Key_Backtab ||
+           (alt && !EsModificador(k));
+}
+} // namespace
 
 void FLogConcurso::aplica(const NavegacionLog::Paso& p, bool arriba) {
     if (p.dejaLinea) {
@@ -57,7 +94,10 @@ void FLogConcurso::teclaNavegacion(int& tecla) {
     }
     const bool enLinea = EnLineaEntrada(estado());
     if (t == T::Otra) {
-        if (estado() == EstadoVentanaLog::Consulta) tecla = 0;
+        if (estado() != EstadoVentanaLog::Consulta) return;
+        // Browsing takes no typing: said with a beep rather than eaten in silence.
+        if (!EsModificador(tecla)) Beep();
+        tecla = 0;
         return;
     }
     const NavegacionLog::Paso p = nav_.tecla(t, enLinea);
@@ -90,35 +130,80 @@ void FLogConcurso::construyeTeclas() {
 }
 
 bool FLogConcurso::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == fechaActual_ && evento->type() == QEvent::KeyPress) {
-        const int k = static_cast<QKeyEvent*>(evento)->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-            Beep();
-            return true;
-        }
-    }
-    if (evento->type() == QEvent::MouseButtonPress && objeto != fechaActual_) {
+    const QEvent::Type tipo = evento->type();
+    if (objeto != fechaActual_) {
         // A click on a frame: after the click has done its own focus change, the focus goes back.
-        QTimer::singleShot(0, this, [this] { colocaFoco(); });
-        return false;
+        if (tipo == QEvent::MouseButtonPress) QTimer::singleShot(0, this, [this] { colocaFoco(); });
+        return QWidget::eventFilter(objeto, evento);
     }
-    if (objeto == fechaActual_ && (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut))
-        teclas_->setActiva(evento->type() == QEvent::FocusOut);
-    if (objeto == fechaActual_ && evento->type() == QEvent::MouseButtonPress && !fechaActual_->bloqueado())
+    if (tipo == QEvent::KeyPress) return teclaEnFechaActual(*static_cast<QKeyEvent*>(evento));
+    if (tipo == QEvent::FocusIn || tipo == QEvent::FocusOut) teclas_->setActiva(tipo == QEvent::FocusOut);
+    if (tipo == QEvent::MouseButtonPress && !fechaActual_->bloqueado())
         // A click on the unlocked date of the contacts starts the date change, as choosing OtraFecha does.
         dispara(EventoLog::OtraFecha);
     return QWidget::eventFilter(objeto, evento);
 }
 
+// The date of the contacts has its keys first; F12 and Esc still press Aceptar and Cancelar.
+bool FLogConcurso::teclaEnFechaActual(const QKeyEvent& e) {
+    switch (e.key()) {
+    case Qt::Key_F12:
+        return pulsa(ControlLog::Aceptar);
+    case Qt::Key_Escape:
+        return pulsa(ControlLog::Cancelar);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Beep();
+        return true;
+    default:
+        if (!SinDestino(e)) return false;
+        Beep();
+        return true;
+    }
+}
+
+// A button's key: it takes the focus and is pressed, or beeps when it is off.
+bool FLogConcurso::pulsa(ControlLog c) {
+    QPushButton* b = menu_->boton(c);
+    if (!b->isEnabled()) {
+        Beep();
+        return true;
+    }
+    b->setFocus();
+    b->click();
+    return true;
+}
+
+bool FLogConcurso::teclaOpcion(const QKeyEvent& e) {
+    const Qt::KeyboardModifiers mods =
+        e.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (mods != Qt::ControlModifier) return false;
+    for (const TeclaOpcion& t : TeclasOpcion) {
+        if (t.tecla != e.key()) continue;
+        if (!bandasModos_->eligeVecina(t.banda, t.paso)) Beep();
+        return true;
+    }
+    return false;
+}
+
 bool FLogConcurso::teclaSinBoton(QKeyEvent& e) {
+    if (teclaOpcion(e)) return true;
     auto* celda = dynamic_cast<CeldaLog*>(QApplication::focusWidget());
+    const bool enFila = celda && celda->fila == nav_.FilaActual;
+    // F12 with Aceptar off: a correction's callsign is taken and stored; elsewhere it beeps below.
+    if (e.key() == Qt::Key_F12 && e.modifiers() == Qt::NoModifier && enFila && entrada_->aceptaDesde(*celda))
+        return true;
     if (TeclasNavegacion(estado())) {
         int tecla = e.key();
         teclaNavegacion(tecla);
         if (tecla == 0) return true;
     }
-    if (celda && celda->fila == nav_.FilaActual && (e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter)) {
+    if (enFila && (e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter)) {
         entrada_->enter(*celda);
+        return true;
+    }
+    if (SinDestino(e)) {
+        Beep();
         return true;
     }
     if (celda) entrada_->teclaEnFecha(e, *celda);

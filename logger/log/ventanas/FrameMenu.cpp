@@ -16,9 +16,9 @@ FrameMenu::FrameMenu(QWidget* padre) : QFrame(padre) {
     exportarXk_ = Boton(this, "ExportarXk", "[F7] Exportar a XK   ");
     exportarAdif_ = Boton(this, "ExportarADIF", "[F8] Exportar a ADIF");
     ordenar_ = Boton(this, "Ordenar", "[F9] Ordenar por Fecha y Hora");
-    aceptar_ = Boton(this, "Aceptar", "Aceptar");
-    cancelar_ = Boton(this, "Cancelar", "Cancelar");
-    volver_ = Boton(this, "Volver", "FIN");
+    aceptar_ = Boton(this, "Aceptar", "&Aceptar");
+    cancelar_ = Boton(this, "Cancelar", "&Cancelar");
+    volver_ = Boton(this, "Volver", "&FIN");
     for (QPushButton* b : {modificarReg_, borrarReg_, listar_, exportarXk_, exportarAdif_, ordenar_})
         fila->addWidget(b);
     fila->addStretch();

@@ -26,6 +26,18 @@ void Selecciona(QButtonGroup* grupo, std::array<QRadioButton*, N>& opciones,
     }
     if (indice >= 0) opciones[static_cast<size_t>(indice)]->setChecked(true);
 }
+
+// The usable option `paso` places round from `actual` (-1: none chosen), never `actual` itself.
+template <size_t N> QRadioButton* Vecina(const std::array<QRadioButton*, N>& opciones, int actual, int paso) {
+    const int n = static_cast<int>(N);
+    int j = actual >= 0 ? actual : (paso > 0 ? n - 1 : 0);
+    for (int k = 0; k < n; ++k) {
+        j = (j + paso + n) % n;
+        QRadioButton* o = opciones[static_cast<size_t>(j)];
+        if (j != actual && o->isEnabled() && o->isVisible()) return o;
+    }
+    return nullptr;
+}
 } // namespace
 
 PanelBandasModos::PanelBandasModos(QWidget* padre) : QWidget(padre) {
@@ -46,6 +58,8 @@ PanelBandasModos::PanelBandasModos(QWidget* padre) : QWidget(padre) {
     for (int i = 0; i < 16; ++i) {
         auto* o = new QRadioButton(NombreBanda(i), marcoBanda_);
         Nombra(o, QStringLiteral("Option3D1_%1").arg(i), o->text());
+        // A click chooses without taking the focus from the field being typed.
+        o->setFocusPolicy(Qt::NoFocus);
         bandas_[static_cast<size_t>(i)] = o;
         grupoBandas_->addButton(o, i);
         gb->addWidget(o, i / 8, i % 8);
@@ -56,6 +70,7 @@ PanelBandasModos::PanelBandasModos(QWidget* padre) : QWidget(padre) {
     for (int i = 0; i < 18; ++i) {
         auto* o = new QRadioButton(NombreModo(i).toUpper(), marcoModo_);
         Nombra(o, QStringLiteral("Option3D2_%1").arg(i), o->text());
+        o->setFocusPolicy(Qt::NoFocus);
         modos_[static_cast<size_t>(i)] = o;
         grupoModos_->addButton(o, i);
         gm->addWidget(o, i / 9, i % 9);
@@ -108,4 +123,11 @@ QStringList PanelBandasModos::modosHabilitados() const {
     for (const QRadioButton* b : modos_)
         if (b->isEnabled()) l << b->text();
     return l;
+}
+
+bool PanelBandasModos::eligeVecina(bool banda, int paso) {
+    QRadioButton* o =
+        banda ? Vecina(bandas_, bandaSeleccionada(), paso) : Vecina(modos_, modoSeleccionado(), paso);
+    if (o) o->click();
+    return o != nullptr;
 }

@@ -27,6 +27,9 @@ public:
     // The captions of the enabled options, in order.
     QStringList bandasHabilitadas() const;
     QStringList modosHabilitados() const;
+    // A click on the next (paso 1) or previous (-1) usable band or mode option, round the list;
+    // false when no other option can be chosen.
+    bool eligeVecina(bool banda, int paso);
     // The frames FrameBanda and FrameModo, which the window enables, shows and watches.
     QGroupBox& marcoBanda() const { return *marcoBanda_; }
     QGroupBox& marcoModo() const { return *marcoModo_; }
