@@ -1,10 +1,10 @@
 #include "Ventanas.h"
 
+#include "PrimeraActivacion.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
-
-#include "PrimeraActivacion.h"
 
 #include <QApplication>
 #include <QComboBox>
