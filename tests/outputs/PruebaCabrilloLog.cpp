@@ -199,29 +199,16 @@ TEST(CabrilloLog, FrecuenciaYModoDeLaLinea) {
         const char* modo;
         const char* columnas6a13; // frequency, blank, mode
         const char* columnas6a13v30;
-        const char* frecuencia = ""; // Hz of the radio
     };
     const Caso casos[] = {
-        {"1296", "CW", " 1.2G CW", " 1.2G CW"},
-        {"3.5", "RTTY", " 3500 RY", " 3500 RY"},
-        {"1.8", "FM", " 1800 FM", " 1800 FM"},
-        {"7", "AM", " 7000 PH", " 7000 PH"},
-        {"10", "USB", "10100 PH", "10100 PH"},
-        {"28", "LSB", "28000 PH", "28000 PH"},
-        {"18", "CW", "18068 CW", "18068 CW"},
-        {"24", "CW", "24890 CW", "24890 CW"},
-        {"50", "SSB", "   50 PH", "   50 PH"},
-        {"144", "PSK31", "  144 RY", "  144 DG"},
-        {"432", "QPSK", "  432 RY", "  432 DG"},
-        {"2400", "FT8", " 2.3G RY", " 2.3G DG"},
-        {"902", "PACKET", "  902 RY", "  902 DG"},
-        {"10368", "SSTV", "  10G RY", "  10G DG"},
-        {"70", "BPSK63", "   70 RY", "   70 DG"},
-        {"SAT", "CW", "  SAT CW", "  SAT CW"},
-        // With the radio: whole kHz below 30 MHz, the designator above.
-        {"7", "CW", " 7025 CW", " 7025 CW", "7025300"},
-        {"14", "SSB", "14196 PH", "14196 PH", "14195500"},
-        {"144", "CW", "  144 CW", "  144 CW", "144050000"},
+        {"1296", "CW", " 1.2G CW", " 1.2G CW"},    {"3.5", "RTTY", " 3500 RY", " 3500 RY"},
+        {"1.8", "FM", " 1800 FM", " 1800 FM"},     {"7", "AM", " 7000 PH", " 7000 PH"},
+        {"10", "USB", "10100 PH", "10100 PH"},     {"28", "LSB", "28000 PH", "28000 PH"},
+        {"18", "CW", "18068 CW", "18068 CW"},      {"24", "CW", "24890 CW", "24890 CW"},
+        {"50", "SSB", "   50 PH", "   50 PH"},     {"144", "PSK31", "  144 RY", "  144 DG"},
+        {"432", "QPSK", "  432 RY", "  432 DG"},   {"2400", "FT8", " 2.3G RY", " 2.3G DG"},
+        {"902", "PACKET", "  902 RY", "  902 DG"}, {"10368", "SSTV", "  10G RY", "  10G DG"},
+        {"70", "BPSK63", "   70 RY", "   70 DG"},  {"SAT", "CW", "  SAT CW", "  SAT CW"},
     };
     FilaResumen r;
     r.columnas.miIndicativo = 31;
@@ -230,7 +217,6 @@ TEST(CabrilloLog, FrecuenciaYModoDeLaLinea) {
         Qso q;
         q.banda = c.banda;
         q.modo = c.modo;
-        q.frecuencia = c.frecuencia;
         q.indicativo = "EA1AAA";
         q.hora = "12:34";
         r.formato = "CABRILLO 2.0";
@@ -272,11 +258,14 @@ TEST(CabrilloLog, ElementosDeLaLinea) {
     largos.rstRecibido = "59+20";
     largos.literalRecibido = "LEÓN";
     largos.locatorRecibido = "IN80DO";
-    Qso radio = corto;
-    radio.frecuencia = "3512000";
+    // With the radio: its frequency in whole kHz below 30 MHz; above, the band's column stays.
+    Qso radio = corto, radioVhf = corto;
+    radio.frecuencia = "14195500";
+    radioVhf.frecuencia = "144050000";
     const Caso casos[] = {
         {"corto", rst, corto, "QSO:     0 RY                 N0CALL/P      EA1AAA        5"},
-        {"radio", rst, radio, "QSO:  3512 RY                 N0CALL/P      EA1AAA        5"},
+        {"radio", rst, radio, "QSO: 14196 RY                 N0CALL/P      EA1AAA        5"},
+        {"radio VHF", rst, radioVhf, "QSO:     0 RY                 N0CALL/P      EA1AAA        5"},
         {"vacios", todo, vacio,
          "QSO:     0 RY                 N0CALL/P      -   -    EA1AAA        -   M      -"},
         {"numeral", siglas, numero, "QSO:     0 RY                 N0CALL/P      EA1AAA        007"},
