@@ -93,9 +93,9 @@ LecturaRadio Lee(RIG* rig) {
     const char* nombre = modo == RIG_MODE_NONE ? "" : rig_strrmode(modo);
     l.modo = QString::fromLatin1(nombre ? nombre : "");
     if (!std::isfinite(frecuencia) || frecuencia <= 0)
-        l.problema = QStringLiteral("el equipo da una frecuencia no válida (%1 Hz)").arg(frecuencia);
+        l.problema = QStringLiteral("frecuencia no válida (%1 Hz)").arg(frecuencia);
     else if (l.modo.isEmpty())
-        l.problema = QStringLiteral("el equipo da un modo desconocido");
+        l.problema = QStringLiteral("modo desconocido");
     return l;
 }
 
