@@ -115,7 +115,7 @@ public:
         rig_.cierra();
         configuracion_ = c;
         if (c.tipo == TipoRadio::Ninguno) {
-            emit lectura(LecturaRadio{});
+            informa(LecturaRadio{});
             return;
         }
         sondea();
@@ -158,12 +158,12 @@ private:
         if (!rig_.rig && !Abre(configuracion_, rig_, motivo)) {
             LecturaRadio perdida;
             perdida.problema = SinConexion;
-            emit lectura(perdida);
+            informa(perdida);
             temporizador_.start(EnlaceRadio::IntervaloReintento);
             return;
         }
         const LecturaRadio l = Lee(rig_.rig);
-        emit lectura(l);
+        informa(l);
         if (l.conectado) {
             temporizador_.start(EnlaceRadio::IntervaloSondeo);
         } else {
@@ -172,15 +172,25 @@ private:
         }
     }
 
+    void informa(const LecturaRadio& l) {
+        if (l == anterior_) return;
+        anterior_ = l;
+        emit lectura(l);
+    }
+
     QTimer temporizador_;
     Rig rig_;
+    LecturaRadio anterior_;
     ConfiguracionRadio configuracion_;
 };
 
 EnlaceRadio::EnlaceRadio(QObject* parent) : QObject(parent), trabajo_(new TrabajoRadio) {
     qRegisterMetaType<LecturaRadio>();
     trabajo_->moveToThread(&hilo_);
-    connect(trabajo_, &TrabajoRadio::lectura, this, &EnlaceRadio::lectura);
+    connect(trabajo_, &TrabajoRadio::lectura, this, [this](const LecturaRadio& l) {
+        ultima_ = l;
+        emit lectura(l);
+    });
     connect(trabajo_, &TrabajoRadio::resultadoPrueba, this, &EnlaceRadio::resultadoPrueba);
     hilo_.start();
 }
