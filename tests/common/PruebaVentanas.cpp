@@ -59,8 +59,10 @@ TEST(QuitaTabStop, NingunControlTomaTabPeroSiElFoco) {
 
 TEST(AjustaPantalla, MitadDelEspacioLibreEnPantalla4x3) {
     Ventana v(400, 300);
+    v.campo->setMinimumWidth(100);
     AjustaPantalla(v.w, 50, QRect(0, 0, 800, 600));
     EXPECT_EQ(v.w.size(), QSize(600, 450));
+    EXPECT_EQ(v.campo->minimumWidth(), 150); // sizes given for the text grow with it
     // Placed by hand: position and size scale; fonts 1.5 times, nested ones not twice.
     EXPECT_EQ(v.suelta->geometry(), QRect(30, 60, 150, 30));
     EXPECT_EQ(v.marco->geometry(), QRect(15, 150, 300, 180));
@@ -81,12 +83,10 @@ TEST(AjustaPantalla, PorcentajesYFormasDePantalla) {
         // Wide screen: the width aims at three quarters of the screen.
         {100, QRect(0, 0, 1920, 1080), QSize(480, 270), QSize(1440, 1080), 30},
         {50, QRect(0, 0, 1920, 1080), QSize(480, 270), QSize(960, 675), 20},
-        // Larger than the screen: shrinks, the letters no smaller than can be read.
-        {100, QRect(0, 0, 800, 600), QSize(1600, 1200), QSize(800, 600), 8},
-        // Still wider than the screen after the first factor: never past the screen, and the
-        // controls follow the window's width factor.
-        {50, QRect(0, 0, 800, 600), QSize(1000, 300), QSize(800, 450), 8},
-        {25, QRect(0, 0, 1600, 900), QSize(2000, 300), QSize(1600, 450), 8},
+        // Larger than the screen, or than three quarters of a wide one: within it, nothing shrinks.
+        {100, QRect(0, 0, 800, 600), QSize(1600, 1200), QSize(800, 600), 10},
+        {50, QRect(0, 0, 800, 600), QSize(1000, 300), QSize(800, 450), 10},
+        {25, QRect(0, 0, 1600, 900), QSize(1400, 300), QSize(1400, 450), 10},
     };
     for (const auto& c : casos) {
         Ventana v(c.diseno.width(), c.diseno.height());
@@ -106,12 +106,12 @@ TEST(AjustaPantalla, LasLetrasDejanCaberLosControles) {
         QSize tamano;
         float letra;
     } casos[] = {
-        // 1280x1024: a design that fits keeps its letters; one 10% too wide shrinks them by 10%.
-        {QSize(1200, 650), QSize(1100, 600), QSize(1272, 984), 1, QSize(1201, 653), 1.0f},
+        // 1280x1024: TOTAL grows the letters until the controls fill the width; at NORMAL a
+        // design 10% too wide shrinks them by 10%.
+        {QSize(1200, 650), QSize(1100, 600), QSize(1272, 984), 100, QSize(1272, 984), 1272.0f / 1100},
         {QSize(1400, 650), QSize(1400, 600), QSize(1272, 984), 1, QSize(1272, 653), 1272.0f / 1400},
-        // 1280x720, TOTAL: aims at three quarters of the width, yet keeps the letters readable and
-        // leaves the controls their room at them.
-        {QSize(1200, 650), QSize(1100, 600), QSize(1272, 680), 100, QSize(978, 680), 8.0f / 9},
+        // 1280x720, TOTAL: three quarters of the width are narrower than the design, which stays.
+        {QSize(1200, 650), QSize(1100, 600), QSize(1272, 680), 100, QSize(1200, 680), 1.0f},
         // 1024x768: readable letters, the rest scrolls.
         {QSize(1280, 650), QSize(1280, 600), QSize(1016, 728), 1, QSize(1016, 651), 8.0f / 9},
     };

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 
 namespace {
@@ -141,6 +142,7 @@ TEST_F(PruebaSalidas, F7ExportaAlLibroElegidoConTeclas) {
         Pulsa(Qt::Key_Space); // selects the one logbook listed
         Pulsa(Qt::Key_Return);
         ASSERT_EQ(avisos.textos(), QStringList{"La importación a Ondalia ha finalizado correctamente."});
+        EXPECT_EQ(ventana->findChild<QProgressBar*>("PanelCuentaRenum")->value(), 100);
         EXPECT_FALSE(Visible("FrameExportacionXK"));
         EXPECT_TRUE(Visible("RejillaLog"));
         EXPECT_TRUE(Control<QWidget>("FrameMenu")->isEnabled());

@@ -63,7 +63,7 @@ void Control(DatosContacto& d, const char* concurso, const char* v) {
 }
 
 const char* const FaltaSiglas =
-    "Falta las SIGLAS, REF., CÓDIGOS o CONTROLES recibidasSi no recibe siglas, u otro "
+    "Falta las SIGLAS, REF., CÓDIGOS o CONTROLES recibidas. Si no recibe siglas, u otro "
     "tipo de control, introduzca un - (Guión). ";
 const char* const FechaMala = "Error en FORMATO fecha, formato correcto: dd-mm-aa ";
 const char* const ProvinciaMal = "Las SIGLAS de la provincia no son correctas";

@@ -5,14 +5,12 @@
 #include "Nombres.h"
 #include "PresetsConcurso.h"
 
-#include <algorithm>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
-#include <QStyleOptionComboBox>
 
 namespace {
 // Labels of the nine value boxes, in CajasCabrillo order.
@@ -72,24 +70,12 @@ PanelCategoria::PanelCategoria(QWidget* parent) : QGroupBox(QStringLiteral("Cate
     LFormato = Etiqueta(this, "LFormato", "&Formato");
     CatConcurso = new QComboBox(this);
     Nombra(CatConcurso, "CatConcurso", LFormato);
-    // Wide enough for its longest entries at every size, arrow included.
-    QStyleOptionComboBox opcion;
-    opcion.initFrom(CatConcurso);
-    const QFontMetrics medidas(CatConcurso->font());
-    const int texto = std::max(medidas.horizontalAdvance(QStringLiteral("CABRILLO 2.0")),
-                               medidas.horizontalAdvance(QStringLiteral("No Aplicable")));
-    const int anchoCaja =
-        CatConcurso->style()
-            ->sizeFromContents(QStyle::CT_ComboBox, &opcion, QSize(texto, medidas.height()), CatConcurso)
-            .width();
-    CatConcurso->setMinimumWidth(anchoCaja);
     rejilla->addWidget(LFormato, 0, 0);
     rejilla->addWidget(CatConcurso, 0, 1);
     for (size_t i = 0; i < cajas.size(); ++i) {
         etiquetas[i] = Etiqueta(this, EtiquetasCajas[i].nombre, QString::fromUtf8(EtiquetasCajas[i].texto));
         cajas[i] = new QComboBox(this);
         Nombra(cajas[i], CajasCabrillo[i].control, etiquetas[i]);
-        cajas[i]->setMinimumWidth(anchoCaja);
         // Two columns of label and box after the format.
         const int fila = static_cast<int>((i + 1) / 2);
         const int columna = static_cast<int>((i + 1) % 2) * 2;

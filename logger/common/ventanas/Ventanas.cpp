@@ -1,10 +1,13 @@
 #include "Ventanas.h"
 
+#include "PrimeraActivacion.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
@@ -42,9 +45,23 @@ bool ColocadoPorLayout(const QWidget* w) {
     return padre && EstaEnLayout(padre->layout(), w);
 }
 
+// Never below 1: a window larger than its target keeps its size; the letters shrink only where the
+// controls need it to fit, whatever the size option.
 float Factor(int porcentaje, float objetivo, float original) {
     const float p = (objetivo - original) * 100 / original;
-    return static_cast<float>(porcentaje) * p / 100 / 100 + 1;
+    return std::max(1.0f, static_cast<float>(porcentaje) * p / 100 / 100 + 1);
+}
+
+// A control's font and the sizes it was given, as the window was designed.
+struct Medidas {
+    QFont fuente;
+    QSize minimo, maximo;
+};
+
+// A size given by hand times the factor; none given (0 or no limit) stays none.
+int Escala(int medida, float factor) {
+    if (medida <= 0 || medida >= QWIDGETSIZE_MAX) return medida;
+    return std::min(QWIDGETSIZE_MAX, static_cast<int>(std::ceil(static_cast<float>(medida) * factor)));
 }
 
 // Reports the whole contents as its size, so that the window's design size is theirs; the
@@ -93,10 +110,13 @@ private:
         const QRect sitio = SitioVentana(ventana_);
         const QSize tamaño = ventana_.size().expandedTo(MinimoControles(ventana_)).boundedTo(sitio.size());
         if (tamaño == ventana_.size()) return;
+        // It grows about its centre: a centred window stays centred.
+        const QPoint centro = ventana_.frameGeometry().center();
         ventana_.resize(tamaño);
-        const QRect g = ventana_.frameGeometry();
-        ventana_.move(std::clamp(g.x(), sitio.x(), sitio.right() - tamaño.width() + 1),
-                      std::clamp(g.y(), sitio.y(), sitio.bottom() - tamaño.height() + 1));
+        const QSize marco = ventana_.frameGeometry().size();
+        ventana_.move(
+            std::clamp(centro.x() - marco.width() / 2, sitio.x(), sitio.right() - tamaño.width() + 1),
+            std::clamp(centro.y() - marco.height() / 2, sitio.y(), sitio.bottom() - tamaño.height() + 1));
     }
     QWidget& ventana_;
 };
@@ -117,25 +137,27 @@ Ajuste CalculaAjuste(QSize diseño, QSize minimo, qreal puntos, QSize sitio, int
     const float legible = puntos > 0 ? std::min(1.0f, static_cast<float>(PuntosLegibles / puntos)) : 0;
     if (w0 <= 0 || h0 <= 0 || anchoP <= 0 || altoP <= 0) return {diseño, 1, 1, 1, legible};
 
+    const float objetivo = anchoP / altoP <= 1.4f ? anchoP : anchoP * 3 / 4;
     const float fH = Factor(porcentaje, altoP, h0);
-    float fW = Factor(porcentaje, anchoP / altoP <= 1.4f ? anchoP : anchoP * 3 / 4, w0);
+    float fW = Factor(porcentaje, objetivo, w0);
     float ancho = w0 * fW;
     if (ancho > anchoP) {
         // Recomputed from the design width, not applied on top of the first factor, so the
         // window and its controls grow by the same factor; and never past the screen.
         fW = Factor(porcentaje, anchoP, w0);
-        ancho = w0 * fW;
-        if (ancho > anchoP) {
-            fW = anchoP / w0;
-            ancho = anchoP;
-        }
+        ancho = std::min(w0 * fW, anchoP);
     }
     float alto = h0 * fH;
 
-    // Letters no larger than lets every control fit the room, nor smaller than can be read;
-    // where both cannot hold (a small screen), reading wins and the window scrolls.
-    float letra = fW;
+    // The letters grow by the same share of the room their controls leave, measured on the least
+    // room the controls need: the design width of wrapped texts is no measure of it. No larger
+    // than lets every control fit the room, nor smaller than can be read; where both cannot hold
+    // (a small screen), reading wins and the window scrolls.
     const bool conMinimo = minimo.width() > 0 && minimo.height() > 0;
+    const QSizeF base = conMinimo ? QSizeF(minimo) : QSizeF(diseño);
+    float letra = Factor(
+        porcentaje,
+        std::min(objetivo / static_cast<float>(base.width()), altoP / static_cast<float>(base.height())), 1);
     if (conMinimo)
         letra = std::min({letra, anchoP / static_cast<float>(minimo.width()),
                           altoP / static_cast<float>(minimo.height())});
@@ -157,18 +179,26 @@ void AjustaPantalla(QWidget& ventana, int porcentaje, QRect pantalla) {
 
     // Read every font first: a container's new font would otherwise be inherited and scaled again.
     const QList<QWidget*> controles = ventana.findChildren<QWidget*>();
-    std::vector<QFont> fuentes;
-    fuentes.reserve(static_cast<size_t>(controles.size()));
+    std::vector<Medidas> medidas;
+    medidas.reserve(static_cast<size_t>(controles.size()));
     for (const QWidget* w : controles)
-        fuentes.push_back(w->font());
+        medidas.push_back({w->font(), w->minimumSize(), w->maximumSize()});
     const auto ponLetra = [&](float letra) {
         for (qsizetype i = 0; i < controles.size(); ++i) {
-            QFont f = fuentes[static_cast<size_t>(i)];
+            const Medidas& m = medidas[static_cast<size_t>(i)];
+            QFont f = m.fuente;
             if (f.pointSizeF() > 0)
                 f.setPointSizeF(f.pointSizeF() * letra);
             else if (f.pixelSize() > 0)
                 f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * letra))));
             controles[i]->setFont(f);
+            // Sizes a control was given for its text at the design letters grow with them; they
+            // do not shrink, so smaller letters keep their room.
+            const float crece = std::max(1.0f, letra);
+            const QSize minimo(Escala(m.minimo.width(), crece), Escala(m.minimo.height(), crece));
+            const QSize maximo(Escala(m.maximo.width(), crece), Escala(m.maximo.height(), crece));
+            if (minimo != controles[i]->minimumSize()) controles[i]->setMinimumSize(minimo);
+            if (maximo != controles[i]->maximumSize()) controles[i]->setMaximumSize(maximo);
         }
     };
 
@@ -223,16 +253,32 @@ QVBoxLayout* CuerpoDesplazable(QWidget& ventana) {
 }
 
 void ColocaEnPantalla(QWidget& ventana, int porcentaje) {
+    // Every drop-down as wide as its longest entry, whatever it holds later, and never squeezed
+    // below it: a cut entry reads as another one.
+    for (QComboBox* lista : ventana.findChildren<QComboBox*>()) {
+        lista->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        QSizePolicy politica = lista->sizePolicy();
+        politica.setHorizontalPolicy(QSizePolicy::Minimum);
+        lista->setSizePolicy(politica);
+    }
     // Its design size in full: adjustSize would stop at two thirds of the screen.
     ventana.resize(ventana.sizeHint());
     const QRect sitio = SitioVentana(ventana);
     AjustaPantalla(ventana, porcentaje, sitio);
     CentraFormulario(ventana, sitio);
+    // Centred again once shown, on its true frame, which is not known before.
+    new PrimeraActivacion(ventana, [&ventana] { CentraFormulario(ventana); });
 }
 
 void CentraFormulario(QWidget& ventana, QRect pantalla) {
-    const QRect p = Pantalla(ventana, pantalla);
-    const QSize tamano = ventana.frameGeometry().size();
+    QRect p = pantalla;
+    QSize tamano = ventana.frameGeometry().size();
+    if (p.isEmpty()) {
+        // The free area of its screen; before it shows, its frame as the room allows for it.
+        const QScreen* s = ventana.screen();
+        p = s ? s->availableGeometry() : QRect(0, 0, 800, 600);
+        if (!ventana.isVisible()) tamano = ventana.size() + QSize(MarcoAncho, MarcoAlto);
+    }
     ventana.move(p.x() + (p.width() - tamano.width()) / 2, p.y() + (p.height() - tamano.height()) / 2);
 }
 

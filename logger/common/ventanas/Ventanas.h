@@ -19,14 +19,16 @@ struct Ajuste {
 // controls need at that font (invalid: none); `sitio`: the room on the screen.
 Ajuste CalculaAjuste(QSize diseño, QSize minimo, qreal puntos, QSize sitio, int porcentaje);
 
-// Grows (or shrinks) the window towards the screen by `porcentaje` percent (1, 25, 50, 100) of
-// the free space, scaling every control's font, and its geometry where no layout places it.
-// On a wide screen (aspect above 1.4) the width aims at three quarters of the screen. Fonts stay
-// readable, and no larger than lets the controls fit the room.
+// Grows the window towards the screen by `porcentaje` percent (1, 25, 50, 100) of the free
+// space, scaling every control's font and the sizes given it for its text, and its geometry where
+// no layout places it. On a wide screen (aspect above 1.4) the width aims at three quarters of the
+// screen. Never smaller than its design: only where its controls do not fit the room do the
+// letters shrink, and never past readable; nor larger than lets the controls fit.
 // `pantalla` empty: the room the window's screen leaves (SitioVentana).
 void AjustaPantalla(QWidget& ventana, int porcentaje, QRect pantalla = {});
 
-// Centres the window on the screen (`pantalla` empty: the room the window's screen leaves).
+// Centres the window on `pantalla`; empty: its frame on the free area of the window's screen
+// (no task bars).
 void CentraFormulario(QWidget& ventana, QRect pantalla = {});
 
 // The room for a window on its screen: the available area (no task bars) less the window's own
@@ -39,7 +41,8 @@ QRect SitioVentana(const QWidget& ventana);
 QVBoxLayout* CuerpoDesplazable(QWidget& ventana);
 
 // A window's size and place when it loads: its design size adjusted (AjustaPantalla) and
-// centred, within the room of its screen.
+// centred, within the room of its screen, centred again on its true frame once shown; its
+// drop-downs as wide as their longest entries.
 void ColocaEnPantalla(QWidget& ventana, int porcentaje);
 
 class QFont;

@@ -165,7 +165,7 @@ Resultado SiglasSeparadas(Revision& v) {
     if (EstaEnBlanco(lit))
         return Rechaza(
             11,
-            QStringLiteral("Falta las SIGLAS, REF., CÓDIGOS o CONTROLES recibidasSi no recibe siglas, "
+            QStringLiteral("Falta las SIGLAS, REF., CÓDIGOS o CONTROLES recibidas. Si no recibe siglas, "
                            "u otro tipo de control, introduzca un - (Guión). "),
             TituloControl, C::LiteralRecibido);
     const auto* n = v.r().nombrado();

@@ -105,6 +105,10 @@ QString PanelExportacionXk::LibroSeleccionado() const {
     return QDir(carpeta_).filePath(elegidos.first()->text());
 }
 
+void PanelExportacionXk::Terminada() {
+    progreso_->setValue(progreso_->maximum());
+}
+
 void PanelExportacionXk::cambiaUnidad() {
     ponCarpeta(drive_->currentData().toString());
 }

@@ -20,6 +20,8 @@ public:
     QString Carpeta() const { return carpeta_; }
     // The chosen logbook's path, "" when no file is selected.
     QString LibroSeleccionado() const;
+    // The progress full: every QSO is in the logbook.
+    void Terminada();
 
 signals:
     void LibroElegido(const QString& ruta);

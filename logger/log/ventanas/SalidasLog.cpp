@@ -181,6 +181,7 @@ void SalidasLog::exportaLibro(const QString& ruta) {
         aviso = ExportaLibroGuardia(log_.bd(), DatosExportacion{datos_, estacion_, programa_.VersionPrograma},
                                     ruta);
     }
+    if (aviso.icono != Icono::Critico) exportacionXk_->Terminada();
     Avisos::actual().muestra(aviso);
     // A failed export closes the panel as well: the logbook is as it was and the log goes on.
     ventana_.dispara(EventoLog::CierraLibro);
