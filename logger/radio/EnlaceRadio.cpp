@@ -229,12 +229,16 @@ QList<ModeloHamlib> EnlaceRadio::ModelosHamlib() {
 }
 
 QStringList EnlaceRadio::PuertosSerie() {
+    // The USB adapters a radio's CAT cable is nearly always on come before the built-in ports.
     QStringList puertos;
-    for (const QString& nombre :
-         QDir(QStringLiteral("/dev"))
-             .entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"), QStringLiteral("ttyS*")},
-                        QDir::System | QDir::Files, QDir::Name))
-        puertos << QStringLiteral("/dev/") + nombre;
+    for (const char* patron : {"ttyUSB*", "ttyACM*", "ttyS*"}) {
+        QStringList nombres = QDir(QStringLiteral("/dev")).entryList({QLatin1String(patron)}, QDir::System);
+        std::sort(nombres.begin(), nombres.end(), [](const QString& a, const QString& b) {
+            return a.size() != b.size() ? a.size() < b.size() : a < b; // ttyS2 before ttyS10
+        });
+        for (const QString& nombre : nombres)
+            puertos << QStringLiteral("/dev/") + nombre;
+    }
     return puertos;
 }
 
