@@ -93,9 +93,9 @@ LecturaRadio Lee(RIG* rig) {
     const char* nombre = modo == RIG_MODE_NONE ? "" : rig_strrmode(modo);
     l.modo = QString::fromLatin1(nombre ? nombre : "");
     if (!std::isfinite(frecuencia) || frecuencia <= 0)
-        l.problema = QStringLiteral("el equipo da una frecuencia no válida (%1 Hz)").arg(frecuencia);
+        l.problema = QStringLiteral("frecuencia no válida (%1 Hz)").arg(frecuencia);
     else if (l.modo.isEmpty())
-        l.problema = QStringLiteral("el equipo da un modo desconocido");
+        l.problema = QStringLiteral("modo desconocido");
     return l;
 }
 
@@ -115,7 +115,7 @@ public:
         rig_.cierra();
         configuracion_ = c;
         if (c.tipo == TipoRadio::Ninguno) {
-            emit lectura(LecturaRadio{});
+            informa(LecturaRadio{});
             return;
         }
         sondea();
@@ -158,12 +158,12 @@ private:
         if (!rig_.rig && !Abre(configuracion_, rig_, motivo)) {
             LecturaRadio perdida;
             perdida.problema = SinConexion;
-            emit lectura(perdida);
+            informa(perdida);
             temporizador_.start(EnlaceRadio::IntervaloReintento);
             return;
         }
         const LecturaRadio l = Lee(rig_.rig);
-        emit lectura(l);
+        informa(l);
         if (l.conectado) {
             temporizador_.start(EnlaceRadio::IntervaloSondeo);
         } else {
@@ -172,15 +172,25 @@ private:
         }
     }
 
+    void informa(const LecturaRadio& l) {
+        if (l == anterior_) return;
+        anterior_ = l;
+        emit lectura(l);
+    }
+
     QTimer temporizador_;
     Rig rig_;
+    LecturaRadio anterior_;
     ConfiguracionRadio configuracion_;
 };
 
 EnlaceRadio::EnlaceRadio(QObject* parent) : QObject(parent), trabajo_(new TrabajoRadio) {
     qRegisterMetaType<LecturaRadio>();
     trabajo_->moveToThread(&hilo_);
-    connect(trabajo_, &TrabajoRadio::lectura, this, &EnlaceRadio::lectura);
+    connect(trabajo_, &TrabajoRadio::lectura, this, [this](const LecturaRadio& l) {
+        ultima_ = l;
+        emit lectura(l);
+    });
     connect(trabajo_, &TrabajoRadio::resultadoPrueba, this, &EnlaceRadio::resultadoPrueba);
     hilo_.start();
 }
@@ -219,12 +229,16 @@ QList<ModeloHamlib> EnlaceRadio::ModelosHamlib() {
 }
 
 QStringList EnlaceRadio::PuertosSerie() {
+    // The USB adapters a radio's CAT cable is nearly always on come before the built-in ports.
     QStringList puertos;
-    for (const QString& nombre :
-         QDir(QStringLiteral("/dev"))
-             .entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"), QStringLiteral("ttyS*")},
-                        QDir::System | QDir::Files, QDir::Name))
-        puertos << QStringLiteral("/dev/") + nombre;
+    for (const char* patron : {"ttyUSB*", "ttyACM*", "ttyS*"}) {
+        QStringList nombres = QDir(QStringLiteral("/dev")).entryList({QLatin1String(patron)}, QDir::System);
+        std::sort(nombres.begin(), nombres.end(), [](const QString& a, const QString& b) {
+            return a.size() != b.size() ? a.size() < b.size() : a < b; // ttyS2 before ttyS10
+        });
+        for (const QString& nombre : nombres)
+            puertos << QStringLiteral("/dev/") + nombre;
+    }
     return puertos;
 }
 

@@ -36,13 +36,17 @@ public:
     // answered by resultadoPrueba.
     void prueba(const ConfiguracionRadio& configuracion);
 
+    // The last reading given by `lectura` (no radio before the first).
+    LecturaRadio ultimaLectura() const { return ultima_; }
+
     // Hamlib's rigs, by maker and model.
     static QList<ModeloHamlib> ModelosHamlib();
     // The serial devices present ("/dev/ttyUSB0"...).
     static QStringList PuertosSerie();
 
 signals:
-    // Every poll, and at every loss or return of the radio.
+    // At every change of what the radio says (frequency, mode, its loss or return), so that an
+    // operator's own choice stands until the radio moves.
     void lectura(const LecturaRadio& lectura);
     // `texto`: "14.025,00 kHz CW", or why the radio did not answer, in Spanish.
     void resultadoPrueba(bool ok, const QString& texto);
@@ -50,4 +54,5 @@ signals:
 private:
     QThread hilo_;
     TrabajoRadio* trabajo_; // lives on hilo_
+    LecturaRadio ultima_;
 };

@@ -11,6 +11,8 @@ struct LecturaRadio {
     double frecuenciaHz = 0;
     QString modo;     // Hamlib's name: "CW", "USB", "LSB", "FM", "AM", "RTTY", "PKTUSB"...
     QString problema; // in Spanish, empty when the reading is sound
+
+    bool operator==(const LecturaRadio&) const = default;
 };
 Q_DECLARE_METATYPE(LecturaRadio)
 
