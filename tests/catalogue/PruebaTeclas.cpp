@@ -4,6 +4,7 @@
 #include "CampoTexto.h"
 #include "ConfiguracionRadio.h"
 #include "PanelEstaciones.h"
+#include "RigctldPrueba.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -134,18 +135,19 @@ TEST_F(Teclas, F7AbreLaConexionConElEquipoQuePruebaYGuarda) {
     Boton("AceptarRadio")->click();
     EXPECT_EQ(avisos.textos(), QStringList{"Elija un equipo de la lista de Hamlib."});
     EXPECT_TRUE(dialogo->isVisible());
-    // Nothing listens on port 9 of the loopback: the test says so in the dialog.
+    // Nothing listens on that port: the test says so in the dialog.
+    const int puerto = PuertoLibre();
     tipo->setCurrentIndex(2);
-    Control<QSpinBox>("PuertoRed")->setValue(9);
+    Control<QSpinBox>("PuertoRed")->setValue(puerto);
     Boton("Probar")->click();
     auto* resultado = Control<QLabel>("ResultadoPrueba");
     EXPECT_TRUE(QTest::qWaitFor([&] { return Boton("Probar")->isEnabled(); }, 10000));
-    EXPECT_EQ(resultado->text(), "No hay rigctld en 127.0.0.1:9");
+    EXPECT_EQ(resultado->text(), QString("No hay rigctld en 127.0.0.1:%1").arg(puerto));
     Boton("AceptarRadio")->click();
     EXPECT_FALSE(dialogo->isVisible());
     ConfiguracionRadio esperada;
     esperada.tipo = TipoRadio::Rigctld;
-    esperada.puertoRed = 9;
+    esperada.puertoRed = puerto;
     EXPECT_EQ(LeeConfiguracionRadio(*estado->programa.BaseConcursos), esperada);
 }
 

@@ -2,59 +2,26 @@
 #include "AyudasVentanaLog.h"
 #include "ConfiguracionRadio.h"
 #include "Esquema.h"
+#include "RigctldPrueba.h"
 
 #include <QLabel>
-#include <QProcess>
 #include <QRadioButton>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 namespace {
-int PuertoLibre() {
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t largo = sizeof a;
-    getsockname(s, reinterpret_cast<sockaddr*>(&a), &largo);
-    close(s);
-    return ntohs(a.sin_port);
-}
-
 class VentanaRadio : public PruebaLog {
 protected:
     void SetUp() override {
-        puerto = PuertoLibre();
-        rigctld.start("rigctld", {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(puerto)});
-        ASSERT_TRUE(rigctld.waitForStarted());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Rigctl({"f"}); }, 5000));
         bd = CreaBaseConConcurso("CNCW", {{"Banda2", true}});
         ActualizaTablasContactos(*bd);
-        CreaTablaRadio(*bd);
         ConfiguracionRadio c;
         c.tipo = TipoRadio::Rigctld;
-        c.puertoRed = puerto;
+        c.puertoRed = rigctld.puerto();
         GuardaConfiguracionRadio(*bd, c);
     }
-    void TearDown() override {
-        PruebaLog::TearDown();
-        rigctld.kill();
-        rigctld.waitForFinished();
-    }
-    bool Rigctl(const QStringList& ordenes) {
-        QProcess p;
-        p.setStandardOutputFile(QProcess::nullDevice());
-        p.start("rigctl", QStringList{"-m", "2", "-r", QStringLiteral("127.0.0.1:%1").arg(puerto)} + ordenes);
-        return p.waitForFinished() && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    }
+    bool Rigctl(const QStringList& ordenes) { return rigctld.ordena(ordenes); }
     QString Estado() const { return Control<QLabel>("EstadoRadio")->text(); }
     bool Elegida(const QString& opcion) const { return Control<QRadioButton>(opcion)->isChecked(); }
-    QProcess rigctld;
-    int puerto = 0;
+    RigctldPrueba rigctld;
 };
 } // namespace
 
@@ -85,8 +52,7 @@ TEST_F(VentanaRadio, LasOpcionesSiguenAlEquipoYElQsoGuardaSuFrecuencia) {
     EXPECT_TRUE(Elegida("Option3D1_2"));
 
     // rigctld gone while a QSO is typed: the keys still answer and the status line tells.
-    rigctld.kill();
-    rigctld.waitForFinished();
+    rigctld.para();
     Escribe("ea1b");
     EXPECT_EQ(Texto(Columna::Indicativo, ventana->navegacion().FilaActual), "EA1B");
     EXPECT_TRUE(QTest::qWaitFor([&] { return Estado() == "Equipo: sin conexión (reintentando)"; }, 5000));
