@@ -184,22 +184,25 @@ private:
     ConfiguracionRadio configuracion_;
 };
 
-EnlaceRadio::EnlaceRadio(QObject* parent) : QObject(parent), trabajo_(new TrabajoRadio) {
+EnlaceRadio::EnlaceRadio(QObject* parent) : QObject(parent), hilo_(new QThread), trabajo_(new TrabajoRadio) {
     qRegisterMetaType<LecturaRadio>();
-    trabajo_->moveToThread(&hilo_);
+    trabajo_->moveToThread(hilo_);
+    connect(hilo_, &QThread::finished, trabajo_, &QObject::deleteLater);
+    connect(hilo_, &QThread::finished, hilo_, &QObject::deleteLater);
     connect(trabajo_, &TrabajoRadio::lectura, this, [this](const LecturaRadio& l) {
         ultima_ = l;
         emit lectura(l);
     });
     connect(trabajo_, &TrabajoRadio::resultadoPrueba, this, &EnlaceRadio::resultadoPrueba);
-    hilo_.start();
+    hilo_->start();
 }
 
 EnlaceRadio::~EnlaceRadio() {
-    QMetaObject::invokeMethod(trabajo_, &TrabajoRadio::termina, Qt::BlockingQueuedConnection);
-    hilo_.quit();
-    hilo_.wait();
-    delete trabajo_;
+    disconnect(trabajo_, nullptr, this, nullptr);
+    QMetaObject::invokeMethod(trabajo_, [t = trabajo_] {
+        t->termina();
+        QThread::currentThread()->quit();
+    });
 }
 
 void EnlaceRadio::conecta(const ConfiguracionRadio& configuracion) {

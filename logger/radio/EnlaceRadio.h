@@ -52,7 +52,9 @@ signals:
     void resultadoPrueba(bool ok, const QString& texto);
 
 private:
-    QThread hilo_;
+    // Both end by themselves once the call in progress returns, so closing a window never waits
+    // for a radio that does not answer.
+    QThread* hilo_;
     TrabajoRadio* trabajo_; // lives on hilo_
     LecturaRadio ultima_;
 };

@@ -258,7 +258,11 @@ void FLogConcurso::muestraGuardado() {
 }
 
 bool FLogConcurso::dispara(EventoLog evento) {
-    return maquina_.dispara(evento, *this);
+    const bool hecho = maquina_.dispara(evento, *this);
+    // A reading that came while the options could not follow (the opening, a correction) is
+    // taken once they can again.
+    if (radio_) radio_->pendiente();
+    return hecho;
 }
 
 QString FLogConcurso::fechaActual() const {

@@ -27,6 +27,10 @@ QString RadioLog::frecuenciaPara(const QString& banda) const {
     return QString::number(qRound64(ultima_.frecuenciaHz));
 }
 
+void RadioLog::pendiente() {
+    if (ultima_.conectado && sigue_()) lee(ultima_);
+}
+
 void RadioLog::lee(const LecturaRadio& l) {
     ultima_ = l;
     const QStringList bandas = opciones_.bandasHabilitadas(), modos = opciones_.modosHabilitados();

@@ -24,6 +24,9 @@ public:
     // a QSO logged on another band by hand does not take it.
     QString frecuenciaPara(const QString& banda) const;
 
+    // After a change of state: the radio's last change, if the options could not follow it then.
+    void pendiente();
+
 private:
     void lee(const LecturaRadio& l);
 
