@@ -1,11 +1,14 @@
 // The log window on contests of 1,000, 8,000 and 32,000 QSOs: opening (renumbering included),
 // F12 until the next entry line is ready, Enter on a callsign (the repeat look-up: a new one, one
 // worked once and one worked 50 times), the browsing keys and FIN, through the real window
-// under the offscreen platform, beside the bare SQLite floor of the same reads and writes.
+// under the offscreen platform, beside the bare SQLite floor of the same reads and writes; and the
+// F12 path again with Hamlib's dummy radio connected, which must cost the same.
 //
 //   QT_QPA_PLATFORM=offscreen xk_bench_log [repeticiones]
 #include "Avisos.h"
 #include "BaseBench.h"
+#include "ConfiguracionRadio.h"
+#include "Esquema.h"
 #include "FLogConcurso.h"
 #include "FrameMenu.h"
 #include "Medidas.h"
@@ -15,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,6 +132,37 @@ struct Log {
     }
 };
 
+// Five QSOs stored with F12 from the entry line, each timed until the next line is ready.
+void GrabaCinco(FLogConcurso& v, const QString& prefijo, std::vector<double>& tiempos) {
+    for (int i = 0; i < 5; ++i) {
+        // The callsign's Enter turns Aceptar on and moves to the received serial.
+        const int f = v.navegacion().FilaActual;
+        CeldaBench(v, "Indicativo", f)->setFocus();
+        CeldaBench(v, "Indicativo", f)->setText(prefijo + QString::number(i));
+        Tecla(&v, Qt::Key_Return);
+        CeldaBench(v, "NumeralRecibido", f)->setText("12");
+        const long long t = AhoraNs();
+        Tecla(&v, Qt::Key_F12);
+        tiempos.push_back(Ms(t));
+    }
+}
+
+void PonRadio(TipoRadio tipo) {
+    auto bd = BaseDatos::Abre(NombreBaseDatos);
+    CreaTablaRadio(*bd);
+    ConfiguracionRadio c;
+    c.tipo = tipo;
+    c.modelo = 1; // Hamlib's dummy rig
+    GuardaConfiguracionRadio(*bd, c);
+}
+
+void Activa(FLogConcurso& v) {
+    v.show();
+    // Keys reach the focused field only in the active window, as at the operator's desk.
+    v.activateWindow();
+    if (!QTest::qWaitForWindowActive(&v)) std::printf("la ventana no se activó\n");
+}
+
 // Enter on the callsign of the entry line, by how often the station was worked before.
 const std::pair<const char*, const char*> Repetidos[] = {
     {"Enter en indicativo nuevo", "EA4NUEVO"},
@@ -149,7 +184,7 @@ int main(int argc, char** argv) {
         LlenaBase(n);
         std::printf("\n%d QSOs\n", n);
         ImprimeCabecera(ancho);
-        std::vector<double> abrir, abrirSuelo, f12, f12Suelo, fin, finSuelo;
+        std::vector<double> abrir, abrirSuelo, f12, f12Solo, f12Radio, f12Suelo, fin, finSuelo;
         std::map<const char*, std::vector<double>> teclas;
         std::vector<double> teclaSuelo;
         std::map<const char*, std::vector<double>> enter, enterSuelo;
@@ -158,22 +193,8 @@ int main(int argc, char** argv) {
                 Log log;
                 abrir.push_back(log.abre());
                 FLogConcurso& v = *log.ventana;
-                v.show();
-                // Keys reach the focused field only in the active window, as at the operator's desk.
-                v.activateWindow();
-                if (!QTest::qWaitForWindowActive(&v)) std::printf("la ventana no se activó\n");
-                for (int i = 0; i < 5; ++i) {
-                    QApplication::focusWidget();
-                    // The callsign's Enter turns Aceptar on and moves to the received serial.
-                    const int f = v.navegacion().FilaActual;
-                    CeldaBench(v, "Indicativo", f)->setFocus();
-                    CeldaBench(v, "Indicativo", f)->setText(QStringLiteral("EA4B%1").arg(r * 5 + i));
-                    Tecla(&v, Qt::Key_Return);
-                    CeldaBench(v, "NumeralRecibido", f)->setText("12");
-                    const long long t = AhoraNs();
-                    Tecla(&v, Qt::Key_F12);
-                    f12.push_back(Ms(t));
-                }
+                Activa(v);
+                GrabaCinco(v, QStringLiteral("EA4B%1X").arg(r), f12);
                 for (const auto& [nombre, indicativo] : Repetidos) {
                     const int f = v.navegacion().FilaActual;
                     CeldaBench(v, "Indicativo", f)->setFocus();
@@ -198,6 +219,21 @@ int main(int argc, char** argv) {
                 v.findChild<QPushButton*>("Volver")->click();
                 fin.push_back(Ms(t));
             }
+            // The same five F12 with and without the dummy radio, taking turns at going first: the
+            // second window of a round is slower whatever it holds.
+            for (bool radio : {r % 2 == 0, r % 2 != 0}) {
+                PonRadio(radio ? TipoRadio::Hamlib : TipoRadio::Ninguno);
+                Log log;
+                log.abre();
+                FLogConcurso& v = *log.ventana;
+                Activa(v);
+                const auto* estado = v.findChild<QLabel*>("EstadoRadio");
+                if (radio && !QTest::qWaitFor([&] { return estado->text().contains("kHz"); }, 3000))
+                    std::printf("el equipo de prueba no respondió\n");
+                GrabaCinco(v, QStringLiteral("EA5R%1X").arg(r * 2 + radio), radio ? f12Radio : f12Solo);
+                v.findChild<QPushButton*>("Volver")->click();
+            }
+            PonRadio(TipoRadio::Ninguno);
             // Back to n QSOs in order for the next round.
             auto bd = BaseDatos::Abre(NombreBaseDatos);
             bd->ejecuta(QStringLiteral("DELETE FROM Contactos WHERE NumeroQso > %1").arg(n));
@@ -226,6 +262,8 @@ int main(int argc, char** argv) {
         ImprimeFila(ancho, 2, "abrir el log (renumerar incluido)", abrir);
         ImprimeFila(ancho, 2, "  suelo SQLite", abrirSuelo);
         ImprimeFila(ancho, 2, "F12 hasta la línea siguiente", f12);
+        ImprimeFila(ancho, 2, "F12, otra ventana sin equipo", f12Solo);
+        ImprimeFila(ancho, 2, "F12, otra ventana con el equipo de prueba", f12Radio);
         ImprimeFila(ancho, 2, "  suelo SQLite", f12Suelo);
         for (const auto& [nombre, indicativo] : Repetidos) {
             ImprimeFila(ancho, 2, nombre, enter[nombre]);

@@ -28,7 +28,7 @@ QString RadioLog::frecuenciaPara(const QString& banda) const {
 }
 
 void RadioLog::pendiente() {
-    if (ultima_.conectado && sigue_()) lee(ultima_);
+    if (pendiente_ && sigue_()) lee(ultima_);
 }
 
 void RadioLog::lee(const LecturaRadio& l) {
@@ -38,7 +38,12 @@ void RadioLog::lee(const LecturaRadio& l) {
     const QString aviso = AvisoNoHabilitado(l, bandas, modos);
     if (!aviso.isEmpty()) texto += QStringLiteral(". ") + aviso;
     if (estado_->text() != texto) estado_->setText(texto);
-    if (!l.conectado || !l.problema.isEmpty() || !sigue_()) return;
+    pendiente_ = false;
+    if (!l.conectado || !l.problema.isEmpty()) return;
+    if (!sigue_()) {
+        pendiente_ = true;
+        return;
+    }
     const auto banda = BandaDeFrecuencia(l.frecuenciaHz, bandas);
     const auto modo = ModoDelContest(l.modo, modos);
     // Kept as followed only once its option took it.

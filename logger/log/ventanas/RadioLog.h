@@ -37,4 +37,6 @@ private:
     LecturaRadio ultima_;
     // What the options last followed: a change of the radio's, not the operator's clicks, moves them.
     std::optional<QString> banda_, modo_;
+    // A reading came while the options could not follow it.
+    bool pendiente_ = false;
 };
