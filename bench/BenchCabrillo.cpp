@@ -8,6 +8,7 @@
 #include "BaseDatos.h"
 #include "Cabrillo.h"
 #include "Medidas.h"
+#include "Memoria.h"
 #include "TextoWindows.h"
 
 #include <QCoreApplication>
@@ -119,6 +120,7 @@ void Suelo(bool porBanda) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ConservaMemoriaLiberada(); // as the programs do at their start
     QCoreApplication app(argc, argv);
     const int repeticiones = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     QTemporaryDir carpeta;

@@ -7,6 +7,7 @@
 #include "BaseBench.h"
 #include "LibroGuardia.h"
 #include "Medidas.h"
+#include "Memoria.h"
 #include "TextoWindows.h"
 
 #include <QCoreApplication>
@@ -199,6 +200,7 @@ template <class F> double Mide(F f) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ConservaMemoriaLiberada(); // as the programs do at their start
     QCoreApplication app(argc, argv);
     const int repeticiones = argc > 1 ? std::atoi(argv[1]) : 5;
     QTemporaryDir carpeta;

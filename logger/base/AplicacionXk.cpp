@@ -1,6 +1,7 @@
 #include "AplicacionXk.h"
 
 #include "Avisos.h"
+#include "Memoria.h"
 
 #include <cstdlib>
 #include <exception>
@@ -28,6 +29,7 @@ public:
 
 AplicacionXk::AplicacionXk(int& argc, char** argv, const QString& nombre)
     : app_(std::make_unique<Aplicacion>(argc, argv)) {
+    ConservaMemoriaLiberada();
     app_->setApplicationName(nombre);
     // Standard buttons read "Sí", "No", "Aceptar", "Cancelar".
     auto* traductor = new QTranslator(app_.get());
