@@ -128,9 +128,9 @@ void FLogConcurso::construyeVentana(ReglasContacto reglas) {
     principal->addLayout(abajo);
     radio_ = new RadioLog(
         *programa_.BaseConcursos, *bandasModos_, [this] { return SigueAlEquipo(estado()); }, this);
-    principal->addWidget(radio_->estado());
 
     menu_ = new FrameMenu(this);
+    menu_->ponEstado(radio_->estado());
     principal->addWidget(menu_);
     vigilaClic(bandasModos_->marcoBanda());
     vigilaClic(bandasModos_->marcoModo());

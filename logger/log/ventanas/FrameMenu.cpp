@@ -26,6 +26,15 @@ FrameMenu::FrameMenu(QWidget* padre) : QFrame(padre) {
         fila->addWidget(b);
 }
 
+void FrameMenu::ponEstado(QWidget* estado) {
+    auto* fila = static_cast<QHBoxLayout*>(layout());
+    // In the stretch's place: it takes the room left over, and never widens the window.
+    const int sitio = fila->indexOf(ordenar_) + 1;
+    delete fila->takeAt(sitio);
+    estado->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    fila->insertWidget(sitio, estado, 1);
+}
+
 QPushButton* FrameMenu::boton(ControlLog c) const {
     switch (c) {
     case ControlLog::ModificarReg:

@@ -12,6 +12,9 @@ public:
     explicit FrameMenu(QWidget* padre);
     // The button of a menu control (ModificarReg to Cancelar); null for the other controls.
     QPushButton* boton(ControlLog c) const;
+    // A line of state (the radio's) in the free room between the browsing buttons and the rest, so
+    // it takes no height of its own.
+    void ponEstado(QWidget* estado);
 
 private:
     QPushButton *modificarReg_, *borrarReg_, *listar_, *exportarXk_, *exportarAdif_, *ordenar_;

@@ -15,6 +15,8 @@ RadioLog::RadioLog(BaseDatos& bd, PanelBandasModos& opciones, std::function<bool
     } catch (const ErrorBD&) {
         // A file the startup upgrades never reached has no setting: no radio, logging by hand.
     }
+    // A long warning takes a second line rather than width.
+    estado_->setWordWrap(true);
     estado_->setVisible(c.tipo != TipoRadio::Ninguno);
     if (c.tipo == TipoRadio::Ninguno) return;
     connect(enlace_, &EnlaceRadio::lectura, this, &RadioLog::lee);
