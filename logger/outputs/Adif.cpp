@@ -45,14 +45,18 @@ bool EsMarcador(const QString& valor, bool serie) {
            std::all_of(valor.begin(), valor.end(), [](QChar c) { return c == u'0'; });
 }
 
-// The value in ASCII appended as bytes; most values are ASCII already and are copied as they are.
-void AnadeTexto(QByteArray& b, const QString& valor) {
-    const QString ascii = TextoAscii(valor);
+// Text already in ASCII appended as bytes.
+void CopiaAscii(QByteArray& b, const QString& ascii) {
     const qsizetype inicio = b.size();
     b.resize(inicio + ascii.size());
     char* destino = b.data() + inicio;
     for (const QChar c : ascii)
         *destino++ = static_cast<char>(c.unicode());
+}
+
+// The value in ASCII appended as bytes; most values are ASCII already and are copied as they are.
+void AnadeTexto(QByteArray& b, const QString& valor) {
+    CopiaAscii(b, TextoAscii(valor));
 }
 
 // "<TAG:n>value", n the bytes of the value; nothing for an empty value. Put together by hand: a
@@ -70,7 +74,7 @@ void Anade(QByteArray& b, QLatin1StringView etiqueta, const QString& valor) {
     while (n > 0)
         b += cifras[--n];
     b += '>';
-    AnadeTexto(b, ascii);
+    CopiaAscii(b, ascii);
 }
 
 // A line of the header's free text: no "<", which would open a field.

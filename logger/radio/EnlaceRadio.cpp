@@ -139,7 +139,7 @@ public:
         else if (!l.problema.isEmpty())
             emit resultadoPrueba(false, l.problema);
         else
-            emit resultadoPrueba(true, TextoEstadoRadio(l).mid(QStringLiteral("Equipo: ").size()));
+            emit resultadoPrueba(true, TextoLectura(l));
     }
 
     void termina() {

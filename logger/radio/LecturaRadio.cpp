@@ -54,7 +54,11 @@ QString TextoEstadoRadio(const LecturaRadio& lectura) {
     const QString equipo = QStringLiteral("Equipo: ");
     if (!lectura.problema.isEmpty()) return equipo + lectura.problema;
     if (!lectura.conectado) return {};
-    return equipo + TextoKhz(lectura.frecuenciaHz) + QStringLiteral(" kHz ") + lectura.modo;
+    return equipo + TextoLectura(lectura);
+}
+
+QString TextoLectura(const LecturaRadio& lectura) {
+    return TextoKhz(lectura.frecuenciaHz) + QStringLiteral(" kHz ") + lectura.modo;
 }
 
 std::optional<QString> ModoDelContest(const QString& modoHamlib, const QStringList& modosHabilitados) {

@@ -23,6 +23,8 @@ inline const QString SinConexion = QStringLiteral("sin conexión (reintentando)"
 // The status line: "Equipo: 14.025,00 kHz CW", "Equipo: sin conexión (reintentando)", "Equipo: "
 // and the problem of the reading; empty for no radio.
 QString TextoEstadoRadio(const LecturaRadio& lectura);
+// A sound reading's frequency and mode: "14.025,00 kHz CW".
+QString TextoLectura(const LecturaRadio& lectura);
 
 // The contest's mode for Hamlib's mode `modoHamlib` among the enabled ones (upper-cased log
 // texts): CW/CWR give CW, USB/LSB give SSB when enabled or else themselves, RTTY/RTTYR give RTTY,

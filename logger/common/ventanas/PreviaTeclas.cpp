@@ -5,6 +5,21 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+bool EsModificadora(int tecla) {
+    switch (tecla) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
 PreviaTeclas::PreviaTeclas(QWidget& ventana) : QObject(&ventana), ventana_(ventana) {
     qApp->installEventFilter(this);
 }

@@ -4,6 +4,9 @@
 #include <functional>
 #include <vector>
 
+// Shift, Ctrl, Alt, AltGr, Meta and the lock keys: pressed alone they type and do nothing.
+bool EsModificadora(int tecla);
+
 class QAbstractButton;
 class QKeyEvent;
 class QWidget;

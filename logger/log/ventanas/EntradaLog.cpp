@@ -7,6 +7,7 @@
 #include "HoraUTC.h"
 #include "PanelBandasModos.h"
 #include "PanelRepeticion.h"
+#include "PreviaTeclas.h"
 #include "Programa.h"
 #include "RejillaLog.h"
 #include "Reloj.h"
@@ -268,20 +269,11 @@ void EntradaLog::aplicaEnter(CeldaLog& c, const ResultadoEnter& r) {
 void EntradaLog::teclaEnFecha(const QKeyEvent& e, const CeldaLog& c) {
     if (c.columna != Columna::FechaQso || c.fila != ventana_.filaActual()) return;
     if (modoCampos() == ModoCampos::Navegacion) return;
-    switch (e.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-    case Qt::Key_AltGr:
+    const int k = e.key();
+    // Enter, a modifier alone and the keys of buttons that are off edit nothing.
+    if (k == Qt::Key_Return || k == Qt::Key_Enter || EsModificadora(k) ||
+        (k >= Qt::Key_F1 && k <= Qt::Key_F35))
         return;
-    default:
-        // Keys of buttons that are off edit nothing.
-        if (e.key() >= Qt::Key_F1 && e.key() <= Qt::Key_F35) return;
-        break;
-    }
     rejilla_.pon(Columna::HoraQso, c.fila, QString());
     // A date being typed must not be overwritten by the entry line's clock.
     reloj_->stop();

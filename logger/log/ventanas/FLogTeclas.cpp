@@ -24,21 +24,6 @@ struct TeclaOpcion {
 constexpr std::array<TeclaOpcion, 4> TeclasOpcion{
     {{Qt::Key_Up, true, 1}, {Qt::Key_Down, true, -1}, {Qt::Key_Right, false, 1}, {Qt::Key_Left, false, -1}}};
 
-bool EsModificador(int tecla) {
-    switch (tecla) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Keys no field takes: a function key whose button is off, Tab (no control is a tab stop) and an
 // access key whose button is off, which a text box would otherwise type as its letter (Alt with
 // Ctrl is AltGr on some desktops, which types characters).
@@ -46,7 +31,7 @@ bool SinDestino(const QKeyEvent& e) {
     const int k = e.key();
     const bool alt = (e.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
     return (k >= Qt::Key_F1 && k <= Qt::Key_F35) || k == Qt::Key_Tab || k == Qt::Key_Backtab ||
-           (alt && !EsModificador(k));
+           (alt && !EsModificadora(k));
 }
 } // namespace
 
@@ -96,7 +81,7 @@ void FLogConcurso::teclaNavegacion(int& tecla) {
     if (t == T::Otra) {
         if (estado() != EstadoVentanaLog::Consulta) return;
         // Browsing takes no typing: said with a beep rather than eaten in silence.
-        if (!EsModificador(tecla)) Beep();
+        if (!EsModificadora(tecla)) Beep();
         tecla = 0;
         return;
     }
